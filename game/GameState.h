@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The game in progress. Field names are the ones used throughout the program
+// and in the settings file.
+struct GameState {
+  double Credits = 1000.00;
+  double Borrowed = 1000.00;
+  double BonusPool = 50.00;  // 200 coins at the start-up coin value
+  std::int32_t Spins = 0;
+  std::int32_t FreeSpinsPlayed = 0;
+  std::int32_t FreeSpins = 0;
+  std::int32_t PowerPts = 0;
+  double CoinValue = 0.25;
+  double Wager = 0;
+  double LastBet = 0;
+  double WinAmount = 0;
+  std::array<double, 5> LineBet{};
+  std::array<double, 5> LinePay{};
+  std::array<std::int32_t, 3> Stops{26, 2, 8};
+  std::array<std::int32_t, 9> Window{};
+  std::string Strip1;
+  std::string Strip2;
+  std::string Strip3;
+};
+
+// Pay per coin on a line, by combination (see Paylines.h for the rows).
+inline constexpr std::array<std::int32_t, 7> PayTable{1000, 200, 50, 20, 10, 5, 2};
+
+// The six coin values of the Bet Amount menu, indexed by Settings::Bet.
+inline constexpr int CoinValueCount = 6;
+inline constexpr std::array<double, CoinValueCount> CoinValues{5.00, 1.00, 0.50,
+                                                               0.25, 0.10, 0.05};
+inline constexpr std::array<const char*, CoinValueCount> CoinValueCaptions{
+    "$5", "$1", "50\u00a2", "25\u00a2", "10\u00a2", "5\u00a2"};
+inline constexpr int DefaultBet = 3;
+inline constexpr double DefaultCoinValue = 0.25;
+
+inline constexpr double NewGameCredits = 1000.00;
+inline constexpr int PoolSeedCoins = 200;
+inline constexpr int MaxCoins = 25;
+inline constexpr int FreeSpinsPerBonus = 7;
+
+inline constexpr const char* ProductTitle = "Voltaro Slots";
+inline constexpr const char* VersionText = "1.4";
+inline constexpr const char* ProgramDescription =
+    "A 3-wheel, 5-payline slot machine.  Features the largest slot wheels "
+    "ever on a PC, as well as, user-selectable backgrounds and "
+    "sound effects.\r\n\r\n"
+    "Includes an interesting bonus feature--win the progressive "
+    "bonus pool and seven free spins.";

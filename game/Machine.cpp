@@ -1,0 +1,387 @@
+#include "Machine.h"
+
+#include <algorithm>
+
+#include "Money.h"
+#include "Paylines.h"
+#include "Reels.h"
+#include "Timings.h"
+
+namespace {
+
+constexpr int StopSoundSteps[] = {59, 79, 99};
+constexpr int PowerPerVoltaro = 10;
+constexpr int FullPower = 100;
+constexpr double PoolShareOfMaxBet = 0.04;  // one coin of a 25-coin wager
+
+bool IsStopSoundStep(int step) {
+  return std::find(std::begin(StopSoundSteps), std::end(StopSoundSteps), step) !=
+         std::end(StopSoundSteps);
+}
+
+// Reel clicks fall on every fifth step at Fast, every third at Medium and
+// every second at Slow.
+bool IsClickStep(int step, int spinDelay) {
+  if (step >= 99 || IsStopSoundStep(step)) return false;
+  switch (spinDelay) {
+    case timings::SpinDelayFast:
+      return step % 5 == 0;
+    case timings::SpinDelayMedium:
+      return step % 3 == 0;
+    case timings::SpinDelaySlow:
+      return step % 2 == 0;
+    default:
+      return false;
+  }
+}
+
+double MaxWager(const GameState& state) { return money::Times(state.CoinValue, MaxCoins); }
+
+}  // namespace
+
+class Machine::BusyScope {
+ public:
+  explicit BusyScope(Machine& machine) : machine_(machine) { ++machine_.busyDepth_; }
+  ~BusyScope() {
+    if (--machine_.busyDepth_ == 0) machine_.hurry_ = false;
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Machine& machine_;
+};
+
+Machine::Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random)
+    : state_(state),
+      settings_(settings),
+      view_(view),
+      random_(random),
+      blur_(static_cast<std::uint64_t>(random.Below(1 << 30))) {}
+
+void Machine::Bet1() {
+  // A coin placed between free spins would be neither played nor returned.
+  if (IsBusy() || state_.FreeSpins > 0) return;
+  BusyScope busy(*this);
+  ClearLineResults(state_);
+  if (money::Less(state_.Credits, state_.CoinValue)) return;
+  state_.Wager = money::Add(state_.Wager, state_.CoinValue);
+  DealAndShowLamps(state_.Wager);
+  state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
+  ShowCredits();
+  view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+  PlaySound(SoundEvent::seCoins);
+  if (!money::Less(state_.Wager, MaxWager(state_))) RunSpin();
+}
+
+void Machine::BetMax() {
+  if (IsBusy() || state_.FreeSpins > 0) return;
+  BusyScope busy(*this);
+  ClearLineResults(state_);
+  const double missing = money::Sub(MaxWager(state_), state_.Wager);
+  if (money::Less(state_.Credits, missing)) return;
+  while (money::Less(state_.Wager, MaxWager(state_))) {
+    state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
+    state_.Wager = money::Add(state_.Wager, state_.CoinValue);
+    DealAndShowLamps(state_.Wager);
+    ShowCredits();
+    view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+    PlaySound(SoundEvent::seCoins);
+    Pause(timings::BetMaxCoinPause);
+  }
+  RunSpin();
+}
+
+void Machine::Spin() {
+  if (IsBusy()) return;
+  BusyScope busy(*this);
+  RunSpin();
+}
+
+void Machine::RunSpin() {
+  ClearLineResults(state_);
+  if (!TakeBet()) return;
+
+  view_.SetBlinkTimer(false);
+  if (state_.FreeSpins > 0) {
+    ++state_.FreeSpinsPlayed;
+    view_.DrawCountReadout(CountReadout::FreeSpinsPlayed, state_.FreeSpinsPlayed);
+  } else {
+    ++state_.Spins;
+    view_.DrawCountReadout(CountReadout::Spins, state_.Spins);
+  }
+  view_.SetButtonsEnabled(false);
+  AnimateWheels();
+
+  ComputeWindow(state_);
+  EvaluateWindow();
+  if (state_.WinAmount > 0) CountWin();
+  if (state_.FreeSpins == 0) UpdatePowerMeter();
+  view_.SetButtonsEnabled(true);
+  view_.FocusSpinButton();
+  state_.LastBet = state_.Wager;
+  state_.Wager = 0;
+
+  if (state_.FreeSpins >= 1)
+    SettleFreeSpin();
+  else if (state_.PowerPts >= FullPower)
+    AwardBonus();
+
+  if (view_.AutoSpinChecked() || state_.FreeSpins >= 1) view_.SetAutoSpinTimer(true);
+}
+
+bool Machine::TakeBet() {
+  if (state_.FreeSpins > 0) {
+    // A free spin plays the last bet again on the same lines, at no cost.
+    view_.DrawCountReadout(CountReadout::SpinFree, state_.FreeSpins - 1);
+    state_.Wager = state_.LastBet;
+    DealAndShowLamps(state_.LastBet);
+    return true;
+  }
+  if (!money::IsZero(state_.Wager)) {
+    // Coins placed with "Bet 1" or "Bet Max" have already left the credits.
+    AddToPoolForMaxBet();
+    return true;
+  }
+  if (state_.LastBet <= 0) {
+    view_.ShowMessage("Please place a bet before spinning.");
+    return false;
+  }
+  if (money::Less(state_.Credits, state_.LastBet)) {
+    view_.SetAutoSpinChecked(false);
+    view_.ShowMessage(
+        "You do not have enough credits to bet the same amount as you last spin; "
+        "you better borrow some credits!.");
+    return false;
+  }
+  DealAndShowLamps(state_.LastBet);
+  state_.Wager = state_.LastBet;
+  state_.Credits = money::Sub(state_.Credits, state_.LastBet);
+  ShowCredits();
+  view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+  AddToPoolForMaxBet();
+  return true;
+}
+
+void Machine::AddToPoolForMaxBet() {
+  if (!money::Less(state_.Wager, MaxWager(state_)))
+    state_.BonusPool = money::Add(state_.BonusPool, money::Times(state_.Wager, PoolShareOfMaxBet));
+  view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+}
+
+void Machine::AnimateWheels() {
+  std::array<int, 3> positions{state_.Stops[0], state_.Stops[1], state_.Stops[2]};
+  std::int64_t mark = view_.TickCount();
+  for (int step = 1; step <= AnimationSteps; ++step) {
+    if (!hurry_) {
+      // Steps keep to the schedule; only a step that is late by a whole
+      // step's time or more starts the schedule afresh, so that the wheels
+      // never race to catch up.
+      const std::int64_t due = mark + spinDelay_;
+      view_.WaitUntil(due);
+      const std::int64_t now = view_.TickCount();
+      mark = now - due < spinDelay_ ? due : now;
+    }
+    for (int wheel = 0; wheel < 3; ++wheel) {
+      auto& position = positions[static_cast<std::size_t>(wheel)];
+      position = PositionAtStep(wheel, step, position, random_, blur_);
+    }
+    if (!hurry_) view_.ShowWheels(positions);
+    if (IsStopSoundStep(step))
+      PlaySound(SoundEvent::seStop);
+    else if (IsClickStep(step, spinDelay_))
+      PlaySound(SoundEvent::seSlotSpin);
+  }
+  for (std::size_t wheel = 0; wheel < 3; ++wheel) state_.Stops[wheel] = positions[wheel];
+  view_.SetBlinkTimer(true);
+}
+
+void Machine::EvaluateWindow() {
+  const double total = EvaluateLines(state_);
+  for (int line = 0; line < LineCount; ++line)
+    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) view_.DrawPayline(line);
+  if (total > 0) {
+    state_.WinAmount = total;
+    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+    PlaySound(SoundEvent::seWin);
+    DealAndShowLamps(state_.Wager);
+  } else {
+    PlaySound(SoundEvent::seLose);
+  }
+}
+
+void Machine::CountWin() {
+  // Counts whatever is left, so no part of a win can stay behind.
+  while (state_.WinAmount > 0) {
+    const double coinsLeft = state_.WinAmount / state_.CoinValue;
+    const double coin = std::min(state_.CoinValue, state_.WinAmount);
+    state_.Credits = money::Add(state_.Credits, coin);
+    state_.WinAmount = money::Sub(state_.WinAmount, coin);
+    ShowCredits();
+    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+    PlaySound(SoundEvent::seCredits);
+    Pause(timings::WinCountPause(coinsLeft));
+  }
+}
+
+void Machine::UpdatePowerMeter() {
+  int voltaro = 0;
+  int drain = 0;
+  for (int symbol : state_.Window) {
+    if (symbol == VoltaroSymbol) ++voltaro;
+    if (symbol == PowerDrainSymbol) ++drain;
+  }
+  if (drain >= 1) {
+    PlaySound(SoundEvent::sePowerDrain);
+    state_.PowerPts /= 2;
+    view_.DrawPowerMeter(false);
+  } else if (voltaro >= 1) {
+    PlaySound(SoundEvent::sePowerUp);
+    state_.PowerPts = std::min(FullPower, state_.PowerPts + PowerPerVoltaro * voltaro);
+    view_.DrawPowerMeter(true);
+  }
+}
+
+void Machine::SettleFreeSpin() {
+  --state_.FreeSpins;
+  state_.PowerPts = 0;
+  if (state_.FreeSpins == 0) {
+    SeedPool();
+    SwitchToNormalStrip(state_);
+    view_.RepaintMachine();
+  }
+}
+
+void Machine::AwardBonus() {
+  PlaySound(SoundEvent::seBonus);
+  // The last coin pays only what the pool still holds, so the pool never
+  // goes below zero when it is not a whole number of coins.
+  while (money::ToCents(state_.BonusPool) >= 1) {
+    const double coinsLeft = state_.BonusPool / state_.CoinValue;
+    const double coin = std::min(state_.CoinValue, state_.BonusPool);
+    state_.Credits = money::Add(state_.Credits, coin);
+    state_.BonusPool = money::Sub(state_.BonusPool, coin);
+    ShowCredits();
+    view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+    PlaySound(SoundEvent::seCredits);
+    Pause(timings::BonusCountPause(coinsLeft));
+  }
+  state_.FreeSpins = FreeSpinsPerBonus;
+  state_.PowerPts = 0;
+  SwitchToFreeSpinStrip(state_);
+  view_.RepaintMachine();
+}
+
+void Machine::SeedPool() { state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins); }
+
+void Machine::DealAndShowLamps(double amount) {
+  DealLineBets(state_, amount);
+  view_.DrawLineLamps(money::CoinsIn(amount, state_.CoinValue));
+}
+
+void Machine::ShowCredits() { view_.DrawMoneyReadout(MoneyReadout::Credits, state_.Credits); }
+
+void Machine::PlaySound(SoundEvent event) {
+  if (!hurry_) view_.PlayEventSound(event);
+}
+
+void Machine::Pause(int ms) {
+  if (!hurry_) view_.WaitUntil(view_.TickCount() + ms);
+}
+
+void Machine::Timer1Timer() {
+  // A tick that arrives during a spin is dropped; the spin arms the timer
+  // again when it ends if auto spin or free spins call for it.
+  if (IsBusy()) return;
+  const bool autoSpinCanPay = view_.AutoSpinChecked() && state_.LastBet > 0 &&
+                              !money::Less(state_.Credits, state_.LastBet);
+  view_.SetAutoSpinTimer(false);
+  if (autoSpinCanPay || state_.FreeSpins > 0)
+    Spin();
+  else
+    view_.SetAutoSpinChecked(false);
+}
+
+void Machine::AutoSpinClick() {
+  view_.SetAutoSpinChecked(!view_.AutoSpinChecked());
+  view_.SetAutoSpinTimer(!view_.AutoSpinTimerRunning());
+}
+
+void Machine::SelectSpeed(int speed) {
+  const int delay = timings::SpinDelayForSpeed(speed);
+  if (delay == 0) return;
+  spinDelay_ = delay;
+  view_.SetSpeedMark(speed);
+  settings_.Speed = static_cast<std::uint8_t>(speed);
+}
+
+bool Machine::ChooseCoinValue(int bet) {
+  if (IsBusy() || bet < 0 || bet >= CoinValueCount) return false;
+  // Only a game with at least one paid spin may change its coin value.
+  if (state_.Spins <= 0) return false;
+  state_.PowerPts = 0;
+  state_.CoinValue = CoinValues[static_cast<std::size_t>(bet)];
+  SeedPool();
+  ApplyCoinValueChange();
+  view_.SetBetAmountMark(bet);
+  settings_.Bet = static_cast<std::uint8_t>(bet);
+  return true;
+}
+
+void Machine::ApplyCoinValueChange() {
+  view_.SetBetAmountMark(-1);
+  state_.Credits = money::Add(state_.Credits, state_.Wager);  // coins placed come back
+  state_.Wager = 0;
+  state_.LastBet = 0;
+  view_.RepaintMachine();
+}
+
+void Machine::ApplyLoadedBet() {
+  if (settings_.Bet < CoinValueCount) {
+    view_.SetBetAmountMark(settings_.Bet);
+    state_.CoinValue = CoinValues[settings_.Bet];
+  } else {
+    view_.SetBetAmountMark(-1);
+  }
+}
+
+bool Machine::NewGame() {
+  if (IsBusy()) return false;
+  SeedPool();
+  state_.Wager = 0;
+  state_.LastBet = 0;
+  state_.Spins = 0;
+  state_.FreeSpinsPlayed = 0;
+  state_.PowerPts = 0;
+  state_.Credits = NewGameCredits;
+  state_.Borrowed = state_.Credits;
+  view_.RepaintMachine();
+  return true;
+}
+
+MoneyMove Machine::Borrow(double amount) {
+  if (IsBusy()) return MoneyMove::Busy;
+  state_.Credits = money::Add(state_.Credits, amount);
+  state_.Borrowed = money::Add(state_.Borrowed, amount);
+  return MoneyMove::Done;
+}
+
+MoneyMove Machine::PayBack(double amount) {
+  if (IsBusy()) return MoneyMove::Busy;
+  if (money::Less(state_.Credits, amount)) return MoneyMove::NotEnoughCredits;
+  if (money::Less(state_.Borrowed, amount)) return MoneyMove::MoreThanBorrowed;
+  state_.Credits = money::Sub(state_.Credits, amount);
+  state_.Borrowed = money::Sub(state_.Borrowed, amount);
+  return MoneyMove::Done;
+}
+
+bool Machine::OpenGame(const GameSnapshot& saved) {
+  if (IsBusy()) return false;
+  state_.Credits = money::Round(saved.Credits);
+  state_.Borrowed = money::Round(saved.Borrowed);
+  state_.Spins = saved.Spins;
+  state_.BonusPool = money::Round(saved.BonusPool);
+  state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
+  state_.PowerPts = saved.PowerPts;
+  return true;
+}

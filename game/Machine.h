@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "GameState.h"
+#include "MachineView.h"
+#include "Random.h"
+#include "Settings.h"
+
+// What a saved game brings back when it is opened.
+struct GameSnapshot {
+  double Credits = 0;
+  double Borrowed = 0;
+  double BonusPool = 0;
+  std::int32_t Spins = 0;
+  std::int32_t FreeSpinsPlayed = 0;
+  std::int32_t PowerPts = 0;
+};
+
+enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
+
+// The rules of the machine: betting, the spin cycle, the count-ups, the power
+// meter and bonus, coin value, new game and borrowing. The window's handlers
+// call these operations; the machine reaches the window only through
+// MachineView.
+class Machine {
+ public:
+  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random);
+
+  // "Bet 1", "Bet Max" and "Spin".
+  void Bet1();
+  void BetMax();
+  void Spin();
+
+  // Timer1's tick: plays auto spin and the free spins.
+  void Timer1Timer();
+  // "Auto Spin": toggles the mark and the timer.
+  void AutoSpinClick();
+
+  // Fast, Medium, Slow.
+  void SelectSpeed(int speed);
+  int SpinDelay() const { return spinDelay_; }
+
+  // A Bet Amount item (row 0 = "$5" .. 5 = "5¢").
+  // Returns false when refused (no paid spin yet, or a spin in progress).
+  bool ChooseCoinValue(int bet);
+  // Start-up's use of the loaded Bet: mark and coin value, pool untouched.
+  void ApplyLoadedBet();
+  bool NewGame();
+
+  MoneyMove Borrow(double amount);
+  MoneyMove PayBack(double amount);
+  bool OpenGame(const GameSnapshot& saved);
+
+  // True from the moment a bet, spin, count-up or bonus count starts until it
+  // has ended. Every command that changes Credits, Wager, LastBet or
+  // CoinValue is refused meanwhile, and no second spin starts.
+  bool IsBusy() const { return busyDepth_ > 0; }
+
+  // Finishes the operation in progress at once: no more waits or sounds, the
+  // wheels stop where they were going, wins and the pool are counted in
+  // whole. Used when the window closes in the middle of a spin.
+  void SettleNow() { hurry_ = true; }
+
+ private:
+  class BusyScope;
+
+  void RunSpin();
+  bool TakeBet();
+  void AnimateWheels();
+  void EvaluateWindow();
+  void CountWin();
+  void UpdatePowerMeter();
+  void SettleFreeSpin();
+  void AwardBonus();
+  void SeedPool();
+  void DealAndShowLamps(double amount);
+  void ShowCredits();
+  void PlaySound(SoundEvent event);
+  void Pause(int ms);
+  void AddToPoolForMaxBet();
+  void ApplyCoinValueChange();
+
+  GameState& state_;
+  Settings& settings_;
+  MachineView& view_;
+  RandomSource& random_;
+  BlurSource blur_;
+  int spinDelay_ = 10;
+  int busyDepth_ = 0;
+  bool hurry_ = false;
+};

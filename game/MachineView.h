@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "SoundEvent.h"
+
+enum class MoneyReadout { Credits, Wager, Won, Bonus };
+enum class CountReadout {
+  Spins,            // paid spins, red
+  FreeSpinsPlayed,  // shown in the SPINS readout during a free spin, cyan
+  SpinFree,         // free spins left, one digit
+};
+
+// Everything the game rules need of the window: the face, the sounds, the
+// controls, the timers and the clock. The main window implements it; the
+// tests implement it with a recording fake that runs on a virtual clock.
+class MachineView {
+ public:
+  virtual ~MachineView() = default;
+
+  // The face. Readouts and lamps are redrawn alone, at once.
+  virtual void DrawMoneyReadout(MoneyReadout which, double value) = 0;
+  virtual void DrawCountReadout(CountReadout which, int value) = 0;
+  // Lights one lamp per coin (LineBet has been dealt already); lamps on a
+  // line whose LinePay is above 0 show as won.
+  virtual void DrawLineLamps(int coins) = 0;
+  virtual void DrawPayline(int index) = 0;  // 0..4, marks a winning line
+  virtual void DrawPowerMeter(bool rising) = 0;
+  virtual void RepaintMachine() = 0;  // full paint, now
+  // One animation step: the three wheels rendered at these positions.
+  virtual void ShowWheels(const std::array<int, 3>& positions) = 0;
+
+  // Plays the event's sound if its switches allow; memory sounds return at
+  // once, file sounds when they have ended.
+  virtual void PlayEventSound(SoundEvent event) = 0;
+
+  // An information box with one OK button.
+  virtual void ShowMessage(const std::string& text) = 0;
+
+  // "Bet 1", "Bet Max", "Payoff Chart" and "Spin".
+  virtual void SetButtonsEnabled(bool enabled) = 0;
+  virtual void FocusSpinButton() = 0;
+
+  // Menu marks.
+  virtual bool AutoSpinChecked() const = 0;
+  virtual void SetAutoSpinChecked(bool checked) = 0;
+  virtual void SetBetAmountMark(int bet) = 0;  // -1 clears all six
+  virtual void SetSpeedMark(int speed) = 0;    // 0 Fast, 1 Medium, 2 Slow
+
+  // Timer1 (auto spin and free spins) and Timer3 (blinking).
+  virtual bool AutoSpinTimerRunning() const = 0;
+  virtual void SetAutoSpinTimer(bool running) = 0;
+  virtual void SetBlinkTimer(bool running) = 0;
+
+  // The millisecond tick count, and a wait until it reaches `tick` that keeps
+  // the window alive (paints, timers and menus run meanwhile).
+  virtual std::int64_t TickCount() = 0;
+  virtual void WaitUntil(std::int64_t tick) = 0;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "GameState.h"
+#include "MachineView.h"
+#include "Settings.h"
+
+// A window that records what the rules asked of it and keeps a virtual
+// clock: waits advance the clock at once, so a whole spin runs instantly.
+class FakeView : public MachineView {
+ public:
+  explicit FakeView(const Settings& settings) : settings_(settings) {}
+
+  void DrawMoneyReadout(MoneyReadout which, double value) override;
+  void DrawCountReadout(CountReadout which, int value) override;
+  void DrawLineLamps(int coins) override;
+  void DrawPayline(int index) override;
+  void DrawPowerMeter(bool rising) override;
+  void RepaintMachine() override;
+  void ShowWheels(const std::array<int, 3>& positions) override;
+  void PlayEventSound(SoundEvent event) override;
+  void ShowMessage(const std::string& text) override;
+  void SetButtonsEnabled(bool enabled) override;
+  void FocusSpinButton() override;
+  bool AutoSpinChecked() const override { return autoSpinChecked; }
+  void SetAutoSpinChecked(bool checked) override;
+  void SetBetAmountMark(int bet) override;
+  void SetSpeedMark(int speed) override;
+  bool AutoSpinTimerRunning() const override { return autoSpinTimer; }
+  void SetAutoSpinTimer(bool running) override;
+  void SetBlinkTimer(bool running) override;
+  std::int64_t TickCount() override { return now; }
+  void WaitUntil(std::int64_t tick) override;
+
+  // Events, one string each, in the order they happened: "sound seStop",
+  // "credits 999.75", "message ...", "buttons off", "wait 120", ...
+  std::vector<std::string> log;
+  // Only the sounds that were heard (their switches on).
+  std::vector<SoundEvent> heard;
+  std::vector<std::string> messages;
+  std::vector<std::array<int, 3>> frames;      // wheel positions per step
+  std::vector<std::int64_t> frameTimes;        // clock at each step
+  std::vector<std::int64_t> soundTimes;        // clock at each sound heard
+  std::vector<int> waits;                      // every paced pause, in ms
+
+  std::int64_t now = 1'000'000;
+  bool autoSpinChecked = false;
+  bool autoSpinTimer = false;
+  bool blinkTimer = true;
+  bool buttonsEnabled = true;
+  int betMark = 3;
+  int speedMark = 0;
+  int repaints = 0;
+  int lampCoins = 0;
+
+  // Called inside every wait, as the event loop would run other handlers.
+  std::vector<void (*)(void*)> duringWait;
+  void* duringWaitContext = nullptr;
+
+  int Count(const std::string& entry) const;
+  int CountHeard(SoundEvent event) const;
+
+ private:
+  const Settings& settings_;
+};
+
+std::string SoundName(SoundEvent event);
