@@ -32,8 +32,7 @@ inline constexpr std::array<std::int32_t, 7> PayTable{1000, 200, 50, 20, 10, 5, 
 
 // The six coin values of the Bet Amount menu, indexed by Settings::Bet.
 inline constexpr int CoinValueCount = 6;
-inline constexpr std::array<double, CoinValueCount> CoinValues{5.00, 1.00, 0.50,
-                                                               0.25, 0.10, 0.05};
+inline constexpr std::array<double, CoinValueCount> CoinValues{5.00, 1.00, 0.50, 0.25, 0.10, 0.05};
 inline constexpr std::array<const char*, CoinValueCount> CoinValueCaptions{
     "$5", "$1", "50\u00a2", "25\u00a2", "10\u00a2", "5\u00a2"};
 inline constexpr int DefaultBet = 3;

@@ -293,8 +293,8 @@ void Machine::Timer1Timer() {
   // A tick that arrives during a spin is dropped; the spin arms the timer
   // again when it ends if auto spin or free spins call for it.
   if (IsBusy()) return;
-  const bool autoSpinCanPay = view_.AutoSpinChecked() && state_.LastBet > 0 &&
-                              !money::Less(state_.Credits, state_.LastBet);
+  const bool autoSpinCanPay =
+      view_.AutoSpinChecked() && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
   view_.SetAutoSpinTimer(false);
   if (autoSpinCanPay || state_.FreeSpins > 0)
     Spin();

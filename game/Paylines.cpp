@@ -3,7 +3,8 @@
 #include "Money.h"
 
 int PayFor(int first, int second, int third) {
-  if (first == second && second == third && first <= 5) return PayTable[static_cast<std::size_t>(first)];
+  if (first == second && second == third && first <= 5)
+    return PayTable[static_cast<std::size_t>(first)];
   if (first == 5 && second == 5 && third != 5) return PayTable[6];
   return 0;
 }

@@ -25,8 +25,8 @@ struct Settings {
   std::string PowerDownSound;
   std::string BonusSound;
 
-  std::uint8_t Speed = 0;  // 0 Fast, 1 Medium, 2 Slow
-  std::uint8_t Bet = 3;    // coin value index, see CoinValues
+  std::uint8_t Speed = 0;     // 0 Fast, 1 Medium, 2 Slow
+  std::uint8_t Bet = 3;       // coin value index, see CoinValues
   std::uint8_t BackMode = 0;  // 0 tiled picture, 1 solid colour
   std::int32_t BackColor = ButtonFaceColor;
   std::string BackBMP;

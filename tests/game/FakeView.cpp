@@ -40,9 +40,8 @@ const char* CountName(CountReadout which) {
 }  // namespace
 
 std::string SoundName(SoundEvent event) {
-  static const char* const names[] = {"seCoins", "seCredits", "seSlotSpin",
-                                      "seStop",  "seWin",     "seLose",
-                                      "sePowerUp", "sePowerDrain", "seBonus"};
+  static const char* const names[] = {"seCoins", "seCredits", "seSlotSpin",   "seStop", "seWin",
+                                      "seLose",  "sePowerUp", "sePowerDrain", "seBonus"};
   return names[static_cast<int>(event)];
 }
 

@@ -42,10 +42,10 @@ class FakeView : public MachineView {
   // Only the sounds that were heard (their switches on).
   std::vector<SoundEvent> heard;
   std::vector<std::string> messages;
-  std::vector<std::array<int, 3>> frames;      // wheel positions per step
-  std::vector<std::int64_t> frameTimes;        // clock at each step
-  std::vector<std::int64_t> soundTimes;        // clock at each sound heard
-  std::vector<int> waits;                      // every paced pause, in ms
+  std::vector<std::array<int, 3>> frames;  // wheel positions per step
+  std::vector<std::int64_t> frameTimes;    // clock at each step
+  std::vector<std::int64_t> soundTimes;    // clock at each sound heard
+  std::vector<int> waits;                  // every paced pause, in ms
 
   std::int64_t now = 1'000'000;
   bool autoSpinChecked = false;

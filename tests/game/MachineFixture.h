@@ -2,12 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "FakeView.h"
 #include "GameState.h"
 #include "Machine.h"
+#include "Money.h"
 #include "Reels.h"
 #include "ScriptedRandom.h"
 #include "Settings.h"
+
+// Stops that show no Voltaro, no Power Drain symbol and no paying line.
+inline constexpr std::array<int, 3> QuietStops{0, 6, 2};
+// Top row 3 3 3 and middle row 5 5 5; one Voltaro (wheel 3, bottom).
+inline constexpr std::array<int, 3> TwoLineStops{0, 24, 4};
+// Three Voltaro symbols on the middle row (and 5 5 4 on the bottom row).
+inline constexpr std::array<int, 3> JackpotStops{28, 2, 6};
+// Three Voltaro symbols in view, no paying line, no Power Drain.
+inline constexpr std::array<int, 3> ThreeVoltaroStops{26, 2, 4};
+// A Power Drain and a Voltaro in view, no paying line.
+inline constexpr std::array<int, 3> DrainStops{0, 34, 6};
+// Line 1 reads 5 5 3 (2 per coin); no power symbols.
+inline constexpr std::array<int, 3> TwoFivesStops{0, 12, 0};
 
 // A machine at its start-up state on a fake window, whose stops the test
 // chooses.
@@ -17,12 +34,30 @@ class MachineTest : public ::testing::Test {
     InstallStrips(state);
   }
 
+  void PlaceCoins(int coins) {
+    for (int i = 0; i < coins; ++i) machine.Bet1();
+  }
+  void NextStops(const std::array<int, 3>& stops) {
+    random.NextStops(stops[0], stops[1], stops[2]);
+  }
+  void SpinAt(const std::array<int, 3>& stops) {
+    NextStops(stops);
+    machine.Spin();
+  }
+  void BetMaxAt(const std::array<int, 3>& stops) {
+    NextStops(stops);
+    machine.BetMax();
+  }
+  // Position of the first log entry equal to `entry` at or after `from`.
+  std::size_t Find(const std::string& entry, std::size_t from = 0) const {
+    const auto it = std::find(view.log.begin() + static_cast<long>(from), view.log.end(), entry);
+    return static_cast<std::size_t>(it - view.log.begin());
+  }
+  bool Logged(const std::string& entry) const { return Find(entry) < view.log.size(); }
+
   GameState state;
   Settings settings;
   FakeView view;
   ScriptedRandom random;
   Machine machine{state, settings, view, random};
 };
-
-// Stops that show no Voltaro, no Power Drain symbol and no paying line.
-inline constexpr int QuietStops[3] = {2, 10, 2};
