@@ -170,10 +170,14 @@ void Machine::AddToPoolForMaxBet() {
 }
 
 void Machine::AnimateWheels() {
+  if (Hurrying()) {
+    StopWheelsAtOnce();
+    return;
+  }
   std::array<int, 3> positions{state_.Stops[0], state_.Stops[1], state_.Stops[2]};
   std::int64_t mark = view_.TickCount();
   for (int step = 1; step <= AnimationSteps; ++step) {
-    if (!hurry_) {
+    if (!Hurrying()) {
       // Steps keep to the schedule; only a step that is late by a whole
       // step's time or more starts the schedule afresh, so that the wheels
       // never race to catch up.
@@ -186,13 +190,25 @@ void Machine::AnimateWheels() {
       auto& position = positions[static_cast<std::size_t>(wheel)];
       position = PositionAtStep(wheel, step, position, random_, blur_);
     }
-    if (!hurry_) view_.ShowWheels(positions);
+    if (!Hurrying()) view_.ShowWheels(positions);
     if (IsStopSoundStep(step))
       PlaySound(SoundEvent::seStop);
     else if (IsClickStep(step, spinDelay_))
       PlaySound(SoundEvent::seSlotSpin);
   }
   for (std::size_t wheel = 0; wheel < 3; ++wheel) state_.Stops[wheel] = positions[wheel];
+  view_.SetBlinkTimer(true);
+}
+
+void Machine::StopWheelsAtOnce() {
+  // The same draws in the same order as the watched animation, without the
+  // blur in between.
+  for (std::size_t wheel = 0; wheel < 3; ++wheel) {
+    const WheelSchedule& schedule = Schedules[wheel];
+    const int locked = 2 * random_.Below(StripLength);
+    state_.Stops[wheel] =
+        ((locked - schedule.rollSteps) % WheelPositions + WheelPositions) % WheelPositions;
+  }
   view_.SetBlinkTimer(true);
 }
 
@@ -282,11 +298,11 @@ void Machine::DealAndShowLamps(double amount) {
 void Machine::ShowCredits() { view_.DrawMoneyReadout(MoneyReadout::Credits, state_.Credits); }
 
 void Machine::PlaySound(SoundEvent event) {
-  if (!hurry_) view_.PlayEventSound(event);
+  if (!Hurrying()) view_.PlayEventSound(event);
 }
 
 void Machine::Pause(int ms) {
-  if (!hurry_) view_.WaitUntil(view_.TickCount() + ms);
+  if (!Hurrying()) view_.WaitUntil(view_.TickCount() + ms);
 }
 
 void Machine::Timer1Timer() {

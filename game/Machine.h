@@ -63,12 +63,19 @@ class Machine {
   // whole. Used when the window closes in the middle of a spin.
   void SettleNow() { hurry_ = true; }
 
+  // Plays every spin the way SettleNow finishes one: for simulations and
+  // long soak runs, where nobody watches. The outcome of each spin is drawn
+  // exactly as in a watched spin.
+  void SetInstant(bool instant) { instant_ = instant; }
+
  private:
   class BusyScope;
 
   void RunSpin();
   bool TakeBet();
   void AnimateWheels();
+  void StopWheelsAtOnce();
+  bool Hurrying() const { return hurry_ || instant_; }
   void EvaluateWindow();
   void CountWin();
   void UpdatePowerMeter();
@@ -90,4 +97,5 @@ class Machine {
   int spinDelay_ = 10;
   int busyDepth_ = 0;
   bool hurry_ = false;
+  bool instant_ = false;
 };

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "MachineView.h"
+
+// A window nobody watches: draws nothing, sounds nothing, answers every
+// message box at once and keeps a clock of its own that waits merely
+// advance. Used to play the real rules at full speed in simulations and soak
+// runs.
+class SilentView : public MachineView {
+ public:
+  void DrawMoneyReadout(MoneyReadout, double) override {}
+  void DrawCountReadout(CountReadout, int) override {}
+  void DrawLineLamps(int) override {}
+  void DrawPayline(int) override {}
+  void DrawPowerMeter(bool) override {}
+  void RepaintMachine() override {}
+  void ShowWheels(const std::array<int, 3>&) override {}
+  void PlayEventSound(SoundEvent) override {}
+  void ShowMessage(const std::string&) override { ++messages; }
+  void SetButtonsEnabled(bool) override {}
+  void FocusSpinButton() override {}
+  bool AutoSpinChecked() const override { return autoSpinChecked; }
+  void SetAutoSpinChecked(bool checked) override { autoSpinChecked = checked; }
+  void SetBetAmountMark(int bet) override { betMark = bet; }
+  void SetSpeedMark(int) override {}
+  bool AutoSpinTimerRunning() const override { return autoSpinTimer; }
+  void SetAutoSpinTimer(bool running) override { autoSpinTimer = running; }
+  void SetBlinkTimer(bool) override {}
+  std::int64_t TickCount() override { return now; }
+  void WaitUntil(std::int64_t tick) override {
+    if (tick > now) now = tick;
+  }
+
+  std::int64_t now = 0;
+  bool autoSpinChecked = false;
+  bool autoSpinTimer = false;
+  int betMark = 3;
+  int messages = 0;
+};
