@@ -227,6 +227,14 @@ void Machine::EvaluateWindow() {
 }
 
 void Machine::CountWin() {
+  if (Hurrying()) {
+    // Nobody watches the coins go by: the same sum in one move.
+    state_.Credits = money::Add(state_.Credits, state_.WinAmount);
+    state_.WinAmount = 0;
+    ShowCredits();
+    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+    return;
+  }
   // Counts whatever is left, so no part of a win can stay behind.
   while (state_.WinAmount > 0) {
     const double coinsLeft = state_.WinAmount / state_.CoinValue;
@@ -270,6 +278,12 @@ void Machine::SettleFreeSpin() {
 
 void Machine::AwardBonus() {
   PlaySound(SoundEvent::seBonus);
+  if (Hurrying() && state_.BonusPool > 0) {
+    state_.Credits = money::Add(state_.Credits, state_.BonusPool);
+    state_.BonusPool = 0;
+    ShowCredits();
+    view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+  }
   // The last coin pays only what the pool still holds, so the pool never
   // goes below zero when it is not a whole number of coins.
   while (money::ToCents(state_.BonusPool) >= 1) {
