@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev valgrind
   xvfb xauth xdotool imagemagick
   fonts-liberation2 fonts-dejavu-core
 )
