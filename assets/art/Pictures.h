@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+// Resource paths of the pictures compiled into voltaro_pictures. Call
+// InitPictures() before the first picture is loaded (more calls are
+// harmless): the library is static, so the linker would otherwise drop its
+// resources.
+
+// Application icon, 256 x 256, and a copy drawn for 32 x 32.
+inline constexpr const char* IconPicture = ":/pictures/icon.png";
+inline constexpr const char* IconPicture32 = ":/pictures/icon32.png";
+
+// Pictures of the four buttons under the machine, 24 x 24.
+inline constexpr const char* Bet1Picture = ":/pictures/bet1.png";
+inline constexpr const char* BetMaxPicture = ":/pictures/betmax.png";
+inline constexpr const char* PayoffChartPicture = ":/pictures/payoff.png";
+inline constexpr const char* SpinPicture = ":/pictures/spin.png";
+
+// Picture of a Help button, 24 x 24.
+inline constexpr const char* HelpPicture = ":/pictures/help.png";
+
+// Borrow chips, 72 x 48, in the order of the borrow buttons: $1,000, $100,
+// $10, $1, 10 cents, 1 cent.
+inline constexpr std::array<const char*, 6> ChipPictures{
+    ":/pictures/chip1000.png", ":/pictures/chip100.png", ":/pictures/chip10.png",
+    ":/pictures/chip1.png",    ":/pictures/chip10c.png", ":/pictures/chip1c.png"};
+
+void InitPictures();
