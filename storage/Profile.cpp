@@ -1,0 +1,33 @@
+#include "Profile.h"
+
+#include "FileReplace.h"
+
+ProfileText LoadProfile(const std::string& path) {
+  const FileContents contents = ReadWholeFile(path);
+  return ProfileText::Parse(contents.bytes);
+}
+
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view defaultValue) {
+  return LoadProfile(path).Read(section, key, defaultValue);
+}
+
+std::string UnableToWriteMessage(const std::string& path) { return "Unable to write to " + path; }
+
+std::optional<std::string> WriteProfileEntries(const std::string& path, std::string_view section,
+                                               const ProfileEntries& entries) {
+  const FileContents contents = ReadWholeFile(path);
+  // A file that exists but cannot be read must not be replaced by one holding
+  // only these entries.
+  if (contents.status == FileReadStatus::Failed) return UnableToWriteMessage(path);
+
+  ProfileText file = ProfileText::Parse(contents.bytes);
+  for (const auto& [key, value] : entries) file.Write(section, key, value);
+  if (!ReplaceFileAtomically(path, file.Bytes())) return UnableToWriteMessage(path);
+  return std::nullopt;
+}
+
+std::optional<std::string> WriteProfileString(const std::string& path, std::string_view section,
+                                              std::string_view key, std::string_view value) {
+  return WriteProfileEntries(path, section, {{std::string(key), std::string(value)}});
+}

@@ -1,0 +1,64 @@
+#include "SettingsFile.h"
+
+#include "MoneyText.h"
+#include "Profile.h"
+#include "ProfileValues.h"
+#include "SettingsKeys.h"
+
+namespace {
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+
+void ReadKey(const ProfileText& file, const SettingsKey& key) {
+  const std::string_view section = SettingsSection;
+  std::visit(
+      Overloaded{
+          [&](double* field) {
+            *field = ReadProfileMoney(file, section, key.name, MoneyToPaddedText(*field));
+          },
+          [&](std::int32_t* field) {
+            *field = ReadProfileInteger(file, section, key.name, key.fixedDefault ? 0 : *field);
+          },
+          [&](bool* field) {
+            *field = ReadProfileBool(file, section, key.name, key.fixedDefault ? false : *field);
+          },
+          [&](std::uint8_t* field) {
+            *field = ReadProfileByte(file, section, key.name,
+                                     key.fixedDefault ? std::uint8_t{0} : *field);
+          },
+          [&](std::string* field) {
+            *field = ReadProfileText(file, section, key.name, *field, key.capacity);
+          },
+      },
+      key.field);
+}
+
+std::string KeyValue(const SettingsKey& key) {
+  return std::visit(Overloaded{
+                        [](double* field) { return MoneyToText(*field); },
+                        [](std::int32_t* field) { return ProfileIntegerValue(*field); },
+                        [](bool* field) { return ProfileBoolValue(*field); },
+                        [](std::uint8_t* field) { return ProfileIntegerValue(*field); },
+                        [](std::string* field) { return ProfileTextValue(*field); },
+                    },
+                    key.field);
+}
+
+}  // namespace
+
+std::optional<std::string> LoadSaveSettings(bool write, const std::string& path, GameState& state,
+                                            Settings& settings, bool& maxed) {
+  const std::vector<SettingsKey> keys = SettingsKeys(state, settings, maxed);
+  if (!write) {
+    const ProfileText file = LoadProfile(path);
+    for (const SettingsKey& key : keys) ReadKey(file, key);
+    return std::nullopt;
+  }
+  ProfileEntries entries;
+  entries.reserve(keys.size());
+  for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
+  return WriteProfileEntries(path, SettingsSection, entries);
+}

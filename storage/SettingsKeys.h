@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "GameState.h"
+#include "Settings.h"
+
+// One key of the Settings section, bound to the field it stores. The field's
+// type gives the key's kind: money, integer, boolean, byte or text.
+struct SettingsKey {
+  std::string name;
+  std::variant<double*, std::int32_t*, bool*, std::uint8_t*, std::string*> field;
+  // A missing key gives 0 / false instead of leaving the field as it is.
+  bool fixedDefault = false;
+  // Most characters a text keeps.
+  std::size_t capacity = PathCapacity;
+};
+
+// Every key of the section, in the order the file lists them.
+std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool& maxed);

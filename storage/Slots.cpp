@@ -1,0 +1,81 @@
+#include "Slots.h"
+
+#include <cstdio>
+
+#include "MoneyText.h"
+#include "Profile.h"
+#include "ProfileValues.h"
+
+namespace {
+
+// What a slot that was never saved holds.
+constexpr const char* UnsavedCredits = "1000";
+constexpr const char* UnsavedBorrowed = "1000";
+constexpr const char* UnsavedBonusPool = "10000";
+
+std::string TwoDigits(int value) {
+  char text[4];
+  std::snprintf(text, sizeof text, "%02d", ((value % 100) + 100) % 100);
+  return text;
+}
+
+}  // namespace
+
+std::string SlotDate(int year, int month, int day, std::string_view separator) {
+  const std::string sep(separator);
+  return TwoDigits(month) + sep + TwoDigits(day) + sep + TwoDigits(year);
+}
+
+std::string SlotSectionName(int n) { return "Saved Game " + std::to_string(n); }
+
+void ReadSlots(const std::string& path, Slots& slots, const std::string& today) {
+  const ProfileText file = LoadProfile(path);
+  for (int n = 1; n <= SlotCount; ++n) {
+    const std::string section = SlotSectionName(n);
+    SlotRecord& slot = slots[n];
+    slot.Name =
+        ReadProfileText(file, section, "Name", "Game #" + std::to_string(n), SlotNameCapacity);
+    slot.Spins = ReadProfileInteger(file, section, "Spins", 0);
+    slot.Date = ReadProfileText(file, section, "Date", today, SlotDateCapacity);
+    slot.Credits = ReadProfileMoney(file, section, "Credits", UnsavedCredits);
+    slot.Borrowed = ReadProfileMoney(file, section, "Borrowed", UnsavedBorrowed);
+    slot.BonusPool = ReadProfileMoney(file, section, "BonusPool", UnsavedBonusPool);
+    slot.PowerPts = ReadProfileInteger(file, section, "PowerPts", 0);
+  }
+}
+
+SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std::string& today) {
+  SlotRecord slot;
+  slot.Name = CutText(name, SlotNameCapacity);
+  slot.Credits = game.Credits;
+  slot.Borrowed = game.Borrowed;
+  slot.BonusPool = game.BonusPool;
+  slot.Spins = game.Spins;
+  slot.FreeSpinsPlayed = game.FreeSpinsPlayed;
+  slot.PowerPts = game.PowerPts;
+  slot.Date = CutText(today, SlotDateCapacity);
+  return slot;
+}
+
+std::optional<std::string> WriteSlot(const std::string& path, int n, std::string_view name,
+                                     const GameState& game, const std::string& today) {
+  const ProfileEntries entries{
+      {"Name", ProfileTextValue(CutText(name, SlotNameCapacity))},
+      {"Spins", ProfileIntegerValue(game.Spins)},
+      {"Date", ProfileTextValue(today)},
+      {"Credits", MoneyToText(game.Credits)},
+      {"Borrowed", MoneyToText(game.Borrowed)},
+      {"BonusPool", MoneyToText(game.BonusPool)},
+      {"PowerPts", ProfileIntegerValue(game.PowerPts)},
+  };
+  return WriteProfileEntries(path, SlotSectionName(n), entries);
+}
+
+void OpenSlot(const SlotRecord& slot, GameState& game) {
+  game.Credits = slot.Credits;
+  game.Borrowed = slot.Borrowed;
+  game.Spins = slot.Spins;
+  game.BonusPool = slot.BonusPool;
+  game.FreeSpinsPlayed = slot.FreeSpinsPlayed;
+  game.PowerPts = slot.PowerPts;
+}

@@ -1,0 +1,101 @@
+#include "ProfileText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+struct ReadCase {
+  const char* what;
+  std::string file;
+  const char* section;
+  const char* key;
+  std::string expected;  // "<default>" when the key must be missing
+};
+
+class ProfileRead : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ProfileRead, FindsTheValueTheProfileRulesGive) {
+  const ReadCase& c = GetParam();
+  const ProfileText file = ProfileText::Parse(c.file);
+  EXPECT_EQ(file.Read(c.section, c.key, "<default>"), c.expected) << c.what;
+}
+
+const std::string Long(1100, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ProfileRead,
+    testing::Values(
+        ReadCase{"names ignore case", "[settings]\r\nCREDITS=5\r\n", "Settings", "credits", "5"},
+        ReadCase{"blanks around names and values", "  [ Settings ]  \n\t Bet \t=  3  \n",
+                 "Settings", "Bet", "3"},
+        ReadCase{"blanks inside a value stay", "[S]\nPath= /a b/c \n", "S", "Path", "/a b/c"},
+        ReadCase{"double quotes stripped", "[S]\nK=\" padded \"\n", "S", "K", " padded "},
+        ReadCase{"single quotes stripped", "[S]\nK='x'\n", "S", "K", "x"},
+        ReadCase{"only one pair stripped", "[S]\nK=\"\"x\"\"\n", "S", "K", "\"x\""},
+        ReadCase{"unmatched quotes stay", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
+        ReadCase{"comment is no key", "[S]\n;K=1\n", "S", "K", "<default>"},
+        ReadCase{"first duplicate key wins", "[S]\nK=1\nk=2\n", "S", "K", "1"},
+        ReadCase{"first duplicate section wins", "[S]\nK=1\n[s]\nK=2\n", "S", "K", "1"},
+        ReadCase{"key from the second copy of a section is not seen", "[S]\nA=1\n[S]\nK=2\n", "S",
+                 "K", "<default>"},
+        ReadCase{"key of another section", "[A]\nK=1\n[B]\n", "B", "K", "<default>"},
+        ReadCase{"key before any section", "K=1\n[S]\n", "S", "K", "<default>"},
+        ReadCase{"CR line ends", "[S]\rA=1\rK=2\r", "S", "K", "2"},
+        ReadCase{"mixed line ends", "[S]\r\nA=1\nK=2\rB=3", "S", "B", "3"},
+        ReadCase{"empty value is a value", "[S]\nK=\n", "S", "K", ""},
+        ReadCase{"byte order mark before the first section", "\xEF\xBB\xBF[S]\nK=1\n", "S", "K",
+                 "1"},
+        ReadCase{"equals inside the value", "[S]\nK=a=b\n", "S", "K", "a=b"},
+        ReadCase{"read cut to 1023", "[S]\nK=" + Long + "\n", "S", "K", Long.substr(0, 1023)}));
+
+TEST(ProfileReadDefault, LosesTrailingBlanksAndIsCut) {
+  const ProfileText empty;
+  EXPECT_EQ(empty.Read("S", "K", "   12.50  "), "   12.50");
+  EXPECT_EQ(empty.Read("S", "K", Long).size(), ProfileText::ReadLimit);
+}
+
+struct WriteCase {
+  const char* what;
+  std::string before;
+  const char* section;
+  const char* key;
+  const char* value;
+  std::string after;
+};
+
+class ProfileWrite : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(ProfileWrite, ChangesOnlyWhatItMust) {
+  const WriteCase& c = GetParam();
+  ProfileText file = ProfileText::Parse(c.before);
+  file.Write(c.section, c.key, c.value);
+  EXPECT_EQ(file.Bytes(), c.after) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ProfileWrite,
+    testing::Values(
+        WriteCase{"missing file", "", "Settings", "Bet", "3", "[Settings]\r\nBet=3\r\n"},
+        WriteCase{"replace in place, keep spelling, other lines untouched",
+                  "; mine\n[settings]\n  bET = 1 \nSpeed=2\r", "Settings", "Bet", "4",
+                  "; mine\n[settings]\nbET=4\r\nSpeed=2\r"},
+        WriteCase{"new key after the section's last key", "[A]\nK=1\n\n; note\n[B]\nX=1\n", "A",
+                  "L", "2", "[A]\nK=1\nL=2\r\n\n; note\n[B]\nX=1\n"},
+        WriteCase{"new key into an empty section", "[A]\n\n[B]\n", "A", "K", "1",
+                  "[A]\nK=1\r\n\n[B]\n"},
+        WriteCase{"new section at the end of a file without a last line end", "[A]\nK=1", "B", "K",
+                  "2", "[A]\nK=1\r\n[B]\r\nK=2\r\n"},
+        WriteCase{"only the first duplicate is replaced", "[A]\nK=1\nK=2\n", "a", "k", "3",
+                  "[A]\nK=3\r\nK=2\n"},
+        WriteCase{"a value cannot add lines", "[A]\n", "A", "K", "1\r\n[A]\nK=2", "[A]\nK=1\r\n"}));
+
+TEST(ProfileText, KeepsUnchangedFilesByteForByte) {
+  const std::string odd = "\xEF\xBB\xBFjunk\r\r\n[A\n]\n =x\n[S]\r\nK=\"q\"\n\0tail"s;
+  EXPECT_EQ(ProfileText::Parse(odd).Bytes(), odd);
+}
+
+}  // namespace

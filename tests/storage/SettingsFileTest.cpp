@@ -1,0 +1,158 @@
+#include "SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include "Profile.h"
+#include "SettingsKeys.h"
+#include "TempFolder.h"
+
+namespace {
+
+const std::string Dir = "/opt/voltaro/";
+
+struct Loaded {
+  GameState state;
+  Settings settings = DefaultSettings(Dir);
+  bool maxed = false;
+};
+
+Loaded LoadFrom(const std::string& path) {
+  Loaded l;
+  LoadSaveSettings(false, path, l.state, l.settings, l.maxed);
+  return l;
+}
+
+TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
+  TempFolder folder;
+  const std::string path = folder.File("cfg/VOLTA.INI");
+  Loaded l;
+  l.maxed = true;
+  l.state.Spins = 5;
+  l.state.PowerPts = 9;
+  // No file: fields keep their start-up values, except those with a fixed default.
+  ASSERT_EQ(LoadSaveSettings(false, path, l.state, l.settings, l.maxed), std::nullopt);
+  EXPECT_FALSE(l.maxed);
+  EXPECT_EQ(l.state.Spins, 0);
+  EXPECT_EQ(l.state.PowerPts, 0);
+  EXPECT_EQ(l.settings.PlayList, (std::array<bool, 8>{}));
+  EXPECT_EQ(l.settings.MIDIName[2], "VOLTA2.MID");
+  ASSERT_EQ(LoadSaveSettings(true, path, l.state, l.settings, l.maxed), std::nullopt);
+
+  std::string expected =
+      "[Settings]\r\nCredits=1000.00\r\nBorrowed=1000.00\r\nBonusPool=50.00\r\nSpins=0\r\n"
+      "Maxed=0\r\nSound=1\r\nMusicOn=0\r\nsndCoins=1\r\nsndCredits=1\r\nsndSpin=0\r\n"
+      "sndStop=1\r\nsndWin=1\r\nsndBonus=1\r\nsndLose=0\r\nsndPowerDown=1\r\nsndPowerUp=1\r\n"
+      "PowerPts=0\r\nSpeed=0\r\nBet=3\r\nBackColor=-2147483633\r\nBackMode=0\r\n"
+      "BackBMP=/opt/voltaro/BKGRND1.BMP\r\nWinSound=/opt/voltaro/VOLTA5.WAV\r\n"
+      "LoseSound=/opt/voltaro/VOLTA8.WAV\r\nBonusSound=/opt/voltaro/VOLTA4.WAV\r\n"
+      "PowerDownSound=/opt/voltaro/VOLTA7.WAV\r\nPowerUpSound=/opt/voltaro/VOLTA6.WAV\r\n";
+  for (int n = 0; n < 8; ++n) expected += "PlayList" + std::to_string(n) + "=0\r\n";
+  for (int n = 0; n < 8; ++n) {
+    expected += "MIDISong" + std::to_string(n) + "=" +
+                (n < 3 ? Dir + "VOLTA" + std::to_string(n) + ".MID" : "") + "\r\n";
+  }
+  for (int n = 0; n < 8; ++n) {
+    expected +=
+        "MIDIName" + std::to_string(n) + "=" +
+        (n < 3 ? "VOLTA" + std::to_string(n) + ".MID" : "MIDI Song #" + std::to_string(n + 1)) +
+        "\r\n";
+  }
+  EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST(SettingsFile, EveryKeyRoundTrips) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  Loaded saved;
+  saved.maxed = true;
+  saved.state.Credits = 1234.56;
+  saved.state.Borrowed = 3000.05;
+  saved.state.BonusPool = 61.25;
+  saved.state.Spins = 25;
+  saved.state.PowerPts = 40;
+  Settings& s = saved.settings;
+  s.Sound = s.sndCoins = s.sndCredits = s.sndStop = s.sndWin = false;
+  s.sndBonus = s.sndPowerUp = s.sndPowerDown = false;
+  s.sndSpin = s.sndLose = s.MusicOn = true;
+  s.Speed = 2;
+  s.Bet = 0;
+  s.BackMode = 1;
+  s.BackColor = 0x00336699;
+  s.BackBMP = "/pics/ my back.bmp ";
+  s.WinSound = "/w/win.wav";
+  s.LoseSound = "/w/lose.wav";
+  s.BonusSound = "\"/w/bonus.wav\"";
+  s.PowerDownSound = "/w/down.wav";
+  s.PowerUpSound = "/w/up.wav";
+  for (int n = 0; n < 8; ++n) {
+    s.PlayList[n] = n >= 3;
+    s.MIDISong[n] = "/songs/" + std::to_string(n * 7) + ".mid";
+    s.MIDIName[n] = "Song " + std::to_string(n * 7);
+  }
+  ASSERT_EQ(LoadSaveSettings(true, path, saved.state, s, saved.maxed), std::nullopt);
+
+  Loaded read = LoadFrom(path);
+  Loaded start;
+  const auto savedKeys = SettingsKeys(saved.state, saved.settings, saved.maxed);
+  const auto readKeys = SettingsKeys(read.state, read.settings, read.maxed);
+  const auto startKeys = SettingsKeys(start.state, start.settings, start.maxed);
+  ASSERT_EQ(savedKeys.size(), 51u);
+  for (std::size_t i = 0; i < savedKeys.size(); ++i) {
+    const auto equal = [&](const SettingsKey& a, const SettingsKey& b) {
+      return std::visit([&](auto* x) { return *x == *std::get<decltype(x)>(b.field); }, a.field);
+    };
+    // Saved values differ from the start-up ones, so a key that is not read
+    // back cannot pass by chance.
+    EXPECT_FALSE(equal(savedKeys[i], startKeys[i])) << savedKeys[i].name << " is not exercised";
+    EXPECT_TRUE(equal(savedKeys[i], readKeys[i])) << savedKeys[i].name;
+  }
+}
+
+TEST(SettingsFile, OddValuesReadAsThePlayerWouldExpect) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  WriteBytes(path,
+             "[Saved Game 1]\nName=Keep me\n[settings]\ncredits=1234\nBORROWED=abc\nBet=0x5\n"
+             "Speed=7\nMaxed=2\nSound=\nsndLose=1\nMIDIName4=abcdefghijklmnopqrst\n"
+             "BackColor=$FF\nBonusPool=-4.75\n");
+  Loaded l = LoadFrom(path);
+  EXPECT_EQ(l.state.Credits, 1234.00);
+  EXPECT_EQ(l.state.Borrowed, 0.00);
+  EXPECT_EQ(l.state.BonusPool, -4.75);
+  EXPECT_EQ(l.settings.Bet, 5);
+  EXPECT_EQ(l.settings.Speed, 7);
+  EXPECT_TRUE(l.maxed);
+  EXPECT_TRUE(l.settings.Sound);
+  EXPECT_TRUE(l.settings.sndLose);
+  EXPECT_EQ(l.settings.MIDIName[4], "abcdefghijkl");
+  EXPECT_EQ(l.settings.BackColor, 255);
+  EXPECT_EQ(l.settings.MIDIName[5], "MIDI Song #6");
+
+  // Writing keeps the other section and the existing spelling of the keys.
+  ASSERT_EQ(LoadSaveSettings(true, path, l.state, l.settings, l.maxed), std::nullopt);
+  const std::string bytes = ReadBytes(path);
+  EXPECT_EQ(bytes.rfind("[Saved Game 1]\nName=Keep me\n[settings]\ncredits=1234.00\r\n"
+                        "BORROWED=0.00\r\nBet=5\r\nSpeed=7\r\nMaxed=1\r\n",
+                        0),
+            0u)
+      << bytes;
+}
+
+TEST(SettingsFile, OneReplaceGivesTheBytesOfKeyAfterKeyWrites) {
+  TempFolder folder;
+  const std::string batch = folder.File("batch.ini");
+  const std::string single = folder.File("single.ini");
+  const std::string messy = "; comment\r\n[SETTINGS]\nSpeed=2\n\n[Other]\rX=1";
+  WriteBytes(batch, messy);
+  WriteBytes(single, messy);
+  Loaded l;
+  ASSERT_EQ(LoadSaveSettings(true, batch, l.state, l.settings, l.maxed), std::nullopt);
+  ProfileEntries entries;
+  for (const SettingsKey& key : SettingsKeys(l.state, l.settings, l.maxed)) {
+    const std::string value = ReadProfileString(batch, SettingsSection, key.name, "");
+    ASSERT_EQ(WriteProfileString(single, SettingsSection, key.name, value), std::nullopt);
+  }
+  EXPECT_EQ(ReadBytes(batch), ReadBytes(single));
+}
+
+}  // namespace

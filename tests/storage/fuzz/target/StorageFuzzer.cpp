@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the settings file reader and the money conversion,
+// and checks the properties the rest of the game relies on.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "Money.h"
+#include "MoneyText.h"
+#include "ProfileText.h"
+#include "ProfileValues.h"
+
+namespace {
+
+void Require(bool holds) {
+  if (!holds) std::abort();
+}
+
+void CheckProfile(std::string_view bytes) {
+  ProfileText file = ProfileText::Parse(bytes);
+  Require(file.Bytes() == bytes);  // nothing is lost or changed by reading
+
+  const std::string other = file.Read("Saved Game 1", "Name", "<none>");
+  Require(file.Read("Settings", "Credits", "").size() <= ProfileText::ReadLimit);
+
+  file.Write("Settings", "Credits", "12.50");
+  file.Write("settings", "NewKey", ProfileTextValue(" spaced "));
+  const ProfileText reread = ProfileText::Parse(file.Bytes());
+  Require(reread.Find("SETTINGS", "credits") == std::string("12.50"));
+  Require(reread.Find("Settings", "NewKey") == std::string(" spaced "));
+  Require(reread.Read("Saved Game 1", "Name", "<none>") == other);
+}
+
+void CheckMoney(std::string_view bytes) {
+  Require(std::isfinite(TextToMoney(bytes)));
+  if (bytes.size() >= sizeof(std::int64_t)) {
+    std::int64_t raw = 0;
+    std::memcpy(&raw, bytes.data(), sizeof raw);
+    const std::int64_t cents =
+        static_cast<std::int64_t>(static_cast<std::uint64_t>(raw) % 1'000'000'000'000ULL);
+    const double amount = money::FromCents(cents);
+    Require(TextToMoney(MoneyToText(amount)) == amount);
+  }
+}
+
+void CheckInteger(std::string_view bytes) {
+  if (const auto value = ParseProfileInteger(bytes)) {
+    Require(ParseProfileInteger(std::to_string(*value)) == *value);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  CheckProfile(bytes);
+  CheckMoney(bytes);
+  CheckInteger(bytes);
+  return 0;
+}
