@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+// The three glyph strips of the face, loaded once from the program's
+// resources: Digits (seven colour bands of LED digits), Alpha (dot-matrix
+// capitals) and Image1 (empty, red and blue lamps).
+const QImage& DigitsStrip();
+const QImage& AlphaStrip();
+const QImage& LampStrip();
+
+// Lamps of Image1, 17 x 17 each.
+enum LampKind : int { LampEmpty = 0, LampRed = 1, LampBlue = 2 };
+inline constexpr int LampSize = 17;

@@ -1,0 +1,93 @@
+#include "LedText.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cstdio>
+
+#include "Blit.h"
+#include "CanvasWidget.h"
+#include "GlyphStrips.h"
+
+namespace {
+
+constexpr int BandPitch = 21;
+constexpr int DigitPitch = 16;
+const QRect BlankGlyph{160, 42, LedDigitWidth, LedHeight};
+constexpr int PointGlyphLeft = 176;
+
+bool IsPoint(QChar c) { return c == u'.' || c == u',' || c == LocaleDecimalPoint(); }
+
+// The strip rectangle of a character's glyph. Anything that is not a digit,
+// a blank or a point shows as 0.
+QRect GlyphOf(QChar c, int band) {
+  if (c == u' ') return BlankGlyph;
+  const int top = band * BandPitch;
+  if (IsPoint(c)) return {PointGlyphLeft, top, LedPointWidth, LedHeight};
+  const int digit = c.isDigit() ? c.digitValue() : 0;
+  return {digit * DigitPitch, top, LedDigitWidth, LedHeight};
+}
+
+}  // namespace
+
+QChar LocaleDecimalPoint() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.size() == 1 ? point[0] : QChar(u'.');
+}
+
+QString MoneyText(double amount) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%10.2f", amount);
+  QString result = QString::fromLatin1(text);
+  result.replace(u'.', LocaleDecimalPoint());
+  return result;
+}
+
+QString CountText(int count, int width) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%*d", width, count);
+  return QString::fromLatin1(text);
+}
+
+void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
+                 int band, int symbolSize) {
+  if (text.isEmpty()) return;
+  if (symbolSize == 144) x += x >= 200 ? 13 : -13;
+  band = std::clamp(band, 0, 6);
+
+  QImage& canvas = target.Canvas();
+  const QImage& digits = DigitsStrip();
+  QRect changed;
+  auto draw = [&](QChar c, int at) {
+    const QRect glyph = GlyphOf(c, band);
+    blit::Copy(canvas, {at, y}, digits, glyph);
+    changed = changed.united(QRect(QPoint(at, y), glyph.size()));
+  };
+
+  int pen = x;
+  const auto count = text.size();
+  if (leftToRight) {
+    for (qsizetype i = 0; i < count; ++i) {
+      const QChar c = text[i];
+      if (IsPoint(c)) {
+        pen += LedDigitWidth;
+        draw(c, pen);
+        pen -= LedDigitWidth - LedPointWidth;
+      } else {
+        if (i > 0) pen += LedDigitWidth;
+        draw(c, pen);
+      }
+    }
+  } else {
+    for (qsizetype i = count - 1; i >= 0; --i) {
+      const QChar c = text[i];
+      if (IsPoint(c)) {
+        pen -= LedPointWidth;
+        draw(c, pen);
+      } else {
+        if (i < count - 1) pen -= LedDigitWidth;
+        draw(c, pen);
+      }
+    }
+  }
+  target.ShowRect(changed);
+}

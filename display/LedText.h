@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class CanvasWidget;
+
+// Colour bands of the Digits strip.
+enum LedBand : int {
+  LedBlue = 0,
+  LedCyan = 1,
+  LedGreen = 2,
+  LedMagenta = 3,
+  LedRed = 4,
+  LedWhite = 5,
+  LedYellow = 6,
+};
+
+// Size of one digit cell and of the decimal point glyph.
+inline constexpr int LedDigitWidth = 15;
+inline constexpr int LedPointWidth = 4;
+inline constexpr int LedHeight = 20;
+
+// Draws digits, blanks and decimal separators as seven-segment glyphs.
+// Right-to-left: x is the left edge of the last character's cell and the
+// text grows to the left. Left-to-right: x is the left edge of the first
+// cell. With 144-pixel symbols x is moved 13 px outward (right from 200 on,
+// left below), on every window, so all faces line up with the machine.
+void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
+                 int band, int symbolSize);
+
+// "%10.2f" of an amount with the system locale's decimal separator.
+QString MoneyText(double amount);
+// printf "%<width>d" of a count.
+QString CountText(int count, int width);
+
+// The system locale's decimal separator, one character.
+QChar LocaleDecimalPoint();

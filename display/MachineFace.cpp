@@ -1,0 +1,247 @@
+#include "MachineFace.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include "Bevel.h"
+#include "Blit.h"
+#include "FaceParts.h"
+#include "Fonts.h"
+#include "LabelBox.h"
+#include "LedText.h"
+#include "Money.h"
+#include "Palette.h"
+#include "Paylines.h"
+#include "Reels.h"
+#include "SymbolArt.h"
+
+using blit::Edges;
+
+namespace {
+
+constexpr int BoxWidth = 144;
+constexpr int PaylinesBoxHeight = 134;
+constexpr int PowerBoxHeight = 246;
+const QString FreeSpinsNote = QStringLiteral("Plus 7 FREE Spins");
+
+// The wager the face shows: the coins on the table, or the last bet while
+// none are.
+double ShownWager(const GameState& state) {
+  return money::IsZero(state.Wager) && state.LastBet > 0 ? state.LastBet : state.Wager;
+}
+
+}  // namespace
+
+MachineFace::MachineFace(GameState& state, QWidget* parent)
+    : CanvasWidget(parent), state_(state), reels_(MakeReelBitmaps(symbolSize_)) {
+  UpdateLayout();
+}
+
+void MachineFace::SetSymbolSize(int symbolSize) {
+  symbolSize_ = symbolSize;
+  UpdateLayout();
+}
+
+std::optional<QString> MachineFace::LoadSymbolArt(const QString& programDir) {
+  reels_ = MakeReelBitmaps(symbolSize_);
+  return LoadSymbolArtFile(programDir, symbolSize_, symbolArt_);
+}
+
+void MachineFace::SetSymbolArt(const QImage& art) {
+  reels_ = MakeReelBitmaps(symbolSize_);
+  symbolArt_ = art.convertToFormat(QImage::Format_RGB32);
+}
+
+void MachineFace::SetBackground(const Background& background) {
+  background_ = background;
+  // Kept in the canvas's own format so tiling is a plain block copy.
+  if (!background_.Picture.isNull())
+    background_.Picture = background_.Picture.convertToFormat(QImage::Format_RGB32);
+}
+
+void MachineFace::UpdateLayout() {
+  layout_ = FaceLayout::Compute(width(), height() + PanelHeight, symbolSize_);
+}
+
+void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
+  const int r = layout_.ReadoutRight;
+  const int m = layout_.ReadoutMargin;
+  int x = r;
+  int y = layout_.RowCredits;
+  switch (which) {
+    case MoneyReadout::Credits:
+      break;
+    case MoneyReadout::Wager:
+      y = layout_.RowWager;
+      break;
+    case MoneyReadout::Won:
+      y = layout_.RowWon;
+      break;
+    case MoneyReadout::Bonus:
+      x = m + 105;
+      y = layout_.RowWager + symbolSize_ + 56;
+      break;
+  }
+  DrawLedText(*this, MoneyText(value), x, y, false, LedRed, symbolSize_);
+}
+
+void MachineFace::DrawCountReadout(CountReadout which, int value) {
+  const int m = layout_.ReadoutMargin;
+  switch (which) {
+    case CountReadout::Spins:
+      DrawLedText(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedRed,
+                  symbolSize_);
+      break;
+    case CountReadout::FreeSpinsPlayed:
+      DrawLedText(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedCyan,
+                  symbolSize_);
+      break;
+    case CountReadout::SpinFree:
+      DrawLedText(*this, CountText(value, 1), m + 42, layout_.RowWon, false, LedRed, symbolSize_);
+      break;
+  }
+}
+
+void MachineFace::DrawLineLamps(int coins) { ::DrawLineLamps(*this, layout_, state_, coins); }
+
+void MachineFace::DrawPayline(int index) { ::DrawPayline(*this, layout_, index); }
+
+void MachineFace::DrawPowerMeter(bool rising) { ::DrawPowerMeter(*this, layout_, state_, rising); }
+
+void MachineFace::RepaintMachine() {
+  ShowBatch batch(*this);
+  FormPaint();
+  ShowAll();
+}
+
+void MachineFace::ShowWheel(int wheel, int position) {
+  auto& reel = reels_[static_cast<std::size_t>(wheel)];
+  RenderWheel(reel, symbolArt_, StripOfWheel(state_, wheel), position, symbolSize_);
+  PutWheelOnScreen(*this, layout_, wheel, reel);
+}
+
+void MachineFace::ShowWheels(const std::array<int, 3>& positions) {
+  ShowBatch batch(*this);
+  for (int wheel = 0; wheel < 3; ++wheel)
+    ShowWheel(wheel, positions[static_cast<std::size_t>(wheel)]);
+}
+
+void MachineFace::Blink() {
+  ShowBatch batch(*this);
+  blinkPhase_ = !blinkPhase_;
+  const auto& window = state_.Window;
+  const bool drain = std::find(window.begin(), window.end(), PowerDrainSymbol) != window.end();
+  const int s = symbolSize_;
+  // Art cell 0 is the symbol itself; 7 and 8 its two alternates, 8 the one
+  // that shows the meter under threat.
+  const QRect picture = blinkPhase_ ? QRect(0, 0, s - 1, s - 1)
+                        : drain     ? QRect(2 * s, 2 * s, s - 1, s - 1)
+                                    : QRect(s, 2 * s, s - 1, s - 1);
+  for (int i = 0; i < 9; ++i) {
+    if (window[static_cast<std::size_t>(i)] != VoltaroSymbol) continue;
+    const QRect cell = layout_.CellRect(i / 3, i % 3);
+    blit::Copy(Canvas(), cell.topLeft(), symbolArt_, picture);
+    ShowRect(QRect(cell.topLeft(), QSize(s - 1, s - 1)));
+  }
+  for (int line = 0; line < LineCount; ++line)
+    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) DrawPayline(line);
+}
+
+void MachineFace::FormPaint() {
+  ShowBatch batch(*this);
+  UpdateLayout();
+  const FaceLayout& f = layout_;
+  const int s = f.SymbolSize;
+  const int l = f.ReelLeft;
+  const int t = f.ReelTop;
+  QImage& canvas = Canvas();
+
+  PaintBackground(canvas, background_);
+
+  // The grey reel panel with its raised frame.
+  blit::Fill(canvas, Edges(l - 8, t - 8, l + 3 * s + 27, t + 3 * s + 9), palette::ButtonFace.rgb());
+  DrawBevel(*this, l - 6, t - 6, l + 3 * s + 24, t + 3 * s + 6, BevelNarrowRaised);
+
+  // Paylines first, so the wheels cover them where they cross the windows.
+  for (int line = 0; line < LineCount; ++line) ::DrawPayline(*this, f, line);
+
+  for (int wheel = 0; wheel < 3; ++wheel) {
+    const int left = l + wheel * (s + 9);
+    DrawBevel(*this, left, t, left + s - 1, t + 3 * s - 1, BevelNarrowSunken);
+    ShowWheel(wheel, state_.Stops[static_cast<std::size_t>(wheel)]);
+  }
+
+  PaintReadouts();
+  PaintLeftColumn();
+
+  // Winning lines over the symbols.
+  for (int line = 0; line < LineCount; ++line)
+    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) ::DrawPayline(*this, f, line);
+}
+
+void MachineFace::PaintReadouts() {
+  const FaceLayout& f = layout_;
+  const int r = f.ReadoutRight;
+  const int m = f.ReadoutMargin;
+  const double wager = ShownWager(state_);
+
+  DrawLabelBox(*this, QStringLiteral("CREDITS"), r - 125, f.RowCredits - 26, BoxWidth, 0,
+               symbolSize_);
+  DrawMoneyReadout(MoneyReadout::Credits, state_.Credits);
+  DrawLabelBox(*this, QStringLiteral("WAGER"), r - 125, f.RowWager - 26, BoxWidth, 0, symbolSize_);
+  DrawMoneyReadout(MoneyReadout::Wager, wager);
+  DrawLabelBox(*this, QStringLiteral("WON"), r - 125, f.RowWon - 26, BoxWidth, 0, symbolSize_);
+  DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+
+  DrawLabelBox(*this, QStringLiteral("SPINS"), m - 20, f.RowCredits - 26, BoxWidth, 0, symbolSize_);
+  DrawCountReadout(CountReadout::Spins, state_.Spins);
+
+  DrawLabelBox(*this, QStringLiteral("PAYLINES"), r - 125, f.RowLines - 26, BoxWidth,
+               PaylinesBoxHeight, symbolSize_);
+  for (int k = 0; k < LineCount; ++k)
+    DrawLedText(*this, QString::number(k + 1), r - 114, f.RowLines + 2 + 20 * k, false, LedGreen,
+                symbolSize_);
+
+  DealLineBets(state_, wager);
+  DrawLineLamps(std::min(money::CoinsIn(wager, state_.CoinValue), MaxCoins));
+}
+
+void MachineFace::PaintLeftColumn() {
+  const FaceLayout& f = layout_;
+  const int m = f.ReadoutMargin;
+  const int s = symbolSize_;
+
+  if (state_.FreeSpins != 0) {
+    DrawLabelBox(*this, QStringLiteral("SPIN FREE"), m - 20, f.RowWon - 26, BoxWidth, 0, s);
+    DrawCountReadout(CountReadout::SpinFree, state_.FreeSpins);
+    return;
+  }
+
+  DrawLabelBox(*this, QStringLiteral("POWER PCT"), m - 20, f.RowWager - 26 + (s - 96), BoxWidth,
+               PowerBoxHeight, s);
+  // A one-pixel rule with the caption under it, inside the POWER PCT box.
+  DrawLabelBox(*this, QStringLiteral("BONUS"), m - 20, f.RowWager + s + 30, BoxWidth, 1, s);
+  DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+
+  const int wellLeft = s == 144 ? m + 19 : m + 32;
+  const QRect well = Edges(wellLeft, f.RowWager + s - 87, wellLeft + 41, f.RowWager + s + 15);
+  QImage& canvas = Canvas();
+  blit::Fill(canvas, well, palette::ButtonShadow.rgb());
+  blit::Fill(canvas, well.adjusted(1, 1, -1, -1), qRgb(0, 0, 0));
+  ShowRect(well);
+  DrawPowerMeter(true);
+
+  const QFont font = FaceFont(8, false);
+  const QFontMetrics metrics(font);
+  const int centre = s == 144 ? m + 37 : m + 51;
+  const int width = metrics.horizontalAdvance(FreeSpinsNote);
+  const int top = f.RowWager + s + 105;
+  {
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(centre - width / 2, top + metrics.ascent(), FreeSpinsNote);
+  }
+  ShowRect(QRect(centre - width / 2, top, width, metrics.height()));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "Background.h"
+#include "CanvasWidget.h"
+#include "FaceLayout.h"
+#include "GameState.h"
+#include "MachineView.h"
+#include "Wheels.h"
+
+// The painted machine face above the button panel: wheels, readouts,
+// captions, payline lamps, paylines and the power meter, drawn from the
+// game state. The main window forwards MachineView's face methods here.
+//
+// The face fills the client area above the 57-px button panel; its layout
+// counts the panel in the client height.
+class MachineFace : public CanvasWidget {
+  Q_OBJECT
+
+ public:
+  // The full paint deals the shown wager over the lines, so the state is
+  // written (LineBet) as well as read.
+  explicit MachineFace(GameState& state, QWidget* parent = nullptr);
+
+  // Symbol size and art. LoadSymbolArt makes fresh reel bitmaps and loads
+  // the art file for the current size from the program's folder; on failure
+  // the wheels show no symbols and the error text is returned for a box.
+  int SymbolSize() const { return symbolSize_; }
+  void SetSymbolSize(int symbolSize);
+  std::optional<QString> LoadSymbolArt(const QString& programDir);
+  // Installs art made elsewhere (tests, benchmarks); fresh reel bitmaps.
+  void SetSymbolArt(const QImage& art);
+  const QImage& SymbolArt() const { return symbolArt_; }
+
+  void SetBackground(const Background& background);
+  const Background& CurrentBackground() const { return background_; }
+
+  // The layout of the last full paint (or of the current size before any).
+  const FaceLayout& Layout() const { return layout_; }
+
+  // MachineView's face.
+  void DrawMoneyReadout(MoneyReadout which, double value);
+  void DrawCountReadout(CountReadout which, int value);
+  void DrawLineLamps(int coins);
+  void DrawPayline(int index);
+  void DrawPowerMeter(bool rising);
+  void RepaintMachine();  // full paint, shown now
+  void ShowWheels(const std::array<int, 3>& positions);
+
+  // Timer3's blinking step: flips the phase and redraws every Voltaro cell
+  // of the window, then the winning paylines over them.
+  void Blink();
+  bool BlinkPhase() const { return blinkPhase_; }
+
+  // The whole face into the canvas, without showing it.
+  void FormPaint();
+
+ protected:
+  void PaintCanvas() override { FormPaint(); }
+
+ private:
+  void UpdateLayout();
+  void PaintReadouts();
+  void PaintLeftColumn();
+  void ShowWheel(int wheel, int position);
+
+  GameState& state_;
+  Background background_;
+  int symbolSize_ = 96;
+  QImage symbolArt_;
+  ReelBitmaps reels_;
+  FaceLayout layout_;
+  bool blinkPhase_ = true;
+};

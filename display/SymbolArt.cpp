@@ -1,0 +1,31 @@
+#include "SymbolArt.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+int ArtSizeForWidth(int clientWidth, int currentSize) {
+  if (clientWidth <= 750) return 96;
+  if (clientWidth <= 1000) return 144;
+  if (clientWidth <= 5000) return 192;
+  return currentSize;
+}
+
+QString SymbolArtFileName(int symbolSize) { return QStringLiteral("volta%1.bmp").arg(symbolSize); }
+
+std::optional<QString> LoadBitmapFile(const QString& path, QImage& picture) {
+  const QFileInfo file(path);
+  if (!file.isFile() || !file.isReadable())
+    return QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path);
+  // Only real bitmaps: a file of another kind under a .bmp name is refused.
+  QImageReader reader(path, "bmp");
+  reader.setDecideFormatFromContent(false);
+  QImage loaded = reader.read();
+  if (loaded.isNull()) return QStringLiteral("Bitmap image is not valid: \"%1\".").arg(path);
+  picture = loaded.convertToFormat(QImage::Format_RGB32);
+  return std::nullopt;
+}
+
+std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, QImage& art) {
+  art = QImage();
+  return LoadBitmapFile(programDir + SymbolArtFileName(symbolSize), art);
+}

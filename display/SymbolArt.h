@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// The symbol size for a client width: 96 up to 750, 144 up to 1000, 192 up
+// to 5000; wider keeps the current size.
+int ArtSizeForWidth(int clientWidth, int currentSize);
+
+// "volta96.bmp", "volta144.bmp" or "volta192.bmp".
+QString SymbolArtFileName(int symbolSize);
+
+// Loads the art file for a symbol size from the program's folder (ends with
+// '/'). On failure `art` is left empty and the error text for the player's
+// message box is returned.
+std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, QImage& art);
+
+// Loads any .bmp picture (the tiled background). On failure `picture` is
+// left as it was and the error text is returned.
+std::optional<QString> LoadBitmapFile(const QString& path, QImage& picture);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <string>
+
+#include "FaceLayout.h"
+
+class CanvasWidget;
+
+// One off-screen bitmap per wheel, S wide and 3S high.
+using ReelBitmaps = std::array<QImage, 3>;
+ReelBitmaps MakeReelBitmaps(int symbolSize);
+
+// Draws a wheel's strip at a position in half-symbol steps (0..39) into its
+// reel bitmap: an even position shows three whole symbols, an odd one is half
+// a symbol further along. Without symbol art the reel is left blank.
+void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string& strip,
+                 int position, int symbolSize);
+
+// Copies a reel bitmap into wheel w's window on the face and shows it. The
+// bitmap's last column and row stay off screen.
+void PutWheelOnScreen(CanvasWidget& target, const FaceLayout& layout, int wheel,
+                      const QImage& reelBitmap);

@@ -1,0 +1,244 @@
+// The full paint of the machine face read back from its canvas: box spans,
+// readouts at their anchors and bands, captions, paylines, wheels, the
+// free-spin face, the mid-size layout and the background.
+
+#include <QTest>
+
+#include "FaceTestSupport.h"
+#include "LedText.h"
+#include "Reels.h"
+#include "TestRegistry.h"
+
+namespace {
+
+// Points in the readout text read back as '.', whatever the locale.
+QString Dotted(QString text) { return text.replace(LocaleDecimalPoint(), u'.'); }
+
+}  // namespace
+
+class FaceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void boxSpansAtStartUpSize() {
+    FaceRig rig(632, 394, 96);
+    rig.face->SetBackground({false, QColor(0x11, 0x22, 0x33), {}});
+    rig.face->FormPaint();
+    const QRgb ground = 0xFF112233;
+    // Right boxes 483..626, left boxes 4..147 (outlines in button shadow).
+    QCOMPARE(rig.Pixel(482, 20), ground);
+    QCOMPARE(rig.Pixel(483, 20), Shadow);
+    QCOMPARE(rig.Pixel(626, 20), Shadow);
+    QCOMPARE(rig.Pixel(627, 20), ground);
+    QCOMPARE(rig.Pixel(3, 20), ground);
+    QCOMPARE(rig.Pixel(4, 20), Shadow);
+    QCOMPARE(rig.Pixel(147, 20), Shadow);
+    QCOMPARE(rig.Pixel(148, 20), ground);
+    // The grey reel panel 154..476, its raised frame just outside.
+    QCOMPARE(rig.Pixel(152, 100), ground);
+    QCOMPARE(rig.Pixel(153, 100), Highlight);
+    QCOMPARE(rig.Pixel(154, 100), Face);
+    QCOMPARE(rig.Pixel(476, 100), Face);
+    QCOMPARE(rig.Pixel(477, 100), Shadow);
+    QCOMPARE(rig.Pixel(478, 100), ground);
+    QCOMPARE(rig.Pixel(300, 14), Highlight);
+    QCOMPARE(rig.Pixel(300, 15), Face);
+    QCOMPARE(rig.Pixel(300, 319), Face);
+    QCOMPARE(rig.Pixel(300, 320), Shadow);
+    // PAYLINES reaches row 318 and POWER PCT row 316.
+    QCOMPARE(rig.Pixel(500, 318), Shadow);
+    QCOMPARE(rig.Pixel(500, 319), ground);
+    QCOMPARE(rig.Pixel(20, 316), Shadow);
+    QCOMPARE(rig.Pixel(20, 317), ground);
+    QVERIFY(rig.Canvas().height() == 337);
+  }
+
+  void captions() {
+    FaceRig rig(632, 394, 96);
+    const QImage& c = rig.Canvas();
+    QCOMPARE(ReadCaption(c, 483, 14, 144, 9), QString("CREDITS"));
+    QCOMPARE(ReadCaption(c, 483, 71, 144, 9), QString("WAGER"));
+    QCOMPARE(ReadCaption(c, 483, 128, 144, 9), QString("WON"));
+    QCOMPARE(ReadCaption(c, 483, 185, 144, 9), QString("PAYLINES"));
+    QCOMPARE(ReadCaption(c, 4, 14, 144, 9), QString("SPINS"));
+    QCOMPARE(ReadCaption(c, 4, 71, 144, 9), QString("POWER PCT"));
+    QCOMPARE(ReadCaption(c, 4, 97 + 96 + 30, 144, 9), QString("BONUS"));
+  }
+
+  // Each readout at its anchor, in its band, in its format.
+  void readouts() {
+    FaceRig rig(632, 394, 96);
+    rig.state.Credits = 987.65;
+    rig.state.Wager = 0.75;
+    rig.state.WinAmount = 12.5;
+    rig.state.Spins = 1234;
+    rig.state.BonusPool = 61.25;
+    rig.face->FormPaint();
+    const QImage& c = rig.Canvas();
+    QCOMPARE(ReadLedText(c, 608, 40, 10, LedRed), QString("    987.65"));
+    QCOMPARE(ReadLedText(c, 608, 97, 10, LedRed), QString("      0.75"));
+    QCOMPARE(ReadLedText(c, 608, 154, 10, LedRed), QString("     12.50"));
+    QCOMPARE(ReadLedText(c, 129, 40, 8, LedRed), QString("    1234"));
+    QCOMPARE(ReadLedText(c, 129, 249, 10, LedRed), QString("     61.25"));
+    for (int k = 0; k < 5; ++k)
+      QCOMPARE(ReadLedText(c, 494, 213 + 20 * k, 1, LedGreen), QString::number(k + 1));
+    // Redrawn alone, readouts land on the same anchors.
+    rig.face->DrawMoneyReadout(MoneyReadout::Credits, 5.0);
+    rig.face->DrawMoneyReadout(MoneyReadout::Bonus, 50);
+    rig.face->DrawCountReadout(CountReadout::FreeSpinsPlayed, 2);
+    QCOMPARE(ReadLedText(c, 608, 40, 10, LedRed), QString("      5.00"));
+    QCOMPARE(ReadLedText(c, 129, 249, 10, LedRed), QString("     50.00"));
+    QCOMPARE(ReadLedText(c, 129, 40, 8, LedCyan), QString("       2"));
+  }
+
+  void wagerShowsLastBetWhenNoCoinsAreIn() {
+    FaceRig rig(632, 394, 96);
+    rig.state.Wager = 0;
+    rig.state.LastBet = 1.25;
+    rig.face->FormPaint();
+    QCOMPARE(ReadLedText(rig.Canvas(), 608, 97, 10, LedRed), QString("      1.25"));
+    rig.state.LastBet = 0;
+    rig.face->FormPaint();
+    QCOMPARE(ReadLedText(rig.Canvas(), 608, 97, 10, LedRed), QString("      0.00"));
+  }
+
+  // 10,000,000.00 and more: eleven characters, running past the box's left
+  // edge, none of them cut off.
+  void elevenCharacterCredits() {
+    FaceRig rig(632, 394, 96);
+    rig.state.Credits = 12345678.90;
+    rig.face->FormPaint();
+    QCOMPARE(Dotted(MoneyText(rig.state.Credits)).size(), 11);
+    QCOMPARE(ReadLedText(rig.Canvas(), 608, 40, 11, LedRed), QString("12345678.90"));
+    // The first digit starts left of the CREDITS box at 483.
+    QCOMPARE(ReadLedText(rig.Canvas(), 469, 40, 1, LedRed), QString("1"));
+  }
+
+  void freeSpinFace() {
+    FaceRig rig(632, 394, 96);
+    rig.face->SetBackground({false, QColor(0x11, 0x22, 0x33), {}});
+    rig.state.FreeSpins = 6;
+    rig.face->FormPaint();
+    const QImage& c = rig.Canvas();
+    QCOMPARE(ReadCaption(c, 4, 14, 144, 9), QString("SPINS"));
+    QCOMPARE(ReadCaption(c, 4, 128, 144, 9), QString("SPIN FREE"));
+    QCOMPARE(ReadLedText(c, 66, 154, 1, LedRed), QString("6"));
+    // No POWER PCT box, meter, BONUS or note: plain background there.
+    QCOMPARE(rig.Pixel(4, 250), 0xFF112233);
+    QCOMPARE(rig.Pixel(70, 195), 0xFF112233);
+    QCOMPARE(rig.Pixel(75, 305), 0xFF112233);
+    rig.face->DrawCountReadout(CountReadout::SpinFree, 5);
+    QCOMPARE(ReadLedText(c, 66, 154, 1, LedRed), QString("5"));
+  }
+
+  void plusSevenNoteUnderTheMeter() {
+    FaceRig rig(632, 394, 96);
+    // White text centred on x = M + 51 = 75, from y = 97 + 96 + 105 = 298.
+    int whiteLeft = 1000, whiteRight = -1;
+    for (int y = 298; y < 312; ++y)
+      for (int x = 4; x < 148; ++x)
+        if (qGray(rig.Pixel(x, y)) > 160) {
+          whiteLeft = std::min(whiteLeft, x);
+          whiteRight = std::max(whiteRight, x);
+        }
+    QVERIFY(whiteRight > whiteLeft + 50);
+    QVERIFY(std::abs((whiteLeft + whiteRight) / 2 - 75) <= 2);
+    for (int x = 4; x < 148; ++x) QVERIFY(rig.Pixel(x, 296) != White);
+  }
+
+  // At 800 wide (art 144) the columns move 13 px outward.
+  void midSizeLayout() {
+    FaceRig rig(800, 600, 144);
+    const FaceLayout& f = rig.Layout();
+    QCOMPARE(f.ReadoutRight, 760);
+    const QImage& c = rig.Canvas();
+    QCOMPARE(rig.Pixel(760 - 112, f.RowCredits - 20), Shadow);
+    QVERIFY(rig.Pixel(760 - 113, f.RowCredits - 20) != Shadow);
+    QCOMPARE(rig.Pixel(7, f.RowCredits - 20), Shadow);
+    QVERIFY(rig.Pixel(6, f.RowCredits - 20) != Shadow);
+    QCOMPARE(ReadCaption(c, 648, f.RowCredits - 26, 144, 9), QString("CREDITS"));
+    QCOMPARE(ReadCaption(c, 7, f.RowCredits - 26, 144, 9), QString("SPINS"));
+    QCOMPARE(ReadLedText(c, 773, f.RowCredits, 10, LedRed), QString("   1000.00"));
+    QCOMPARE(ReadLedText(c, 40 + 105 - 13, f.RowCredits, 8, LedRed), QString("       0"));
+    // The meter well moves with the meter.
+    QCOMPARE(rig.Pixel(40 + 19, f.RowWager + 144 - 60), Shadow);
+    QCOMPARE(rig.Pixel(40 + 20, f.RowWager + 144 - 60), Red);
+  }
+
+  void paylines() {
+    FaceRig rig(632, 394, 96);
+    // Horizontal lines from x 152 to 477, seen in the gaps beside the wheels.
+    for (int y : {175, 71, 263}) {
+      QCOMPARE(rig.Pixel(152, y), Red);
+      QCOMPARE(rig.Pixel(155, y), Red);
+      QCOMPARE(rig.Pixel(262, y), Red);
+      QCOMPARE(rig.Pixel(477, y), Red);
+      QVERIFY(rig.Pixel(478, y) != Red);
+      QVERIFY(rig.Pixel(151, y) != Red);
+      QVERIFY(rig.Pixel(152, y + 1) != Red);
+    }
+    // The diagonals start 10 px above and 8 px below the reel area.
+    QCOMPARE(rig.Pixel(152, 13), Red);
+    QCOMPARE(rig.Pixel(152, 319), Red);
+    // Falling ends near (477, 320), rising near (477, 12).
+    QVERIFY(rig.Pixel(477, 320) == Red || rig.Pixel(477, 321) == Red);
+    QVERIFY(rig.Pixel(477, 12) == Red || rig.Pixel(477, 11) == Red);
+    QVERIFY(rig.Pixel(478, 321) != Red);
+    // Under the wheels the lines are covered by the symbols.
+    QVERIFY(rig.Pixel(200, 175) != Red);
+  }
+
+  void winningLinesOverTheSymbols() {
+    FaceRig rig(632, 394, 96);
+    rig.state.LinePay = {0, 0, 5, 0, 0};
+    rig.face->FormPaint();
+    QCOMPARE(rig.Pixel(200, 263), Red);
+    QVERIFY(rig.Pixel(200, 175) != Red);
+    QVERIFY(rig.Pixel(200, 71) != Red);
+  }
+
+  // The wheels stand at Stops: every cell shows its strip's symbol, and the
+  // black outline covers the column and row the copy leaves out.
+  void wheelsAtStops() {
+    FaceRig rig(632, 394, 96);
+    rig.state.Stops = {26, 2, 8};
+    rig.face->FormPaint();
+    const FaceLayout& f = rig.Layout();
+    for (int w = 0; w < 3; ++w) {
+      for (int r = 0; r < 3; ++r) {
+        const QRect cell = f.CellRect(w, r);
+        const int expected = SymbolAt(rig.state, w, rig.state.Stops[w] / 2 + r);
+        QCOMPARE(CellOfColour(rig.Pixel(cell.left() + 10, cell.top() + 10)), expected);
+        QCOMPARE(CellOfColour(rig.Pixel(cell.right() - 1, cell.bottom())), r == 2 ? -1 : expected);
+      }
+      const QRect window = f.WheelRect(w);
+      QCOMPARE(rig.Pixel(window.right(), window.top() + 50), Black);
+      QCOMPARE(rig.Pixel(window.left() + 50, window.bottom()), Black);
+      QCOMPARE(rig.Pixel(window.left() - 1, window.top() + 50), Black);
+      // The sunken frame 3 px out: shadow left, highlight right.
+      QCOMPARE(rig.Pixel(window.left() - 3, window.top() + 50), Shadow);
+      QCOMPARE(rig.Pixel(window.right() + 3, window.top() + 50), Highlight);
+    }
+  }
+
+  // Tiles at a pitch one less than the picture, its last column and row
+  // never shown; without the mark the colour fills it all, picture or not.
+  void tiledBackground() {
+    QImage picture(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 4; ++x) picture.setPixel(x, y, qRgb(10 + 40 * x, 20 + 60 * y, 7));
+    FaceRig rig(632, 394, 96);
+    rig.face->SetBackground({true, QColor(Qt::yellow), picture});
+    rig.face->FormPaint();
+    for (int y : {0, 1, 2, 5, 330, 336})
+      for (int x : {0, 1, 2, 3, 4, 7, 630, 631})
+        QCOMPARE(rig.Pixel(x, y), picture.pixel(x % 3, y % 2) | 0xFF000000U);
+    rig.face->SetBackground({false, QColor(0x12, 0x34, 0x56), picture});
+    rig.face->FormPaint();
+    QCOMPARE(rig.Pixel(0, 0), 0xFF123456);
+    QCOMPARE(rig.Pixel(631, 336), 0xFF123456);
+  }
+};
+
+REGISTER_DISPLAY_TEST(FaceTest);
+#include "FaceTest.moc"
