@@ -1,0 +1,43 @@
+#include "AudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "MusicStream.h"
+
+namespace audio_device {
+namespace {
+
+void CloseAtExit() {
+  MusicStream::Instance().Shutdown();
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool OpenOnce() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  Mix_AllocateChannels(1);
+  std::error_code ignored;
+  if (std::filesystem::exists(SoundFontPath, ignored)) Mix_SetSoundFonts(SoundFontPath);
+  Mix_Init(MIX_INIT_MID);
+  MusicStream::Instance().AttachToMixer();
+  std::atexit(CloseAtExit);
+  return true;
+}
+
+}  // namespace
+
+bool Available() {
+  static const bool available = OpenOnce();
+  return available;
+}
+
+}  // namespace audio_device

@@ -1,0 +1,17 @@
+#pragma once
+
+// The one audio output of the program: SDL's audio subsystem with the mixer
+// opened on it. Opened on first use; when no device can be opened every
+// sound and song is silently skipped.
+namespace audio_device {
+
+// Opens the device on first call; afterwards only reports the outcome.
+bool Available();
+
+// The General MIDI bank the music is rendered with.
+inline constexpr const char* SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// The mixer channel that every event sound shares, so a new one cuts off the old.
+inline constexpr int EffectChannel = 0;
+
+}  // namespace audio_device

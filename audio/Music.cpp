@@ -1,0 +1,198 @@
+#include "Music.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+
+#include "SdlMusicPlayer.h"
+
+namespace {
+
+bool FileExists(const std::string& path) {
+  std::error_code ignored;
+  return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width,
+                        int height) {
+  auto* button = new QPushButton(text, parent);
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QString SongNameOf(const QString& path) { return QFileInfo(path).fileName(); }
+
+TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* parent,
+                       DialogHooks hooks, std::unique_ptr<MediaPlayer> preview)
+    : QDialog(parent),
+      settings_(settings),
+      programDir_(std::move(programDir)),
+      hooks_(std::move(hooks)),
+      preview_(preview ? std::move(preview) : std::make_unique<SdlMusicPlayer>()) {
+  setObjectName("MusicForm");
+  setWindowTitle("Change MIDI Files]");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(427, 371);
+  setProperty("helpContext", SoundHelpContext);
+
+  Label1 = new QLabel(
+      "You may include up to eight MIDI files which will be used as background music while you "
+      "are playing this game.",
+      this);
+  Label1->setGeometry(0, 0, 427, 49);
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Label1->setContentsMargins(8, 0, 8, 0);
+
+  for (int slot = 0; slot < SongSlots; ++slot) {
+    const int top = 56 + 32 * slot;
+    const auto n = static_cast<std::size_t>(slot);
+    SongChecks[n] = new QCheckBox(QString::fromStdString(settings_.MIDIName[n]), this);
+    SongChecks[n]->setGeometry(16, top, 209, 25);
+    SongChecks[n]->setEnabled(false);
+    ChangeButtons[n] = MakeButton(this, "Change", 240, top, 81, 25);
+    PreviewButtons[n] = MakeButton(this, "Preview", 336, top, 81, 25);
+    PreviewButtons[n]->setEnabled(false);
+    for (QWidget* control :
+         {static_cast<QWidget*>(SongChecks[n]), static_cast<QWidget*>(ChangeButtons[n]),
+          static_cast<QWidget*>(PreviewButtons[n])})
+      control->setProperty("tag", slot);
+    connect(ChangeButtons[n], &QPushButton::clicked, this, [this, slot] { ChangeMIDI(slot); });
+    connect(PreviewButtons[n], &QPushButton::clicked, this, [this, slot] { BitBtn3Click(slot); });
+  }
+
+  BitBtn1 = MakeButton(this, "&OK", 296, 320, 121, 41);
+  BitBtn1->setDefault(true);
+  BitBtn2 = MakeButton(this, "Cancel", 8, 320, 121, 41);
+  connect(BitBtn1, &QPushButton::clicked, this, &TMusicForm::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TMusicForm::BitBtn2Click);
+}
+
+TMusicForm::~TMusicForm() {
+  // Destroyed without being closed: the paths must not keep half-made changes.
+  if (!closed_ && isVisible()) FormClose();
+}
+
+// Runs once per showing: a message box taking the focus and giving it back
+// must not re-take SavedSongs, or "Cancel" could no longer undo a change.
+void TMusicForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormActivate();
+}
+
+void TMusicForm::FormActivate() {
+  DialogAccepted = false;
+  closed_ = false;
+  initialFolder_ = QString::fromStdString(programDir_);
+  for (QCheckBox* check : SongChecks) check->setChecked(false);
+  SavedSongs = settings_.MIDISong;
+  RefreshSongRows();
+}
+
+void TMusicForm::RefreshSongRows() {
+  for (int slot = 0; slot < SongSlots; ++slot) {
+    const auto n = static_cast<std::size_t>(slot);
+    if (!settings_.MIDISong[n].empty()) {
+      SongChecks[n]->setEnabled(true);
+      ChangeButtons[n]->setEnabled(true);
+      PreviewButtons[n]->setEnabled(true);
+    }
+    SongChecks[n]->setText(QString::fromStdString(settings_.MIDIName[n]));
+    if (settings_.PlayList[n]) SongChecks[n]->setChecked(true);
+  }
+}
+
+void TMusicForm::ChangeMIDI(int slot) {
+  if (!hooks_.chooseFile) return;
+  const QString chosen = hooks_.chooseFile(this, "MIDI Sequencer|*.mid;*.rmi", initialFolder_);
+  if (chosen.isEmpty()) return;
+  const auto n = static_cast<std::size_t>(slot);
+  settings_.MIDISong[n] = chosen.toStdString().substr(0, PathCapacity);
+  initialFolder_ = QFileInfo(chosen).absolutePath();
+
+  // The other rows keep what the player has done to them since the dialog
+  // opened: a name chosen earlier and a check mark taken off stay as they are.
+  std::array<QString, SongSlots> labels;
+  std::array<bool, SongSlots> checks{};
+  for (std::size_t i = 0; i < SongChecks.size(); ++i) {
+    labels[i] = SongChecks[i]->text();
+    checks[i] = SongChecks[i]->isChecked();
+  }
+  RefreshSongRows();
+  for (std::size_t i = 0; i < SongChecks.size(); ++i) {
+    if (i == n) continue;
+    SongChecks[i]->setText(labels[i]);
+    SongChecks[i]->setChecked(checks[i]);
+  }
+  SongChecks[n]->setChecked(true);
+  SongChecks[n]->setText(SongNameOf(chosen));
+}
+
+void TMusicForm::BitBtn3Click(int slot) {
+  preview_->Close();
+  const std::string& path = settings_.MIDISong[static_cast<std::size_t>(slot)];
+  if (FileExists(path)) {
+    preview_->SetFileName(path);
+    std::string error;
+    if (!preview_->Open(error)) {
+      if (hooks_.showWarning) hooks_.showWarning(this, QString::fromStdString(error));
+      return;
+    }
+    preview_->Play();
+    return;
+  }
+  if (hooks_.showWarning)
+    hooks_.showWarning(this, "Could not find " + SongNameOf(QString::fromStdString(path)) +
+                                 ".  Please choose a valid MIDI file.");
+  ChangeMIDI(slot);
+}
+
+void TMusicForm::BitBtn1Click() {
+  DialogAccepted = true;
+  accept();
+}
+
+void TMusicForm::BitBtn2Click() {
+  DialogAccepted = false;
+  reject();
+}
+
+// Every way of closing passes here: "&OK", "Cancel", Escape and the title bar.
+void TMusicForm::done(int result) {
+  if (!closed_) FormClose();
+  QDialog::done(result);
+}
+
+void TMusicForm::FormClose() {
+  closed_ = true;
+  if (DialogAccepted) {
+    CommitPlaylist();
+    for (std::size_t n = 0; n < SongChecks.size(); ++n)
+      settings_.MIDIName[n] = SongChecks[n]->text().left(SongNameCapacity).toStdString();
+  } else {
+    settings_.MIDISong = SavedSongs;
+  }
+  preview_->Close();
+}
+
+void TMusicForm::CommitPlaylist() {
+  std::array<bool, SongSlots> flags{};
+  for (std::size_t n = 0; n < SongChecks.size(); ++n)
+    flags[n] = FileExists(settings_.MIDISong[n]) && SongChecks[n]->isChecked();
+  settings_.PlayList = flags;
+}
+
+void TMusicForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && hooks_.showHelp) {
+    hooks_.showHelp(SoundHelpContext);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "DialogHooks.h"
+#include "MediaPlayer.h"
+#include "Settings.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// "Change MIDI Files]": the eight song slots of the background music.
+// Changes to the paths apply at once and are undone unless closed with "&OK".
+class TMusicForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // preview is the dialog's own player (MediaPlayer2); when null it plays on
+  // the shared music stream.
+  TMusicForm(Settings& settings, std::string programDir, QWidget* parent = nullptr,
+             DialogHooks hooks = PlatformDialogHooks(), std::unique_ptr<MediaPlayer> preview = {});
+  ~TMusicForm() override;
+
+  void FormActivate();
+  void RefreshSongRows();
+  void ChangeMIDI(int slot);
+  void BitBtn3Click(int slot);  // "Preview"
+  void BitBtn1Click();          // "&OK"
+  void BitBtn2Click();          // "Cancel"
+  void FormClose();
+  void CommitPlaylist();
+
+  QLabel* Label1;
+  std::array<QCheckBox*, SongSlots> SongChecks{};
+  std::array<QPushButton*, SongSlots> ChangeButtons{};
+  std::array<QPushButton*, SongSlots> PreviewButtons{};
+  QPushButton* BitBtn1;  // "&OK"
+  QPushButton* BitBtn2;  // "Cancel"
+
+  bool DialogAccepted = false;
+  std::array<std::string, SongSlots> SavedSongs;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Settings& settings_;
+  std::string programDir_;
+  DialogHooks hooks_;
+  std::unique_ptr<MediaPlayer> preview_;
+  QString initialFolder_;
+  bool closed_ = false;
+};
+
+// A song's name as the dialog's rows show it and the table keeps it.
+QString SongNameOf(const QString& path);

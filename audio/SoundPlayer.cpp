@@ -1,0 +1,153 @@
+#include "SoundPlayer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "AudioDevice.h"
+#include "DefaultSound.h"
+
+namespace {
+
+// Index into EventWaveFiles of a memory event, or -1 for a file event.
+int WaveIndexOf(SoundEvent event) {
+  switch (event) {
+    case SoundEvent::seStop:
+      return 0;
+    case SoundEvent::seSlotSpin:
+      return 1;
+    case SoundEvent::seCoins:
+      return 2;
+    case SoundEvent::seCredits:
+      return 3;
+    default:
+      return -1;
+  }
+}
+
+const std::string& PathOf(const Settings& settings, SoundEvent event) {
+  switch (event) {
+    case SoundEvent::seWin:
+      return settings.WinSound;
+    case SoundEvent::seLose:
+      return settings.LoseSound;
+    case SoundEvent::sePowerUp:
+      return settings.PowerUpSound;
+    case SoundEvent::sePowerDrain:
+      return settings.PowerDownSound;
+    default:
+      return settings.BonusSound;
+  }
+}
+
+Mix_Chunk* DecodeImage(const std::vector<std::uint8_t>& image) {
+  if (image.empty()) return nullptr;
+  SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+  if (!stream) return nullptr;
+  return Mix_LoadWAV_RW(stream, 1);
+}
+
+// Length of a decoded chunk at the device's format, in milliseconds.
+Uint32 DurationMs(const Mix_Chunk* chunk) {
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
+  const int bytesPerFrame = (SDL_AUDIO_BITSIZE(format) / 8) * channels;
+  if (bytesPerFrame <= 0) return 0;
+  const Uint64 frames = chunk->alen / static_cast<Uint32>(bytesPerFrame);
+  return static_cast<Uint32>(frames * 1000 / static_cast<Uint64>(frequency));
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(const Settings& settings) : settings_(settings) {}
+
+SoundPlayer::~SoundPlayer() {
+  if (!audio_device::Available()) return;
+  Mix_HaltChannel(audio_device::EffectChannel);
+  for (Mix_Chunk* wave : waves_)
+    if (wave) Mix_FreeChunk(wave);
+  if (defaultChunk_) Mix_FreeChunk(defaultChunk_);
+}
+
+void SoundPlayer::LoadEventWaves(const std::string& programDir) {
+  if (!audio_device::Available()) return;
+  for (std::size_t i = 0; i < waves_.size(); ++i) {
+    if (waves_[i]) {
+      Mix_FreeChunk(waves_[i]);
+      waves_[i] = nullptr;
+    }
+    std::ifstream file(programDir + EventWaveFiles[i], std::ios::binary);
+    if (!file) continue;
+    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(file)),
+                                    std::istreambuf_iterator<char>());
+    if (file.bad()) continue;
+    // Decoded once here, so the many restarts during a spin cost nothing.
+    waves_[i] = DecodeImage(image);
+  }
+}
+
+bool SoundPlayer::HasEventWave(SoundEvent event) const {
+  const int index = WaveIndexOf(event);
+  return index >= 0 && waves_[static_cast<std::size_t>(index)] != nullptr;
+}
+
+void SoundPlayer::SetObserver(std::function<void(const SoundStart&)> observer) {
+  observer_ = std::move(observer);
+}
+
+void SoundPlayer::PlayEventSound(SoundEvent event) {
+  if (!EventSoundEnabled(settings_, event)) return;
+  const int index = WaveIndexOf(event);
+  if (index >= 0)
+    PlayMemory(index);
+  else
+    PlayFile(PathOf(settings_, event));
+}
+
+void SoundPlayer::PlayMemory(int index) {
+  if (!audio_device::Available()) return;
+  Mix_Chunk* chunk = waves_[static_cast<std::size_t>(index)];
+  if (!chunk) return;
+  Start(chunk, {SoundSource::Memory, EventWaveFiles[static_cast<std::size_t>(index)], false});
+}
+
+void SoundPlayer::PlayFile(const std::string& path) {
+  if (!audio_device::Available()) return;
+  Mix_Chunk* chunk = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+  if (chunk) {
+    if (Start(chunk, {SoundSource::File, path, true})) WaitUntilDone(chunk);
+    Mix_FreeChunk(chunk);
+    return;
+  }
+  Mix_Chunk* fallback = DefaultChunk();
+  if (fallback && Start(fallback, {SoundSource::Default, path, true})) WaitUntilDone(fallback);
+}
+
+bool SoundPlayer::Start(Mix_Chunk* chunk, const SoundStart& start) {
+  Mix_HaltChannel(audio_device::EffectChannel);
+  if (Mix_PlayChannel(audio_device::EffectChannel, chunk, 0) < 0) return false;
+  Notify(start);
+  return true;
+}
+
+void SoundPlayer::WaitUntilDone(Mix_Chunk* chunk) {
+  // The deadline keeps a stalled device from holding the game for ever.
+  const Uint64 deadline = SDL_GetTicks64() + DurationMs(chunk) + 500;
+  while (Mix_Playing(audio_device::EffectChannel) && SDL_GetTicks64() < deadline) SDL_Delay(5);
+  // The chunk is freed by the caller; it must not be left on the channel.
+  Mix_HaltChannel(audio_device::EffectChannel);
+}
+
+Mix_Chunk* SoundPlayer::DefaultChunk() {
+  if (!defaultChunk_) defaultChunk_ = DecodeImage(DefaultSoundImage());
+  return defaultChunk_;
+}
+
+void SoundPlayer::Notify(const SoundStart& start) {
+  if (observer_) observer_(start);
+}

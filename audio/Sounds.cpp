@@ -1,0 +1,133 @@
+#include "Sounds.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "SoundPlayer.h"
+
+namespace {
+
+constexpr const char* ChangeHint =
+    "Click this button to browse your hard drive for a sound for this event.";
+constexpr const char* PreviewHint = "Click this button to play the currently selected sound file.";
+
+QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width,
+                        int height) {
+  auto* button = new QPushButton(text, parent);
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string programDir,
+                       QWidget* parent, DialogHooks hooks)
+    : QDialog(parent),
+      settings_(settings),
+      player_(player),
+      programDir_(std::move(programDir)),
+      hooks_(std::move(hooks)) {
+  setObjectName("SoundForm");
+  setWindowTitle("Change Sounds (WAV Files)");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(394, 397);
+  setProperty("helpContext", SoundHelpContext);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(8, 16, 377, 337);
+
+  BuildRow(24, Label1,
+           "Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%.",
+           Button1, Button6);
+  BuildRow(72, Label3, "Count Down Sound",
+           "This is the sound which plays when you get a Power Drain symbol on the screen", Button3,
+           Button8);
+  BuildRow(120, Label4, "Count Up Sound", nullptr, Button4, Button9);
+  BuildRow(168, Label2, "Lose Sound:", "This is a sound which plays on a losing spin.", Button2,
+           Button7);
+  BuildRow(216, Label5, "Win Sound:", "This is a sound which plays on a winning spin.", Button5,
+           Button10);
+
+  Button11 = MakeButton(this, "Restore Default Sounds", 16, 304, 353, 33);
+  Button11->setToolTip(
+      "Click this button to use the default (original) sounds for the above events.");
+  BitBtn1 = MakeButton(this, "Help", 16, 364, 153, 27);
+  OKBtn = MakeButton(this, "&OK", 224, 364, 153, 27);
+  OKBtn->setDefault(true);
+
+  connect(Button1, &QPushButton::clicked, this, &TSoundForm::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TSoundForm::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TSoundForm::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TSoundForm::Button4Click);
+  connect(Button5, &QPushButton::clicked, this, &TSoundForm::Button5Click);
+  connect(Button6, &QPushButton::clicked, this, &TSoundForm::Button6Click);
+  connect(Button7, &QPushButton::clicked, this, &TSoundForm::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TSoundForm::Button8Click);
+  connect(Button9, &QPushButton::clicked, this, &TSoundForm::Button9Click);
+  connect(Button10, &QPushButton::clicked, this, &TSoundForm::Button10Click);
+  connect(Button11, &QPushButton::clicked, this, &TSoundForm::Button11Click);
+  connect(BitBtn1, &QPushButton::clicked, this, [this] {
+    if (hooks_.showHelp) hooks_.showHelp(SoundHelpContext);
+  });
+  connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+  setTabOrder(OKBtn, BitBtn1);
+  OKBtn->setFocus();
+}
+
+void TSoundForm::BuildRow(int top, QLabel*& label, const char* text, const char* hint,
+                          QPushButton*& change, QPushButton*& preview) {
+  label = new QLabel(text, this);
+  QFont bold = label->font();
+  bold.setBold(true);
+  bold.setPixelSize(13);
+  label->setFont(bold);
+  label->move(16, top);
+  label->adjustSize();
+  if (hint) label->setToolTip(hint);
+  change = MakeButton(this, "Change", 176, top, 81, 25);
+  change->setToolTip(ChangeHint);
+  preview = MakeButton(this, "Preview", 288, top, 81, 25);
+  preview->setToolTip(PreviewHint);
+}
+
+void TSoundForm::ChangePath(std::string& path) {
+  if (!hooks_.chooseFile) return;
+  const QString chosen = hooks_.chooseFile(this, "Wav Files|*.WAV", initialFolder_);
+  if (chosen.isEmpty()) return;
+  path = chosen.toStdString().substr(0, PathCapacity);
+  initialFolder_ = QFileInfo(chosen).absolutePath();
+}
+
+void TSoundForm::Button1Click() { ChangePath(settings_.BonusSound); }
+void TSoundForm::Button2Click() { ChangePath(settings_.LoseSound); }
+void TSoundForm::Button3Click() { ChangePath(settings_.PowerDownSound); }
+void TSoundForm::Button4Click() { ChangePath(settings_.PowerUpSound); }
+void TSoundForm::Button5Click() { ChangePath(settings_.WinSound); }
+void TSoundForm::Button6Click() { player_.PlayFile(settings_.BonusSound); }
+void TSoundForm::Button7Click() { player_.PlayFile(settings_.LoseSound); }
+void TSoundForm::Button8Click() { player_.PlayFile(settings_.PowerDownSound); }
+void TSoundForm::Button9Click() { player_.PlayFile(settings_.PowerUpSound); }
+void TSoundForm::Button10Click() { player_.PlayFile(settings_.WinSound); }
+
+void TSoundForm::Button11Click() {
+  settings_.WinSound = programDir_ + DefaultWinSound;
+  settings_.LoseSound = programDir_ + DefaultLoseSound;
+  settings_.PowerUpSound = programDir_ + DefaultPowerUpSound;
+  settings_.PowerDownSound = programDir_ + DefaultPowerDownSound;
+  settings_.BonusSound = programDir_ + DefaultBonusSound;
+}
+
+void TSoundForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && hooks_.showHelp) {
+    hooks_.showHelp(SoundHelpContext);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

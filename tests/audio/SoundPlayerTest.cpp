@@ -1,0 +1,244 @@
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "AudioDevice.h"
+#include "AudioTestFiles.h"
+#include "SoundPlayer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr SoundEvent AllEvents[] = {
+    SoundEvent::seCoins,   SoundEvent::seCredits,    SoundEvent::seSlotSpin,
+    SoundEvent::seStop,    SoundEvent::seWin,        SoundEvent::seLose,
+    SoundEvent::sePowerUp, SoundEvent::sePowerDrain, SoundEvent::seBonus};
+
+long MillisecondsSince(Clock::time_point start) {
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+// A program folder with short sounds of its own, and a player that records
+// every sound it starts.
+class SoundPlayerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(audio_device::Available()) << "the dummy audio driver should open";
+    for (const char* name : EventWaveFiles) folder.WriteWave(name, 40);
+    for (const char* name : {DefaultWinSound, DefaultLoseSound, DefaultPowerUpSound,
+                             DefaultPowerDownSound, DefaultBonusSound})
+      folder.WriteWave(name, 60);
+    settings = DefaultSettings(folder.Dir());
+    player.SetObserver([this](const SoundStart& start) { started.push_back(start); });
+  }
+
+  void AllSwitches(bool on) {
+    settings.sndCoins = settings.sndCredits = settings.sndSpin = settings.sndStop = on;
+    settings.sndWin = settings.sndLose = settings.sndPowerUp = settings.sndPowerDown = on;
+    settings.sndBonus = on;
+  }
+
+  // The events that make a sound under the current switches.
+  std::vector<SoundEvent> SoundingEvents() {
+    std::vector<SoundEvent> sounding;
+    for (SoundEvent event : AllEvents) {
+      const std::size_t before = started.size();
+      player.PlayEventSound(event);
+      if (started.size() > before) sounding.push_back(event);
+    }
+    return sounding;
+  }
+
+  ScratchFolder folder;
+  Settings settings;
+  SoundPlayer player{settings};
+  std::vector<SoundStart> started;
+};
+
+TEST_F(SoundPlayerTest, SwitchesDecideWhichEventsSound) {
+  player.LoadEventWaves(folder.Dir());
+
+  settings.Sound = false;
+  AllSwitches(true);
+  EXPECT_TRUE(SoundingEvents().empty()) << "the master switch silences every event";
+
+  settings.Sound = true;
+  AllSwitches(false);
+  EXPECT_TRUE(SoundingEvents().empty());
+
+  const std::pair<SoundEvent, bool Settings::*> switches[] = {
+      {SoundEvent::seCoins, &Settings::sndCoins},
+      {SoundEvent::seCredits, &Settings::sndCredits},
+      {SoundEvent::seSlotSpin, &Settings::sndSpin},
+      {SoundEvent::seStop, &Settings::sndStop},
+      {SoundEvent::seWin, &Settings::sndWin},
+      {SoundEvent::seLose, &Settings::sndLose},
+      {SoundEvent::sePowerUp, &Settings::sndPowerUp},
+      {SoundEvent::sePowerDrain, &Settings::sndPowerDown},
+      {SoundEvent::seBonus, &Settings::sndBonus}};
+  for (const auto& [event, flag] : switches) {
+    AllSwitches(false);
+    settings.*flag = true;
+    EXPECT_EQ(SoundingEvents(), std::vector<SoundEvent>{event})
+        << "event " << static_cast<int>(event);
+    settings.Sound = false;
+    EXPECT_TRUE(SoundingEvents().empty());
+    settings.Sound = true;
+  }
+
+  // Master back on with the start-up switches: slot spin and lose stay quiet.
+  settings = DefaultSettings(folder.Dir());
+  EXPECT_EQ(SoundingEvents(),
+            (std::vector<SoundEvent>{SoundEvent::seCoins, SoundEvent::seCredits, SoundEvent::seStop,
+                                     SoundEvent::seWin, SoundEvent::sePowerUp,
+                                     SoundEvent::sePowerDrain, SoundEvent::seBonus}));
+}
+
+TEST_F(SoundPlayerTest, EventsPlayTheirOwnSourceInTheirMode) {
+  player.LoadEventWaves(folder.Dir());
+  AllSwitches(true);
+  const std::pair<SoundEvent, std::string> memory[] = {{SoundEvent::seStop, "VOLTA0.WAV"},
+                                                       {SoundEvent::seSlotSpin, "VOLTA1.WAV"},
+                                                       {SoundEvent::seCoins, "VOLTA2.WAV"},
+                                                       {SoundEvent::seCredits, "VOLTA3.WAV"}};
+  for (const auto& [event, name] : memory) {
+    started.clear();
+    player.PlayEventSound(event);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].source, SoundSource::Memory);
+    EXPECT_EQ(started[0].name, name);
+    EXPECT_FALSE(started[0].synchronous);
+  }
+  const std::pair<SoundEvent, std::string> files[] = {
+      {SoundEvent::seWin, settings.WinSound},
+      {SoundEvent::seLose, settings.LoseSound},
+      {SoundEvent::sePowerUp, settings.PowerUpSound},
+      {SoundEvent::sePowerDrain, settings.PowerDownSound},
+      {SoundEvent::seBonus, settings.BonusSound}};
+  for (const auto& [event, path] : files) {
+    started.clear();
+    player.PlayEventSound(event);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].source, SoundSource::File);
+    EXPECT_EQ(started[0].name, path);
+    EXPECT_TRUE(started[0].synchronous);
+  }
+}
+
+TEST_F(SoundPlayerTest, FileSoundsHoldTheThreadAndMemorySoundsDoNot) {
+  folder.WriteWave("VOLTA2.WAV", 600);
+  folder.WriteWave("long-win.wav", 400);
+  settings.WinSound = folder.Path("long-win.wav");
+  player.LoadEventWaves(folder.Dir());
+
+  auto start = Clock::now();
+  player.PlayEventSound(SoundEvent::seCoins);
+  EXPECT_LT(MillisecondsSince(start), 150) << "a memory sound returns at once";
+  EXPECT_TRUE(Mix_Playing(audio_device::EffectChannel));
+
+  start = Clock::now();
+  player.PlayEventSound(SoundEvent::seWin);
+  const long held = MillisecondsSince(start);
+  EXPECT_GE(held, 350) << "a file sound returns when it has ended";
+  EXPECT_LT(held, 1500);
+  // The win sound cut off the long coin sound, which would still be playing.
+  EXPECT_FALSE(Mix_Playing(audio_device::EffectChannel));
+}
+
+TEST_F(SoundPlayerTest, MissingOrUnreadableEventWavesLeaveOnlyThoseEventsSilent) {
+  std::remove(folder.Path("VOLTA0.WAV").c_str());
+  folder.WriteBytes("VOLTA2.WAV", "this is not a wave file");
+  player.LoadEventWaves(folder.Dir());
+
+  EXPECT_FALSE(player.HasEventWave(SoundEvent::seStop));
+  EXPECT_FALSE(player.HasEventWave(SoundEvent::seCoins));
+  EXPECT_TRUE(player.HasEventWave(SoundEvent::seSlotSpin));
+  EXPECT_TRUE(player.HasEventWave(SoundEvent::seCredits));
+
+  AllSwitches(true);
+  player.PlayEventSound(SoundEvent::seStop);
+  player.PlayEventSound(SoundEvent::seCoins);
+  EXPECT_TRUE(started.empty());
+  player.PlayEventSound(SoundEvent::seCredits);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].name, "VOLTA3.WAV");
+}
+
+TEST_F(SoundPlayerTest, AFileThatCannotBePlayedSoundsTheDefaultSound) {
+  player.LoadEventWaves(folder.Dir());
+  settings.WinSound = folder.Path("vanished.wav");
+  settings.LoseSound = folder.WriteBytes("broken.wav", "RIFF garbage");
+  settings.sndLose = true;
+
+  for (SoundEvent event : {SoundEvent::seWin, SoundEvent::seLose}) {
+    started.clear();
+    const auto start = Clock::now();
+    player.PlayEventSound(event);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].source, SoundSource::Default);
+    EXPECT_TRUE(started[0].synchronous);
+    EXPECT_GE(MillisecondsSince(start), 250) << "the default sound is waited for too";
+  }
+}
+
+TEST_F(SoundPlayerTest, PreviewPlaysAFileWhateverTheSwitches) {
+  settings.Sound = false;
+  player.PlayFile(settings.BonusSound);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].source, SoundSource::File);
+  EXPECT_EQ(started[0].name, settings.BonusSound);
+  EXPECT_TRUE(started[0].synchronous);
+}
+
+TEST(ShippedSounds, AllDecodeAndStayShort) {
+  ASSERT_TRUE(audio_device::Available());
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  ASSERT_TRUE(Mix_QuerySpec(&frequency, &format, &channels));
+  const double bytesPerSecond = frequency * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+  for (int n = 0; n <= 8; ++n) {
+    const std::string path = RuntimeDir() + "VOLTA" + std::to_string(n) + ".WAV";
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    ASSERT_NE(chunk, nullptr) << path;
+    const double seconds = chunk->alen / bytesPerSecond;
+    Mix_FreeChunk(chunk);
+    // The first four restart many times a second; the game waits for the rest.
+    EXPECT_LE(seconds, n < 4 ? 0.3 : 2.0) << path;
+    EXPECT_GT(seconds, 0.01) << path;
+  }
+  Settings settings = DefaultSettings(RuntimeDir());
+  SoundPlayer player(settings);
+  player.LoadEventWaves(RuntimeDir());
+  for (SoundEvent event :
+       {SoundEvent::seStop, SoundEvent::seSlotSpin, SoundEvent::seCoins, SoundEvent::seCredits})
+    EXPECT_TRUE(player.HasEventWave(event));
+}
+
+// Registered to run with SDL_AUDIODRIVER naming a driver that does not exist.
+TEST(NoAudioDevice, EverythingIsSilentAndNothingHangs) {
+  const char* driver = std::getenv("SDL_AUDIODRIVER");
+  if (!driver || std::string(driver) != "no-such-driver")
+    GTEST_SKIP() << "runs only without an audio device";
+  EXPECT_FALSE(audio_device::Available());
+
+  ScratchFolder folder;
+  for (const char* name : EventWaveFiles) folder.WriteWave(name, 40);
+  folder.WriteWave(DefaultWinSound, 500);
+  Settings settings = DefaultSettings(folder.Dir());
+  SoundPlayer player(settings);
+  int started = 0;
+  player.SetObserver([&](const SoundStart&) { ++started; });
+  player.LoadEventWaves(folder.Dir());
+  const auto start = Clock::now();
+  for (SoundEvent event : AllEvents) player.PlayEventSound(event);
+  player.PlayFile(folder.Path("missing.wav"));
+  EXPECT_EQ(started, 0);
+  EXPECT_LT(MillisecondsSince(start), 200) << "nothing waits for a sound that cannot play";
+}
+
+}  // namespace
