@@ -1,0 +1,201 @@
+#include "Paychart.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+
+#include "Bevel.h"
+#include "Blit.h"
+#include "ChartAmounts.h"
+#include "DialogLook.h"
+#include "LedText.h"
+#include "Palette.h"
+#include "SymbolArt.h"
+
+namespace {
+
+constexpr QSize ClientSize{674, 393};
+constexpr int HelpContext = 41009;
+constexpr int ArtSize = 96;
+constexpr int IconSize = 24;
+constexpr int IconPitch = 34;  // picture plus a 10-px gap
+constexpr int RowPitch = 37;
+constexpr int PictureLeft = 10;
+constexpr int PictureTop = 40;
+constexpr int AmountTop = 42;  // the LED cells sit 2 px lower than the pictures
+constexpr int TitleLeft = 104;
+constexpr int TitleGap = 6;
+
+constexpr const char* RulesText =
+    "Win 7 free spins and the Bonus Pool by raising the Power Meter to 100%.  "
+    "The Voltaro symbol increases power by 10% of full, and the Power "
+    "Drain symbol reduces it by 50% of current value.";
+
+struct Column {
+  const char* heading;
+  int right;  // right edge of the heading, the anchor of the amounts
+  QColor colour;
+  int band;
+};
+
+const std::array<Column, ChartColumns>& Columns() {
+  static const std::array<Column, ChartColumns> columns{{
+      {"1 Coin", 197, dialog_colours::Red, LedRed},
+      {"2 Coins", 311, dialog_colours::White, LedWhite},
+      {"3 Coins", 423, dialog_colours::Blue, LedCyan},
+      {"4 Coins", 535, dialog_colours::Fuchsia, LedMagenta},
+      {"5 Coins", 647, dialog_colours::Green, LedGreen},
+  }};
+  return columns;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                  const QColor& colour) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  SetTextColour(*label, colour);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString programDir,
+                   std::function<int()> symbolSize, DialogServices services, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      settings_(settings),
+      programDir_(std::move(programDir)),
+      symbolSize_(std::move(symbolSize)),
+      services_(std::move(services)) {
+  setObjectName(QStringLiteral("Payoffs"));
+  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  setFont(DialogPixelFont(13));
+  surface_ = new PaintedSurface(this, [this] { PaintChart(); });
+  surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  CreateHeadings();
+  FormCreate();
+}
+
+TPayoffs::~TPayoffs() = default;
+
+CanvasWidget& TPayoffs::Surface() { return *surface_; }
+
+void TPayoffs::CreateHeadings() {
+  const QFont headingFont = DialogPixelFont(19, true);
+  std::array<QLabel**, ChartColumns> headings{&Label1, &Label2, &Label3, &Label6, &Label7};
+  const std::array<const char*, ChartColumns> names{"Label1", "Label2", "Label3", "Label6",
+                                                    "Label7"};
+  for (int n = 0; n < ChartColumns; ++n) {
+    const Column& column = Columns()[static_cast<std::size_t>(n)];
+    QLabel* label = MakeLabel(surface_, names[static_cast<std::size_t>(n)],
+                              QString::fromLatin1(column.heading), headingFont, column.colour);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Sized to the text, the right edge stays where the amounts are anchored.
+    label->move(column.right - label->width(), 8);
+    *headings[static_cast<std::size_t>(n)] = label;
+  }
+}
+
+void TPayoffs::FormCreate() {
+  Memo1 = MakeLabel(surface_, "Memo1", QString::fromLatin1(RulesText), DialogPixelFont(13),
+                    dialog_colours::Black);
+  Memo1->setWordWrap(true);
+  Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Memo1->setAutoFillBackground(true);
+  // A substitute face may wrap the rules onto a third line; let the box
+  // grow into the gap above the coin value rather than cut the last line.
+  Memo1->setGeometry(40, 304, 585, std::clamp(Memo1->heightForWidth(585), 41, 48));
+
+  const QFont large = DialogPixelFont(32, true);
+  Label5 = MakeLabel(surface_, "Label5", QString(), large, dialog_colours::Red);
+  Label5->move(40, 352);
+  Label4 = MakeLabel(surface_, "Label4", QString(), large, dialog_colours::Black);
+  Label4->move(TitleLeft, 352);
+
+  Button1 = new QPushButton(QStringLiteral("&OK"), surface_);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setFont(DialogPixelFont(13));
+  Button1->setGeometry(537, 352, 89, 33);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &TPayoffs::Button1Click);
+}
+
+void TPayoffs::showEvent(QShowEvent* event) {
+  FormShow();
+  CentreOnScreen(*this);
+  QDialog::showEvent(event);
+}
+
+void TPayoffs::FormShow() {
+  QImage source;
+  if (const auto error = LoadSymbolArtFile(programDir_, ArtSize, source)) {
+    // The amounts are still worth showing without the pictures.
+    chartArt_ = QImage();
+    if (services_.warning) services_.warning(this, *error);
+  } else {
+    chartArt_ = source
+                    .scaled(source.width() / 4, source.height() / 4, Qt::IgnoreAspectRatio,
+                            Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+  }
+
+  Label4->setText(QString::fromUtf8(ProductTitle));
+  Label4->adjustSize();
+  Label5->setText(CoinValueCaption(settings_.Bet, state_.CoinValue));
+  Label5->adjustSize();
+  // A wide substitute face can make "50¢" reach the title; keep them apart.
+  Label4->move(std::max(TitleLeft, Label5->x() + Label5->width() + TitleGap), Label4->y());
+  setWindowTitle(Label4->text() + QStringLiteral(" Payoffs"));
+  FormPaint();
+}
+
+void TPayoffs::FormPaint() { surface_->Repaint(); }
+
+void TPayoffs::Button1Click() { accept(); }
+
+void TPayoffs::PaintChart() {
+  surface_->Canvas().fill(palette::ButtonFace);
+  for (int row = 0; row < 6; ++row) DrawSymbolRow(PictureLeft, PictureTop + RowPitch * row, row);
+  // Two of symbol 5 and anything on the third wheel: two pictures only.
+  const int lastTop = PictureTop + RowPitch * 6;
+  for (int wheel = 0; wheel < 2; ++wheel) {
+    const int x = PictureLeft + IconPitch * wheel;
+    DrawSymbolIcon(x, lastTop, 5);
+    DrawBevel(*surface_, x, lastTop, x + IconSize, lastTop + IconSize, BevelNarrowRaised);
+  }
+  DrawAmounts();
+}
+
+void TPayoffs::DrawSymbolIcon(int x, int y, int symbol) {
+  const QRect cell(IconSize * (symbol % 3), IconSize * (symbol / 3), IconSize, IconSize);
+  blit::Copy(surface_->Canvas(), {x, y}, chartArt_, cell);
+  surface_->ShowRect(QRect(x, y, IconSize, IconSize));
+}
+
+void TPayoffs::DrawSymbolRow(int x, int y, int symbol) {
+  DrawSymbolIcon(x, y, symbol);
+  DrawBevel(*surface_, x, y, x + IconSize, y + IconSize, BevelNarrowRaised);
+  // The other two pictures are copies of the first, taken from the canvas.
+  const QImage picture = surface_->Canvas().copy(x, y, IconSize, IconSize);
+  for (int copy = 1; copy <= 2; ++copy) {
+    const int left = x + IconPitch * copy;
+    blit::Copy(surface_->Canvas(), {left, y}, picture, picture.rect());
+    surface_->ShowRect(QRect(left, y, IconSize, IconSize));
+    DrawBevel(*surface_, left, y, left + IconSize, y + IconSize, BevelNarrowRaised);
+  }
+}
+
+void TPayoffs::DrawAmounts() {
+  const int symbolSize = symbolSize_ ? symbolSize_() : ArtSize;
+  for (int row = 0; row < ChartRows; ++row) {
+    for (int coins = 1; coins <= ChartColumns; ++coins) {
+      const Column& column = Columns()[static_cast<std::size_t>(coins - 1)];
+      const QString text = ChartAmountText(ChartAmount(row, coins, state_.CoinValue), coins);
+      DrawLedText(*surface_, text, column.right, AmountTop + RowPitch * row, false, column.band,
+                  symbolSize);
+    }
+  }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+
+#include "Slots.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// One saved-game slot in the slot dialog: its name (which the player may
+// edit before saving), the title, the date, the credits and the amount
+// borrowed, and the button that saves into it or opens it.
+class SlotPanel : public QFrame {
+  Q_OBJECT
+
+ public:
+  // buttonName is the button's component name ("OKBtn", "BitBtn1", ...).
+  SlotPanel(int slot, const QString& buttonName, QWidget* parent);
+
+  // Fills the controls from a slot record.
+  void ShowRecord(const SlotRecord& record);
+
+  int Slot() const { return slot_; }
+
+  QLineEdit* Name = nullptr;
+  QLabel* Game = nullptr;
+  QLabel* date = nullptr;
+  QLabel* credits = nullptr;
+  QLabel* borrowed = nullptr;
+  QPushButton* Button = nullptr;
+
+ private:
+  int slot_;
+};
+
+// "%10.2f" of an amount with the system's decimal point, trimmed, followed
+// by a word: "1234.56 credits".
+QString SlotMoneyCaption(double amount, const char* word);

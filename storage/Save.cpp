@@ -1,0 +1,170 @@
+#include "Save.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "DialogLook.h"
+#include "Fonts.h"
+#include "SlotPanel.h"
+
+namespace {
+
+constexpr QSize ClientSize{616, 360};
+constexpr int HelpContext = 41010;
+constexpr const char* NamePromptTitle = "Name for this saved game?";
+
+// The slot buttons' component names, slots 1 to 8.
+constexpr std::array<const char*, SlotCount> ButtonNames{
+    "OKBtn", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
+
+// The separator between the parts of the system's short date.
+QString DateSeparator() {
+  const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  for (const QChar c : format) {
+    if (!c.isLetter() && !c.isSpace() && c != u'\'') return QString(c);
+  }
+  return QStringLiteral("/");
+}
+
+}  // namespace
+
+std::string TodaySlotDate() {
+  const QDate today = QDate::currentDate();
+  return SlotDate(today.year(), today.month(), today.day(), DateSeparator().toStdString());
+}
+
+std::string SlotNameFromInput(const QString& input) {
+  // Count whole characters, so a surrogate pair is never split.
+  QString name;
+  int characters = 0;
+  for (qsizetype i = 0; i < input.size() && characters < static_cast<int>(SlotNameCapacity);) {
+    const qsizetype width = input[i].isHighSurrogate() && i + 1 < input.size() ? 2 : 1;
+    name += input.mid(i, width);
+    i += width;
+    ++characters;
+  }
+  // The file keeps bytes; drop whole characters until the name fits, so the
+  // storage's cut never lands inside one.
+  std::string bytes = name.toStdString();
+  while (bytes.size() > SlotNameCapacity) {
+    name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+    bytes = name.toStdString();
+  }
+  return bytes;
+}
+
+TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const GameState& state,
+                     std::string settingsPath, std::function<std::string()> today,
+                     DialogServices services, QWidget* parent)
+    : QDialog(parent),
+      mode_(mode),
+      slots_(savedGames),
+      machine_(machine),
+      state_(state),
+      settingsPath_(std::move(settingsPath)),
+      today_(std::move(today)),
+      services_(std::move(services)) {
+  setObjectName(QStringLiteral("LoadSave"));
+  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  setFont(FaceFont(8, true));
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setLineWidth(1);
+  Bevel1->setMidLineWidth(0);
+  Bevel1->setGeometry(0, 8, 617, 297);
+
+  CreatePanels();
+  CreateButtons();
+  FormCreate();
+}
+
+TLoadSave::~TLoadSave() = default;
+
+void TLoadSave::CreatePanels() {
+  constexpr std::array<int, 2> columnLefts{16, 312};
+  constexpr std::array<int, 4> rowTops{16, 88, 160, 232};
+  for (int slot = 1; slot <= SlotCount; ++slot) {
+    const auto index = static_cast<std::size_t>(slot - 1);
+    auto* panel = new SlotPanel(slot, QString::fromLatin1(ButtonNames[index]), this);
+    panel->setGeometry(columnLefts[index / 4], rowTops[index % 4], 289, 65);
+    connect(panel->Button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
+    panels_[index] = panel;
+  }
+}
+
+void TLoadSave::CreateButtons() {
+  HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
+  HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+  HelpBtn->setGeometry(8, 316, 97, 37);
+  HelpBtn->setAutoDefault(false);
+  connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::HelpBtnClick);
+
+  CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
+  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+  CancelBtn->setGeometry(508, 316, 97, 37);
+  CancelBtn->setAutoDefault(false);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The slots are read afresh every time, so the dialog shows what the file
+// holds; only FreeSpinsPlayed is kept from earlier saves in this run.
+void TLoadSave::FormCreate() { ReadSlots(settingsPath_, slots_, today_()); }
+
+void TLoadSave::showEvent(QShowEvent* event) {
+  FormShow();
+  CentreOnScreen(*this);
+  QDialog::showEvent(event);
+}
+
+void TLoadSave::FormShow() {
+  setWindowTitle(mode_ == SlotMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
+                                         : QStringLiteral("Open a Game -- Select Game Slot"));
+  for (int slot = 1; slot <= SlotCount; ++slot) Panel(slot).ShowRecord(slots_[slot]);
+}
+
+void TLoadSave::BitBtn7Click(int slot) {
+  if (mode_ == SlotMode::Save)
+    SaveInto(slot);
+  else
+    OpenFrom(slot);
+}
+
+void TLoadSave::SaveInto(int slot) {
+  const std::optional<QString> answer =
+      services_.askText(this, QString::fromLatin1(NamePromptTitle), Panel(slot).Name->text());
+  if (answer) {
+    const std::string name = SlotNameFromInput(*answer);
+    const std::string today = today_();
+    // The slot in memory takes the game even if the file cannot.
+    slots_[slot] = SlotFromGame(name, state_, today);
+    if (const auto error = WriteSlot(settingsPath_, slot, name, state_, today))
+      services_.warning(this, QString::fromStdString(*error));
+  }
+  accept();
+}
+
+void TLoadSave::OpenFrom(int slot) {
+  const SlotRecord& record = slots_[slot];
+  GameSnapshot saved;
+  saved.Credits = record.Credits;
+  saved.Borrowed = record.Borrowed;
+  saved.BonusPool = record.BonusPool;
+  saved.Spins = record.Spins;
+  saved.FreeSpinsPlayed = record.FreeSpinsPlayed;
+  saved.PowerPts = record.PowerPts;
+  if (!machine_.OpenGame(saved)) {
+    // Nothing happened; the player may pick the slot again once it is over.
+    services_.information(this, QString::fromLatin1(WaitForWheelsText));
+    return;
+  }
+  accept();
+}
+
+void TLoadSave::HelpBtnClick() {
+  if (services_.help) services_.help(HelpContext);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "DialogServices.h"
+#include "GameState.h"
+#include "Machine.h"
+#include "Slots.h"
+
+class QFrame;
+class QPushButton;
+class SlotPanel;
+
+// Which way the slot dialog works: store the current game in a slot, or
+// replace the current game by a slot's.
+enum class SlotMode { Save, Open };
+
+// The saved-game slot dialog: eight slots side by side, read afresh from the
+// settings file each time the dialog is made. A slot button saves or opens
+// and closes the dialog; opening is refused while a spin is running.
+class TLoadSave : public QDialog {
+  Q_OBJECT
+
+ public:
+  // today gives the date a save is stamped with, in the slots' date format.
+  TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const GameState& state,
+            std::string settingsPath, std::function<std::string()> today, DialogServices services,
+            QWidget* parent = nullptr);
+  ~TLoadSave() override;
+
+  // Fills the caption and the eight panels from the mode and the slots.
+  void FormShow();
+  // A slot button, for slot 1..8.
+  void BitBtn7Click(int slot);
+  void HelpBtnClick();
+
+  SlotMode Mode() const { return mode_; }
+  SlotPanel& Panel(int slot) { return *panels_.at(static_cast<std::size_t>(slot - 1)); }
+
+  QFrame* Bevel1 = nullptr;
+  QPushButton* HelpBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate();
+  void CreatePanels();
+  void CreateButtons();
+  void SaveInto(int slot);
+  void OpenFrom(int slot);
+
+  SlotMode mode_;
+  Slots& slots_;
+  Machine& machine_;
+  const GameState& state_;
+  std::string settingsPath_;
+  std::function<std::string()> today_;
+  DialogServices services_;
+  std::array<SlotPanel*, SlotCount> panels_{};
+};
+
+// Today's date as the slots keep it: "mm/dd/yy" with the system's date
+// separator.
+std::string TodaySlotDate();
+
+// A saved game's name as it is kept: at most 100 characters, and never more
+// bytes than that in the file, cut only between whole characters.
+std::string SlotNameFromInput(const QString& input);

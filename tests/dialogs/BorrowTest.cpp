@@ -1,0 +1,161 @@
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "Borrow.h"
+#include "CanvasWidget.h"
+#include "DialogAnswers.h"
+#include "GameState.h"
+#include "LedReader.h"
+#include "Machine.h"
+#include "QuietView.h"
+#include "Random.h"
+#include "Reels.h"
+#include "Settings.h"
+
+namespace {
+
+// "%10.2f" as the readouts show it, read back with a '.' for the point.
+QString Readout(double amount) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%10.2f", amount);
+  return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+class BorrowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  GameState state;
+  Settings settings = DefaultSettings("/");
+  QuietView view;
+  RandomSource random{11};
+  std::unique_ptr<Machine> machine;
+  DialogAnswers answers;
+
+  std::unique_ptr<TBorrowC> MakeDialog(int symbolSize = 96) {
+    auto dialog = std::make_unique<TBorrowC>(*machine, state, symbolSize, answers.Services());
+    dialog->show();
+    return dialog;
+  }
+  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+ private slots:
+  void init() {
+    state = GameState();
+    InstallStrips(state);
+    view = QuietView();
+    machine = std::make_unique<Machine>(state, settings, view, random);
+    answers = DialogAnswers();
+  }
+
+  void amountButtonsMoveCreditsAndBorrowedTogether_data() {
+    QTest::addColumn<bool>("payBack");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<double>("credits");
+    QTest::addColumn<double>("borrowed");
+    QTest::addColumn<double>("creditsAfter");
+    QTest::addColumn<double>("borrowedAfter");
+    QTest::addColumn<QString>("message");
+
+    const QString none;
+    QTest::newRow("borrow 1000 three times")
+        << false << 0 << 3 << 1000.00 << 1000.00 << 4000.00 << 4000.00 << none;
+    QTest::newRow("pay back 1000 with 999.99")
+        << true << 0 << 1 << 999.99 << 1000.00 << 999.99 << 1000.00
+        << QStringLiteral("You do not have 1000 credits!");
+    QTest::newRow("pay back more than borrowed")
+        << true << 2 << 1 << 50.00 << 5.00 << 50.00 << 5.00
+        << QStringLiteral("You cannot pay back more credits than you have borrowed!");
+    QTest::newRow("credit check comes first") << true << 3 << 1 << 0.50 << 0.50 << 0.50 << 0.50
+                                              << QStringLiteral("You do not have 1 credit!");
+    QTest::newRow("pay back a cent short") << true << 5 << 1 << 0.00 << 5.00 << 0.00 << 5.00
+                                           << QStringLiteral("You do not have 0.01 credits!");
+    QTest::newRow("pay back the last cent") << true << 5 << 1 << 0.01 << 0.01 << 0.0 << 0.0 << none;
+    QTest::newRow("pay back 10 cents twice")
+        << true << 4 << 2 << 5.00 << 2.00 << 4.80 << 1.80 << none;
+  }
+  void amountButtonsMoveCreditsAndBorrowedTogether() {
+    QFETCH(bool, payBack);
+    QFETCH(int, button);
+    QFETCH(int, clicks);
+    QFETCH(double, credits);
+    QFETCH(double, borrowed);
+    QFETCH(double, creditsAfter);
+    QFETCH(double, borrowedAfter);
+    QFETCH(QString, message);
+    state.Credits = credits;
+    state.Borrowed = borrowed;
+
+    auto dialog = MakeDialog();
+    QVERIFY(dialog->RadioButton1->isChecked());
+    if (payBack) Click(dialog->RadioButton2);
+    for (int i = 0; i < clicks; ++i) Click(dialog->AmountButtons[static_cast<std::size_t>(button)]);
+
+    QCOMPARE(state.Credits, creditsAfter);
+    QCOMPARE(state.Borrowed, borrowedAfter);
+    QCOMPARE(answers.information, message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(dialog->isVisible());
+
+    // Credits end at the right, green; Borrowed starts at the left, red.
+    const QImage& canvas = dialog->Surface().Canvas();
+    QCOMPARE(ReadLedRightToLeft(canvas, 582 - 30, 40, 2, 10), Readout(creditsAfter));
+    QCOMPARE(ReadLedLeftToRight(canvas, 20, 40, 4, 10), Readout(borrowedAfter));
+  }
+
+  void helpExplainsTheDialogAndOkCloses() {
+    auto dialog = MakeDialog();
+    Click(dialog->BitBtn7);
+    QCOMPARE(answers.information,
+             QStringList{
+                 "Use this screen to borrow credits or pay back credits that you borrowed "
+                 "previously.  Click on the button representing the amount to borrow (or pay "
+                 "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode."});
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Use this form to borrow or pay back credits"));
+    Click(dialog->OKBtn);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+  }
+
+  void refusedWhileTheWheelsTurn_data() {
+    QTest::addColumn<bool>("payBack");
+    QTest::newRow("borrow") << false;
+    QTest::newRow("pay back") << true;
+  }
+  void refusedWhileTheWheelsTurn() {
+    QFETCH(bool, payBack);
+    auto dialog = MakeDialog();
+    if (payBack) Click(dialog->RadioButton2);
+    double creditsBefore = 0;
+    double creditsAfter = 0;
+    view.duringSpin = [&] {
+      creditsBefore = state.Credits;
+      Click(dialog->AmountButtons[3]);
+      creditsAfter = state.Credits;
+    };
+    machine->Bet1();
+    machine->Spin();
+
+    QVERIFY(!view.duringSpin);  // the click ran inside the spin
+    QCOMPARE(creditsAfter, creditsBefore);
+    QCOMPARE(state.Borrowed, 1000.00);
+    QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
+
+    // Once the wheels have stopped the same click goes through.
+    const double credits = state.Credits;
+    Click(dialog->AmountButtons[3]);
+    QCOMPARE(state.Borrowed, payBack ? 999.00 : 1001.00);
+    QCOMPARE(state.Credits, payBack ? credits - 1 : credits + 1);
+  }
+};
+
+#include "BorrowTest.moc"
+
+QObject* MakeBorrowTest() { return new BorrowTest; }

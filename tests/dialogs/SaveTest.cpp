@@ -1,0 +1,247 @@
+#include <QDate>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "DialogAnswers.h"
+#include "GameState.h"
+#include "Machine.h"
+#include "QuietView.h"
+#include "Random.h"
+#include "Reels.h"
+#include "Save.h"
+#include "Settings.h"
+#include "SlotPanel.h"
+#include "Slots.h"
+
+namespace {
+
+constexpr const char* Today = "07/04/25";
+
+// A money caption as the slot panels show it, with the system's point.
+QString Caption(const char* amount, const char* word) {
+  QString text = QString::fromLatin1(amount);
+  text.replace(u'.', QLocale::system().decimalPoint());
+  return text + QLatin1Char(' ') + QString::fromLatin1(word);
+}
+
+// The fields a slot carries, of a game or of a slot record, in one line:
+// credits, borrowed, pool, spins, power, free spins played.
+template <class Game>
+QString Fields(const Game& game) {
+  return QString::asprintf("%.2f %.2f %.2f %d %d %d", game.Credits, game.Borrowed, game.BonusPool,
+                           game.Spins, game.PowerPts, game.FreeSpinsPlayed);
+}
+
+}  // namespace
+
+class SaveTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder;
+  std::string path;
+  GameState state;
+  Settings settings = DefaultSettings("/");
+  QuietView view;
+  RandomSource random{5};
+  std::unique_ptr<Machine> machine;
+  Slots savedGames;
+  DialogAnswers answers;
+
+  std::unique_ptr<TLoadSave> MakeDialog(SlotMode mode) {
+    auto dialog = std::make_unique<TLoadSave>(
+        mode, savedGames, *machine, state, path, [] { return std::string(Today); },
+        answers.Services());
+    dialog->show();
+    return dialog;
+  }
+  void ClickSlot(TLoadSave& dialog, int slot) {
+    QTest::mouseClick(dialog.Panel(slot).Button, Qt::LeftButton);
+  }
+  Slots ReadBack() {
+    Slots fromFile;
+    ReadSlots(path, fromFile, "01/01/01");
+    return fromFile;
+  }
+  void PlayEvening() {
+    state.Credits = 1234.56;
+    state.Borrowed = 1000.00;
+    state.Spins = 25;
+    state.BonusPool = 61.25;
+    state.PowerPts = 40;
+    state.FreeSpinsPlayed = 3;
+  }
+
+ private slots:
+  void init() {
+    folder = std::make_unique<QTemporaryDir>();
+    path = (folder->path() + QStringLiteral("/VOLTA.INI")).toStdString();
+    state = GameState();
+    InstallStrips(state);
+    view = QuietView();
+    machine = std::make_unique<Machine>(state, settings, view, random);
+    savedGames = Slots();
+    answers = DialogAnswers();
+  }
+
+  void savedGameReopensAsItWasSaved() {
+    PlayEvening();
+    answers.names.push_back(QStringLiteral("Evening"));
+    {
+      auto dialog = MakeDialog(SlotMode::Save);
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Save a Game -- Select Game Slot"));
+      QCOMPARE(dialog->Panel(3).Name->text(), QStringLiteral("Game #3"));
+      dialog->Panel(3).Name->setText(QStringLiteral("Typed over"));
+      ClickSlot(*dialog, 3);
+      QVERIFY(!dialog->isVisible());
+      QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(answers.prompts.size(), std::size_t{1});
+    QCOMPARE(answers.prompts[0].title, QStringLiteral("Name for this saved game?"));
+    QCOMPARE(answers.prompts[0].initial, QStringLiteral("Typed over"));
+    QVERIFY2(answers.warnings.isEmpty(), qPrintable(answers.warnings.join('\n')));
+
+    const Slots file = ReadBack();
+    QCOMPARE(QString::fromStdString(file[3].Name), QStringLiteral("Evening"));
+    QCOMPARE(Fields(file[3]), QStringLiteral("1234.56 1000.00 61.25 25 40 0"));
+    QCOMPARE(QString::fromStdString(file[3].Date), QString::fromLatin1(Today));
+    QCOMPARE(QString::fromStdString(file[2].Name), QStringLiteral("Game #2"));
+
+    // A different game is in play when the slot is opened again.
+    state = GameState();
+    state.Wager = 1.25;
+    state.FreeSpins = 2;
+    auto dialog = MakeDialog(SlotMode::Open);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
+    QCOMPARE(dialog->Panel(3).date->text(), QString::fromLatin1(Today));
+    QCOMPARE(dialog->Panel(3).credits->text(), Caption("1234.56", "credits"));
+    QCOMPARE(dialog->Panel(3).borrowed->text(), Caption("1000.00", "borrowed"));
+    QCOMPARE(dialog->Panel(3).Name->text(), QStringLiteral("Evening"));
+    ClickSlot(*dialog, 3);
+    QVERIFY(!dialog->isVisible());
+    // Free spins played come from memory: the file does not keep them.
+    QCOMPARE(Fields(state), QStringLiteral("1234.56 1000.00 61.25 25 40 3"));
+    QCOMPARE(state.Wager, 1.25);
+    QCOMPARE(state.CoinValue, 0.25);
+    QCOMPARE(state.FreeSpins, 2);
+  }
+
+  void neverSavedSlotOpensAsAFreshGame() {
+    state.Credits = 3.00;
+    state.Spins = 9;
+    state.PowerPts = 70;
+    state.FreeSpinsPlayed = 4;
+    auto dialog = MakeDialog(SlotMode::Open);
+    QCOMPARE(dialog->Panel(5).credits->text(), Caption("1000.00", "credits"));
+    ClickSlot(*dialog, 5);
+    QCOMPARE(Fields(state), QStringLiteral("1000.00 1000.00 10000.00 0 0 0"));
+    QVERIFY(!QFile::exists(QString::fromStdString(path)));
+  }
+
+  void cancelChangesNothing_data() {
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<bool>("atNamePrompt");
+    QTest::newRow("save, Cancel button") << true << false;
+    QTest::newRow("save, name prompt") << true << true;
+    QTest::newRow("open, Cancel button") << false << false;
+  }
+  void cancelChangesNothing() {
+    QFETCH(bool, saving);
+    QFETCH(bool, atNamePrompt);
+    PlayEvening();
+    const QString before = Fields(state);
+    auto dialog = MakeDialog(saving ? SlotMode::Save : SlotMode::Open);
+    if (atNamePrompt)
+      ClickSlot(*dialog, 2);  // no reply queued: the prompt is cancelled
+    else
+      QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(atNamePrompt ? QDialog::Accepted : QDialog::Rejected));
+    QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    QCOMPARE(QString::fromStdString(savedGames[2].Name), QStringLiteral("Game #2"));
+    QCOMPARE(Fields(state), before);
+  }
+
+  void longNamesKeepTheirFirstHundredCharacters() {
+    const QString typed = QString(150, u'x').replace(100, 1, u'!');
+    answers.names.push_back(typed);
+    MakeDialog(SlotMode::Save)->BitBtn7Click(1);
+    QCOMPARE(QString::fromStdString(savedGames[1].Name), QString(100, u'x'));
+    QCOMPARE(QString::fromStdString(ReadBack()[1].Name), QString(100, u'x'));
+  }
+
+  void nonAsciiNamesAreCutBetweenCharacters() {
+    // Two bytes each in the file: only whole ones that fit are kept.
+    answers.names.push_back(QString(150, QChar(0x00E9)));
+    MakeDialog(SlotMode::Save)->BitBtn7Click(4);
+    const QString kept = QString::fromStdString(ReadBack()[4].Name);
+    QCOMPARE(kept, QString(50, QChar(0x00E9)));
+    QCOMPARE(QString::fromUtf8(SlotNameFromInput(QString(99, u'a') + QChar(0x00E9))),
+             QString(99, u'a'));
+  }
+
+  void failedWriteIsReported() {
+    // A plain file where the folder should be.
+    QFile blocker(folder->path() + QStringLiteral("/notafolder"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    path = blocker.fileName().toStdString() + "/VOLTA.INI";
+    PlayEvening();
+    answers.names.push_back(QStringLiteral("Kept anyway"));
+    auto dialog = MakeDialog(SlotMode::Save);
+    ClickSlot(*dialog, 6);
+    QCOMPARE(answers.warnings,
+             QStringList{QStringLiteral("Unable to write to ") + QString::fromStdString(path)});
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(QString::fromStdString(savedGames[6].Name), QStringLiteral("Kept anyway"));
+    QCOMPARE(savedGames[6].Credits, 1234.56);
+  }
+
+  void helpOpensItsTopicAndLeavesTheDialogOpen() {
+    auto dialog = MakeDialog(SlotMode::Open);
+    QTest::mouseClick(dialog->HelpBtn, Qt::LeftButton);
+    QCOMPARE(answers.helpTopics, std::vector<int>{41010});
+    QVERIFY(dialog->isVisible());
+  }
+
+  void openingIsRefusedWhileTheWheelsTurn() {
+    GameState saved;
+    saved.Borrowed = 5.00;
+    saved.BonusPool = 7.00;
+    saved.Credits = 20.00;
+    QVERIFY(!WriteSlot(path, 2, "Short game", saved, Today));
+    auto dialog = MakeDialog(SlotMode::Open);
+    view.duringSpin = [&] { ClickSlot(*dialog, 2); };
+    machine->Bet1();
+    machine->Spin();
+
+    QVERIFY(!view.duringSpin);
+    QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
+    QCOMPARE(state.Borrowed, 1000.00);
+    QVERIFY(state.BonusPool != 7.00);
+    QVERIFY(dialog->isVisible());
+
+    ClickSlot(*dialog, 2);
+    QCOMPARE(state.Borrowed, 5.00);
+    QCOMPARE(state.Credits, 20.00);
+    QVERIFY(!dialog->isVisible());
+  }
+
+  void todayUsesTheSlotDateFormat() {
+    const QString today = QString::fromStdString(TodaySlotDate());
+    QVERIFY(today.size() == 8 && !today[2].isDigit());
+    QCOMPARE(today,
+             QDate::currentDate().toString(QStringLiteral("MM/dd/yy")).replace(u'/', today[2]));
+  }
+};
+
+#include "SaveTest.moc"
+
+QObject* MakeSaveTest() { return new SaveTest; }
