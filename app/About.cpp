@@ -1,0 +1,79 @@
+#include "About.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "GameState.h"
+
+namespace {
+
+constexpr int ClientWidth = 361;
+constexpr int ClientHeight = 413;
+const QColor ButtonFace(0xC0, 0xC0, 0xC0);
+
+QFont SansFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  setFixedSize(ClientWidth, ClientHeight);
+  setFont(SansFont(13, false));
+  QPalette face = palette();
+  face.setColor(QPalette::Window, ButtonFace);
+  face.setColor(QPalette::Base, ButtonFace);
+  setPalette(face);
+  setAutoFillBackground(true);
+
+  ProgramIcon = new QLabel(this);
+  ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+  ProgramIcon->setGeometry(16, 16, 32, 32);
+
+  ProductName = new QLabel(this);
+  ProductName->setObjectName(QStringLiteral("ProductName"));
+  ProductName->setFont(SansFont(19, true));
+  ProductName->setGeometry(64, 20, 281, 28);
+
+  VersionLabel = new QLabel(this);
+  VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
+  VersionLabel->setFont(SansFont(13, true));
+  VersionLabel->setGeometry(64, 60, 64, 17);
+
+  Version = new QLabel(this);
+  Version->setObjectName(QStringLiteral("Version"));
+  Version->setGeometry(128, 60, 120, 17);
+
+  Comments = new QPlainTextEdit(this);
+  Comments->setObjectName(QStringLiteral("Comments"));
+  Comments->setReadOnly(true);
+  Comments->setFrameShape(QFrame::NoFrame);
+  Comments->setGeometry(24, 112, 313, 209);
+
+  OKButton = new QPushButton(QStringLiteral("&OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry((ClientWidth - 129) / 2, 360, 129, 27);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(ProductTitle));
+  ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+  ProductName->setText(QString::fromUtf8(ProductTitle));
+  VersionLabel->setText(QStringLiteral("Version:"));
+  Version->setText(QString::fromUtf8(VersionText));
+  Comments->setPlainText(QString::fromUtf8(ProgramDescription).remove('\r'));
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  QDialog::showEvent(event);
+}

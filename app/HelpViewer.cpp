@@ -1,0 +1,85 @@
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "GameState.h"
+
+namespace {
+
+constexpr int HelpWidth = 640;
+constexpr int HelpHeight = 520;
+
+int HelpContextOf(QWidget* window) {
+  for (QWidget* widget = window; widget != nullptr; widget = widget->parentWidget()) {
+    const QVariant context = widget->property(HelpContextProperty);
+    if (context.isValid()) return context.toInt();
+  }
+  return 0;
+}
+
+}  // namespace
+
+HelpViewer::HelpViewer(QString programDir, std::function<void(const QString&)> warn)
+    : programDir_(std::move(programDir)),
+      helpFile_(QStringLiteral("VOLTA.HLP")),
+      warn_(std::move(warn)) {}
+
+HelpViewer::~HelpViewer() { delete browser_; }
+
+void HelpViewer::ShowContents() { Open(QString()); }
+
+void HelpViewer::ShowContext(int context) { Open(QString::number(context)); }
+
+void HelpViewer::Open(const QString& topic) {
+  const QString path = programDir_ + helpFile_;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    warn_(QStringLiteral("Unable to open the help file %1.").arg(path));
+    return;
+  }
+  if (browser_ == nullptr) {
+    browser_ = new QTextBrowser;
+    browser_->setObjectName(QStringLiteral("HelpWindow"));
+    browser_->setAttribute(Qt::WA_DeleteOnClose, false);
+    browser_->resize(HelpWidth, HelpHeight);
+    browser_->setOpenExternalLinks(true);
+  }
+  browser_->setWindowTitle(QString::fromUtf8(ProductTitle) + QStringLiteral(" Help"));
+  browser_->setSearchPaths({programDir_});
+  browser_->document()->setBaseUrl(QUrl::fromLocalFile(programDir_));
+  browser_->setHtml(QString::fromUtf8(file.readAll()));
+  shownFile_ = helpFile_;
+  shownTopic_ = topic;
+
+  // A modal dialog would keep a plain window from taking input, so help
+  // asked for from inside one is modal itself.
+  const bool overModal =
+      QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != browser_;
+  if (browser_->isVisible() && (browser_->windowModality() == Qt::ApplicationModal) != overModal)
+    browser_->hide();
+  browser_->setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
+  browser_->show();
+  browser_->raise();
+  browser_->activateWindow();
+  if (topic.isEmpty())
+    browser_->moveCursor(QTextCursor::Start);
+  else
+    browser_->scrollToAnchor(topic);
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    QWidget* active = QApplication::activeWindow();
+    if (active == browser_) return false;
+    const int context = HelpContextOf(active);
+    if (context != 0) {
+      ShowContext(context);
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}

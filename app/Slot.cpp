@@ -1,0 +1,275 @@
+#include "Slot.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "EventLoopClock.h"
+#include "MachineFace.h"
+#include "Money.h"
+#include "Music.h"
+#include "MusicPlaylist.h"
+#include "Palette.h"
+#include "Paychart.h"
+#include "SdlMusicPlayer.h"
+#include "SettingsFile.h"
+#include "SoundPlayer.h"
+#include "SymbolArt.h"
+#include "Timings.h"
+
+namespace {
+
+constexpr int MainHelpContext = 41006;
+
+bool FileExists(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+}  // namespace
+
+TForm1::TForm1(SlotEnvironment environment, QWidget* parent)
+    : QMainWindow(parent),
+      environment_(std::move(environment)),
+      settings_(DefaultSettings(environment_.programDir.toStdString())),
+      machine_(state_, settings_, *this, *environment_.random),
+      sounds_(std::make_unique<SoundPlayer>(settings_)),
+      help_(environment_.programDir,
+            [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
+  CreateComponents();
+  FormCreate();
+  // The first sizing chooses the art and installs the strips; a maximized
+  // start gives a second one when the window is shown.
+  FormResize();
+  client_->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(&help_);
+  // The face reads the state; it goes before the state does.
+  delete client_;
+}
+
+void TForm1::CreateComponents() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(ProductTitle));
+  setProperty(HelpContextProperty, MainHelpContext);
+  QFont mainFont(QStringLiteral("MS Sans Serif"));
+  mainFont.setPixelSize(13);
+  setFont(mainFont);
+
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client_);
+  face_ = new MachineFace(state_, client_);
+  face_->setObjectName(QStringLiteral("MachineFace"));
+
+  CreateMenus();
+  CreatePanel();
+  CreateTimers();
+  CreateMusic();
+  PlaceWindow();
+  qApp->installEventFilter(&help_);
+}
+
+void TForm1::CreateTimers() {
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(timings::AutoSpinInterval);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName(QStringLiteral("Timer2"));
+  Timer2->setInterval(timings::MusicStartDelay);
+  Timer2->setSingleShot(true);
+  connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+  Timer3 = new QTimer(this);
+  Timer3->setObjectName(QStringLiteral("Timer3"));
+  Timer3->setInterval(timings::BlinkInterval);
+  connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+}
+
+void TForm1::CreateMusic() {
+  audioDialogs_ = PlatformDialogHooks();
+  audioDialogs_.showWarning = [this](QWidget* parent, const QString& text) {
+    environment_.dialogs.warning(parent, text);
+  };
+  audioDialogs_.showHelp = [this](int context) { help_.ShowContext(context); };
+
+  mediaPlayer1_ = std::make_unique<SdlMusicPlayer>();
+  MusicPlaylistHost host;
+  host.setOnMark = [this](bool on) { findChild<QAction*>(QStringLiteral("On2"))->setChecked(on); };
+  host.showWarning = [this](const std::string& text) {
+    environment_.dialogs.warning(this, QString::fromStdString(text));
+  };
+  host.runSongDialog = [this] {
+    TMusicForm dialog(settings_, environment_.programDir.toStdString(), this, audioDialogs_);
+    dialog.setProperty(HelpContextProperty, SoundHelpContext);
+    dialog.exec();
+  };
+  music_ = std::make_unique<MusicPlaylist>(settings_, *mediaPlayer1_, std::move(host));
+  mediaPlayer1_->SetNotifyHandler([this](MediaNotify how) { music_->MediaPlayer1Notify(how); });
+}
+
+void TForm1::FormCreate() {
+  setUpdatesEnabled(false);
+  // The settings file's place and the program's folder come with the
+  // environment; the background picture dialog starts in the program's folder.
+  openDialogFolder_ = environment_.programDir;
+  help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
+  state_.FreeSpins = 0;
+  settings_.BackColor = Settings::ButtonFaceColor;
+  state_.Stops = {26, 2, 8};
+  state_.PowerPts = 0;
+  state_.CoinValue = DefaultCoinValue;
+  state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins);
+  backgroundBitmap_ = QImage();
+  settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
+  sounds_->LoadEventWaves(environment_.programDir.toStdString());
+  QPalette face = palette();
+  face.setColor(QPalette::Window, palette::ButtonFace);
+  setPalette(face);
+  state_.Credits = NewGameCredits;
+  state_.Borrowed = state_.Credits;
+  state_.Wager = state_.LastBet = state_.WinAmount = 0;
+  state_.Spins = state_.FreeSpinsPlayed = 0;
+  Fast1Click();
+  // Switches, speed, coin value, background mode, playlist and sound paths.
+  settings_ = DefaultSettings(environment_.programDir.toStdString());
+  state_.CoinValue = DefaultCoinValue;
+
+  ApplyLoadedSettings();
+  setUpdatesEnabled(true);
+  Timer2->start();
+  Timer3->start();
+}
+
+void TForm1::ApplyLoadedSettings() {
+  bool maxed = false;
+  LoadSaveSettings(false, environment_.settingsPath.toStdString(), state_, settings_, maxed);
+  setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
+
+  const std::string programDir = environment_.programDir.toStdString();
+  const Settings defaults = DefaultSettings(programDir);
+  for (std::string Settings::*path :
+       {&Settings::WinSound, &Settings::LoseSound, &Settings::PowerUpSound,
+        &Settings::PowerDownSound, &Settings::BonusSound})
+    if (!FileExists(settings_.*path)) settings_.*path = defaults.*path;
+
+  const std::array<std::pair<const char*, bool Settings::*>, 11> soundMarks{{
+      {"On1", &Settings::Sound},
+      {"Bonus1", &Settings::sndBonus},
+      {"Coins1", &Settings::sndCoins},
+      {"WheelSpin1", &Settings::sndWheelSpin},
+      {"SlotSpin1", &Settings::sndSpin},
+      {"Stop1", &Settings::sndStop},
+      {"Win1", &Settings::sndWin},
+      {"Lose1", &Settings::sndLose},
+      {"PowerUp1", &Settings::sndPowerUp},
+      {"PowerDrain1", &Settings::sndPowerDown},
+      {"Credits1", &Settings::sndCredits},
+  }};
+  for (const auto& [item, flag] : soundMarks)
+    findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
+  findChild<QAction*>(QStringLiteral("On2"))->setChecked(settings_.MusicOn);
+
+  ChooseStartupBackground();
+  // A speed that is none of the three leaves Fast in force.
+  if (settings_.Speed <= 2) machine_.SelectSpeed(settings_.Speed);
+  machine_.ApplyLoadedBet();
+  UpdateFaceBackground();
+}
+
+void TForm1::ChooseStartupBackground() {
+  const bool pictureExists = FileExists(settings_.BackBMP);
+  if (!pictureExists) settings_.BackMode = 1;
+  SetBackgroundMarks(settings_.BackMode == 0);
+  // The picture is loaded even for a solid background, so that "Tiled
+  // Bitmap" marks can show it later without a reload.
+  if (pictureExists) {
+    QImage picture;
+    if (!LoadBitmapFile(QString::fromStdString(settings_.BackBMP), picture)) {
+      backgroundBitmap_ = picture;
+      return;
+    }
+  }
+  // A missing or unreadable picture leaves the solid colour.
+  settings_.BackMode = 1;
+  SetBackgroundMarks(false);
+}
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (machine_.IsBusy()) {
+    // The spin in progress is settled at once (no more waits or sounds) and
+    // the close is carried out when it has ended, so its win and the pool
+    // reach the credits before they are written.
+    machine_.SettleNow();
+    closePending_ = true;
+    Timer1->stop();
+    event->ignore();
+    return;
+  }
+  closePending_ = false;
+  Timer1->stop();
+  Timer2->stop();
+  Timer3->stop();
+  FormClose();
+  if (help_.Browser() != nullptr) help_.Browser()->close();
+  event->accept();
+}
+
+void TForm1::FormClose() {
+  bool maxed = isMaximized();
+  if (const auto error =
+          LoadSaveSettings(true, environment_.settingsPath.toStdString(), state_, settings_, maxed))
+    ShowMessage(*error);
+}
+
+void TForm1::FinishPendingClose() {
+  if (closePending_ && !machine_.IsBusy())
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    if (client_->size() != lastClientSize_) FormResize();
+    KeepFixedBorder();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) KeepFixedBorder();
+}
+
+void TForm1::KeepFixedBorder() {
+  // The border is fixed: only maximizing changes the size of the client
+  // area, so a size dragged by hand goes back to the normal one.
+  const auto restored = [this] {
+    return isVisible() &&
+           !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+  };
+  if (!restored() || client_->size() == normalClientSize_) return;
+  // The check waits a moment: a window manager that maximizes may report
+  // the new size before the new state.
+  QTimer::singleShot(250, this, [this, restored] {
+    if (restored() && client_->size() != normalClientSize_)
+      resize(size() - client_->size() + normalClientSize_);
+  });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    PressDefaultButton();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,196 @@
+#pragma once
+
+#include <QColor>
+#include <QMainWindow>
+#include <QSize>
+#include <array>
+#include <memory>
+
+#include "DialogHooks.h"
+#include "GameState.h"
+#include "HelpViewer.h"
+#include "Machine.h"
+#include "MachineView.h"
+#include "Save.h"
+#include "Settings.h"
+#include "SlotEnvironment.h"
+
+class MachineFace;
+class MusicPlaylist;
+class SdlMusicPlayer;
+class QPushButton;
+class QTimer;
+class SoundPlayer;
+class TPayoffs;
+struct DialogServices;
+
+// The main window: the painted machine face above the button panel, the menu
+// bar, the three timers, and the owner of the game state and the settings.
+// The rules run in Machine; this window is their MachineView.
+class TForm1 : public QMainWindow, public MachineView {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(SlotEnvironment environment, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  GameState& State() { return state_; }
+  Settings& CurrentSettings() { return settings_; }
+  Machine& Rules() { return machine_; }
+  MachineFace& Face() { return *face_; }
+  HelpViewer& Help() { return help_; }
+  SoundPlayer& Sounds() { return *sounds_; }
+  MusicPlaylist& Music() { return *music_; }
+  // The file dialogs and boxes of the sound and song dialogs.
+  DialogHooks& AudioDialogs() { return audioDialogs_; }
+  const QString& ProgramDir() const { return environment_.programDir; }
+  const QString& SettingsPath() const { return environment_.settingsPath; }
+  // Tests answer the dialogs through these.
+  PlatformDialogs& Dialogs() { return environment_.dialogs; }
+
+  // The payoff chart window, made once after the main window and kept
+  // hidden between showings.
+  void CreatePayoffChart();
+  TPayoffs* PayoffChart() const { return payoffs_.get(); }
+  // What the chart, borrow and saved-game dialogs ask of the window.
+  DialogServices Services();
+
+  // Components, named as the handlers refer to them.
+  QWidget* Panel1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;  // "Bet 1"
+  QPushButton* BitBtn2 = nullptr;  // "Bet Max"
+  QPushButton* BitBtn3 = nullptr;  // "Payoff Chart"
+  QPushButton* Button1 = nullptr;  // "Spin"
+  QTimer* Timer1 = nullptr;        // auto spin and free spins
+  QTimer* Timer2 = nullptr;        // music start, once
+  QTimer* Timer3 = nullptr;        // blinking and the next song
+
+  // Buttons.
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void Button1Click();
+
+  // File.
+  void NewGame2Click();
+  void Open1Click();
+  void Save1Click();
+  void Exit1Click();
+
+  // Options.
+  void Tiled1Click();
+  void None1Click();
+  void N5001Click() { ChooseCoinValue(0); }
+  void N1001Click() { ChooseCoinValue(1); }
+  void N50c1Click() { ChooseCoinValue(2); }
+  void N25c1Click() { ChooseCoinValue(3); }
+  void N10c1Click() { ChooseCoinValue(4); }
+  void N5c1Click() { ChooseCoinValue(5); }
+  void BorrowCredits1Click();
+  void On2Click();
+  void ChangeSongs1Click();
+  void On1Click();
+  void Bonus1Click();
+  void Coins1Click();
+  void Credits1Click();
+  void Lose1Click();
+  void PowerDrain1Click();
+  void PowerUp1Click();
+  void SlotSpin1Click();
+  void Stop1Click();
+  void WheelSpin1Click();
+  void Win1Click();
+  void ChangeWAVs1Click();
+  void Fast1Click();
+  void Medium1Click();
+  void Slow1Click();
+
+  // Auto and Help.
+  void AutoSpin2Click();
+  void AboutClick();
+  void Catalog1Click();
+  void Manual1Click();
+
+  // Timers.
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+
+  // Art size, symbol art, reel bitmaps and button places for the current
+  // client size, then a full paint.
+  void FormResize();
+
+  // MachineView.
+  void DrawMoneyReadout(MoneyReadout which, double value) override;
+  void DrawCountReadout(CountReadout which, int value) override;
+  void DrawLineLamps(int coins) override;
+  void DrawPayline(int index) override;
+  void DrawPowerMeter(bool rising) override;
+  void RepaintMachine() override;
+  void ShowWheels(const std::array<int, 3>& positions) override;
+  void PlayEventSound(SoundEvent event) override;
+  void ShowMessage(const std::string& text) override;
+  void SetButtonsEnabled(bool enabled) override;
+  void FocusSpinButton() override;
+  bool AutoSpinChecked() const override;
+  void SetAutoSpinChecked(bool checked) override;
+  void SetBetAmountMark(int bet) override;
+  void SetSpeedMark(int speed) override;
+  bool AutoSpinTimerRunning() const override;
+  void SetAutoSpinTimer(bool running) override;
+  void SetBlinkTimer(bool running) override;
+  std::int64_t TickCount() override;
+  void WaitUntil(std::int64_t tick) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateComponents();
+  void CreateMenus();
+  void CreatePanel();
+  void CreateTimers();
+  void CreateMusic();
+  void FormCreate();
+  void ApplyLoadedSettings();
+  void ChooseStartupBackground();
+  void FormClose();
+
+  void ChooseCoinValue(int bet);
+  void RunSlotDialog(SlotMode mode);
+  void ToggleSoundSwitch(const char* item, bool Settings::*flag);
+  void SetBackgroundMarks(bool tiled);
+  void UpdateFaceBackground();
+  void PlaceWindow();
+  void PlaceClientArea();
+  void PlaceButtons();
+  // After a command that may have run the rules: a close that waited for the
+  // spin to end is carried out now.
+  void FinishPendingClose();
+  void KeepFixedBorder();
+  // The keyboard's Enter presses the default button, "Spin".
+  void PressDefaultButton();
+
+  SlotEnvironment environment_;
+  GameState state_;
+  Settings settings_;
+  Machine machine_;
+  std::unique_ptr<SoundPlayer> sounds_;
+  std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
+  std::unique_ptr<MusicPlaylist> music_;
+  std::unique_ptr<TPayoffs> payoffs_;
+  DialogHooks audioDialogs_;
+  HelpViewer help_;
+  MachineFace* face_ = nullptr;
+  QWidget* client_ = nullptr;
+
+  QImage backgroundBitmap_;
+  QString openDialogFolder_;
+  QColor lastChosenColor_{Qt::black};
+  QSize lastClientSize_;
+  QSize normalClientSize_;
+  bool closePending_ = false;
+};

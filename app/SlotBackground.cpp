@@ -1,0 +1,70 @@
+#include <QAction>
+#include <QFileInfo>
+
+#include "Colors.h"
+#include "MachineFace.h"
+#include "Slot.h"
+#include "SymbolArt.h"
+
+namespace {
+
+QColor ToQColor(std::int32_t fileValue) {
+  const Rgb rgb = DecodeColor(fileValue);
+  return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+std::int32_t FromQColor(const QColor& color) {
+  return EncodeColor(Rgb{static_cast<std::uint8_t>(color.red()),
+                         static_cast<std::uint8_t>(color.green()),
+                         static_cast<std::uint8_t>(color.blue())});
+}
+
+}  // namespace
+
+void TForm1::SetBackgroundMarks(bool tiled) {
+  findChild<QAction*>(QStringLiteral("Tiled1"))->setChecked(tiled);
+  findChild<QAction*>(QStringLiteral("None1"))->setChecked(!tiled);
+  UpdateFaceBackground();
+}
+
+void TForm1::UpdateFaceBackground() {
+  // The paint decides tiled or solid by the mark; BackMode is what is kept.
+  Background background;
+  background.Tiled = findChild<QAction*>(QStringLiteral("Tiled1"))->isChecked();
+  background.Color = ToQColor(settings_.BackColor);
+  background.Picture = backgroundBitmap_;
+  face_->SetBackground(background);
+}
+
+void TForm1::Tiled1Click() {
+  const QString path =
+      environment_.dialogs.openFile(this, QStringLiteral("Load Tiled Bitmap File"),
+                                    openDialogFolder_, QStringLiteral("Bitmaps|*.BMP"));
+  if (!path.isEmpty()) {
+    QImage picture;
+    if (const auto error = LoadBitmapFile(path, picture)) {
+      // A picture that cannot be loaded changes nothing.
+      environment_.dialogs.warning(this, *error);
+      return;
+    }
+    const QFileInfo chosen(path);
+    backgroundBitmap_ = picture;
+    settings_.BackBMP = chosen.absoluteFilePath().toStdString();
+    openDialogFolder_ = chosen.absolutePath() + '/';
+    settings_.BackMode = 0;
+    SetBackgroundMarks(true);
+  }
+  face_->RepaintMachine();
+}
+
+void TForm1::None1Click() {
+  const auto chosen = environment_.dialogs.chooseColor(this, lastChosenColor_);
+  // A cancelled choice leaves the marks, the mode and the window alone, as a
+  // cancelled picture choice does.
+  if (!chosen) return;
+  lastChosenColor_ = *chosen;
+  settings_.BackColor = FromQColor(*chosen);
+  settings_.BackMode = 1;
+  SetBackgroundMarks(false);
+  face_->RepaintMachine();
+}

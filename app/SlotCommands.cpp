@@ -1,0 +1,143 @@
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+#include "About.h"
+#include "Borrow.h"
+#include "DialogServices.h"
+#include "MachineFace.h"
+#include "Music.h"
+#include "MusicPlaylist.h"
+#include "Paychart.h"
+#include "Save.h"
+#include "Slot.h"
+#include "Slots.h"
+#include "SoundPlayer.h"
+#include "Sounds.h"
+
+namespace {
+
+constexpr int SoundHelp = SoundHelpContext;
+
+}  // namespace
+
+void TForm1::BitBtn1Click() {
+  machine_.Bet1();
+  FinishPendingClose();
+}
+
+void TForm1::BitBtn2Click() {
+  machine_.BetMax();
+  FinishPendingClose();
+}
+
+void TForm1::Button1Click() {
+  machine_.Spin();
+  FinishPendingClose();
+}
+
+void TForm1::Timer1Timer() {
+  if (closePending_) return;
+  machine_.Timer1Timer();
+  FinishPendingClose();
+}
+
+void TForm1::AutoSpin2Click() { machine_.AutoSpinClick(); }
+
+void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
+void TForm1::Medium1Click() { machine_.SelectSpeed(1); }
+void TForm1::Slow1Click() { machine_.SelectSpeed(2); }
+
+void TForm1::ChooseCoinValue(int bet) {
+  // A refused change (no paid spin yet, or a spin in progress) keeps every
+  // mark as it was.
+  machine_.ChooseCoinValue(bet);
+}
+
+void TForm1::NewGame2Click() { machine_.NewGame(); }
+
+void TForm1::ToggleSoundSwitch(const char* item, bool Settings::*flag) {
+  settings_.*flag = !(settings_.*flag);
+  findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
+}
+
+void TForm1::On1Click() { ToggleSoundSwitch("On1", &Settings::Sound); }
+void TForm1::Bonus1Click() { ToggleSoundSwitch("Bonus1", &Settings::sndBonus); }
+void TForm1::Coins1Click() { ToggleSoundSwitch("Coins1", &Settings::sndCoins); }
+void TForm1::Credits1Click() { ToggleSoundSwitch("Credits1", &Settings::sndCredits); }
+void TForm1::Lose1Click() { ToggleSoundSwitch("Lose1", &Settings::sndLose); }
+void TForm1::PowerDrain1Click() { ToggleSoundSwitch("PowerDrain1", &Settings::sndPowerDown); }
+void TForm1::PowerUp1Click() { ToggleSoundSwitch("PowerUp1", &Settings::sndPowerUp); }
+void TForm1::SlotSpin1Click() { ToggleSoundSwitch("SlotSpin1", &Settings::sndSpin); }
+void TForm1::Stop1Click() { ToggleSoundSwitch("Stop1", &Settings::sndStop); }
+void TForm1::WheelSpin1Click() { ToggleSoundSwitch("WheelSpin1", &Settings::sndWheelSpin); }
+void TForm1::Win1Click() { ToggleSoundSwitch("Win1", &Settings::sndWin); }
+
+void TForm1::ChangeWAVs1Click() {
+  TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this,
+                    audioDialogs_);
+  dialog.setProperty(HelpContextProperty, SoundHelp);
+  dialog.exec();
+}
+
+void TForm1::On2Click() { music_->On2Click(); }
+void TForm1::ChangeSongs1Click() { music_->ChangeSongs1Click(); }
+
+void TForm1::Timer2Timer() { music_->Timer2Timer(); }
+
+void TForm1::Timer3Timer() {
+  // A song that could not be opened skips the rest of the tick.
+  if (!music_->RunPendingStart()) return;
+  face_->Blink();
+}
+
+DialogServices TForm1::Services() {
+  DialogServices services =
+      DialogServices::Standard([this](int context) { help_.ShowContext(context); });
+  services.information = environment_.dialogs.information;
+  services.warning = environment_.dialogs.warning;
+  return services;
+}
+
+void TForm1::CreatePayoffChart() {
+  payoffs_ = std::make_unique<TPayoffs>(
+      state_, settings_, environment_.programDir, [this] { return face_->SymbolSize(); },
+      Services(), this);
+}
+
+void TForm1::BitBtn3Click() {
+  if (payoffs_ != nullptr) payoffs_->exec();
+}
+
+void TForm1::Open1Click() { RunSlotDialog(SlotMode::Open); }
+
+void TForm1::Save1Click() { RunSlotDialog(SlotMode::Save); }
+
+void TForm1::RunSlotDialog(SlotMode mode) {
+  // The dialog reads the slots afresh from the file.
+  Slots savedGames;
+  TLoadSave dialog(mode, savedGames, machine_, state_, environment_.settingsPath.toStdString(),
+                   TodaySlotDate, Services(), this);
+  dialog.exec();
+  // An opened game is shown in whole.
+  if (mode == SlotMode::Open) face_->RepaintMachine();
+}
+
+void TForm1::BorrowCredits1Click() {
+  TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
+  dialog.exec();
+  face_->RepaintMachine();
+}
+
+void TForm1::AboutClick() {
+  TAboutBox box(this);
+  box.exec();
+}
+
+void TForm1::Manual1Click() { help_.ShowContents(); }
+
+void TForm1::Catalog1Click() {
+  help_.SetHelpFile(QStringLiteral("CATALOG.HLP"));
+  help_.ShowContents();
+  help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
+}

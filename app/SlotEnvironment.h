@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "PlatformDialogs.h"
+#include "Random.h"
+
+// What the main window takes from its surroundings: where the program's
+// files lie, where the settings file lives, its source of chance and its
+// dialogs. The program uses Standard(); tests build their own.
+struct SlotEnvironment {
+  QString programDir;    // ends with '/'
+  QString settingsPath;  // full path of VOLTA.INI
+  std::unique_ptr<RandomSource> random;
+  PlatformDialogs dialogs;
+
+  static SlotEnvironment Standard();
+};

@@ -1,0 +1,111 @@
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ButtonPlaces.h"
+#include "FaceLayout.h"
+#include "MachineFace.h"
+#include "Pictures.h"
+#include "Reels.h"
+#include "Slot.h"
+#include "SymbolArt.h"
+
+namespace {
+
+constexpr int ButtonWidth = 132;
+constexpr int ButtonHeight = 49;
+constexpr int ButtonTop = 4;
+constexpr int StartClientWidth = 632;
+constexpr int StartClientHeight = 394;
+
+QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption,
+                        const QString& hint, const char* picture) {
+  auto* button = new QPushButton(QIcon(QString::fromLatin1(picture)), caption, panel);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  button->setFont(font);
+  QPalette text = button->palette();
+  text.setColor(QPalette::ButtonText, Qt::black);
+  button->setPalette(text);
+  button->setIconSize(QSize(24, 24));
+  button->setGeometry(0, ButtonTop, ButtonWidth, ButtonHeight);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+void TForm1::CreatePanel() {
+  InitPictures();
+  auto* panel = new QFrame(client_);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  Panel1 = panel;
+
+  BitBtn1 = MakeButton(panel, "BitBtn1", QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
+                       Bet1Picture);
+  BitBtn2 = MakeButton(panel, "BitBtn2", QStringLiteral("Bet Max"),
+                       QStringLiteral("Bet maximum credits"), BetMaxPicture);
+  BitBtn3 = MakeButton(panel, "BitBtn3", QStringLiteral("Payoff Chart"),
+                       QStringLiteral("View the Payoff Chart"), PayoffChartPicture);
+  Button1 = MakeButton(panel, "Button1", QStringLiteral("Spin"),
+                       QStringLiteral("Spins the slot wheels"), SpinPicture);
+  Button1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  // "Spin" comes first in the tab order and holds the focus at start.
+  setTabOrder(Button1, BitBtn1);
+  setTabOrder(BitBtn1, BitBtn2);
+  setTabOrder(BitBtn2, BitBtn3);
+  Button1->setFocus();
+}
+
+void TForm1::PlaceWindow() {
+  // The start-up client area, centred on the screen.
+  normalClientSize_ = QSize(StartClientWidth, StartClientHeight);
+  client_->resize(normalClientSize_);
+  resize(StartClientWidth, StartClientHeight + menuBar()->sizeHint().height());
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TForm1::PlaceClientArea() {
+  const QSize client = client_->size();
+  face_->setGeometry(0, 0, client.width(), std::max(0, client.height() - PanelHeight));
+  Panel1->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
+}
+
+void TForm1::PlaceButtons() {
+  const std::array<int, 4> lefts = ButtonLefts(Panel1->width(), Button1->width());
+  const std::array<QPushButton*, 4> buttons{BitBtn1, BitBtn2, BitBtn3, Button1};
+  for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i]->move(lefts[i], ButtonTop);
+}
+
+void TForm1::FormResize() {
+  lastClientSize_ = client_->size();
+  PlaceClientArea();
+  face_->SetSymbolSize(ArtSizeForWidth(lastClientSize_.width(), face_->SymbolSize()));
+  // The strips do not depend on the art, so a missing art file never leaves
+  // the wheels without strips to spin.
+  InstallStrips(state_);
+  const auto error = face_->LoadSymbolArt(environment_.programDir);
+  PlaceButtons();
+  if (error) environment_.dialogs.warning(this, *error);
+  face_->RepaintMachine();
+}
+
+void TForm1::PressDefaultButton() {
+  // Enter presses the button that has the focus, else the default one.
+  auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+  QPushButton* target = focused != nullptr && focused->parentWidget() == Panel1 ? focused : Button1;
+  if (target->isEnabled()) target->click();
+}

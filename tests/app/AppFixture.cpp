@@ -1,0 +1,132 @@
+#include "AppFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+void WriteArt(const QString& path, int symbolSize) {
+  QImage art(3 * symbolSize, 3 * symbolSize, QImage::Format_RGB32);
+  QPainter painter(&art);
+  for (int cell = 0; cell < 9; ++cell)
+    painter.fillRect((cell % 3) * symbolSize, (cell / 3) * symbolSize, symbolSize, symbolSize,
+                     TestProgramDir::CellColor(cell));
+  painter.end();
+  art.save(path, "BMP");
+}
+
+void WriteText(const QString& path, const QString& text) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(text.toUtf8());
+}
+
+}  // namespace
+
+TestProgramDir::TestProgramDir() {
+  for (int size : {96, 144, 192}) WriteArt(File(QStringLiteral("volta%1.bmp").arg(size)), size);
+  QImage tile(16, 16, QImage::Format_RGB32);
+  tile.fill(BackgroundColor());
+  tile.save(File(QStringLiteral("BKGRND1.BMP")), "BMP");
+  QString topics;
+  for (int context : {41005, 41006, 41009, 41010, 41011})
+    topics += QStringLiteral("<h2><a name=\"%1\">Topic %1</a></h2><p>Text.</p>").arg(context);
+  WriteText(File(QStringLiteral("VOLTA.HLP")),
+            QStringLiteral("<html><body><h1>Voltaro manual</h1>%1</body></html>").arg(topics));
+  WriteText(File(QStringLiteral("CATALOG.HLP")),
+            QStringLiteral("<html><body><h1>Symbol catalog</h1></body></html>"));
+}
+
+QColor TestProgramDir::CellColor(int cell) { return QColor(20 + 25 * cell, 200 - 20 * cell, 90); }
+
+int ScriptedStops::Below(int n) {
+  if (n == 20 && !draws_.empty()) {
+    const int draw = draws_.front();
+    draws_.pop_front();
+    return draw;
+  }
+  return RandomSource::Below(n);
+}
+
+void ScriptedStops::NextStops(int stop1, int stop2, int stop3) {
+  // After its draw each wheel rolls down 20, 20 and 22 half-steps.
+  draws_.push_back(((stop1 + 20) % 40) / 2);
+  draws_.push_back(((stop2 + 20) % 40) / 2);
+  draws_.push_back(((stop3 + 22) % 40) / 2);
+}
+
+PlatformDialogs DialogScript::Dialogs() {
+  PlatformDialogs dialogs;
+  dialogs.information = [this](QWidget*, const QString& text) { informations << text; };
+  dialogs.warning = [this](QWidget*, const QString& text) { warnings << text; };
+  dialogs.openFile = [this](QWidget*, const QString& title, const QString& folder,
+                            const QString& filter) {
+    fileTitles << title;
+    fileFolders << folder;
+    fileFilters << filter;
+    if (fileAnswers.empty()) return QString();
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+  };
+  dialogs.chooseColor = [this](QWidget*, const QColor& initial) -> std::optional<QColor> {
+    colorStarts << initial;
+    if (colorAnswers.empty()) return std::nullopt;
+    const auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+  };
+  return dialogs;
+}
+
+FormFixture::FormFixture(const QString& ini) {
+  if (!ini.isEmpty()) WriteText(SettingsPath(), ini);
+  SlotEnvironment environment;
+  environment.programDir = program_.Path();
+  environment.settingsPath = SettingsPath();
+  auto stops = std::make_unique<ScriptedStops>();
+  stops_ = stops.get();
+  environment.random = std::move(stops);
+  environment.dialogs = script_.Dialogs();
+  form_ = std::make_unique<TForm1>(std::move(environment));
+}
+
+FormFixture::~FormFixture() = default;
+
+QAction* FormFixture::Item(const char* name) {
+  return form_->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList SectionKeys(const QString& path, const QString& section) {
+  QFile file(path);
+  QStringList keys;
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return keys;
+  bool inSection = false;
+  QTextStream in(&file);
+  while (!in.atEnd()) {
+    const QString line = in.readLine().trimmed();
+    if (line.startsWith('[')) {
+      inSection = line.compare('[' + section + ']', Qt::CaseInsensitive) == 0;
+    } else if (inSection && line.contains('=')) {
+      keys << line.section('=', 0, 0).trimmed();
+    }
+  }
+  return keys;
+}
+
+QString SectionValue(const QString& path, const QString& section, const QString& key) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  bool inSection = false;
+  QTextStream in(&file);
+  while (!in.atEnd()) {
+    const QString line = in.readLine().trimmed();
+    if (line.startsWith('['))
+      inSection = line.compare('[' + section + ']', Qt::CaseInsensitive) == 0;
+    else if (inSection && line.section('=', 0, 0).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+      return line.section('=', 1).trimmed();
+  }
+  return {};
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "PlatformDialogs.h"
+#include "Random.h"
+#include "Slot.h"
+
+// A program folder of its own for each test: symbol art in flat colours, a
+// background picture and two small help files.
+class TestProgramDir {
+ public:
+  TestProgramDir();
+  QString Path() const { return dir_.path() + '/'; }
+  QString File(const QString& name) const { return Path() + name; }
+  // Cell k of the test art is filled with this colour.
+  static QColor CellColor(int cell);
+  static QColor BackgroundColor() { return QColor(10, 120, 30); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// The stops of the next spins come from a script; everything else from a
+// fixed seed.
+class ScriptedStops : public RandomSource {
+ public:
+  ScriptedStops() : RandomSource(4242) {}
+  int Below(int n) override;
+  // The wheels come to rest at these even positions.
+  void NextStops(int stop1, int stop2, int stop3);
+
+ private:
+  std::deque<int> draws_;
+};
+
+// Answers the window's dialogs and remembers what they were asked.
+struct DialogScript {
+  QStringList informations;
+  QStringList warnings;
+  std::deque<QString> fileAnswers;  // empty text: cancelled
+  std::deque<std::optional<QColor>> colorAnswers;
+  QStringList fileTitles;
+  QStringList fileFolders;
+  QStringList fileFilters;
+  QList<QColor> colorStarts;
+
+  PlatformDialogs Dialogs();
+};
+
+// A main window over a test program folder and a settings file in a folder
+// of its own.
+class FormFixture {
+ public:
+  // Writes `ini` as the settings file first when it is not empty.
+  explicit FormFixture(const QString& ini = {});
+  ~FormFixture();
+
+  TForm1& Form() { return *form_; }
+  ScriptedStops& Stops() { return *stops_; }
+  DialogScript& Script() { return script_; }
+  TestProgramDir& Program() { return program_; }
+  QString SettingsPath() const { return settingsDir_.path() + "/VOLTA.INI"; }
+  QAction* Item(const char* name);
+
+ private:
+  TestProgramDir program_;
+  QTemporaryDir settingsDir_;
+  DialogScript script_;
+  ScriptedStops* stops_ = nullptr;
+  std::unique_ptr<TForm1> form_;
+};
+
+// Reads the keys of a settings file's section in file order.
+QStringList SectionKeys(const QString& path, const QString& section);
+QString SectionValue(const QString& path, const QString& section, const QString& key);

@@ -1,0 +1,286 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "About.h"
+#include "AppFixture.h"
+#include "Borrow.h"
+#include "Paychart.h"
+#include "Save.h"
+
+namespace {
+
+// A menu's items as "caption" or "-" for a separator, submenus marked ">".
+QStringList Items(const QMenu* menu) {
+  QStringList items;
+  for (const QAction* action : menu->actions()) {
+    if (action->isSeparator())
+      items << QStringLiteral("-");
+    else
+      items << (action->menu() != nullptr ? '>' + action->text() : action->text());
+  }
+  return items;
+}
+
+QMenu* Submenu(TForm1& form, const char* name) {
+  return form.findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+QStringList CheckedItems(FormFixture& fixture, const QStringList& names) {
+  QStringList checked;
+  for (const QString& name : names)
+    if (fixture.Item(name.toLatin1().constData())->isChecked()) checked << name;
+  return checked;
+}
+
+const QStringList SoundItems{"On1",   "Bonus1",      "Coins1",   "Credits1",
+                             "Lose1", "PowerDrain1", "PowerUp1", "SlotSpin1",
+                             "Stop1", "WheelSpin1",  "Win1"};
+
+}  // namespace
+
+class MenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void menuTreeHasEveryCaptionAndSeparator() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    QStringList bar;
+    for (const QAction* action : form.menuBar()->actions()) bar << action->text();
+    QCOMPARE(bar, (QStringList{"&File", "&Options", "&Auto", "&Help"}));
+    QCOMPARE(Items(Submenu(form, "File1")),
+             (QStringList{"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+    QCOMPARE(Items(Submenu(form, "Options1")),
+             (QStringList{">Back&ground", "-", ">&Bet Amount", "-", "Borrow &Credits", "-",
+                          ">&Music", "-", ">&Sounds", "-", ">Spin Spee&d"}));
+    QCOMPARE(Items(Submenu(form, "Background1")), (QStringList{"Tiled Bitmap", "Solid Color"}));
+    QCOMPARE(Items(Submenu(form, "BetAmount1")),
+             (QStringList{"$5", "$1", QString::fromUtf8("50¢"), QString::fromUtf8("25¢"),
+                          QString::fromUtf8("10¢"), QString::fromUtf8("5¢")}));
+    QCOMPARE(Items(Submenu(form, "Music1")), (QStringList{"On", "-", "Change Songs"}));
+    QCOMPARE(Items(Submenu(form, "Sounds1")),
+             (QStringList{"On", "-", "Bonus", "Coins", "Credits", "Lose", "Power Drain", "Power Up",
+                          "Slot Spin", "Stop", "Wheel Spin", "Win", "-", "Change WAVs"}));
+    QCOMPARE(Items(Submenu(form, "SpinSpeed1")), (QStringList{"Fast", "Medium", "Slow"}));
+    QCOMPARE(Items(Submenu(form, "Auto1")), (QStringList{"&Auto Spin"}));
+    QCOMPARE(Items(Submenu(form, "Help1")),
+             (QStringList{"&About", "-", "&Catalog", "-", "&Manual"}));
+  }
+
+  void firstStartMarks() {
+    FormFixture fixture;
+    QCOMPARE(CheckedItems(fixture, {"Tiled1", "None1"}), QStringList{"Tiled1"});
+    QCOMPARE(CheckedItems(fixture, {"N5001", "N1001", "N50c1", "N25c1", "N10c1", "N5c1"}),
+             QStringList{"N25c1"});
+    QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Fast1"});
+    // Slot Spin and Lose start off; every other switch on.
+    QStringList soundsOn = SoundItems;
+    soundsOn.removeAll("SlotSpin1");
+    soundsOn.removeAll("Lose1");
+    QCOMPARE(CheckedItems(fixture, SoundItems), soundsOn);
+    QCOMPARE(CheckedItems(fixture, {"On2", "AutoSpin2"}), QStringList{});
+  }
+
+  void soundItemsToggleTheirSwitchOnly() {
+    FormFixture fixture;
+    Settings& settings = fixture.Form().CurrentSettings();
+    fixture.Item("On1")->trigger();
+    QVERIFY(!settings.Sound);
+    QVERIFY(!fixture.Item("On1")->isChecked());
+    // The master switch does not change the other items.
+    QVERIFY(fixture.Item("Win1")->isChecked());
+    fixture.Item("On1")->trigger();
+    QVERIFY(settings.Sound);
+    QVERIFY(fixture.Item("On1")->isChecked());
+
+    fixture.Item("SlotSpin1")->trigger();
+    QVERIFY(settings.sndSpin);
+    QVERIFY(fixture.Item("SlotSpin1")->isChecked());
+    fixture.Item("PowerDrain1")->trigger();
+    QVERIFY(!settings.sndPowerDown);
+    QVERIFY(!fixture.Item("PowerDrain1")->isChecked());
+    fixture.Item("WheelSpin1")->trigger();
+    QVERIFY(!settings.sndWheelSpin);
+    QVERIFY(!fixture.Item("WheelSpin1")->isChecked());
+    QVERIFY(settings.sndStop && settings.sndWin && settings.sndCoins);
+  }
+
+  void speedHandlersKeepOneMark() {
+    FormFixture fixture;
+    Machine& rules = fixture.Form().Rules();
+    fixture.Item("Slow1")->trigger();
+    QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Slow1"});
+    QCOMPARE(rules.SpinDelay(), 55);
+    QCOMPARE(int(fixture.Form().CurrentSettings().Speed), 2);
+    fixture.Item("Medium1")->trigger();
+    QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Medium1"});
+    QCOMPARE(rules.SpinDelay(), 35);
+    fixture.Item("Fast1")->trigger();
+    // Choosing the speed already in force keeps its mark.
+    fixture.Item("Fast1")->trigger();
+    QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Fast1"});
+    QCOMPARE(rules.SpinDelay(), 10);
+    QCOMPARE(int(fixture.Form().CurrentSettings().Speed), 0);
+  }
+
+  void coinValueItems() {
+    FormFixture fixture;
+    GameState& state = fixture.Form().State();
+    const QStringList bets{"N5001", "N1001", "N50c1", "N25c1", "N10c1", "N5c1"};
+    // No paid spin yet: the choice is refused and the mark stays.
+    fixture.Item("N5001")->trigger();
+    QCOMPARE(CheckedItems(fixture, bets), QStringList{"N25c1"});
+    QCOMPARE(state.CoinValue, 0.25);
+    // Choosing the item already marked keeps its mark when refused.
+    fixture.Item("N25c1")->trigger();
+    QCOMPARE(CheckedItems(fixture, bets), QStringList{"N25c1"});
+
+    state.Spins = 3;
+    fixture.Item("N10c1")->trigger();
+    QCOMPARE(CheckedItems(fixture, bets), QStringList{"N10c1"});
+    QCOMPARE(state.CoinValue, 0.10);
+    QCOMPARE(int(fixture.Form().CurrentSettings().Bet), 4);
+  }
+
+  void commandsOpenTheirDialogs() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.CreatePayoffChart();
+    QVERIFY(!form.PayoffChart()->isVisible());
+    bool chartShownModally = false;
+    QTimer::singleShot(0, &form, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      chartShownModally = modal == form.PayoffChart();
+      if (modal != nullptr) modal->close();
+    });
+    QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
+    QVERIFY(chartShownModally);
+    QVERIFY(!form.PayoffChart()->isVisible());
+
+    // Borrow: the first amount button lends $1,000 while the dialog is open.
+    QTimer::singleShot(0, &form, [] {
+      auto* dialog = qobject_cast<TBorrowC*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      dialog->AmountButtons[0]->click();
+      dialog->close();
+    });
+    fixture.Item("BorrowCredits1")->trigger();
+    QCOMPARE(form.State().Credits, 2000.0);
+    QCOMPARE(form.State().Borrowed, 2000.0);
+
+    QList<SlotMode> slotModes;
+    for (const char* item : {"Open1", "Save1"}) {
+      QTimer::singleShot(0, &form, [&slotModes] {
+        auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        slotModes << dialog->Mode();
+        dialog->close();
+      });
+      fixture.Item(item)->trigger();
+    }
+    QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
+  }
+
+  void buttonsAndTimers() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    const QList<QPushButton*> buttons{form.BitBtn1, form.BitBtn2, form.BitBtn3, form.Button1};
+    const QStringList captions{"Bet 1", "Bet Max", "Payoff Chart", "Spin"};
+    const QStringList hints{"Bet one credit", "Bet maximum credits", "View the Payoff Chart",
+                            "Spins the slot wheels"};
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(buttons[i]->text(), captions[i]);
+      QCOMPARE(buttons[i]->toolTip(), hints[i]);
+      QCOMPARE(buttons[i]->size(), QSize(132, 49));
+      QCOMPARE(buttons[i]->y(), 4);
+      QCOMPARE(buttons[i]->font().pixelSize(), 13);
+      QVERIFY(!buttons[i]->icon().isNull());
+    }
+    QVERIFY(form.Button1->isDefault());
+    QCOMPARE(form.Panel1->height(), 57);
+    QVERIFY(!form.Timer1->isActive());
+    QCOMPARE(form.Timer1->interval(), 1000);
+    QVERIFY(form.Timer2->isActive() && form.Timer2->isSingleShot());
+    QCOMPARE(form.Timer2->interval(), 200);
+    QVERIFY(form.Timer3->isActive());
+    QCOMPARE(form.Timer3->interval(), 400);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots"));
+    QCOMPARE(form.centralWidget()->size(), QSize(632, 394));
+  }
+
+  void enterPressesSpin() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // "Spin" holds the focus first and Tab goes on to "Bet 1".
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.Button1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.BitBtn1);
+    QTest::keyClick(&form, Qt::Key_Return);
+    // Enter presses the focused button: one coin is bet.
+    QCOMPARE(form.State().Wager, 0.25);
+    form.Button1->setFocus();
+    QTest::keyClick(&form, Qt::Key_Return);
+    QCOMPARE(form.State().Spins, 1);
+  }
+
+  void aboutBoxTexts() {
+    TAboutBox box;
+    QTimer::singleShot(0, &box, &QDialog::accept);
+    box.exec();
+    QCOMPARE(box.windowTitle(), QStringLiteral("About Voltaro Slots"));
+    QCOMPARE(box.size(), QSize(361, 413));
+    QCOMPARE(box.ProductName->text(), QStringLiteral("Voltaro Slots"));
+    QVERIFY(box.ProductName->font().bold());
+    QCOMPARE(box.ProductName->font().pixelSize(), 19);
+    QCOMPARE(box.VersionLabel->text(), QStringLiteral("Version:"));
+    QCOMPARE(box.Version->text(), QStringLiteral("1.4"));
+    QCOMPARE(box.Comments->size(), QSize(313, 209));
+    QVERIFY(box.Comments->isReadOnly());
+    QVERIFY(box.Comments->toPlainText().startsWith("A 3-wheel, 5-payline slot machine."));
+    QVERIFY(box.Comments->toPlainText().endsWith("bonus pool and seven free spins."));
+    QCOMPARE(box.OKButton->text(), QStringLiteral("&OK"));
+    QCOMPARE(box.OKButton->size(), QSize(129, 27));
+  }
+
+  void catalogThenF1OpensTheManualAgain() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    fixture.Item("Catalog1")->trigger();
+    QCOMPARE(form.Help().ShownFile(), QStringLiteral("CATALOG.HLP"));
+    QVERIFY(form.Help().Browser()->toPlainText().contains("Symbol catalog"));
+    QCOMPARE(form.Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
+
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    QCOMPARE(form.Help().ShownFile(), QStringLiteral("VOLTA.HLP"));
+    QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41006"));
+
+    fixture.Item("Manual1")->trigger();
+    QCOMPARE(form.Help().ShownTopic(), QString());
+    QVERIFY(form.Help().Browser()->toPlainText().contains("Voltaro manual"));
+  }
+
+  void missingHelpFileIsReported() {
+    FormFixture fixture;
+    QFile::remove(fixture.Program().File("VOLTA.HLP"));
+    fixture.Item("Manual1")->trigger();
+    QCOMPARE(fixture.Script().warnings.size(), 1);
+    QVERIFY(fixture.Script().warnings[0].contains("VOLTA.HLP"));
+  }
+};
+
+QTEST_MAIN(MenuTest)
+#include "MenuTest.moc"

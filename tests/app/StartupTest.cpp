@@ -1,0 +1,146 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QtTest>
+
+#include "AppFixture.h"
+#include "MachineFace.h"
+
+namespace {
+
+QString Ini(const QString& body) { return QStringLiteral("[Settings]\r\n") + body; }
+
+QStringList Checked(FormFixture& fixture, const QStringList& names) {
+  QStringList checked;
+  for (const QString& name : names)
+    if (fixture.Item(name.toLatin1().constData())->isChecked()) checked << name;
+  return checked;
+}
+
+const QStringList BetItems{"N5001", "N1001", "N50c1", "N25c1", "N10c1", "N5c1"};
+const QStringList SpeedItems{"Fast1", "Medium1", "Slow1"};
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void firstRunWithoutFile() {
+    FormFixture fixture;
+    const GameState& state = fixture.Form().State();
+    QCOMPARE(state.Credits, 1000.0);
+    QCOMPARE(state.Borrowed, 1000.0);
+    QCOMPARE(state.BonusPool, 50.0);
+    QCOMPARE(state.CoinValue, 0.25);
+    QCOMPARE(state.PowerPts, 0);
+    QCOMPARE(state.Stops, (std::array<std::int32_t, 3>{26, 2, 8}));
+    // The strips are on the wheels and the window follows from the stops.
+    QCOMPARE(state.Strip1.size(), std::size_t(20));
+    QVERIFY(!fixture.Form().isMaximized());
+    QVERIFY(fixture.Script().warnings.isEmpty());
+  }
+
+  void storedSwitchesSpeedAndCoinValue() {
+    FormFixture fixture(
+        Ini("Sound=0\r\nsndSpin=1\r\nsndWin=0\r\nMusicOn=1\r\nSpeed=2\r\n"
+            "Bet=0\r\nCredits=321.50\r\n"));
+    TForm1& form = fixture.Form();
+    QVERIFY(!fixture.Item("On1")->isChecked());
+    QVERIFY(fixture.Item("SlotSpin1")->isChecked());
+    QVERIFY(!fixture.Item("Win1")->isChecked());
+    QVERIFY(fixture.Item("Stop1")->isChecked());
+    QVERIFY(fixture.Item("On2")->isChecked());
+    QCOMPARE(Checked(fixture, SpeedItems), QStringList{"Slow1"});
+    QCOMPARE(form.Rules().SpinDelay(), 55);
+    QCOMPARE(Checked(fixture, BetItems), QStringList{"N5001"});
+    QCOMPARE(form.State().CoinValue, 5.0);
+    // The pool is not recomputed for the loaded coin value.
+    QCOMPARE(form.State().BonusPool, 50.0);
+    QCOMPARE(form.State().Credits, 321.5);
+  }
+
+  void outOfRangeSpeedAndBet() {
+    FormFixture fixture(Ini("Speed=7\r\nBet=9\r\n"));
+    QCOMPARE(Checked(fixture, SpeedItems), QStringList{"Fast1"});
+    QCOMPARE(fixture.Form().Rules().SpinDelay(), 10);
+    QCOMPARE(Checked(fixture, BetItems), QStringList{});
+    QCOMPARE(fixture.Form().State().CoinValue, 0.25);
+  }
+
+  void tiledBackgroundWithExistingPicture() {
+    FormFixture fixture(Ini("BackMode=0\r\n"));
+    QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"Tiled1"});
+    QCOMPARE(int(fixture.Form().CurrentSettings().BackMode), 0);
+    QVERIFY(fixture.Form().Face().CurrentBackground().Tiled);
+    QVERIFY(!fixture.Form().Face().CurrentBackground().Picture.isNull());
+  }
+
+  void missingPictureFallsBackToSolidColour() {
+    FormFixture fixture(Ini("BackMode=0\r\nBackBMP=/nowhere/gone.bmp\r\nBackColor=255\r\n"));
+    QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"None1"});
+    QCOMPARE(int(fixture.Form().CurrentSettings().BackMode), 1);
+    QVERIFY(!fixture.Form().Face().CurrentBackground().Tiled);
+    QCOMPARE(fixture.Form().Face().CurrentBackground().Color, QColor(255, 0, 0));
+    QVERIFY(fixture.Script().warnings.isEmpty());
+  }
+
+  void solidModeStillLoadsThePicture() {
+    FormFixture fixture(Ini("BackMode=1\r\n"));
+    QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"None1"});
+    QVERIFY(!fixture.Form().Face().CurrentBackground().Picture.isNull());
+  }
+
+  void missingSoundFileTakesItsDefault() {
+    FormFixture fixture(Ini("WinSound=/nowhere/win.wav\r\nLoseSound=/tmp\r\n"));
+    const Settings& settings = fixture.Form().CurrentSettings();
+    QCOMPARE(QString::fromStdString(settings.WinSound), fixture.Program().File("VOLTA5.WAV"));
+    QCOMPARE(QString::fromStdString(settings.LoseSound), fixture.Program().File("VOLTA8.WAV"));
+  }
+
+  void maxedOpensMaximized() {
+    FormFixture fixture(Ini("Maxed=1\r\n"));
+    QVERIFY(fixture.Form().windowState() & Qt::WindowMaximized);
+  }
+
+  void closingWritesEveryKeyInOrder() {
+    FormFixture fixture;
+    fixture.Form().State().Credits = 777.25;
+    fixture.Item("Slow1")->trigger();
+    QVERIFY(fixture.Form().close());
+    QStringList expected{"Credits",        "Borrowed",    "BonusPool", "Spins",      "Maxed",
+                         "Sound",          "MusicOn",     "sndCoins",  "sndCredits", "sndSpin",
+                         "sndStop",        "sndWin",      "sndBonus",  "sndLose",    "sndPowerDown",
+                         "sndPowerUp",     "PowerPts",    "Speed",     "Bet",        "BackColor",
+                         "BackMode",       "BackBMP",     "WinSound",  "LoseSound",  "BonusSound",
+                         "PowerDownSound", "PowerUpSound"};
+    for (const char* family : {"PlayList", "MIDISong", "MIDIName"})
+      for (int n = 0; n < 8; ++n) expected << QString::fromLatin1(family) + QString::number(n);
+    QCOMPARE(SectionKeys(fixture.SettingsPath(), "Settings"), expected);
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"), QStringLiteral("777.25"));
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Speed"), QStringLiteral("2"));
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "BackColor"),
+             QStringLiteral("-2147483633"));
+  }
+
+  void failedWriteIsReportedAndTheWindowStillCloses() {
+    QTemporaryDir dir;
+    // A file where the settings folder should be: no file can be made in it.
+    const QString blocker = dir.path() + "/blocker";
+    QFile(blocker).open(QIODevice::WriteOnly);
+    SlotEnvironment environment;
+    TestProgramDir program;
+    DialogScript script;
+    environment.programDir = program.Path();
+    environment.settingsPath = blocker + "/VOLTA.INI";
+    environment.random = std::make_unique<RandomSource>(1);
+    environment.dialogs = script.Dialogs();
+    TForm1 form(std::move(environment));
+    form.show();
+    QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(script.informations, QStringList{"Unable to write to " + blocker + "/VOLTA.INI"});
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

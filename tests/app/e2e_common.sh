@@ -1,0 +1,74 @@
+# Shared steps of the end-to-end runs: a private X server, a private settings
+# folder, the real program, and File > Exit through the mouse and keyboard.
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
+unset QT_QPA_PLATFORM
+settings=$XDG_CONFIG_HOME/voltaro-slots/VOLTA.INI
+
+xvfb_pid=
+game_pid=
+cleanup() {
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_x() {
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  local number=
+  for _ in $(seq 50); do
+    read -r -t 0.2 number <&"$display_fd" && break || true
+  done
+  [[ -n $number ]] || fail "Xvfb did not start"
+  export DISPLAY=:$number
+}
+
+start_game() {
+  "$program" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+  done
+  [[ -n $window ]] || fail "the main window did not appear"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  window_x=$X window_y=$Y
+  # The client area lies under the menu bar and is 394 high.
+  client_x=$X client_y=$((Y + HEIGHT - 394))
+}
+
+# Colour of a screen pixel as "r,g,b".
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -1
+}
+
+# A region of the screen saved for comparison.
+snapshot() { import -window root -crop "$3x$4+$1+$2" "$5" 2>/dev/null; }
+
+exit_through_menu() {
+  xdotool mousemove --window "$window" 20 $(((client_y - window_y) / 2)) click 1
+  sleep 0.7
+  xdotool key x
+  for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "the program did not exit through File > Exit"
+  wait "$game_pid" || fail "the program exited with an error"
+  game_pid=
+  [[ -f $settings ]] || fail "no settings file was written"
+}
+
+value_of() { sed -n "s/^$1=\(.*\)\r\?$/\1/p" "$settings" | tr -d '\r' | head -1; }
