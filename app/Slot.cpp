@@ -1,7 +1,6 @@
 #include "Slot.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -10,6 +9,7 @@
 #include <QTimer>
 
 #include "EventLoopClock.h"
+#include "FileReplace.h"
 #include "MachineFace.h"
 #include "Money.h"
 #include "Music.h"
@@ -25,10 +25,6 @@
 namespace {
 
 constexpr int MainHelpContext = 41006;
-
-bool FileExists(const std::string& path) {
-  return QFileInfo(QString::fromStdString(path)).isFile();
-}
 
 }  // namespace
 

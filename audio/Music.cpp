@@ -5,26 +5,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <filesystem>
-
+#include "DialogControls.h"
+#include "FileReplace.h"
 #include "SdlMusicPlayer.h"
-
-namespace {
-
-bool FileExists(const std::string& path) {
-  std::error_code ignored;
-  return !path.empty() && std::filesystem::is_regular_file(path, ignored);
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width,
-                        int height) {
-  auto* button = new QPushButton(text, parent);
-  button->setGeometry(left, top, width, height);
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
 
 QString SongNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 

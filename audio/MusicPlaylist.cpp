@@ -1,23 +1,12 @@
 #include "MusicPlaylist.h"
 
-#include <filesystem>
+#include "FileReplace.h"
+#include "MoneyText.h"
 
 namespace {
 
 constexpr int NoPlayableSlot = 9;
 constexpr int PendingOffset = 10;
-
-bool FileExists(const std::string& path) {
-  std::error_code ignored;
-  return std::filesystem::is_regular_file(path, ignored);
-}
-
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "DialogControls.h"
 #include "SoundPlayer.h"
 
 namespace {
@@ -13,14 +14,6 @@ namespace {
 constexpr const char* ChangeHint =
     "Click this button to browse your hard drive for a sound for this event.";
 constexpr const char* PreviewHint = "Click this button to play the currently selected sound file.";
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, int left, int top, int width,
-                        int height) {
-  auto* button = new QPushButton(text, parent);
-  button->setGeometry(left, top, width, height);
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 

@@ -98,3 +98,8 @@ bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes
   SyncFolder(folder);
   return true;
 }
+
+bool FileExists(const std::string& path) {
+  std::error_code ignored;
+  return !path.empty() && fs::is_regular_file(path, ignored);
+}

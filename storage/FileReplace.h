@@ -6,6 +6,9 @@
 
 // Whole-file reads and crash-safe whole-file writes.
 
+// True when a regular file (or a link to one) is at path.
+bool FileExists(const std::string& path);
+
 enum class FileReadStatus { Read, Missing, Failed };
 
 struct FileContents {

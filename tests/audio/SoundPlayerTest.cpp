@@ -137,14 +137,14 @@ TEST_F(SoundPlayerTest, FileSoundsHoldTheThreadAndMemorySoundsDoNot) {
 
   auto start = Clock::now();
   player.PlayEventSound(SoundEvent::seCoins);
-  EXPECT_LT(MillisecondsSince(start), 150) << "a memory sound returns at once";
+  EXPECT_LT(MillisecondsSince(start), 300) << "a memory sound returns at once";
   EXPECT_TRUE(Mix_Playing(audio_device::EffectChannel));
 
   start = Clock::now();
   player.PlayEventSound(SoundEvent::seWin);
   const long held = MillisecondsSince(start);
   EXPECT_GE(held, 350) << "a file sound returns when it has ended";
-  EXPECT_LT(held, 1500);
+  EXPECT_LT(held, 5000);
   // The win sound cut off the long coin sound, which would still be playing.
   EXPECT_FALSE(Mix_Playing(audio_device::EffectChannel));
 }
@@ -238,7 +238,7 @@ TEST(NoAudioDevice, EverythingIsSilentAndNothingHangs) {
   for (SoundEvent event : AllEvents) player.PlayEventSound(event);
   player.PlayFile(folder.Path("missing.wav"));
   EXPECT_EQ(started, 0);
-  EXPECT_LT(MillisecondsSince(start), 200) << "nothing waits for a sound that cannot play";
+  EXPECT_LT(MillisecondsSince(start), 300) << "nothing waits for a sound that cannot play";
 }
 
 }  // namespace
