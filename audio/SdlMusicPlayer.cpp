@@ -2,24 +2,11 @@
 
 #include <SDL_mixer.h>
 
-#include <fstream>
+#include <string>
 
 #include "AudioDevice.h"
+#include "MidiFileCheck.h"
 #include "MusicStream.h"
-
-namespace {
-
-// The mixer takes any file named .mid for MIDI and only finds out while
-// playing that it is none; a real one starts with a MIDI or RIFF header.
-bool HasMidiHeader(const std::string& path) {
-  char magic[4] = {};
-  std::ifstream file(path, std::ios::binary);
-  file.read(magic, sizeof magic);
-  const std::string header(magic, sizeof magic);
-  return file && (header == "MThd" || header == "RIFF");
-}
-
-}  // namespace
 
 SdlMusicPlayer::~SdlMusicPlayer() { Close(); }
 
@@ -28,7 +15,7 @@ bool SdlMusicPlayer::Open(std::string& errorText) {
   // Without a device there is nothing to open into: the music is silent.
   if (!audio_device::Available()) return true;
   music_ = Mix_LoadMUS(fileName_.c_str());
-  if (music_ && Mix_GetMusicType(music_) == MUS_MID && !HasMidiHeader(fileName_)) {
+  if (music_ && Mix_GetMusicType(music_) == MUS_MID && !IsPlayableMidi(fileName_)) {
     Mix_FreeMusic(music_);
     music_ = nullptr;
     errorText =

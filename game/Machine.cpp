@@ -1,6 +1,8 @@
 #include "Machine.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "Money.h"
 #include "Paylines.h"
@@ -36,6 +38,12 @@ bool IsClickStep(int step, int spinDelay) {
 }
 
 double MaxWager(const GameState& state) { return money::Times(state.CoinValue, MaxCoins); }
+
+// A counter read from a hand-edited file may already stand at its limit; it
+// stays there rather than wrap round to a negative count.
+void CountOne(std::int32_t& counter) {
+  if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
+}
 
 }  // namespace
 
@@ -104,10 +112,10 @@ void Machine::RunSpin() {
 
   view_.SetBlinkTimer(false);
   if (state_.FreeSpins > 0) {
-    ++state_.FreeSpinsPlayed;
+    CountOne(state_.FreeSpinsPlayed);
     view_.DrawCountReadout(CountReadout::FreeSpinsPlayed, state_.FreeSpinsPlayed);
   } else {
-    ++state_.Spins;
+    CountOne(state_.Spins);
     view_.DrawCountReadout(CountReadout::Spins, state_.Spins);
   }
   view_.SetButtonsEnabled(false);
@@ -261,7 +269,9 @@ void Machine::UpdatePowerMeter() {
     view_.DrawPowerMeter(false);
   } else if (voltaro >= 1) {
     PlaySound(SoundEvent::sePowerUp);
-    state_.PowerPts = std::min(FullPower, state_.PowerPts + PowerPerVoltaro * voltaro);
+    // Summed wide: a meter loaded from the file may be near the integer limit.
+    const std::int64_t raised = std::int64_t{state_.PowerPts} + PowerPerVoltaro * voltaro;
+    state_.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
     view_.DrawPowerMeter(true);
   }
 }

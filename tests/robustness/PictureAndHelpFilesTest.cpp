@@ -1,0 +1,222 @@
+#include <QAction>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "DamagedProgram.h"
+#include "MachineFace.h"
+
+namespace {
+
+// The client widths that load each art file.
+int WidthFor(const QString& artFile) {
+  if (artFile == "volta144.bmp") return 800;
+  if (artFile == "volta192.bmp") return 1024;
+  return 632;
+}
+
+// Maximized, so that the fixed border does not pull the size back.
+void SetClientWidth(TForm1& form, int width) {
+  form.setWindowState(Qt::WindowMaximized);
+  form.resize(width, form.height());
+  QTRY_COMPARE(form.centralWidget()->width(), width);
+}
+
+QString UnreadablePictureText(const QString& path, Damage damage) {
+  if (damage == Damage::Missing)
+    return QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path);
+  return QStringLiteral("Bitmap image is not valid: \"%1\".").arg(path);
+}
+
+void AddDamageRows(const QStringList& files) {
+  for (const QString& file : files)
+    for (Damage damage : {Damage::Missing, Damage::Empty, Damage::Corrupt})
+      QTest::newRow(qPrintable(file + ' ' + DamageName(damage))) << file << damage;
+}
+
+bool TiledMarked(DamagedGame& game) {
+  return game.Form().findChild<QAction*>(QStringLiteral("Tiled1"))->isChecked();
+}
+
+bool SolidMarked(DamagedGame& game) {
+  return game.Form().findChild<QAction*>(QStringLiteral("None1"))->isChecked();
+}
+
+// After a damaged file the game must still take a bet, spin and pay.
+void ExpectSmallWinPaid(DamagedGame& game) {
+  const GameState& state = game.Form().State();
+  QCOMPARE(state.Spins, 1);
+  QCOMPARE(state.Credits, 1000.25);
+  QCOMPARE(state.Wager, 0.0);
+  QCOMPARE(state.LastBet, 0.25);
+  QCOMPARE(state.PowerPts, 10);
+  QVERIFY(game.Form().Button1->isEnabled());
+}
+
+}  // namespace
+
+class PictureAndHelpFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void symbolArt_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Damage>("damage");
+    AddDamageRows({"volta96.bmp", "volta144.bmp", "volta192.bmp"});
+  }
+
+  // A bad art file gives one box naming it, wheels without symbols, and a
+  // game that still plays; the next size whose file is sound brings the
+  // symbols back.
+  void symbolArt() {
+    QFETCH(QString, file);
+    QFETCH(Damage, damage);
+    DamagedProgram program;
+    program.Spoil(file, damage);
+    DamagedGame game(program, SilentIni);
+    TForm1& form = game.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const int width = WidthFor(file);
+    if (width != 632) SetClientWidth(form, width);
+
+    QCOMPARE(game.Script().warnings,
+             QStringList{UnreadablePictureText(program.File(file), damage)});
+    QVERIFY(form.Face().SymbolArt().isNull());
+    QCOMPARE(form.State().Strip1.size(), std::size_t(20));
+
+    // The start size is played through the real animation, which draws the
+    // empty wheels 101 times; the others spin at once.
+    game.PlaySmallWin(width != 632);
+    ExpectSmallWinPaid(game);
+    QCOMPARE(game.Script().warnings.size(), 1);
+    QVERIFY(game.Script().informations.isEmpty());
+
+    SetClientWidth(form, width == 632 ? 800 : 632);
+    QVERIFY(!form.Face().SymbolArt().isNull());
+    QCOMPARE(form.Face().SymbolArt().width(), 3 * form.Face().SymbolSize());
+    QCOMPARE(game.Script().warnings.size(), 1);
+  }
+
+  void startupBackground_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("chosenByPlayer");
+    for (Damage damage : {Damage::Missing, Damage::Empty, Damage::Corrupt}) {
+      QTest::newRow(qPrintable("BKGRND1.BMP " + DamageName(damage)))
+          << QStringLiteral("BKGRND1.BMP") << damage << false;
+      QTest::newRow(qPrintable("stored choice " + DamageName(damage)))
+          << QStringLiteral("mine.bmp") << damage << true;
+    }
+  }
+
+  // An unusable picture at start-up is no error: the solid colour is used,
+  // silently, and that mode is what the close writes.
+  void startupBackground() {
+    QFETCH(QString, file);
+    QFETCH(Damage, damage);
+    QFETCH(bool, chosenByPlayer);
+    DamagedProgram program;
+    QString ini = SilentIni + "BackMode=0\r\nBackColor=255\r\n";
+    if (chosenByPlayer) {
+      QFile::copy(program.File("BKGRND1.BMP"), program.File(file));
+      ini += "BackBMP=" + program.File(file) + "\r\n";
+    }
+    program.Spoil(file, damage);
+    DamagedGame game(program, ini);
+    TForm1& form = game.Form();
+
+    QVERIFY(game.Script().warnings.isEmpty());
+    QVERIFY(SolidMarked(game) && !TiledMarked(game));
+    QCOMPARE(int(form.CurrentSettings().BackMode), 1);
+    QVERIFY(!form.Face().CurrentBackground().Tiled);
+    QCOMPARE(form.Face().CurrentBackground().Color, QColor(255, 0, 0));
+    form.Face().FormPaint();
+    QCOMPARE(form.Face().Canvas().pixelColor(2, 2), QColor(255, 0, 0));
+
+    game.PlaySmallWin(true);
+    ExpectSmallWinPaid(game);
+    QVERIFY(form.close());
+    QCOMPARE(SectionValue(game.SettingsPath(), "Settings", "BackMode"), QStringLiteral("1"));
+  }
+
+  void pickedBackground_data() {
+    QTest::addColumn<Damage>("damage");
+    for (Damage damage : {Damage::Missing, Damage::Empty, Damage::Corrupt})
+      QTest::newRow(qPrintable(DamageName(damage))) << damage;
+  }
+
+  // "Tiled Bitmap" with a bad picture: one box naming it, and the stored
+  // path, the mode, the marks and the tiles stay as they were.
+  void pickedBackground() {
+    QFETCH(Damage, damage);
+    DamagedProgram program;
+    const QString picked = program.File("picked.bmp");
+    QFile::copy(program.File("BKGRND1.BMP"), picked);
+    program.Spoil("picked.bmp", damage);
+    DamagedGame game(program, SilentIni);
+    TForm1& form = game.Form();
+    const QImage tileBefore = form.Face().CurrentBackground().Picture;
+    QVERIFY(!tileBefore.isNull());
+
+    game.Script().fileAnswers.push_back(picked);
+    form.Tiled1Click();
+    QCOMPARE(game.Script().warnings, QStringList{UnreadablePictureText(picked, damage)});
+    QCOMPARE(QString::fromStdString(form.CurrentSettings().BackBMP), program.File("BKGRND1.BMP"));
+    QCOMPARE(int(form.CurrentSettings().BackMode), 0);
+    QVERIFY(TiledMarked(game) && !SolidMarked(game));
+    QCOMPARE(form.Face().CurrentBackground().Picture, tileBefore);
+
+    // The next choice, a sound picture, is taken.
+    game.Script().fileAnswers.push_back(program.File("BKGRND1.BMP"));
+    form.Tiled1Click();
+    QCOMPARE(game.Script().warnings.size(), 1);
+    game.PlaySmallWin(true);
+    ExpectSmallWinPaid(game);
+  }
+
+  void helpFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Damage>("damage");
+    AddDamageRows({"VOLTA.HLP", "CATALOG.HLP"});
+  }
+
+  // A missing help file is reported by name; an empty or garbled one opens
+  // as it is. Either way "&Catalog" leaves the manual as the help file.
+  void helpFiles() {
+    QFETCH(QString, file);
+    QFETCH(Damage, damage);
+    DamagedProgram program;
+    program.Spoil(file, damage);
+    DamagedGame game(program, SilentIni);
+    TForm1& form = game.Form();
+
+    if (file == "VOLTA.HLP")
+      form.Manual1Click();
+    else
+      form.Catalog1Click();
+    QCOMPARE(form.Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
+    if (damage == Damage::Missing) {
+      QCOMPARE(game.Script().warnings,
+               QStringList{"Unable to open the help file " + program.File(file) + "."});
+      QVERIFY(form.Help().Browser() == nullptr || !form.Help().Browser()->isVisible());
+    } else {
+      QVERIFY(game.Script().warnings.isEmpty());
+      QVERIFY(form.Help().Browser() != nullptr && form.Help().Browser()->isVisible());
+      QCOMPARE(form.Help().ShownFile(), file);
+    }
+
+    // The other help file is untouched and still opens.
+    if (file == "VOLTA.HLP")
+      form.Catalog1Click();
+    else
+      form.Manual1Click();
+    QVERIFY(form.Help().Browser() != nullptr && form.Help().Browser()->isVisible());
+    QCOMPARE(form.Help().ShownFile(),
+             file == "VOLTA.HLP" ? QStringLiteral("CATALOG.HLP") : QStringLiteral("VOLTA.HLP"));
+    QCOMPARE(game.Script().warnings.size(), damage == Damage::Missing ? 1 : 0);
+  }
+};
+
+QTEST_MAIN(PictureAndHelpFilesTest)
+#include "PictureAndHelpFilesTest.moc"

@@ -1,0 +1,258 @@
+#include <unistd.h>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QtTest>
+#include <limits>
+#include <random>
+
+#include "DamagedProgram.h"
+
+namespace {
+
+QByteArray BinaryJunk() {
+  std::mt19937 junk(8);
+  QByteArray bytes(4096, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(junk() & 0xFF);
+  // Lines that nearly make sense among the junk.
+  bytes.insert(1000, "\r\n[Settings\r\nCredits\r\n=\r\n[]\r\n\0=5\r\n");
+  return bytes;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+bool CoinItemChecked(TForm1& form, const char* name) {
+  return form.findChild<QAction*>(QString::fromLatin1(name))->isChecked();
+}
+
+}  // namespace
+
+class SettingsFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void unreadableContents_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("binary junk") << BinaryJunk();
+    QTest::newRow("no line ends") << QByteArray(200000, 'x');
+    QTest::newRow("section only") << QByteArray("[Settings]");
+  }
+
+  // A file that holds nothing usable starts a new game with every default,
+  // silently; the close then writes a file that the next start reads back.
+  void unreadableContents() {
+    QFETCH(QByteArray, bytes);
+    DamagedProgram program;
+    QTemporaryDir home;
+    const QString path = home.path() + "/VOLTA.INI";
+    WriteBytes(path, bytes);
+    DamagedGame game(program, {}, path);
+    TForm1& form = game.Form();
+    const GameState& state = form.State();
+    QCOMPARE(state.Credits, 1000.0);
+    QCOMPARE(state.Borrowed, 1000.0);
+    QCOMPARE(state.BonusPool, 50.0);
+    QCOMPARE(state.Spins, 0);
+    QCOMPARE(state.PowerPts, 0);
+    QCOMPARE(state.CoinValue, 0.25);
+    QVERIFY(CoinItemChecked(form, "N25c1"));
+    QCOMPARE(form.Rules().SpinDelay(), 10);
+    QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
+
+    game.PlaySmallWin(true);
+    QCOMPARE(state.Credits, 1000.25);
+    QVERIFY(form.close());
+    QVERIFY(game.Script().informations.isEmpty());
+
+    DamagedGame next(program, {}, path);
+    QCOMPARE(next.Form().State().Credits, 1000.25);
+    QCOMPARE(next.Form().State().Spins, 1);
+    QCOMPARE(next.Form().State().PowerPts, 10);
+  }
+
+  // Values that are not numbers take the rules for them: money reads the
+  // number its text starts with, anything else keeps its default.
+  void garbledValues() {
+    DamagedProgram program;
+    DamagedGame game(program,
+                     "[Settings]\r\nCredits=12abc\r\nBorrowed=abc\r\nBonusPool=\r\n"
+                     "Spins=xyz\r\nPowerPts=1e5\r\nSpeed=fast\r\nBet=--3\r\nSound=maybe\r\n"
+                     "MusicOn=\x01\x02\r\nBackColor=0x\r\nBackMode=\xff\xfe\r\n"
+                     "WinSound=\x01/nowhere\r\nMIDIName0=" +
+                         QString(3000, QChar('n')) + "\r\n");
+    TForm1& form = game.Form();
+    const GameState& state = form.State();
+    const Settings& settings = form.CurrentSettings();
+    QCOMPARE(state.Credits, 12.0);
+    QCOMPARE(state.Borrowed, 0.0);
+    QCOMPARE(state.BonusPool, 0.0);
+    QCOMPARE(state.Spins, 0);
+    QCOMPARE(state.PowerPts, 0);
+    QCOMPARE(int(settings.Speed), 0);
+    QCOMPARE(int(settings.Bet), 3);
+    QVERIFY(settings.Sound);
+    QVERIFY(!settings.MusicOn);
+    QCOMPARE(settings.BackColor, Settings::ButtonFaceColor);
+    QCOMPARE(int(settings.BackMode), 0);
+    QCOMPARE(QString::fromStdString(settings.WinSound), program.File("VOLTA5.WAV"));
+    QCOMPARE(settings.MIDIName[0], std::string(12, 'n'));
+    QVERIFY(game.Script().warnings.isEmpty());
+
+    // The sound switch stayed on: play silently from here.
+    form.CurrentSettings().Sound = false;
+    game.PlaySmallWin(true);
+    QCOMPARE(state.Credits, 12.25);
+  }
+
+  // The largest amounts the file can hold, counters at their limit and
+  // bytes that wrap: the game reads them as the rules say and plays on
+  // without overflowing a counter.
+  void hugeValues() {
+    DamagedProgram program;
+    DamagedGame game(program,
+                     SilentIni +
+                         "Credits=99999999999999999999.99\r\nBorrowed=123456789012345.5\r\n"
+                         "BonusPool=9999999999.99\r\nSpins=2147483647\r\nPowerPts=2147483647\r\n"
+                         "Speed=999\r\nBet=258\r\nBackColor=99999999999\r\n");
+    TForm1& form = game.Form();
+    const GameState& state = form.State();
+    QCOMPARE(state.Credits, 9999999999.99);
+    QCOMPARE(state.Borrowed, 1234567890.50);
+    QCOMPARE(state.BonusPool, 9999999999.99);
+    QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
+    QCOMPARE(state.PowerPts, std::numeric_limits<std::int32_t>::max());
+    // 999 keeps its low byte 231, no speed: Fast stays. 258 keeps 2: 50¢.
+    QCOMPARE(form.Rules().SpinDelay(), 10);
+    QCOMPARE(state.CoinValue, 0.50);
+    QVERIFY(CoinItemChecked(form, "N50c1"));
+    QCOMPARE(form.CurrentSettings().BackColor, Settings::ButtonFaceColor);
+
+    // A full meter: the spin pays 2 coins and then the whole pool.
+    game.PlaySmallWin(true);
+    QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
+    QCOMPARE(state.Credits, 9999999999.99 - 0.50 + 1.00 + 9999999999.99);
+    QCOMPARE(state.BonusPool, 0.0);
+    QCOMPARE(state.FreeSpins, 7);
+    QCOMPARE(state.PowerPts, 0);
+    QVERIFY(form.close());
+    QVERIFY(game.Script().informations.isEmpty());
+    QCOMPARE(SectionValue(game.SettingsPath(), "Settings", "Credits"),
+             QStringLiteral("20000000000.48"));
+  }
+
+  // Negative amounts are taken as they are: no bet can be placed on them,
+  // borrowing brings the credits back and the game goes on.
+  void negativeMoney() {
+    DamagedProgram program;
+    DamagedGame game(program, SilentIni +
+                                  "Credits=-50.00\r\nBorrowed=-20.5\r\nBonusPool=-5.00\r\n"
+                                  "PowerPts=-40\r\nSpins=-3\r\n");
+    TForm1& form = game.Form();
+    GameState& state = form.State();
+    QCOMPARE(state.Credits, -50.0);
+    QCOMPARE(state.Borrowed, -20.5);
+    QCOMPARE(state.BonusPool, -5.0);
+
+    form.BitBtn1Click();
+    form.BitBtn2Click();
+    QCOMPARE(state.Wager, 0.0);
+    QCOMPARE(state.Credits, -50.0);
+    form.Button1Click();
+    QCOMPARE(game.Script().informations, QStringList{"Please place a bet before spinning."});
+    QCOMPARE(state.Spins, -3);
+
+    QCOMPARE(form.Rules().Borrow(100.0), MoneyMove::Done);
+    QCOMPARE(state.Credits, 50.0);
+    QCOMPARE(state.Borrowed, 79.5);
+    game.PlaySmallWin(true);
+    QCOMPARE(state.Credits, 50.25);
+    QCOMPARE(state.Spins, -2);
+    QCOMPARE(state.PowerPts, -30);
+    QCOMPARE(state.FreeSpins, 0);
+    QCOMPARE(state.BonusPool, -5.0);
+  }
+
+  // A folder where the file should be: the start reads nothing, silently;
+  // the close says it cannot write, still ends the window, and leaves the
+  // folder alone.
+  void directoryInPlaceOfTheFile() {
+    DamagedProgram program;
+    QTemporaryDir home;
+    const QString path = home.path() + "/VOLTA.INI";
+    QVERIFY(QDir().mkdir(path));
+    QVERIFY(QFile::copy(program.File("VOLTA.HLP"), path + "/keep.txt"));
+    DamagedGame game(program, {}, path);
+    TForm1& form = game.Form();
+    QCOMPARE(form.State().Credits, 1000.0);
+    QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
+    game.PlaySmallWin(true);
+    form.show();
+    QVERIFY(form.close());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QFileInfo::exists(path + "/keep.txt"));
+    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{"VOLTA.INI"});
+  }
+
+  void unwritableFolder_data() {
+    QTest::addColumn<bool>("systemFolder");
+    QTest::newRow("read-only folder") << false;
+    QTest::newRow("folder no one may write") << true;
+  }
+
+  // The game is read from a folder it cannot write to and played; the close
+  // reports the failed write with the file's path, the window still closes
+  // and the file keeps what it held.
+  void unwritableFolder() {
+    QFETCH(bool, systemFolder);
+    DamagedProgram program;
+    QTemporaryDir home;
+    QString folder = home.path() + "/voltaro-slots";
+    const QByteArray stored = "[Settings]\r\nCredits=321.50\r\nSound=0\r\n";
+    if (systemFolder) {
+      // Not even the super-user may make files here.
+      folder = QStringLiteral("/proc/self");
+    } else {
+      QVERIFY(QDir().mkdir(folder));
+      WriteBytes(folder + "/VOLTA.INI", stored);
+      QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+      if (::access(folder.toLocal8Bit().constData(), W_OK) == 0) {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("the folder's permissions do not bind this user (the super-user)");
+      }
+    }
+    const QString path = folder + "/VOLTA.INI";
+    {
+      DamagedGame game(program, {}, path);
+      TForm1& form = game.Form();
+      if (!systemFolder) QCOMPARE(form.State().Credits, 321.50);
+      form.CurrentSettings().Sound = false;
+      const double before = form.State().Credits;
+      game.PlaySmallWin(true);
+      QCOMPARE(form.State().Credits, before + 0.25);
+      form.show();
+      QVERIFY(form.close());
+      QVERIFY(!form.isVisible());
+      QCOMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
+    }
+    if (!systemFolder) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), stored);
+      QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+               QStringList{"VOLTA.INI"});
+      QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+  }
+};
+
+QTEST_MAIN(SettingsFileTest)
+#include "SettingsFileTest.moc"
