@@ -160,6 +160,9 @@ class TForm1 : public QMainWindow, public MachineView {
   void FormClose();
 
   void ChooseCoinValue(int bet);
+  // Tells the player why a command that moves money waits, while a spin is
+  // in progress; true when it was refused.
+  bool RefusedDuringSpin();
   void RunSlotDialog(SlotMode mode);
   void ToggleSoundSwitch(const char* item, bool Settings::*flag);
   void SetBackgroundMarks(bool tiled);
@@ -182,6 +185,9 @@ class TForm1 : public QMainWindow, public MachineView {
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
   std::unique_ptr<TPayoffs> payoffs_;
+  // The saved games as last read or saved; only FreeSpinsPlayed is not in
+  // the file, so it is remembered here for the whole run.
+  Slots slots_;
   DialogHooks audioDialogs_;
   HelpViewer help_;
   MachineFace* face_ = nullptr;

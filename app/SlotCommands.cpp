@@ -48,13 +48,23 @@ void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
 void TForm1::Medium1Click() { machine_.SelectSpeed(1); }
 void TForm1::Slow1Click() { machine_.SelectSpeed(2); }
 
+bool TForm1::RefusedDuringSpin() {
+  if (!machine_.IsBusy()) return false;
+  ShowMessage(WaitForWheelsText);
+  return true;
+}
+
 void TForm1::ChooseCoinValue(int bet) {
-  // A refused change (no paid spin yet, or a spin in progress) keeps every
+  // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
+  if (RefusedDuringSpin()) return;
   machine_.ChooseCoinValue(bet);
 }
 
-void TForm1::NewGame2Click() { machine_.NewGame(); }
+void TForm1::NewGame2Click() {
+  if (RefusedDuringSpin()) return;
+  machine_.NewGame();
+}
 
 void TForm1::ToggleSoundSwitch(const char* item, bool Settings::*flag) {
   settings_.*flag = !(settings_.*flag);
@@ -115,8 +125,7 @@ void TForm1::Save1Click() { RunSlotDialog(SlotMode::Save); }
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  Slots savedGames;
-  TLoadSave dialog(mode, savedGames, machine_, state_, environment_.settingsPath.toStdString(),
+  TLoadSave dialog(mode, slots_, machine_, state_, environment_.settingsPath.toStdString(),
                    TodaySlotDate, Services(), this);
   dialog.exec();
   // An opened game is shown in whole.

@@ -170,6 +170,30 @@ class GameTest : public QObject {
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "PowerPts"), QStringLiteral("10"));
   }
 
+  void moneyCommandsFromTheMenuWaitForTheWheels() {
+    FormFixture fixture(Silent);
+    TForm1& form = fixture.Form();
+    GameState& state = form.State();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    state.Spins = 3;
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    ScriptSmallWin(fixture);
+    // Both commands arrive while the wheels turn.
+    QTimer::singleShot(200, &form, [&] {
+      fixture.Item("NewGame2")->trigger();
+      fixture.Item("N5001")->trigger();
+    });
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QCOMPARE(fixture.Script().informations,
+             QStringList(2, QStringLiteral("Please wait until the wheels have stopped.")));
+    QCOMPARE(state.Spins, 4);
+    QCOMPARE(state.CoinValue, 0.25);
+    QCOMPARE(state.Credits, 1000.25);
+    QVERIFY(fixture.Item("N25c1")->isChecked());
+    QVERIFY(!fixture.Item("N5001")->isChecked());
+  }
+
   void closingDuringTheBonusCountPaysThePool() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
