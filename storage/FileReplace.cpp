@@ -1,11 +1,13 @@
 #include "FileReplace.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -49,6 +51,24 @@ int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// A writer killed between creating its temporary file and the rename leaves
+// the file behind. Ours are named after their process, so those of processes
+// that no longer run are removed; another copy of the game still writing
+// keeps its own.
+void RemoveLeftovers(const fs::path& target) {
+  const std::string prefix = target.filename().string() + ".tmp-";
+  std::error_code error;
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const std::string rest = name.substr(prefix.size());
+    const long pid = std::strtol(rest.c_str(), nullptr, 10);
+    if (pid <= 0 || pid == ::getpid()) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) fs::remove(entry.path(), error);
+  }
 }
 
 }  // namespace
@@ -96,6 +116,7 @@ bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes
     return false;
   }
   SyncFolder(folder);
+  RemoveLeftovers(target);
   return true;
 }
 
