@@ -88,6 +88,7 @@ void Machine::BetMax() {
   ClearLineResults(state_);
   const double missing = money::Sub(MaxWager(state_), state_.Wager);
   if (money::Less(state_.Credits, missing)) return;
+  StartPacing();
   while (money::Less(state_.Wager, MaxWager(state_))) {
     state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
     state_.Wager = money::Add(state_.Wager, state_.CoinValue);
@@ -244,6 +245,7 @@ void Machine::CountWin() {
     return;
   }
   // Counts whatever is left, so no part of a win can stay behind.
+  StartPacing();
   while (state_.WinAmount > 0) {
     const double coinsLeft = state_.WinAmount / state_.CoinValue;
     const double coin = std::min(state_.CoinValue, state_.WinAmount);
@@ -296,6 +298,7 @@ void Machine::AwardBonus() {
   }
   // The last coin pays only what the pool still holds, so the pool never
   // goes below zero when it is not a whole number of coins.
+  StartPacing();
   while (money::ToCents(state_.BonusPool) >= 1) {
     const double coinsLeft = state_.BonusPool / state_.CoinValue;
     const double coin = std::min(state_.CoinValue, state_.BonusPool);
@@ -325,8 +328,17 @@ void Machine::PlaySound(SoundEvent event) {
   if (!Hurrying()) view_.PlayEventSound(event);
 }
 
+void Machine::StartPacing() { paceMark_ = view_.TickCount(); }
+
 void Machine::Pause(int ms) {
-  if (!Hurrying()) view_.WaitUntil(view_.TickCount() + ms);
+  if (Hurrying()) return;
+  // Each pause ends a fixed time after the one before, so the drawing and
+  // the late wake-ups in between do not add up over thousands of coins.
+  // A pause that overran by a whole pause or more starts afresh.
+  const std::int64_t due = paceMark_ + ms;
+  view_.WaitUntil(due);
+  const std::int64_t now = view_.TickCount();
+  paceMark_ = now - due < ms ? due : now;
 }
 
 void Machine::Timer1Timer() {

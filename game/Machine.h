@@ -85,6 +85,7 @@ class Machine {
   void DealAndShowLamps(double amount);
   void ShowCredits();
   void PlaySound(SoundEvent event);
+  void StartPacing();
   void Pause(int ms);
   void AddToPoolForMaxBet();
   void ApplyCoinValueChange();
@@ -96,6 +97,7 @@ class Machine {
   BlurSource blur_;
   int spinDelay_ = 10;
   int busyDepth_ = 0;
+  std::int64_t paceMark_ = 0;
   bool hurry_ = false;
   bool instant_ = false;
 };

@@ -46,6 +46,7 @@ std::string SoundName(SoundEvent event) {
 }
 
 void FakeView::DrawMoneyReadout(MoneyReadout which, double value) {
+  now += readoutCost;
   log.push_back(std::string(MoneyName(which)) + " " + Money(value));
 }
 

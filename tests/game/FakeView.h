@@ -48,6 +48,8 @@ class FakeView : public MachineView {
   std::vector<int> waits;                  // every paced pause, in ms
 
   std::int64_t now = 1'000'000;
+  // Milliseconds that drawing a readout takes on this pretend screen.
+  int readoutCost = 0;
   bool autoSpinChecked = false;
   bool autoSpinTimer = false;
   bool blinkTimer = true;

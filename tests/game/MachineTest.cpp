@@ -175,3 +175,15 @@ TEST_F(MachineTest, JackpotCountsFiveThousandCoinsFastThenSlow) {
             (std::map<int, int>{{2, 4511}, {5, 400}, {20, 50}, {50, 35}, {70, 9}, {120, 5}}));
   EXPECT_EQ(state.Credits, money::Add(993.75, 1252.50));
 }
+
+TEST_F(MachineTest, CountUpKeepsToThePausesWhateverTheDrawingCosts) {
+  view.readoutCost = 1;  // two readouts a coin
+  BetMaxAt(JackpotStops);
+  std::vector<std::int64_t> coinTimes;
+  for (std::size_t i = 0; i < view.heard.size(); ++i)
+    if (view.heard[i] == SoundEvent::seCredits) coinTimes.push_back(view.soundTimes[i]);
+  ASSERT_EQ(coinTimes.size(), 5010u);
+  // The pauses after the first 5009 coins: 4511 x 2, 400 x 5, 50 x 20,
+  // 35 x 50, 9 x 70 and 4 x 120 ms.
+  EXPECT_EQ(coinTimes.back() - coinTimes.front(), 14882);
+}
