@@ -41,22 +41,6 @@ TestProgramDir::TestProgramDir() {
 
 QColor TestProgramDir::CellColor(int cell) { return QColor(20 + 25 * cell, 200 - 20 * cell, 90); }
 
-int ScriptedStops::Below(int n) {
-  if (n == 20 && !draws_.empty()) {
-    const int draw = draws_.front();
-    draws_.pop_front();
-    return draw;
-  }
-  return RandomSource::Below(n);
-}
-
-void ScriptedStops::NextStops(int stop1, int stop2, int stop3) {
-  // After its draw each wheel rolls down 20, 20 and 22 half-steps.
-  draws_.push_back(((stop1 + 20) % 40) / 2);
-  draws_.push_back(((stop2 + 20) % 40) / 2);
-  draws_.push_back(((stop3 + 22) % 40) / 2);
-}
-
 PlatformDialogs DialogScript::Dialogs() {
   PlatformDialogs dialogs;
   dialogs.information = [this](QWidget*, const QString& text) { informations << text; };

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "PlatformDialogs.h"
-#include "Random.h"
+#include "ScriptedStops.h"
 #include "Slot.h"
 
 // A program folder of its own for each test: symbol art in flat colours, a
@@ -25,19 +25,6 @@ class TestProgramDir {
 
  private:
   QTemporaryDir dir_;
-};
-
-// The stops of the next spins come from a script; everything else from a
-// fixed seed.
-class ScriptedStops : public RandomSource {
- public:
-  ScriptedStops() : RandomSource(4242) {}
-  int Below(int n) override;
-  // The wheels come to rest at these even positions.
-  void NextStops(int stop1, int stop2, int stop3);
-
- private:
-  std::deque<int> draws_;
 };
 
 // Answers the window's dialogs and remembers what they were asked.

@@ -10,7 +10,7 @@
 #include "Machine.h"
 #include "Money.h"
 #include "Reels.h"
-#include "ScriptedRandom.h"
+#include "ScriptedStops.h"
 #include "Settings.h"
 
 // Stops that show no Voltaro, no Power Drain symbol and no paying line.
@@ -58,6 +58,6 @@ class MachineTest : public ::testing::Test {
   GameState state;
   Settings settings;
   FakeView view;
-  ScriptedRandom random;
+  ScriptedStops random{777};
   Machine machine{state, settings, view, random};
 };

@@ -1,18 +1,12 @@
-// Costs of drawing the machine face, each printed beside its target:
-//   voltaro_bench [repetitions]
-// Runs on whatever platform Qt picks; QT_QPA_PLATFORM=offscreen measures the
-// drawing alone, a real display adds the cost of getting it on screen.
+#include "FaceCosts.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <vector>
 
-#include "Fonts.h"
 #include "GameState.h"
 #include "MachineFace.h"
 #include "Reels.h"
@@ -59,52 +53,39 @@ double MedianMicros(int repetitions, Work work) {
   times.reserve(static_cast<std::size_t>(repetitions));
   for (int i = 0; i < repetitions; ++i) {
     const auto start = Clock::now();
-    work(i);
+    work();
     times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
   }
   std::nth_element(times.begin(), times.begin() + repetitions / 2, times.end());
   return times[static_cast<std::size_t>(repetitions / 2)];
 }
 
-void Report(const char* what, double micros, double targetMicros) {
-  std::printf("%-44s %9.1f us   target < %7.0f us   %s\n", what, micros, targetMicros,
-              micros < targetMicros ? "ok" : "TOO SLOW");
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  InstallFontSubstitutes();
-  const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+void MeasureFaceCosts(BenchTable& table, int repetitions) {
   std::mt19937 random(7);
-  std::uniform_int_distribution<int> position(0, 39);
+  std::uniform_int_distribution<int> position(0, WheelPositions - 1);
 
-  struct StepCase {
+  struct FaceCase {
     const char* name;
     int width, height, symbolSize;
   };
-  for (const StepCase& c : {StepCase{"animation step, S = 96 (632 x 394)", 632, 394, 96},
-                            StepCase{"animation step, S = 144 (800 x 600)", 800, 600, 144},
-                            StepCase{"animation step, S = 192 (1920 x 1080)", 1920, 1080, 192}}) {
+  for (const FaceCase& c : {FaceCase{"animation step, S = 96 (632 x 394)", 632, 394, 96},
+                            FaceCase{"animation step, S = 144 (800 x 600)", 800, 600, 144},
+                            FaceCase{"animation step, S = 192 (1920 x 1080)", 1920, 1080, 192}}) {
     Face face(c.width, c.height, c.symbolSize);
-    const double micros = MedianMicros(repetitions, [&](int) {
+    const double micros = MedianMicros(repetitions, [&] {
       face.widget.ShowWheels({position(random), position(random), position(random)});
     });
     // One step of a Fast spin lasts 10 ms; drawing must be a small part of it.
-    Report(c.name, micros, 1000);
+    table.AddBelowLimit(c.name, micros / 1000, 1, "ms");
   }
 
-  struct PaintCase {
-    const char* name;
-    int width, height, symbolSize;
-  };
-  for (const PaintCase& c : {PaintCase{"full paint, 632 x 394", 632, 394, 96},
-                             PaintCase{"full paint, 1920 x 1080", 1920, 1080, 192}}) {
+  for (const FaceCase& c : {FaceCase{"full paint, 632 x 394", 632, 394, 96},
+                            FaceCase{"full paint, 1920 x 1080", 1920, 1080, 192}}) {
     Face face(c.width, c.height, c.symbolSize);
     const double micros =
-        MedianMicros(std::max(1, repetitions / 5), [&](int) { face.widget.RepaintMachine(); });
-    Report(c.name, micros, 5000);
+        MedianMicros(std::max(1, repetitions / 5), [&] { face.widget.RepaintMachine(); });
+    table.AddBelowLimit(c.name, micros / 1000, 5, "ms");
   }
-  return 0;
 }

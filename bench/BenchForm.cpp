@@ -1,0 +1,107 @@
+#include "BenchForm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+
+#include "ProcessStats.h"
+#include "Reels.h"
+
+namespace {
+
+Moment Now() { return {process_stats::WallNanos(), process_stats::CpuNanos()}; }
+
+// Catches a widget's first paint and notes the moment it has been drawn.
+class FirstPaintCatcher : public QObject {
+ public:
+  bool painted = false;
+  std::int64_t paintedAt = 0;
+  double sinceProcessStart = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint || painted) return false;
+    // Paint here, inside the same delivery, so the moment taken is after it.
+    watched->removeEventFilter(this);
+    watched->event(event);
+    paintedAt = process_stats::WallNanos();
+    sinceProcessStart = process_stats::MillisSinceProcessStart();
+    painted = true;
+    return true;
+  }
+};
+
+}  // namespace
+
+void BenchForm::SetButtonsEnabled(bool enabled) {
+  if (!enabled)
+    trace_.animationStart = Now();
+  else
+    CountUpOver();
+  TForm1::SetButtonsEnabled(enabled);
+}
+
+void BenchForm::ShowWheels(const std::array<int, 3>& positions) {
+  TForm1::ShowWheels(positions);
+  trace_.lastStep = Now();
+  ++trace_.steps;
+}
+
+void BenchForm::DrawMoneyReadout(MoneyReadout which, double value) {
+  // The count-up begins with the first coin put into the credits after the
+  // wheels have stopped on a win.
+  if (which == MoneyReadout::Credits && trace_.steps == AnimationSteps &&
+      trace_.countStart.wall == 0 && trace_.countEnd.wall == 0) {
+    trace_.countStart = Now();
+    counting_ = true;
+  }
+  if (which == MoneyReadout::Credits && counting_) ++trace_.coinsCounted;
+  const std::int64_t start = process_stats::WallNanos();
+  TForm1::DrawMoneyReadout(which, value);
+  if (counting_) trace_.countDrawing += process_stats::WallNanos() - start;
+}
+
+void BenchForm::PlayEventSound(SoundEvent event) {
+  if (event != SoundEvent::seCredits) CountUpOver();
+  const std::int64_t start = process_stats::WallNanos();
+  TForm1::PlayEventSound(event);
+  if (counting_) trace_.countSounds += process_stats::WallNanos() - start;
+}
+
+void BenchForm::WaitUntil(std::int64_t tick) {
+  const std::int64_t start = process_stats::WallNanos();
+  const std::int64_t asked = (tick - TickCount()) * 1'000'000;
+  TForm1::WaitUntil(tick);
+  if (!counting_) return;
+  trace_.countWaits += process_stats::WallNanos() - start;
+  trace_.countAsked += asked;
+}
+
+void BenchForm::DrawPowerMeter(bool rising) {
+  CountUpOver();
+  TForm1::DrawPowerMeter(rising);
+}
+
+void BenchForm::CountUpOver() {
+  if (!counting_) return;
+  trace_.countEnd = Now();
+  counting_ = false;
+}
+
+FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t since) {
+  FirstPaintCatcher catcher;
+  face.installEventFilter(&catcher);
+  window.show();
+  // A steady tick keeps the wait from sleeping forever on a platform that
+  // never exposes the window.
+  QTimer tick;
+  tick.start(20);
+  QElapsedTimer waited;
+  waited.start();
+  while (!catcher.painted && waited.elapsed() < 10000)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  face.removeEventFilter(&catcher);
+  if (!catcher.painted) return {-1, -1};
+  return {catcher.sinceProcessStart, static_cast<double>(catcher.paintedAt - since) / 1e6};
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ScriptedStops.h"
+#include "Slot.h"
+
+// When the things the benchmark times happened, in wall and CPU nanoseconds.
+struct Moment {
+  std::int64_t wall = 0;
+  std::int64_t cpu = 0;
+};
+
+struct SpinTrace {
+  Moment animationStart;  // the buttons go grey; the first step is due one delay later
+  Moment lastStep;        // the last wheel step shown
+  int steps = 0;
+  Moment countStart;  // the first coin of a win moved into the credits
+  Moment countEnd;    // the pause after the last coin has ended
+  int coinsCounted = 0;
+  // Where the count-up's time went, in wall nanoseconds.
+  std::int64_t countDrawing = 0;  // readouts drawn and shown
+  std::int64_t countSounds = 0;   // the coin sound started
+  std::int64_t countWaits = 0;    // sleeping in the event loop
+  std::int64_t countAsked = 0;    // what the waits were asked to last
+};
+
+// The real main window, watched: it records the moments of a spin as the
+// rules reach it through MachineView, and then does what the window does.
+class BenchForm : public TForm1 {
+ public:
+  using TForm1::TForm1;
+
+  // Forgets the last spin's moments.
+  void StartTrace() { trace_ = {}; }
+  const SpinTrace& Trace() const { return trace_; }
+
+  void SetButtonsEnabled(bool enabled) override;
+  void ShowWheels(const std::array<int, 3>& positions) override;
+  void DrawMoneyReadout(MoneyReadout which, double value) override;
+  void PlayEventSound(SoundEvent event) override;
+  void DrawPowerMeter(bool rising) override;
+  void WaitUntil(std::int64_t tick) override;
+
+ private:
+  // A sign that the rules have moved past the count-up.
+  void CountUpOver();
+
+  SpinTrace trace_;
+  bool counting_ = false;
+};
+
+// Milliseconds to the first paint of `face`, measured from process start
+// and from `since` (wall nanoseconds): shows the window and waits for it.
+// Both are negative when no paint came within ten seconds.
+struct FirstPaint {
+  double sinceProcessStart = 0;
+  double sinceMark = 0;
+};
+FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t since);

@@ -1,0 +1,102 @@
+// Measures the game on this machine and prints each figure beside its ideal:
+//   voltaro_bench [--markdown] [draw repetitions [spins per speed]]
+// The first figure is taken first: the time from process start to the first
+// painted face of the real main window, built as the program builds it.
+
+#include <QApplication>
+#include <QIcon>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "BenchForm.h"
+#include "BenchTable.h"
+#include "FaceCosts.h"
+#include "Fonts.h"
+#include "GameState.h"
+#include "MachineFace.h"
+#include "Pictures.h"
+#include "PlayTimings.h"
+#include "ProcessStats.h"
+
+namespace {
+
+// No box may stop a measured spin; anything the window would say is shown
+// on the terminal instead.
+PlatformDialogs TerminalDialogs() {
+  PlatformDialogs dialogs;
+  auto say = [](QWidget*, const QString& text) {
+    std::fprintf(stderr, "window says: %s\n", qPrintable(text));
+  };
+  dialogs.information = say;
+  dialogs.warning = say;
+  dialogs.openFile = [](QWidget*, const QString&, const QString&, const QString&) {
+    return QString();
+  };
+  dialogs.chooseColor = [](QWidget*, const QColor&) -> std::optional<QColor> {
+    return std::nullopt;
+  };
+  return dialogs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::int64_t mainEntered = process_stats::WallNanos();
+  qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(ProductTitle));
+  InstallFontSubstitutes();
+  InitPictures();
+  QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
+
+  bool markdown = false;
+  int numbers[2] = {500, 3};
+  int given = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--markdown") == 0)
+      markdown = true;
+    else if (given < 2)
+      numbers[given++] = std::max(1, std::atoi(argv[i]));
+  }
+
+  // A settings file of its own, so the player's choices neither shape the
+  // figures nor get overwritten.
+  QTemporaryDir settingsDir;
+  SlotEnvironment environment;
+  environment.programDir = QStringLiteral(VOLTARO_PROGRAM_DIR);
+  environment.settingsPath = settingsDir.filePath(QStringLiteral("VOLTA.INI"));
+  auto chance = std::make_unique<ScriptedStops>();
+  ScriptedStops& script = *chance;
+  environment.random = std::move(chance);
+  environment.dialogs = TerminalDialogs();
+
+  BenchTable table;
+  BenchForm form(std::move(environment));
+  form.CreatePayoffChart();
+  const FirstPaint first = ShowAndWaitForFirstPaint(form, form.Face(), mainEntered);
+  if (first.sinceProcessStart < 0) {
+    table.AddNote("start-up: the face was never painted");
+  } else {
+    table.AddPlain("process start to first painted face", first.sinceProcessStart, "ms");
+    table.AddPlain("  of which main() to first painted face", first.sinceMark, "ms");
+  }
+
+  MeasureFaceCosts(table, numbers[0]);
+  MeasureSpins(form, script, table, numbers[1]);
+  MeasureCountUp(form, script, table);
+
+  table.AddPlain("peak memory (VmHWM) after play",
+                 static_cast<double>(process_stats::PeakResidentKiB()) / 1024, "MiB");
+  table.AddNote(QStringLiteral("platform: %1, face %2 x %3 at S = %4")
+                    .arg(QApplication::platformName())
+                    .arg(form.Face().width())
+                    .arg(form.Face().height() + PanelHeight)
+                    .arg(form.Face().SymbolSize())
+                    .toStdString());
+  table.Print(markdown);
+  return table.AllMet() ? 0 : 1;
+}

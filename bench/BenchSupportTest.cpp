@@ -1,0 +1,143 @@
+// The benchmark's own instruments: if these are wrong, its figures are too.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "BenchTable.h"
+#include "Machine.h"
+#include "Money.h"
+#include "Paylines.h"
+#include "ProcessStats.h"
+#include "Reels.h"
+#include "ScriptedStops.h"
+#include "SilentView.h"
+#include "WindowSearch.h"
+
+namespace {
+
+// The real rules over a window nobody watches, with scripted stops.
+struct ScriptedMachine {
+  GameState state;
+  Settings settings;
+  SilentView view;
+  ScriptedStops chance;
+  Machine machine{state, settings, view, chance};
+
+  ScriptedMachine() {
+    InstallStrips(state);
+    state.Credits = NewGameCredits;
+  }
+
+  void SpinWith(int coins) {
+    state.LastBet = money::Times(state.CoinValue, coins);
+    machine.Spin();
+  }
+};
+
+}  // namespace
+
+TEST(ScriptedStops, WheelsComeToRestWhereScriptedWhetherWatchedOrNot) {
+  for (const bool instant : {false, true}) {
+    ScriptedMachine play;
+    play.machine.SetInstant(instant);
+    for (const Stops stops : {Stops{0, 0, 0}, Stops{38, 2, 20}, Stops{14, 36, 6}}) {
+      play.chance.NextStops(stops.wheel1, stops.wheel2, stops.wheel3);
+      play.SpinWith(1);
+      EXPECT_EQ(play.state.Stops[0], stops.wheel1) << "instant " << instant;
+      EXPECT_EQ(play.state.Stops[1], stops.wheel2) << "instant " << instant;
+      EXPECT_EQ(play.state.Stops[2], stops.wheel3) << "instant " << instant;
+    }
+  }
+}
+
+TEST(WindowSearch, FoundWindowsPlayAsAskedThroughTheRealRules) {
+  // A 5000-coin win: the count-up benchmark needs exactly that many coins.
+  std::optional<Stops> big;
+  int coins = 1;
+  for (; coins <= MaxCoins && !big; ++coins)
+    big = FindStops(coins, [](const GameState&, int win) { return win == 5000; });
+  --coins;
+  ASSERT_TRUE(big.has_value());
+
+  ScriptedMachine play;
+  play.machine.SetInstant(true);
+  const double creditsBefore = play.state.Credits;
+  play.chance.NextStops(big->wheel1, big->wheel2, big->wheel3);
+  play.SpinWith(coins);
+  const double bet = money::Times(play.state.CoinValue, coins);
+  const double won = money::Times(play.state.CoinValue, 5000);
+  EXPECT_EQ(money::ToCents(play.state.Credits),
+            money::ToCents(money::Add(money::Sub(creditsBefore, bet), won)));
+
+  // A quiet spin: nothing won, the power meter left alone.
+  const auto quiet = FindStops(
+      MaxCoins, [](const GameState& s, int win) { return win == 0 && !ShowsPowerSymbol(s); });
+  ASSERT_TRUE(quiet.has_value());
+  play.state.PowerPts = 40;
+  const double creditsBeforeQuiet = play.state.Credits;
+  play.chance.NextStops(quiet->wheel1, quiet->wheel2, quiet->wheel3);
+  play.SpinWith(MaxCoins);
+  EXPECT_EQ(play.state.PowerPts, 40);
+  EXPECT_EQ(
+      money::ToCents(play.state.Credits),
+      money::ToCents(money::Sub(creditsBeforeQuiet, money::Times(play.state.CoinValue, MaxCoins))));
+  EXPECT_FALSE(ShowsPowerSymbol(play.state));
+}
+
+TEST(WindowSearch, ReportsNothingWhenNoWindowFits) {
+  EXPECT_FALSE(FindStops(1, [](const GameState&, int win) { return win > 1000; }).has_value());
+}
+
+TEST(ProcessStats, ClocksAndMemoryFollowTheProcess) {
+  const double sinceStart = process_stats::MillisSinceProcessStart();
+  EXPECT_GE(sinceStart, 0);
+  EXPECT_LT(sinceStart, 10 * 60 * 1000);
+
+  // Busy work shows up as CPU time about equal to the wall time it took.
+  const std::int64_t wall0 = process_stats::WallNanos();
+  const std::int64_t cpu0 = process_stats::CpuNanos();
+  volatile std::uint64_t sink = 0;
+  while (process_stats::WallNanos() - wall0 < 50'000'000) sink = sink + 1;
+  const double cpuShare = static_cast<double>(process_stats::CpuNanos() - cpu0) /
+                          static_cast<double>(process_stats::WallNanos() - wall0);
+  EXPECT_GT(cpuShare, 0.3);
+  EXPECT_LE(cpuShare, 1.05);
+
+  // Touching 64 MiB raises the peak by about that much.
+  const long before = process_stats::PeakResidentKiB();
+  ASSERT_GT(before, 0);
+  std::vector<char> block(64u << 20);
+  std::memset(block.data(), 1, block.size());
+  EXPECT_GE(process_stats::PeakResidentKiB() - before, 60 * 1024);
+  EXPECT_EQ(block[block.size() / 2], 1);
+}
+
+TEST(BenchTable, OnlyFiguresOutsideTheirTargetsFail) {
+  BenchTable table;
+  table.AddNearIdeal("near", 1.02, 1.0, 0.03, "s");
+  table.AddBelowLimit("below", 4.0, 5.0, "ms");
+  table.AddAgainstIdeal("no tolerance", 2.0, 1.0, "s");
+  table.AddPlain("plain", 55.0, "MiB");
+  EXPECT_TRUE(table.AllMet());
+
+  BenchTable slow;
+  slow.AddNearIdeal("late", 1.04, 1.0, 0.03, "s");
+  EXPECT_FALSE(slow.AllMet());
+  BenchTable early;
+  early.AddNearIdeal("early", 0.96, 1.0, 0.03, "s");
+  EXPECT_FALSE(early.AllMet());
+  BenchTable heavy;
+  heavy.AddBelowLimit("heavy", 5.0, 5.0, "ms");
+  EXPECT_FALSE(heavy.AllMet());
+}
+
+TEST(BenchTable, AmountsKeepFourSignificantDigits) {
+  EXPECT_EQ(FormatAmount(1.0104, "s"), "1.010 s");
+  EXPECT_EQ(FormatAmount(14.98, "s"), "14.98 s");
+  EXPECT_EQ(FormatAmount(0.1689, "ms"), "0.169 ms");
+  EXPECT_EQ(FormatAmount(1234.4, "ms"), "1234 ms");
+}

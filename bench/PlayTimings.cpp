@@ -1,0 +1,121 @@
+#include "PlayTimings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GameState.h"
+#include "Money.h"
+#include "Reels.h"
+#include "Timings.h"
+#include "WindowSearch.h"
+
+namespace {
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double Millis(std::int64_t nanos) { return static_cast<double>(nanos) / 1e6; }
+
+// Sets up a paid spin of `coins` coins from the credits and plays it through
+// the "Spin" button.
+const SpinTrace& PlaySpin(BenchForm& form, ScriptedStops& chance, int coins, Stops stops) {
+  GameState& state = form.State();
+  state.FreeSpins = 0;
+  state.PowerPts = 0;
+  state.Wager = 0;
+  state.LastBet = money::Times(state.CoinValue, coins);
+  if (money::Less(state.Credits, state.LastBet)) state.Credits = NewGameCredits;
+  chance.NextStops(stops.wheel1, stops.wheel2, stops.wheel3);
+  form.StartTrace();
+  form.Button1Click();
+  return form.Trace();
+}
+
+}  // namespace
+
+void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int spinsPerSpeed) {
+  // Nothing after the animation should take time: no win to count, no
+  // power sound.
+  const auto quiet = FindStops(MaxCoins, [](const GameState& state, int win) {
+    return win == 0 && !ShowsPowerSymbol(state);
+  });
+  if (!quiet) {
+    table.AddNote("spins: no losing window without power symbols on these strips");
+    return;
+  }
+
+  struct Speed {
+    const char* name;
+    void (TForm1::*select)();
+    int delay;
+  };
+  const Speed speeds[] = {{"Fast", &TForm1::Fast1Click, timings::SpinDelayFast},
+                          {"Medium", &TForm1::Medium1Click, timings::SpinDelayMedium},
+                          {"Slow", &TForm1::Slow1Click, timings::SpinDelaySlow}};
+  std::vector<double> fastCoreShares;
+  for (const Speed& speed : speeds) {
+    (form.*speed.select)();
+    std::vector<double> durations;
+    for (int run = 0; run < spinsPerSpeed; ++run) {
+      const SpinTrace& trace = PlaySpin(form, chance, MaxCoins, *quiet);
+      if (trace.steps != AnimationSteps) {
+        table.AddNote(std::string(speed.name) + " spin showed " + std::to_string(trace.steps) +
+                      " steps, not " + std::to_string(AnimationSteps));
+        continue;
+      }
+      const std::int64_t wall = trace.lastStep.wall - trace.animationStart.wall;
+      durations.push_back(Millis(wall) / 1000);
+      if (speed.delay == timings::SpinDelayFast)
+        fastCoreShares.push_back(
+            100.0 * static_cast<double>(trace.lastStep.cpu - trace.animationStart.cpu) /
+            static_cast<double>(wall));
+    }
+    if (durations.empty()) continue;
+    const double ideal = AnimationSteps * speed.delay / 1000.0;
+    table.AddNearIdeal(std::string(speed.name) + " spin, 101 steps (median of " +
+                           std::to_string(durations.size()) + ")",
+                       Median(durations), ideal, 0.03, "s");
+  }
+  if (!fastCoreShares.empty())
+    table.AddBelowLimit("share of one core during a Fast spin", Median(fastCoreShares), 20, "%");
+}
+
+void MeasureCountUp(BenchForm& form, ScriptedStops& chance, BenchTable& table) {
+  constexpr int WinCoins = 5000;
+  // The fewest coins that can win it, so that nothing else lights up.
+  std::optional<Stops> stops;
+  int coins = 1;
+  for (; coins <= MaxCoins && !stops; ++coins)
+    stops = FindStops(coins, [](const GameState&, int win) { return win == WinCoins; });
+  --coins;
+  if (!stops) {
+    table.AddNote("count-up: no window on these strips wins 5000 coins");
+    return;
+  }
+
+  form.Fast1Click();
+  const SpinTrace& trace = PlaySpin(form, chance, coins, *stops);
+  if (trace.coinsCounted != WinCoins || trace.countEnd.wall == 0) {
+    table.AddNote("count-up: counted " + std::to_string(trace.coinsCounted) + " coins, not " +
+                  std::to_string(WinCoins));
+    return;
+  }
+  double pauses = 0;
+  for (int left = WinCoins; left >= 1; --left) pauses += timings::WinCountPause(left);
+  const double measured = Millis(trace.countEnd.wall - trace.countStart.wall) / 1000;
+  table.AddAgainstIdeal("5000-coin count-up (" + std::to_string(coins) + " coins bet)", measured,
+                        pauses / 1000, "s");
+  char split[200];
+  std::snprintf(split, sizeof split,
+                "count-up split: waits %.3f s (asked %.3f s), readouts %.3f s, coin sounds %.3f s",
+                Millis(trace.countWaits) / 1000, Millis(trace.countAsked) / 1000,
+                Millis(trace.countDrawing) / 1000, Millis(trace.countSounds) / 1000);
+  table.AddNote(split);
+}
