@@ -149,15 +149,7 @@ void TLoadSave::SaveInto(int slot) {
 }
 
 void TLoadSave::OpenFrom(int slot) {
-  const SlotRecord& record = slots_[slot];
-  GameSnapshot saved;
-  saved.Credits = record.Credits;
-  saved.Borrowed = record.Borrowed;
-  saved.BonusPool = record.BonusPool;
-  saved.Spins = record.Spins;
-  saved.FreeSpinsPlayed = record.FreeSpinsPlayed;
-  saved.PowerPts = record.PowerPts;
-  if (!machine_.OpenGame(saved)) {
+  if (!machine_.OpenGame(SnapshotOf(slots_[slot]))) {
     // Nothing happened; the player may pick the slot again once it is over.
     services_.information(this, QString::fromLatin1(WaitForWheelsText));
     return;

@@ -71,11 +71,13 @@ std::optional<std::string> WriteSlot(const std::string& path, int n, std::string
   return WriteProfileEntries(path, SlotSectionName(n), entries);
 }
 
-void OpenSlot(const SlotRecord& slot, GameState& game) {
-  game.Credits = slot.Credits;
-  game.Borrowed = slot.Borrowed;
-  game.Spins = slot.Spins;
-  game.BonusPool = slot.BonusPool;
-  game.FreeSpinsPlayed = slot.FreeSpinsPlayed;
-  game.PowerPts = slot.PowerPts;
+GameSnapshot SnapshotOf(const SlotRecord& slot) {
+  GameSnapshot saved;
+  saved.Credits = slot.Credits;
+  saved.Borrowed = slot.Borrowed;
+  saved.BonusPool = slot.BonusPool;
+  saved.Spins = slot.Spins;
+  saved.FreeSpinsPlayed = slot.FreeSpinsPlayed;
+  saved.PowerPts = slot.PowerPts;
+  return saved;
 }

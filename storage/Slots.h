@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "GameState.h"
+#include "Machine.h"
 
 // The eight saved-game slots, kept in the sections "Saved Game 1" to
 // "Saved Game 8" of the settings file.
@@ -54,6 +55,5 @@ SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std:
 std::optional<std::string> WriteSlot(const std::string& path, int n, std::string_view name,
                                      const GameState& game, const std::string& today);
 
-// Replaces the current game's stored fields by the slot's; everything else of
-// the game (coin value, bet, free spins to play) stays.
-void OpenSlot(const SlotRecord& slot, GameState& game);
+// What opening the slot brings back into the current game.
+GameSnapshot SnapshotOf(const SlotRecord& slot);

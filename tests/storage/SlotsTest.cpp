@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "SilentView.h"
 #include "TempFolder.h"
 
 namespace {
@@ -90,7 +91,11 @@ TEST(Slots, OpeningReplacesOnlyTheStoredFields) {
   game.Wager = 1.25;
   game.CoinValue = 0.05;
   game.FreeSpins = 4;
-  OpenSlot(SlotFromGame("Evening", Evening(), Today), game);
+  Settings settings;
+  SilentView view;
+  RandomSource random(1);
+  Machine machine(game, settings, view, random);
+  ASSERT_TRUE(machine.OpenGame(SnapshotOf(SlotFromGame("Evening", Evening(), Today))));
   EXPECT_EQ(game.Credits, 1234.56);
   EXPECT_EQ(game.BonusPool, 61.25);
   EXPECT_EQ(game.Spins, 25);
