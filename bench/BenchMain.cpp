@@ -4,7 +4,6 @@
 // painted face of the real main window, built as the program builds it.
 
 #include <QApplication>
-#include <QIcon>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -12,13 +11,11 @@
 #include <cstring>
 #include <memory>
 
+#include "Application.h"
 #include "BenchForm.h"
 #include "BenchTable.h"
 #include "FaceCosts.h"
-#include "Fonts.h"
-#include "GameState.h"
 #include "MachineFace.h"
-#include "Pictures.h"
 #include "PlayTimings.h"
 #include "ProcessStats.h"
 
@@ -46,12 +43,9 @@ PlatformDialogs TerminalDialogs() {
 
 int main(int argc, char** argv) {
   const std::int64_t mainEntered = process_stats::WallNanos();
-  qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+  PrepareBeforeApplication();
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(ProductTitle));
-  InstallFontSubstitutes();
-  InitPictures();
-  QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
+  PrepareApplication();
 
   bool markdown = false;
   int numbers[2] = {500, 3};

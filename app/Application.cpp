@@ -1,0 +1,21 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "Fonts.h"
+#include "GameState.h"
+#include "Pictures.h"
+
+void PrepareBeforeApplication() {
+  // The sound library would otherwise take over SIGINT and SIGTERM and turn
+  // them into events nobody reads, so the program could not be stopped.
+  qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+}
+
+void PrepareApplication() {
+  QApplication::setApplicationName(QString::fromUtf8(ProductTitle));
+  InstallFontSubstitutes();
+  InitPictures();
+  QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+// Everything the program sets up around its QApplication before the main
+// window is made: the sound library's hands off the signals, the title, the
+// font substitutes, the pictures and the window icon.
+void PrepareBeforeApplication();
+void PrepareApplication();
