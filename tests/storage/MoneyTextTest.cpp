@@ -14,6 +14,9 @@ struct MoneyCase {
   double value;
 };
 
+// Names the case by its text in test listings.
+void PrintTo(const MoneyCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class TextToMoneyReads : public testing::TestWithParam<MoneyCase> {};
 
 TEST_P(TextToMoneyReads, ToTheCent) {

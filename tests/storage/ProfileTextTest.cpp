@@ -16,6 +16,8 @@ struct ReadCase {
   std::string expected;  // "<default>" when the key must be missing
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.what; }
+
 class ProfileRead : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ProfileRead, FindsTheValueTheProfileRulesGive) {
@@ -66,6 +68,8 @@ struct WriteCase {
   const char* value;
   std::string after;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.what; }
 
 class ProfileWrite : public testing::TestWithParam<WriteCase> {};
 

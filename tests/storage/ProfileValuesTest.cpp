@@ -12,6 +12,8 @@ struct IntegerCase {
   std::optional<std::int32_t> value;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* out) { *out << '"' << c.text << '"'; }
+
 class IntegerParsing : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerParsing, AcceptsDecimalAndBothHexForms) {
