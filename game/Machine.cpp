@@ -236,25 +236,31 @@ void Machine::EvaluateWindow() {
 }
 
 void Machine::CountWin() {
-  if (Hurrying()) {
-    // Nobody watches the coins go by: the same sum in one move.
-    state_.Credits = money::Add(state_.Credits, state_.WinAmount);
-    state_.WinAmount = 0;
-    ShowCredits();
-    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
-    return;
-  }
-  // Counts whatever is left, so no part of a win can stay behind.
+  CountIntoCredits(state_.WinAmount, MoneyReadout::Won, timings::WinCountPause);
+}
+
+void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pauseFor)(double)) {
   StartPacing();
-  while (state_.WinAmount > 0) {
-    const double coinsLeft = state_.WinAmount / state_.CoinValue;
-    const double coin = std::min(state_.CoinValue, state_.WinAmount);
+  // Everything is counted, a last part of a coin included, so nothing stays
+  // behind and an amount that is not a whole number of coins never goes
+  // below zero.
+  while (money::ToCents(source) > 0) {
+    if (Hurrying()) {
+      // Nobody watches the coins go by: the rest in one move.
+      state_.Credits = money::Add(state_.Credits, source);
+      source = 0;
+      ShowCredits();
+      view_.DrawMoneyReadout(readout, source);
+      return;
+    }
+    const double coinsLeft = source / state_.CoinValue;
+    const double coin = std::min(state_.CoinValue, source);
     state_.Credits = money::Add(state_.Credits, coin);
-    state_.WinAmount = money::Sub(state_.WinAmount, coin);
+    source = money::Sub(source, coin);
     ShowCredits();
-    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+    view_.DrawMoneyReadout(readout, source);
     PlaySound(SoundEvent::seCredits);
-    Pause(timings::WinCountPause(coinsLeft));
+    Pause(pauseFor(coinsLeft));
   }
 }
 
@@ -290,25 +296,7 @@ void Machine::SettleFreeSpin() {
 
 void Machine::AwardBonus() {
   PlaySound(SoundEvent::seBonus);
-  if (Hurrying() && state_.BonusPool > 0) {
-    state_.Credits = money::Add(state_.Credits, state_.BonusPool);
-    state_.BonusPool = 0;
-    ShowCredits();
-    view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
-  }
-  // The last coin pays only what the pool still holds, so the pool never
-  // goes below zero when it is not a whole number of coins.
-  StartPacing();
-  while (money::ToCents(state_.BonusPool) >= 1) {
-    const double coinsLeft = state_.BonusPool / state_.CoinValue;
-    const double coin = std::min(state_.CoinValue, state_.BonusPool);
-    state_.Credits = money::Add(state_.Credits, coin);
-    state_.BonusPool = money::Sub(state_.BonusPool, coin);
-    ShowCredits();
-    view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
-    PlaySound(SoundEvent::seCredits);
-    Pause(timings::BonusCountPause(coinsLeft));
-  }
+  CountIntoCredits(state_.BonusPool, MoneyReadout::Bonus, timings::BonusCountPause);
   state_.FreeSpins = FreeSpinsPerBonus;
   state_.PowerPts = 0;
   SwitchToFreeSpinStrip(state_);

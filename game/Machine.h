@@ -78,6 +78,9 @@ class Machine {
   bool Hurrying() const { return hurry_ || instant_; }
   void EvaluateWindow();
   void CountWin();
+  // Moves an amount into the credits coin by coin, each coin shown, sounded
+  // and followed by its pause.
+  void CountIntoCredits(double& source, MoneyReadout readout, int (*pauseFor)(double));
   void UpdatePowerMeter();
   void SettleFreeSpin();
   void AwardBonus();
