@@ -89,8 +89,9 @@ void ProfileText::ParseLines(std::string_view bytes) {
   std::size_t start = 0;
   std::size_t i = 0;
   while (i < bytes.size()) {
-    i = bytes.find_first_of("\r\n", i);
-    if (i == std::string_view::npos) break;
+    // A plain loop: find_first_of would search its set for every byte.
+    while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') ++i;
+    if (i == bytes.size()) break;
     const std::size_t endLength =
         (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
     lines_.push_back(
