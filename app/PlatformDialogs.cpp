@@ -1,8 +1,10 @@
 #include "PlatformDialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStringList>
 
 #include "GameState.h"
@@ -21,7 +23,20 @@ QString QtFileFilter(const QString& captionAndPatterns) {
   return filters.join(QStringLiteral(";;"));
 }
 
+void KeepQtSettingsOutOfConfigFolder() {
+  // Qt's file and colour dialogs keep their history and custom colours in a
+  // settings file of Qt's own, "QtProject.conf" in the player's config folder.
+  // The game keeps nothing there but its own settings file, so Qt's per-user
+  // settings go below the program's own file, where no folder can be made,
+  // not even by the super-user. The dialogs then start afresh every time.
+  QString nowhere = QCoreApplication::applicationFilePath();
+  if (nowhere.isEmpty()) nowhere = QStringLiteral("/proc/self/exe");
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
+
 PlatformDialogs PlatformDialogs::Standard() {
+  KeepQtSettingsOutOfConfigFolder();
   PlatformDialogs dialogs;
   dialogs.information = [](QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(ProductTitle), text);

@@ -22,8 +22,14 @@ struct PlatformDialogs {
   // A colour picker opened on `initial`; nothing when the player cancels.
   std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
 
+  // Also stops Qt's dialogs from writing settings of their own
+  // (KeepQtSettingsOutOfConfigFolder).
   static PlatformDialogs Standard();
 };
+
+// Points Qt's per-user settings, which its file and colour dialogs write,
+// away from the player's config folder to nowhere. Harmless to call again.
+void KeepQtSettingsOutOfConfigFolder();
 
 // "Bitmaps|*.BMP" in Qt's form, "Bitmaps (*.BMP *.bmp)": the lower-case
 // patterns are added because file names on this system are case-sensitive.

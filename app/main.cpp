@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "Application.h"
+#include "SingleGame.h"
 #include "Slot.h"
 
 int main(int argc, char* argv[]) {
@@ -8,7 +9,10 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   PrepareApplication();
 
-  TForm1 form(SlotEnvironment::Standard());
+  SlotEnvironment environment = SlotEnvironment::Standard();
+  const auto settingsLock = ClaimSettingsFile(environment.settingsPath);
+  if (!settingsLock) return 1;
+  TForm1 form(std::move(environment));
   form.CreatePayoffChart();
   form.show();
   return QApplication::exec();

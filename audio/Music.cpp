@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include "DialogControls.h"
 #include "FileReplace.h"
+#include "ProfileValues.h"
 #include "SdlMusicPlayer.h"
 
 QString SongNameOf(const QString& path) { return QFileInfo(path).fileName(); }
@@ -97,7 +98,7 @@ void TMusicForm::ChangeMIDI(int slot) {
   const QString chosen = hooks_.chooseFile(this, "MIDI Sequencer|*.mid;*.rmi", initialFolder_);
   if (chosen.isEmpty()) return;
   const auto n = static_cast<std::size_t>(slot);
-  settings_.MIDISong[n] = chosen.toStdString().substr(0, PathCapacity);
+  settings_.MIDISong[n] = CutText(chosen.toStdString(), PathCapacity);
   initialFolder_ = QFileInfo(chosen).absolutePath();
 
   // The other rows keep what the player has done to them since the dialog
@@ -158,7 +159,8 @@ void TMusicForm::FormClose() {
   if (DialogAccepted) {
     CommitPlaylist();
     for (std::size_t n = 0; n < SongChecks.size(); ++n)
-      settings_.MIDIName[n] = SongChecks[n]->text().left(SongNameCapacity).toStdString();
+      // Whole characters, as the settings file cuts them.
+      settings_.MIDIName[n] = CutText(SongChecks[n]->text().toStdString(), SongNameCapacity);
   } else {
     settings_.MIDISong = SavedSongs;
   }

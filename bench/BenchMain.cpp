@@ -18,6 +18,7 @@
 #include "MachineFace.h"
 #include "PlayTimings.h"
 #include "ProcessStats.h"
+#include "SettingsFileCosts.h"
 
 namespace {
 
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
 
   table.AddPlain("peak memory (VmHWM) after play",
                  static_cast<double>(process_stats::PeakResidentKiB()) / 1024, "MiB");
+  // After the peak memory figure, which the big file would raise.
+  MeasureSettingsFileCosts(table);
   table.AddNote(QStringLiteral("platform: %1, face %2 x %3 at S = %4")
                     .arg(QApplication::platformName())
                     .arg(form.Face().width())

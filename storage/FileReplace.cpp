@@ -5,13 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace {
 
@@ -74,16 +73,56 @@ void RemoveLeftovers(const fs::path& target) {
 }  // namespace
 
 FileContents ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (!fs::exists(path, error)) {
-    return {error ? FileReadStatus::Failed : FileReadStatus::Missing, {}};
+  // Opened without waiting, so a named pipe in the file's place cannot hold
+  // the game; what was opened is then checked, not the name, so nothing can
+  // be swapped in between.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return {errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed,
+            {}};
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    // A folder, a pipe or a device such as /dev/zero is no settings file.
+    ::close(fd);
+    return {FileReadStatus::Failed, {}};
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in || fs::is_directory(path, error)) return {FileReadStatus::Failed, {}};
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return {FileReadStatus::Failed, {}};
-  return {FileReadStatus::Read, std::move(bytes).str()};
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[1 << 16];
+  bool ok = true;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  if (!ok) return {FileReadStatus::Failed, {}};
+  return {FileReadStatus::Read, std::move(bytes)};
+}
+
+bool PermissionsAllowWriting(const FileOwnership& file, const UserIdentity& user) {
+  // The super-user could write anything, but a file its owner has made
+  // read-only is the player's way of keeping it as it is.
+  if (user.uid == 0) return (file.mode & S_IWUSR) != 0;
+  if (user.uid == file.uid) return (file.mode & S_IWUSR) != 0;
+  const bool inGroup = user.gid == file.gid || std::find(user.groups.begin(), user.groups.end(),
+                                                         file.gid) != user.groups.end();
+  return (file.mode & (inGroup ? S_IWGRP : S_IWOTH)) != 0;
+}
+
+UserIdentity CurrentUser() {
+  UserIdentity user{::geteuid(), ::getegid(), {}};
+  const int count = ::getgroups(0, nullptr);
+  if (count > 0) {
+    user.groups.resize(static_cast<std::size_t>(count));
+    const int got = ::getgroups(count, user.groups.data());
+    user.groups.resize(static_cast<std::size_t>(std::max(got, 0)));
+  }
+  return user;
 }
 
 bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes) {
@@ -100,14 +139,25 @@ bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes
   fs::create_directories(folder, error);
   if (error) return false;
 
+  // Only a regular file is ever replaced, and only when its permissions let
+  // this user write it: the rename itself would get past both.
+  std::optional<struct stat> existing;
+  if (struct stat info{}; ::stat(path.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode)) return false;
+    if (!PermissionsAllowWriting({info.st_mode, info.st_uid, info.st_gid}, CurrentUser()))
+      return false;
+    existing = info;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+
   std::string tempPath;
   const int fd = CreateTemporaryBeside(path, tempPath);
   if (fd < 0) return false;
 
   // The new file keeps the permissions of the one it replaces.
-  struct stat existing {};
   bool ok = true;
-  if (::stat(path.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+  if (existing) ok = ::fchmod(fd, existing->st_mode & 07777) == 0;
   ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(tempPath.c_str(), path.c_str()) == 0;

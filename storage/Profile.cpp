@@ -22,7 +22,7 @@ std::optional<std::string> WriteProfileEntries(const std::string& path, std::str
   if (contents.status == FileReadStatus::Failed) return UnableToWriteMessage(path);
 
   ProfileText file = ProfileText::Parse(contents.bytes);
-  for (const auto& [key, value] : entries) file.Write(section, key, value);
+  file.Write(section, entries);
   if (!ReplaceFileAtomically(path, file.Bytes())) return UnableToWriteMessage(path);
   return std::nullopt;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "TextEncoding.h"
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -14,12 +16,11 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
+// Names compare without regard to case, so the index keeps them in small letters.
+std::string IndexName(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = Lower(c);
+  return lower;
 }
 
 enum class LineKind { Blank, Comment, Header, Entry, Other };
@@ -53,8 +54,9 @@ std::string_view WithoutQuotes(std::string_view value) {
   return value;
 }
 
+// A read's limit counts characters, so a long value is never cut inside one.
 std::string Capped(std::string_view s) {
-  return std::string(s.substr(0, std::min(s.size(), ProfileText::ReadLimit)));
+  return std::string(s.substr(0, CharacterPrefixBytes(s, ProfileText::ReadLimit)));
 }
 
 constexpr const char* WrittenLineEnd = "\r\n";
@@ -64,56 +66,85 @@ constexpr const char* WrittenLineEnd = "\r\n";
 ProfileText ProfileText::Parse(std::string_view bytes) {
   ProfileText file;
   constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+  constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+  constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
   if (bytes.starts_with(Utf8Mark)) {
     file.byteOrderMark_ = Utf8Mark;
-    bytes.remove_prefix(Utf8Mark.size());
+    file.ParseLines(bytes.substr(Utf8Mark.size()));
+  } else if (bytes.starts_with(Utf16LittleEndianMark) || bytes.starts_with(Utf16BigEndianMark)) {
+    const bool bigEndian = bytes.starts_with(Utf16BigEndianMark);
+    file.encoding_ = bigEndian ? Encoding::Utf16BigEndian : Encoding::Utf16LittleEndian;
+    file.byteOrderMark_ = bytes.substr(0, 2);
+    bytes.remove_prefix(2);
+    if (bytes.size() % 2 != 0) file.oddLastByte_ = bytes.substr(bytes.size() - 1);
+    file.ParseLines(Utf16ToUtf8(bytes, bigEndian));
+  } else {
+    file.ParseLines(bytes);
   }
+  return file;
+}
+
+void ProfileText::ParseLines(std::string_view bytes) {
+  lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t start = 0;
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') {
-      ++i;
-      continue;
-    }
+    // A plain loop: find_first_of would search its set for every byte.
+    while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') ++i;
+    if (i == bytes.size()) break;
     const std::size_t endLength =
-        (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-    file.lines_.push_back(
+        (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+    lines_.push_back(
         {std::string(bytes.substr(start, i - start)), std::string(bytes.substr(i, endLength))});
     i += endLength;
     start = i;
   }
-  if (start < bytes.size()) file.lines_.push_back({std::string(bytes.substr(start)), ""});
-  return file;
+  if (start < bytes.size()) lines_.push_back({std::string(bytes.substr(start)), ""});
 }
 
-std::optional<std::size_t> ProfileText::FindSection(std::string_view section) const {
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const LineParts parts = Classify(lines_[i].text);
-    if (parts.kind == LineKind::Header && SameName(parts.name, section)) return i;
+ProfileText::Section* ProfileText::FindSection(std::string_view section) const {
+  if (!sections_) {
+    // One pass: each name's first header, where its section ends and where a
+    // new key would go.
+    sections_.emplace();
+    Section* current = nullptr;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      const LineParts parts = Classify(lines_[i].text);
+      if (parts.kind == LineKind::Header) {
+        if (current != nullptr) current->end = i;
+        const auto [entry, added] =
+            sections_->try_emplace(IndexName(parts.name), Section{i, i + 1, i + 1, {}});
+        // A later section of the same name is never read or written.
+        current = added ? &entry->second : nullptr;
+      } else if (current != nullptr &&
+                 (parts.kind == LineKind::Entry || parts.kind == LineKind::Other)) {
+        // After the last key, so trailing blank lines and comments stay between
+        // this section and the next.
+        current->insertAt = i + 1;
+      }
+    }
+    if (current != nullptr) current->end = lines_.size();
   }
-  return std::nullopt;
+  const auto found = sections_->find(IndexName(section));
+  return found == sections_->end() ? nullptr : &found->second;
 }
 
-std::size_t ProfileText::SectionEnd(std::size_t headerIndex) const {
-  std::size_t i = headerIndex + 1;
-  while (i < lines_.size() && Classify(lines_[i].text).kind != LineKind::Header) ++i;
-  return i;
-}
-
-std::optional<std::size_t> ProfileText::FindKey(std::size_t headerIndex,
-                                                std::string_view key) const {
-  const std::size_t end = SectionEnd(headerIndex);
-  for (std::size_t i = headerIndex + 1; i < end; ++i) {
-    const LineParts parts = Classify(lines_[i].text);
-    if (parts.kind == LineKind::Entry && SameName(parts.name, key)) return i;
+std::optional<std::size_t> ProfileText::FindKey(Section& section, std::string_view key) const {
+  if (!section.keys) {
+    section.keys.emplace();
+    for (std::size_t i = section.header + 1; i < section.end; ++i) {
+      const LineParts parts = Classify(lines_[i].text);
+      if (parts.kind == LineKind::Entry) section.keys->try_emplace(IndexName(parts.name), i);
+    }
   }
-  return std::nullopt;
+  const auto found = section.keys->find(IndexName(key));
+  if (found == section.keys->end()) return std::nullopt;
+  return found->second;
 }
 
 std::optional<std::string> ProfileText::Find(std::string_view section, std::string_view key) const {
-  const auto header = FindSection(section);
-  if (!header) return std::nullopt;
+  Section* header = FindSection(section);
+  if (header == nullptr) return std::nullopt;
   const auto line = FindKey(*header, key);
   if (!line) return std::nullopt;
   return Capped(WithoutQuotes(Classify(lines_[*line].text).value));
@@ -126,43 +157,56 @@ std::string ProfileText::Read(std::string_view section, std::string_view key,
   return Capped(defaultValue);
 }
 
-void ProfileText::Insert(std::size_t index, std::string text) {
+void ProfileText::Insert(std::size_t index, std::vector<Line> added) {
+  if (added.empty()) return;
   // A last line without a line end needs one before anything can follow it.
   if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = WrittenLineEnd;
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index),
-                Line{std::move(text), WrittenLineEnd});
+                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 }
 
 void ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-  value = value.substr(0, value.find_first_of("\r\n"));
+  Write(section, {{std::string(key), std::string(value)}});
+}
 
-  const auto header = FindSection(section);
-  if (!header) {
-    Insert(lines_.size(), "[" + std::string(section) + "]");
-    Insert(lines_.size(), std::string(key) + "=" + std::string(value));
-    return;
+void ProfileText::Write(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& entries) {
+  Section* found = FindSection(section);
+  std::vector<Line> added;
+  // Keys new to the file, by name, so that a key given twice ends as one line.
+  std::unordered_map<std::string, std::size_t> addedKeys;
+  if (found == nullptr) added.push_back({"[" + std::string(section) + "]", WrittenLineEnd});
+  for (const auto& [key, fullValue] : entries) {
+    const std::string_view value =
+        std::string_view(fullValue).substr(0, fullValue.find_first_of("\r\n"));
+    if (found != nullptr) {
+      if (const auto line = FindKey(*found, key)) {
+        const std::string spelling(Classify(lines_[*line].text).name);
+        lines_[*line] = Line{spelling + "=" + std::string(value), WrittenLineEnd};
+        continue;
+      }
+    }
+    const auto [entry, isNew] = addedKeys.try_emplace(IndexName(key), added.size());
+    if (isNew) {
+      added.push_back({std::string(key) + "=" + std::string(value), WrittenLineEnd});
+    } else {
+      Line& line = added[entry->second];
+      line.text = line.text.substr(0, line.text.find('=')) + "=" + std::string(value);
+    }
   }
-  if (const auto line = FindKey(*header, key)) {
-    const std::string spelling(Classify(lines_[*line].text).name);
-    lines_[*line] = Line{spelling + "=" + std::string(value), WrittenLineEnd};
-    return;
-  }
-  // After the section's last key, so trailing blank lines and comments stay
-  // between this section and the next.
-  std::size_t insertAt = *header + 1;
-  const std::size_t end = SectionEnd(*header);
-  for (std::size_t i = *header + 1; i < end; ++i) {
-    const LineKind kind = Classify(lines_[i].text).kind;
-    if (kind == LineKind::Entry || kind == LineKind::Other) insertAt = i + 1;
-  }
-  Insert(insertAt, std::string(key) + "=" + std::string(value));
+  Insert(found == nullptr ? lines_.size() : found->insertAt, std::move(added));
+  sections_.reset();
 }
 
 std::string ProfileText::Bytes() const {
-  std::string bytes = byteOrderMark_;
+  std::size_t size = 0;
+  for (const Line& line : lines_) size += line.text.size() + line.ending.size();
+  std::string text;
+  text.reserve(size);
   for (const Line& line : lines_) {
-    bytes += line.text;
-    bytes += line.ending;
+    text += line.text;
+    text += line.ending;
   }
-  return bytes;
+  if (encoding_ == Encoding::Utf8) return byteOrderMark_.empty() ? text : byteOrderMark_ + text;
+  return byteOrderMark_ + Utf8ToUtf16(text, encoding_ == Encoding::Utf16BigEndian) + oddLastByte_;
 }

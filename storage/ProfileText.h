@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // An initialisation file held in memory, read and edited the way the Windows
@@ -10,7 +12,11 @@
 // around names and values are dropped, one pair of matching quotes around a value
 // is dropped, lines starting with ';' are comments and the first of duplicated
 // sections or keys wins. Edits touch only the lines they must; every other line,
-// line end included, comes back byte for byte.
+// line end included, comes back byte for byte. A file in UTF-16 with its byte
+// order mark is read as such and written back in the same encoding.
+//
+// Lookups go through an index of the sections built in one pass over the
+// lines, so a file of any length costs one pass per load and per save.
 class ProfileText {
  public:
   // The most characters a read returns.
@@ -32,22 +38,38 @@ class ProfileText {
   // the key after the last key of its section, or adds the section at the end.
   // A value can only span one line, so it is cut at its first CR or LF.
   void Write(std::string_view section, std::string_view key, std::string_view value);
+  // The same as writing each entry in turn, in one pass over the file.
+  void Write(std::string_view section,
+             const std::vector<std::pair<std::string, std::string>>& entries);
 
   // The whole file as it would be stored.
   std::string Bytes() const;
 
  private:
+  enum class Encoding { Utf8, Utf16LittleEndian, Utf16BigEndian };
+
   struct Line {
     std::string text;    // without its line end
     std::string ending;  // "\r\n", "\n", "\r" or "" for a last line without one
   };
 
-  std::optional<std::size_t> FindSection(std::string_view section) const;
-  // One past the last line of the section whose header is at headerIndex.
-  std::size_t SectionEnd(std::size_t headerIndex) const;
-  std::optional<std::size_t> FindKey(std::size_t headerIndex, std::string_view key) const;
-  void Insert(std::size_t index, std::string text);
+  // The first section of each name; keys are looked up when first needed.
+  struct Section {
+    std::size_t header = 0;
+    std::size_t end = 0;       // one past its last line
+    std::size_t insertAt = 0;  // one past its last key (or its header)
+    std::optional<std::unordered_map<std::string, std::size_t>> keys;
+  };
 
+  void ParseLines(std::string_view bytes);
+  Section* FindSection(std::string_view section) const;
+  std::optional<std::size_t> FindKey(Section& section, std::string_view key) const;
+  void Insert(std::size_t index, std::vector<Line> added);
+
+  Encoding encoding_ = Encoding::Utf8;
   std::string byteOrderMark_;  // kept, but not part of the first line's text
+  std::string oddLastByte_;    // of a UTF-16 file with an odd length, kept as it was
   std::vector<Line> lines_;
+  // Built on first use and dropped by every write.
+  mutable std::optional<std::unordered_map<std::string, Section>> sections_;
 };

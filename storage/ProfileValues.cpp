@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "MoneyText.h"
+#include "TextEncoding.h"
 
 namespace {
 
@@ -50,16 +51,7 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
 }
 
 std::string CutText(std::string_view text, std::size_t capacity) {
-  if (text.size() <= capacity) return std::string(text);
-  // Back off over at most three continuation bytes to the start of the
-  // character that the cut would split.
-  const auto isContinuation = [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-  };
-  std::size_t cut = capacity;
-  for (int step = 0; step < 3 && cut > 0 && isContinuation(text[cut]); ++step) --cut;
-  if (isContinuation(text[cut])) cut = capacity;  // not UTF-8: plain byte cut
-  return std::string(text.substr(0, cut));
+  return std::string(text.substr(0, CharacterPrefixBytes(text, capacity)));
 }
 
 std::int32_t ReadProfileInteger(const ProfileText& file, std::string_view section,
@@ -82,7 +74,7 @@ std::uint8_t ReadProfileByte(const ProfileText& file, std::string_view section,
 
 std::string ReadProfileText(const ProfileText& file, std::string_view section, std::string_view key,
                             std::string_view defaultValue, std::size_t capacity) {
-  return CutText(file.Read(section, key, defaultValue), capacity);
+  return CutText(TextFromFile(file.Read(section, key, defaultValue)), capacity);
 }
 
 double ReadProfileMoney(const ProfileText& file, std::string_view section, std::string_view key,

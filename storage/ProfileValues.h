@@ -21,10 +21,11 @@ bool ReadProfileBool(const ProfileText& file, std::string_view section, std::str
 // The low 8 bits of the integer read.
 std::uint8_t ReadProfileByte(const ProfileText& file, std::string_view section,
                              std::string_view key, std::uint8_t defaultValue);
-// At most capacity bytes of text, never ending inside a UTF-8 character.
+// At most capacity characters of text: code points of UTF-8, else bytes.
 std::string CutText(std::string_view text, std::size_t capacity);
 
-// Cut to capacity by CutText.
+// Read as UTF-8, or as Windows-1252 when it is not valid UTF-8, then cut to
+// capacity characters by CutText.
 std::string ReadProfileText(const ProfileText& file, std::string_view section, std::string_view key,
                             std::string_view defaultValue, std::size_t capacity);
 // The text (defaultText when missing) cut to 30 characters, then TextToMoney.

@@ -8,6 +8,7 @@
 
 #include "DialogLook.h"
 #include "Fonts.h"
+#include "ProfileValues.h"
 #include "SlotPanel.h"
 
 namespace {
@@ -37,23 +38,8 @@ std::string TodaySlotDate() {
 }
 
 std::string SlotNameFromInput(const QString& input) {
-  // Count whole characters, so a surrogate pair is never split.
-  QString name;
-  int characters = 0;
-  for (qsizetype i = 0; i < input.size() && characters < static_cast<int>(SlotNameCapacity);) {
-    const qsizetype width = input[i].isHighSurrogate() && i + 1 < input.size() ? 2 : 1;
-    name += input.mid(i, width);
-    i += width;
-    ++characters;
-  }
-  // The file keeps bytes; drop whole characters until the name fits, so the
-  // storage's cut never lands inside one.
-  std::string bytes = name.toStdString();
-  while (bytes.size() > SlotNameCapacity) {
-    name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
-    bytes = name.toStdString();
-  }
-  return bytes;
+  // Whole characters, as the settings file cuts them; a surrogate pair is one.
+  return CutText(input.toStdString(), SlotNameCapacity);
 }
 
 TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const GameState& state,

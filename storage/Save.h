@@ -69,6 +69,6 @@ class TLoadSave : public QDialog {
 // separator.
 std::string TodaySlotDate();
 
-// A saved game's name as it is kept: at most 100 characters, and never more
-// bytes than that in the file, cut only between whole characters.
+// A saved game's name as it is kept: at most 100 characters, cut only between
+// whole characters.
 std::string SlotNameFromInput(const QString& input);

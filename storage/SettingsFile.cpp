@@ -37,14 +37,18 @@ void ReadKey(const ProfileText& file, const SettingsKey& key) {
 }
 
 std::string KeyValue(const SettingsKey& key) {
-  return std::visit(Overloaded{
-                        [](double* field) { return MoneyToText(*field); },
-                        [](std::int32_t* field) { return ProfileIntegerValue(*field); },
-                        [](bool* field) { return ProfileBoolValue(*field); },
-                        [](std::uint8_t* field) { return ProfileIntegerValue(*field); },
-                        [](std::string* field) { return ProfileTextValue(*field); },
-                    },
-                    key.field);
+  const std::size_t capacity = key.capacity;
+  return std::visit(
+      Overloaded{
+          [](double* field) { return MoneyToText(*field); },
+          [](std::int32_t* field) { return ProfileIntegerValue(*field); },
+          [](bool* field) { return ProfileBoolValue(*field); },
+          [](std::uint8_t* field) { return ProfileIntegerValue(*field); },
+          // Cut as the read cuts, so a name is the same after
+          // any number of runs.
+          [capacity](std::string* field) { return ProfileTextValue(CutText(*field, capacity)); },
+      },
+      key.field);
 }
 
 }  // namespace

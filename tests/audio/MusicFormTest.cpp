@@ -80,6 +80,27 @@ TEST_F(MusicFormTest, LayoutAndTheRowsOfAFirstStart) {
   }
 }
 
+// Song names are cut by characters as the player sees them, the way the
+// settings file cuts them, so the name shown is the name kept.
+TEST_F(MusicFormTest, SongNamesAreCutByCharacters) {
+  const QString accented =
+      QString::fromStdString(folder.WriteBytes("\xC3\xBC"
+                                               "berlied1.mid",
+                                               "MThd"));
+  QString symbols;
+  for (int i = 0; i < 13; ++i) symbols += QString::fromUcs4(U"\U0001F3B0");
+  const QString pictured = QString::fromStdString(folder.WriteBytes(symbols.toStdString(), "MThd"));
+  answers = {accented, pictured};
+  auto form = Open();
+  form->ChangeButtons[5]->click();
+  form->ChangeButtons[6]->click();
+  form->BitBtn1->click();
+  EXPECT_EQ(settings.MIDIName[5],
+            "\xC3\xBC"
+            "berlied1.mi");
+  EXPECT_EQ(QString::fromStdString(settings.MIDIName[6]), symbols.left(24));
+}
+
 TEST_F(MusicFormTest, CancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters) {
   const Settings before = settings;
   const QString mySong = QString::fromStdString(folder.WriteBytes("MySong123.mid", "MThd"));

@@ -177,14 +177,17 @@ class SaveTest : public QObject {
     QCOMPARE(QString::fromStdString(ReadBack()[1].Name), QString(100, u'x'));
   }
 
-  void nonAsciiNamesAreCutBetweenCharacters() {
-    // Two bytes each in the file: only whole ones that fit are kept.
+  void nonAsciiNamesKeepTheirFirstHundredCharacters() {
+    // Accented letters count one each, though each takes two bytes.
     answers.names.push_back(QString(150, QChar(0x00E9)));
     MakeDialog(SlotMode::Save)->BitBtn7Click(4);
-    const QString kept = QString::fromStdString(ReadBack()[4].Name);
-    QCOMPARE(kept, QString(50, QChar(0x00E9)));
-    QCOMPARE(QString::fromUtf8(SlotNameFromInput(QString(99, u'a') + QChar(0x00E9))),
-             QString(99, u'a'));
+    QCOMPARE(QString::fromStdString(savedGames[4].Name), QString(100, QChar(0x00E9)));
+    QCOMPARE(QString::fromStdString(ReadBack()[4].Name), QString(100, QChar(0x00E9)));
+    // A character outside the basic plane is two UTF-16 units, never split.
+    const QString symbol = QString::fromUcs4(U"\U0001F3B0");
+    QCOMPARE(QString::fromUtf8(SlotNameFromInput(QString(99, u'a') + symbol + u'b')),
+             QString(99, u'a') + symbol);
+    QCOMPARE(QString::fromUtf8(SlotNameFromInput(QString(100, u'a') + symbol)), QString(100, u'a'));
   }
 
   void failedWriteIsReported() {

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <QAction>
 #include <QDir>
@@ -178,15 +180,38 @@ class SettingsFileTest : public QObject {
     QCOMPARE(state.BonusPool, -5.0);
   }
 
-  // A folder where the file should be: the start reads nothing, silently;
-  // the close says it cannot write, still ends the window, and leaves the
-  // folder alone.
-  void directoryInPlaceOfTheFile() {
+  void notARegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("named pipe") << QStringLiteral("pipe");
+    QTest::newRow("device") << QStringLiteral("device");
+    QTest::newRow("link to a device") << QStringLiteral("link");
+  }
+
+  // Something other than a file where the file should be: the start reads
+  // nothing, at once and silently; the close says it cannot write, still
+  // ends the window, and leaves the thing alone.
+  void notARegularFile() {
+    QFETCH(QString, kind);
     DamagedProgram program;
     QTemporaryDir home;
     const QString path = home.path() + "/VOLTA.INI";
-    QVERIFY(QDir().mkdir(path));
-    QVERIFY(QFile::copy(program.File("VOLTA.HLP"), path + "/keep.txt"));
+    if (kind == "folder") {
+      QVERIFY(QDir().mkdir(path));
+      QVERIFY(QFile::copy(program.File("VOLTA.HLP"), path + "/keep.txt"));
+    } else if (kind == "pipe") {
+      QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0644), 0);
+    } else {
+      // A zero device of the test's own: a faulty close must never reach the
+      // system's /dev/zero. Making one needs the super-user.
+      const QString device = kind == "device" ? path : home.path() + "/zero";
+      if (::mknod(device.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+        QSKIP("no device can be made here");
+      if (kind == "link") QVERIFY(QFile::link(device, path));
+    }
+    // A start that hangs on the pipe or eats memory from the device is
+    // stopped by the alarm and fails.
+    ::alarm(20);
     DamagedGame game(program, {}, path);
     TForm1& form = game.Form();
     QCOMPARE(form.State().Credits, 1000.0);
@@ -194,10 +219,53 @@ class SettingsFileTest : public QObject {
     game.PlaySmallWin(true);
     form.show();
     QVERIFY(form.close());
+    ::alarm(0);
     QVERIFY(!form.isVisible());
     QCOMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
-    QVERIFY(QFileInfo(path).isDir());
-    QVERIFY(QFileInfo::exists(path + "/keep.txt"));
+    const QFileInfo info(path);
+    if (kind == "folder") {
+      QVERIFY(info.isDir());
+      QVERIFY(QFileInfo::exists(path + "/keep.txt"));
+    } else if (kind == "pipe") {
+      QVERIFY(!info.isFile() && !info.isDir() && info.exists());
+    } else {
+      struct stat device {};
+      QCOMPARE(::stat(path.toLocal8Bit().constData(), &device), 0);
+      QVERIFY(S_ISCHR(device.st_mode));
+      QCOMPARE(info.isSymLink(), kind == "link");
+    }
+    const QStringList left =
+        kind == "link" ? QStringList{"VOLTA.INI", "zero"} : QStringList{"VOLTA.INI"};
+    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+             left);
+  }
+
+  // A settings file its owner has made read-only is the player's locked
+  // game: played or not, it is never replaced, also when the game runs as
+  // the super-user (as it does here on build machines).
+  void readOnlyFileIsKept() {
+    DamagedProgram program;
+    QTemporaryDir home;
+    const QString path = home.path() + "/VOLTA.INI";
+    const QByteArray stored = "[Settings]\r\nCredits=321.50\r\nSound=0\r\n";
+    WriteBytes(path, stored);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+      DamagedGame game(program, {}, path);
+      TForm1& form = game.Form();
+      QCOMPARE(form.State().Credits, 321.50);
+      game.PlaySmallWin(true);
+      QCOMPARE(form.State().Credits, 321.75);
+      form.show();
+      QVERIFY(form.close());
+      QVERIFY(!form.isVisible());
+      QCOMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
+    QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+             QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{"VOLTA.INI"});
   }

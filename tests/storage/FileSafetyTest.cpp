@@ -1,17 +1,21 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 
 #include "ConfigLocation.h"
 #include "FileReplace.h"
 #include "SettingsFile.h"
+#include "Slots.h"
 #include "TempFolder.h"
 
 namespace {
@@ -134,6 +138,142 @@ TEST(FileSafety, KilledWriterNeverLeavesADamagedFile) {
   ASSERT_EQ(WriteSettings(path, 1), "");
   EXPECT_EQ(EntriesIn(folder.Path()), 1);
   EXPECT_EQ(ReadBytes(path), first);
+}
+
+struct PermissionCase {
+  const char* what;
+  mode_t mode;
+  UserIdentity user;
+  bool allowed;
+};
+
+void PrintTo(const PermissionCase& c, std::ostream* out) { *out << c.what; }
+
+class WritePermission : public testing::TestWithParam<PermissionCase> {};
+
+// The file is owned by user 1000, group 100.
+TEST_P(WritePermission, FollowsTheBitOfTheUsersClass) {
+  const PermissionCase& c = GetParam();
+  EXPECT_EQ(PermissionsAllowWriting({c.mode, 1000, 100}, c.user), c.allowed) << c.what;
+}
+
+const UserIdentity Owner{1000, 100, {}};
+const UserIdentity GroupMember{1001, 200, {100}};
+const UserIdentity Stranger{1002, 200, {300}};
+const UserIdentity Root{0, 0, {}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, WritePermission,
+    testing::Values(PermissionCase{"owner, 0644", 0644, Owner, true},
+                    PermissionCase{"owner, locked 0444", 0444, Owner, false},
+                    PermissionCase{"owner, 0466: other bits do not help", 0466, Owner, false},
+                    PermissionCase{"group member, 0664", 0664, GroupMember, true},
+                    PermissionCase{"group member, 0646", 0646, GroupMember, false},
+                    PermissionCase{"primary group", 0464, {1003, 100, {}}, true},
+                    PermissionCase{"stranger, 0666", 0666, Stranger, true},
+                    PermissionCase{"stranger, 0664", 0664, Stranger, false},
+                    PermissionCase{"root, 0644", 0644, Root, true},
+                    PermissionCase{"root, 0600 of another owner", 0600, Root, true},
+                    PermissionCase{"root, locked 0444", 0444, Root, false},
+                    PermissionCase{"root, 0066: only the owner's bit counts", 0066, Root, false}));
+
+// Runs body in a child process and gives its exit status; a body that hangs
+// is stopped after five seconds and counts as failed.
+int InChild(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    ::alarm(5);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A player locks the file by taking away its write permission: neither the
+// close nor a slot save may replace it, whoever runs the game.
+TEST(FileSafety, ReadOnlyFileIsNeverReplaced) {
+  const std::string old = "[Settings]\r\nCredits=77.00\r\n";
+  // As this user (the super-user on build machines), then as a normal user.
+  const auto attempt = [&](const std::string& path) {
+    WriteBytes(path, old);
+    ::chmod(path.c_str(), 0444);
+    const bool refused = WriteSettings(path, 1) == "Unable to write to " + path &&
+                         WriteSlot(path, 3, "name", GameState{}, "01/01/26") ==
+                             std::optional<std::string>("Unable to write to " + path);
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return refused && ReadBytes(path) == old && (info.st_mode & 0777) == 0444 &&
+           EntriesIn(std::filesystem::path(path).parent_path()) == 1;
+  };
+  TempFolder folder;
+  EXPECT_TRUE(attempt(folder.File("VOLTA.INI")));
+
+  if (::geteuid() != 0) return;
+  TempFolder playerFolder;
+  constexpr uid_t Nobody = 65534;
+  ASSERT_EQ(::chown(playerFolder.Path().c_str(), Nobody, Nobody), 0);
+  const std::string path = playerFolder.File("VOLTA.INI");
+  const int status = InChild([&] {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) return 2;
+    return attempt(path) ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  // The same file with its write bit back is replaced as before.
+  ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  EXPECT_EQ(WriteSettings(path, 1), "");
+}
+
+// Only a regular file is read: a named pipe, a device or a folder in the
+// file's place reads at once as unreadable, and is never replaced.
+TEST(FileSafety, OnlyRegularFilesAreReadOrReplaced) {
+  TempFolder folder;
+  const std::string pipe = folder.File("pipe.ini");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const std::string dir = folder.File("dir.ini");
+  std::filesystem::create_directory(dir);
+  std::vector<std::string> replaceable{pipe, dir};
+  // Writes go only to things in the test's own folder: a faulty write must
+  // never reach the system's devices. A device of our own needs the
+  // super-user; a link to it stands for a link to /dev/zero.
+  const std::string device = folder.File("zero.ini");
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0) {
+    const std::string link = folder.File("link.ini");
+    std::filesystem::create_symlink(device, link);
+    replaceable.insert(replaceable.end(), {device, link});
+  }
+  std::vector<std::string> readable = replaceable;
+  const std::string zero = folder.File("system-zero.ini");
+  std::filesystem::create_symlink("/dev/zero", zero);
+  const std::string null = folder.File("system-null.ini");
+  std::filesystem::create_symlink("/dev/null", null);
+  readable.insert(readable.end(), {zero, null});
+
+  for (const std::string& path : readable) {
+    // In a child with a memory limit, so that an endless read fails instead
+    // of holding the test.
+    const int status = InChild([&] {
+      const rlimit memory{1 << 30, 1 << 30};
+      ::setrlimit(RLIMIT_AS, &memory);
+      const FileContents contents = ReadWholeFile(path);
+      return contents.status == FileReadStatus::Failed && contents.bytes.empty() ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0) << path;
+  }
+  for (const std::string& path : replaceable) {
+    const int writeStatus =
+        InChild([&] { return WriteSettings(path, 1) == "Unable to write to " + path ? 0 : 1; });
+    EXPECT_EQ(writeStatus, 0) << path;
+    EXPECT_FALSE(ReplaceFileAtomically(path, "x")) << path;
+  }
+  EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+  if (replaceable.size() > 2) {
+    EXPECT_EQ(std::filesystem::status(device).type(), std::filesystem::file_type::character);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.ini")));
+  }
+  EXPECT_EQ(EntriesIn(folder.Path()), static_cast<int>(readable.size()));
+  EXPECT_EQ(ReadWholeFile(folder.File("missing.ini")).status, FileReadStatus::Missing);
 }
 
 // Sets an environment variable for one scope and puts back the old value.

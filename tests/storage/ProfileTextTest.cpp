@@ -1,6 +1,9 @@
 #include "ProfileText.h"
+#include "TextEncoding.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include <string>
 
@@ -100,6 +103,72 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProfileText, KeepsUnchangedFilesByteForByte) {
   const std::string odd = "\xEF\xBB\xBFjunk\r\r\n[A\n]\n =x\n[S]\r\nK=\"q\"\n\0tail"s;
   EXPECT_EQ(ProfileText::Parse(odd).Bytes(), odd);
+}
+
+std::string Utf16(std::string_view utf8, bool bigEndian) {
+  return (bigEndian ? "\xFE\xFF"s : "\xFF\xFE"s) + Utf8ToUtf16(utf8, bigEndian);
+}
+
+// A file in UTF-16 is read as text and written back in UTF-16 with its mark,
+// never with 8-bit lines mixed in.
+TEST(ProfileText, ReadsAndWritesUtf16InItsOwnByteOrder) {
+  for (const bool bigEndian : {false, true}) {
+    const std::string before =
+        "; \xC3\xA9t\xC3\xA9\r\n[Settings]\r\nCredits=321.50\r\nMIDIName0=\xC3\xBC"
+        "ber\r\n";
+    ProfileText file = ProfileText::Parse(Utf16(before, bigEndian));
+    EXPECT_EQ(file.Read("Settings", "Credits", ""), "321.50");
+    EXPECT_EQ(file.Read("settings", "MIDIName0", ""),
+              "\xC3\xBC"
+              "ber");
+    EXPECT_EQ(file.Bytes(), Utf16(before, bigEndian));
+
+    file.Write("Settings", {{"Credits", "400.00"}, {"Spins", "2"}});
+    file.Write("Saved Game 1", "Name", "\xE2\x82\xAC");
+    EXPECT_EQ(file.Bytes(), Utf16("; \xC3\xA9t\xC3\xA9\r\n[Settings]\r\nCredits=400.00\r\n"
+                                  "MIDIName0=\xC3\xBC"
+                                  "ber\r\nSpins=2\r\n"
+                                  "[Saved Game 1]\r\nName=\xE2\x82\xAC\r\n",
+                                  bigEndian));
+  }
+  // An odd last byte is kept where it was.
+  const std::string odd =
+      "\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0"
+      "1\0X"s;
+  ProfileText file = ProfileText::Parse(odd);
+  EXPECT_EQ(file.Read("S", "K", ""), "1");
+  EXPECT_EQ(file.Bytes(), odd);
+}
+
+// Writing many keys at once gives the bytes of writing them one by one, on
+// files of every shape.
+TEST(ProfileText, OneWriteOfManyKeysEqualsKeyAfterKey) {
+  std::mt19937 random(7);
+  const std::vector<std::string> pieces{"[S]", "[s]", "[T]",  "K=1",   "k = 2",  "L=3",
+                                        "; c", "",    "junk", " [S] ", "M=\"q\""};
+  const std::vector<std::string> endings{"\r\n", "\n", "\r", ""};
+  const std::vector<std::string> keys{"K", "L", "M", "N", "k"};
+  for (int round = 0; round < 2000; ++round) {
+    std::string before;
+    const int lines = static_cast<int>(random() % 8);
+    for (int i = 0; i < lines; ++i) {
+      before += pieces[random() % pieces.size()] + endings[random() % (i + 1 < lines ? 3 : 4)];
+    }
+    std::vector<std::pair<std::string, std::string>> entries;
+    const int count = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < count; ++i)
+      entries.emplace_back(keys[random() % keys.size()], std::to_string(i));
+    const std::string section = random() % 2 == 0 ? "S" : "T";
+
+    ProfileText batch = ProfileText::Parse(before);
+    batch.Write(section, entries);
+    ProfileText single = ProfileText::Parse(before);
+    for (const auto& [key, value] : entries) single.Write(section, key, value);
+    ASSERT_EQ(batch.Bytes(), single.Bytes()) << '[' << before << ']';
+    for (const auto& [key, value] : entries) {
+      ASSERT_EQ(batch.Find(section, key), single.Find(section, key)) << '[' << before << ']';
+    }
+  }
 }
 
 }  // namespace

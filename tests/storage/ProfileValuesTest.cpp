@@ -51,13 +51,6 @@ TEST(TypedReads, FallBackToTheDefaultAndKeepLowByteBits) {
   EXPECT_EQ(ReadProfileMoney(file, "S", "Missing", "   1000.00"), 1000.00);
 }
 
-TEST(CutText, NeverSplitsAUtf8Character) {
-  EXPECT_EQ(CutText("abcdefghijk\xC3\xA9z", 12), "abcdefghijk");  // é would be split
-  EXPECT_EQ(CutText("abcdefghij\xC3\xA9z", 12), "abcdefghij\xC3\xA9");
-  EXPECT_EQ(CutText("\x80\x80\x80\x80\x80", 2), "\x80\x80");  // not UTF-8: byte cut
-  EXPECT_EQ(CutText("short", 12), "short");
-}
-
 TEST(TypedWrites, TextsReadBackUnchanged) {
   for (const char* text :
        {"plain", " lead", "trail ", "\"quoted\"", "'single'", "\"", "", "a \"mid\" b", "\t"}) {

@@ -4,7 +4,9 @@
 
 #include "Profile.h"
 #include "SettingsKeys.h"
+#include "Slots.h"
 #include "TempFolder.h"
+#include "TextEncoding.h"
 
 namespace {
 
@@ -153,6 +155,66 @@ TEST(SettingsFile, OneReplaceGivesTheBytesOfKeyAfterKeyWrites) {
     ASSERT_EQ(WriteProfileString(single, SettingsSection, key.name, value), std::nullopt);
   }
   EXPECT_EQ(ReadBytes(batch), ReadBytes(single));
+}
+
+// Song and slot names are cut by characters, the same way when written and
+// read, so they stay as they are over any number of closes and starts.
+TEST(SettingsFile, NamesWithAccentsAreStableOverRestarts) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  Loaded l;
+  l.settings.MIDIName[5] =
+      "\xC3\xBC"
+      "berlied1.mid";  // 13 characters, 14 bytes
+  std::string accented;
+  for (int i = 0; i < 110; ++i) accented += "\xC3\xA9";
+  GameState game;
+  for (int run = 0; run < 3; ++run) {
+    ASSERT_EQ(LoadSaveSettings(true, path, l.state, l.settings, l.maxed), std::nullopt);
+    l = LoadFrom(path);
+    EXPECT_EQ(l.settings.MIDIName[5],
+              "\xC3\xBC"
+              "berlied1.mi")
+        << "run " << run;
+
+    ASSERT_EQ(WriteSlot(path, 2, accented, game, "01/02/26"), std::nullopt);
+    Slots slots;
+    ReadSlots(path, slots, "01/02/26");
+    EXPECT_EQ(slots[2].Name, accented.substr(0, 200)) << "run " << run;
+    accented = slots[2].Name;
+  }
+}
+
+// A file from a system that wrote Windows-1252 reads as that system showed it.
+TEST(SettingsFile, Windows1252NamesReadAsWritten) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  WriteBytes(path, "[Settings]\r\nMIDIName0=Caf\xE9 \x80\x99\r\nMIDIName1=Z\xFCrich-Walzer\r\n");
+  const Loaded l = LoadFrom(path);
+  EXPECT_EQ(l.settings.MIDIName[0], "Caf\xC3\xA9 \xE2\x82\xAC\xE2\x84\xA2");
+  EXPECT_EQ(l.settings.MIDIName[1], "Z\xC3\xBCrich-Walze");
+}
+
+// A UTF-16 file is read, and the close writes it back in UTF-16 with only the
+// changed values changed.
+TEST(SettingsFile, Utf16FileStaysUtf16) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  const std::string text = "[Settings]\r\nCredits=321.50\r\nMIDIName0=\xC3\xA9t\xC3\xA9\r\n";
+  WriteBytes(path, "\xFF\xFE" + Utf8ToUtf16(text, false));
+  Loaded l = LoadFrom(path);
+  EXPECT_EQ(l.state.Credits, 321.50);
+  EXPECT_EQ(l.settings.MIDIName[0], "\xC3\xA9t\xC3\xA9");
+  l.state.Credits = 400;
+  ASSERT_EQ(LoadSaveSettings(true, path, l.state, l.settings, l.maxed), std::nullopt);
+  const std::string bytes = ReadBytes(path);
+  ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  const std::string written = Utf16ToUtf8(bytes.substr(2), false);
+  EXPECT_EQ(written.rfind("[Settings]\r\nCredits=400.00\r\nMIDIName0=\xC3\xA9t\xC3\xA9\r\n", 0),
+            0u);
+  EXPECT_EQ(written.find("[Settings]", 1), std::string::npos);
+  EXPECT_EQ(Utf8ToUtf16(written, false), bytes.substr(2));
+  EXPECT_EQ(LoadFrom(path).state.Credits, 400.00);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "MoneyText.h"
 #include "ProfileText.h"
 #include "ProfileValues.h"
+#include "TextEncoding.h"
 
 namespace {
 
@@ -23,7 +24,9 @@ void CheckProfile(std::string_view bytes) {
   Require(file.Bytes() == bytes);  // nothing is lost or changed by reading
 
   const std::string other = file.Read("Saved Game 1", "Name", "<none>");
-  Require(file.Read("Settings", "Credits", "").size() <= ProfileText::ReadLimit);
+  const std::string credits = file.Read("Settings", "Credits", "");
+  Require(CharacterPrefixBytes(credits, ProfileText::ReadLimit) == credits.size());
+  Require(IsValidUtf8(TextFromFile(credits)));
 
   file.Write("Settings", "Credits", "12.50");
   file.Write("settings", "NewKey", ProfileTextValue(" spaced "));
@@ -31,6 +34,15 @@ void CheckProfile(std::string_view bytes) {
   Require(reread.Find("SETTINGS", "credits") == std::string("12.50"));
   Require(reread.Find("Settings", "NewKey") == std::string(" spaced "));
   Require(reread.Read("Saved Game 1", "Name", "<none>") == other);
+}
+
+// UTF-16 of any kind, lone surrogates included, comes back unchanged.
+void CheckUtf16(std::string_view bytes) {
+  const std::string_view even = bytes.substr(0, bytes.size() - bytes.size() % 2);
+  for (const bool bigEndian : {false, true}) {
+    const std::string text = Utf16ToUtf8(even, bigEndian);
+    Require(Utf8ToUtf16(text, bigEndian) == even);
+  }
 }
 
 void CheckMoney(std::string_view bytes) {
@@ -56,6 +68,7 @@ void CheckInteger(std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   CheckProfile(bytes);
+  CheckUtf16(bytes);
   CheckMoney(bytes);
   CheckInteger(bytes);
   return 0;

@@ -1,0 +1,49 @@
+#include "SettingsFileCosts.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ProcessStats.h"
+#include "SettingsFile.h"
+
+namespace {
+
+constexpr int ForeignLines = 1'000'000;
+
+double MedianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+void MeasureSettingsFileCosts(BenchTable& table) {
+  QTemporaryDir folder;
+  const std::string path = folder.filePath(QStringLiteral("VOLTA.INI")).toStdString();
+  {
+    std::ofstream file(path, std::ios::binary);
+    file << "[Other Program]\r\n";
+    for (int n = 0; n < ForeignLines; ++n) file << "Entry" << n << "=a value of some length\r\n";
+  }
+  GameState state;
+  Settings settings = DefaultSettings("/opt/voltaro/");
+  bool maxed = false;
+  LoadSaveSettings(true, path, state, settings, maxed);  // adds the game's section
+
+  std::vector<double> loads;
+  std::vector<double> saves;
+  for (int round = 0; round < 3; ++round) {
+    const std::int64_t start = process_stats::WallNanos();
+    LoadSaveSettings(false, path, state, settings, maxed);
+    const std::int64_t loaded = process_stats::WallNanos();
+    LoadSaveSettings(true, path, state, settings, maxed);
+    const std::int64_t saved = process_stats::WallNanos();
+    loads.push_back(static_cast<double>(loaded - start) / 1e6);
+    saves.push_back(static_cast<double>(saved - loaded) / 1e6);
+  }
+  table.AddBelowLimit("settings file load, 1,000,000 foreign lines", MedianOf(loads), 1000, "ms");
+  table.AddBelowLimit("settings file save, 1,000,000 foreign lines", MedianOf(saves), 1000, "ms");
+}
