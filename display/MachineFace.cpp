@@ -83,7 +83,8 @@ void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
       y = layout_.RowWager + symbolSize_ + 56;
       break;
   }
-  DrawLedText(*this, MoneyText(value), x, y, false, LedRed, symbolSize_);
+  // Amounts of eleven characters or more are squeezed into the box.
+  DrawLedTextWithin(*this, MoneyText(value), x, y, false, LedRed, symbolSize_, LedMoneyWidth);
 }
 
 void MachineFace::DrawCountReadout(CountReadout which, int value) {
