@@ -5,6 +5,7 @@
 #include <QTest>
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 
 #include "FaceTestSupport.h"
 #include "LedText.h"
@@ -175,6 +176,38 @@ class FaceTest : public QObject {
       rig.face->DrawMoneyReadout(readout.readout, 9999999.99);
       QCOMPARE(ReadLedText(rig.Canvas(), anchor, row, 10, LedRed), QString("9999999.99"));
     }
+  }
+
+  // The same for the SPINS count: nine characters as before, the widest
+  // counts squeezed into the box.
+  void wideCountsStayInTheSpinsBox_data() { wideAmountsStayInTheirBoxes_data(); }
+
+  void wideCountsStayInTheSpinsBox() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, size);
+    FaceRig rig(width, height, size);
+    const QImage before = rig.Canvas().copy();
+    const FaceLayout& f = rig.Layout();
+    const int anchor = f.ReadoutMargin + 105 - f.MidSizeShift();
+    const QRect cells(anchor + 15 - 139, f.RowCredits, 139, 20);
+    QVERIFY(cells.left() > f.ReadoutMargin - 20 - f.MidSizeShift());
+    for (int count : {123456789, 1234567890, std::numeric_limits<int>::max(),
+                      std::numeric_limits<int>::min()}) {
+      for (CountReadout readout : {CountReadout::Spins, CountReadout::FreeSpinsPlayed}) {
+        rig.face->DrawCountReadout(readout, count);
+        int outside = 0;
+        for (int y = 0; y < before.height(); ++y)
+          for (int x = 0; x < before.width(); ++x)
+            if (rig.Pixel(x, y) != (before.pixel(x, y) | 0xFF000000U) && !cells.contains(x, y))
+              ++outside;
+        QVERIFY2(outside == 0, qPrintable(QString::number(count)));
+      }
+      rig.face->DrawCountReadout(CountReadout::Spins, 0);
+      QCOMPARE(ReadLedText(rig.Canvas(), anchor, f.RowCredits, 8, LedRed), QString("       0"));
+    }
+    rig.face->DrawCountReadout(CountReadout::Spins, 123456789);
+    QCOMPARE(ReadLedText(rig.Canvas(), anchor, f.RowCredits, 9, LedRed), QString("123456789"));
   }
 
   // Every one-pixel line of the face, end to end and not only at its ends:
