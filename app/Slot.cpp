@@ -216,6 +216,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   Timer1->stop();
   Timer2->stop();
   Timer3->stop();
+  // Coins placed but not spun are not written as a wager: they go back to
+  // the credits that are.
+  machine_.ReturnWager();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
   event->accept();

@@ -132,6 +132,7 @@ class TForm1 : public QMainWindow, public MachineView {
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
+  void SetGameCommandsEnabled(bool enabled) override;
   bool AutoSpinChecked() const override;
   void SetAutoSpinChecked(bool checked) override;
   void SetBetAmountMark(int bet) override;

@@ -119,9 +119,17 @@ void TForm1::BitBtn3Click() {
   if (payoffs_ != nullptr) payoffs_->exec();
 }
 
-void TForm1::Open1Click() { RunSlotDialog(SlotMode::Open); }
+// The menu holds these off during a spin; the refusal stays for any other
+// way in.
+void TForm1::Open1Click() {
+  if (RefusedDuringSpin()) return;
+  RunSlotDialog(SlotMode::Open);
+}
 
-void TForm1::Save1Click() { RunSlotDialog(SlotMode::Save); }
+void TForm1::Save1Click() {
+  if (RefusedDuringSpin()) return;
+  RunSlotDialog(SlotMode::Save);
+}
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
@@ -133,6 +141,7 @@ void TForm1::RunSlotDialog(SlotMode mode) {
 }
 
 void TForm1::BorrowCredits1Click() {
+  if (RefusedDuringSpin()) return;
   TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
   dialog.exec();
   face_->RepaintMachine();

@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QMenuBar>
+#include <array>
 
 #include "GameState.h"
 #include "Slot.h"
@@ -16,7 +17,18 @@ QMenu* AddSubmenu(QWidget* parent, QMenu* into, const char* name, const QString&
   return menu;
 }
 
+// The commands that change the game in play; they wait while a bet or spin
+// runs, disabled rather than refused, so no box stops the wheels.
+constexpr std::array<const char*, 10> GameCommandItems{
+    "NewGame2", "Open1", "Save1", "N5001", "N1001",
+    "N50c1",    "N25c1", "N10c1", "N5c1",  "BorrowCredits1"};
+
 }  // namespace
+
+void TForm1::SetGameCommandsEnabled(bool enabled) {
+  for (const char* name : GameCommandItems)
+    findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
+}
 
 void TForm1::CreateMenus() {
   // A check-mark item's handler decides its mark itself, as the commands

@@ -163,7 +163,9 @@ void TBorrowC::PaintValues() {
     painter.drawText(creditsLeft, TextTop + metrics.ascent(), credits);
     painter.drawText(20, TextTop + metrics.ascent(), QStringLiteral("Borrowed:"));
   }
-  DrawLedText(*surface_, MoneyText(state_.Credits), width() - 30, LedTop, false, LedGreen,
-              symbolSize_);
-  DrawLedText(*surface_, MoneyText(state_.Borrowed), 20, LedTop, true, LedRed, symbolSize_);
+  // Each amount keeps to its own ten cells, however large it is.
+  DrawLedTextWithin(*surface_, MoneyText(state_.Credits), width() - 30, LedTop, false, LedGreen,
+                    symbolSize_, LedMoneyWidth);
+  DrawLedTextWithin(*surface_, MoneyText(state_.Borrowed), 20, LedTop, true, LedRed, symbolSize_,
+                    LedMoneyWidth);
 }

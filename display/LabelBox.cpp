@@ -24,7 +24,9 @@ void DrawLabelBox(CanvasWidget& target, const QString& caption, int x, int y, in
   QImage& canvas = target.Canvas();
   const QRect box(x, y, width, height);
   blit::Fill(canvas, box, palette::ButtonShadow.rgb());
-  blit::Fill(canvas, box.adjusted(1, 1, -1, -1), qRgb(0, 0, 0));
+  // A box one or two pixels high (the BONUS rule) or wide is all outline;
+  // its inside would come out upside down and cover the outline.
+  if (width > 2 && height > 2) blit::Fill(canvas, box.adjusted(1, 1, -1, -1), qRgb(0, 0, 0));
 
   // Right-aligned: the last letter sits 20 px in from the right edge.
   const QImage& alpha = AlphaStrip();

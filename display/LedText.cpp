@@ -48,13 +48,11 @@ QString CountText(int count, int width) {
   return QString::fromLatin1(text);
 }
 
-void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
-                 int band, int symbolSize) {
-  if (text.isEmpty()) return;
-  if (symbolSize == 144) x += x >= 200 ? 13 : -13;
-  band = std::clamp(band, 0, 6);
+namespace {
 
-  QImage& canvas = target.Canvas();
+// The text's glyphs into the canvas, without the mid-size shift; returns the
+// rectangle drawn.
+QRect PaintLedText(QImage& canvas, const QString& text, int x, int y, bool leftToRight, int band) {
   const QImage& digits = DigitsStrip();
   QRect changed;
   auto draw = [&](QChar c, int at) {
@@ -89,5 +87,46 @@ void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool l
       }
     }
   }
-  target.ShowRect(changed);
+  return changed;
+}
+
+int ShiftedX(int x, int symbolSize) {
+  if (symbolSize == 144) x += x >= 200 ? 13 : -13;
+  return x;
+}
+
+}  // namespace
+
+void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
+                 int band, int symbolSize) {
+  if (text.isEmpty()) return;
+  band = std::clamp(band, 0, 6);
+  target.ShowRect(
+      PaintLedText(target.Canvas(), text, ShiftedX(x, symbolSize), y, leftToRight, band));
+}
+
+void DrawLedTextWithin(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
+                       int band, int symbolSize, int width) {
+  if (text.isEmpty()) return;
+  band = std::clamp(band, 0, 6);
+  x = ShiftedX(x, symbolSize);
+
+  // Laid out at full size aside first, to learn where it would reach.
+  const int fullWidth = static_cast<int>(text.size()) * LedDigitWidth;
+  QImage full(fullWidth, LedHeight, QImage::Format_RGB32);
+  full.fill(Qt::black);
+  const int aside = leftToRight ? 0 : fullWidth - LedDigitWidth;
+  const QRect drawn = PaintLedText(full, text, aside, 0, leftToRight, band);
+  if (drawn.width() <= width) {
+    target.ShowRect(PaintLedText(target.Canvas(), text, x, y, leftToRight, band));
+    return;
+  }
+
+  // Too wide: the same text squeezed to the width, every column of glyph
+  // pixels taken from the full-size one, kept to the side it grows from.
+  const QImage narrow =
+      full.copy(drawn).scaled(width, LedHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  const int left = leftToRight ? x + drawn.left() - aside : x + drawn.right() + 1 - aside - width;
+  blit::Copy(target.Canvas(), {left, y}, narrow, narrow.rect());
+  target.ShowRect(QRect(left, y, width, LedHeight));
 }

@@ -28,6 +28,16 @@ inline constexpr int LedHeight = 20;
 void DrawLedText(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
                  int band, int symbolSize);
 
+// Like DrawLedText, for a text that must not reach more than `width` pixels
+// from where it starts: a text that fits draws exactly as DrawLedText draws
+// it; a wider one is squeezed to the width, so that a long amount stays
+// inside its box.
+void DrawLedTextWithin(CanvasWidget& target, const QString& text, int x, int y, bool leftToRight,
+                       int band, int symbolSize, int width);
+
+// The width of a "%10.2f" amount: nine digit cells and a point.
+inline constexpr int LedMoneyWidth = 9 * LedDigitWidth + LedPointWidth;
+
 // "%10.2f" of an amount with the system locale's decimal separator.
 QString MoneyText(double amount);
 // printf "%<width>d" of a count.

@@ -83,19 +83,22 @@ void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
       y = layout_.RowWager + symbolSize_ + 56;
       break;
   }
-  DrawLedText(*this, MoneyText(value), x, y, false, LedRed, symbolSize_);
+  // Amounts of eleven characters or more are squeezed into the box.
+  DrawLedTextWithin(*this, MoneyText(value), x, y, false, LedRed, symbolSize_, LedMoneyWidth);
 }
 
 void MachineFace::DrawCountReadout(CountReadout which, int value) {
   const int m = layout_.ReadoutMargin;
   switch (which) {
+    // A count read from a hand-edited file may run to ten or eleven
+    // characters; like an amount, it is squeezed into the box.
     case CountReadout::Spins:
-      DrawLedText(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedRed,
-                  symbolSize_);
+      DrawLedTextWithin(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedRed,
+                        symbolSize_, LedMoneyWidth);
       break;
     case CountReadout::FreeSpinsPlayed:
-      DrawLedText(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedCyan,
-                  symbolSize_);
+      DrawLedTextWithin(*this, CountText(value, 8), m + 105, layout_.RowCredits, false, LedCyan,
+                        symbolSize_, LedMoneyWidth);
       break;
     case CountReadout::SpinFree:
       DrawLedText(*this, CountText(value, 1), m + 42, layout_.RowWon, false, LedRed, symbolSize_);

@@ -49,9 +49,14 @@ void CountOne(std::int32_t& counter) {
 
 class Machine::BusyScope {
  public:
-  explicit BusyScope(Machine& machine) : machine_(machine) { ++machine_.busyDepth_; }
+  explicit BusyScope(Machine& machine) : machine_(machine) {
+    if (machine_.busyDepth_++ == 0) machine_.view_.SetGameCommandsEnabled(false);
+  }
   ~BusyScope() {
-    if (--machine_.busyDepth_ == 0) machine_.hurry_ = false;
+    if (--machine_.busyDepth_ == 0) {
+      machine_.hurry_ = false;
+      machine_.view_.SetGameCommandsEnabled(true);
+    }
   }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
@@ -253,7 +258,7 @@ void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pause
       view_.DrawMoneyReadout(readout, source);
       return;
     }
-    const double coinsLeft = source / state_.CoinValue;
+    const double coinsLeft = money::CoinsLeft(source, state_.CoinValue);
     const double coin = std::min(state_.CoinValue, source);
     state_.Credits = money::Add(state_.Credits, coin);
     source = money::Sub(source, coin);
@@ -370,8 +375,7 @@ bool Machine::ChooseCoinValue(int bet) {
 
 void Machine::ApplyCoinValueChange() {
   view_.SetBetAmountMark(-1);
-  state_.Credits = money::Add(state_.Credits, state_.Wager);  // coins placed come back
-  state_.Wager = 0;
+  ReturnWager();
   state_.LastBet = 0;
   view_.RepaintMachine();
 }
@@ -399,10 +403,21 @@ bool Machine::NewGame() {
   return true;
 }
 
+bool Machine::ReturnWager() {
+  if (IsBusy()) return false;
+  state_.Credits = money::Add(state_.Credits, state_.Wager);
+  state_.Wager = 0;
+  return true;
+}
+
 MoneyMove Machine::Borrow(double amount) {
   if (IsBusy()) return MoneyMove::Busy;
-  state_.Credits = money::Add(state_.Credits, amount);
-  state_.Borrowed = money::Add(state_.Borrowed, amount);
+  // Credits at the money limit take only what still fits, and the debt
+  // grows by what was lent, not by what was asked.
+  const std::int64_t room = money::LargestCents - money::ToCents(state_.Credits);
+  const double lent = money::FromCents(std::min(money::ToCents(amount), room));
+  state_.Credits = money::Add(state_.Credits, lent);
+  state_.Borrowed = money::Add(state_.Borrowed, lent);
   return MoneyMove::Done;
 }
 

@@ -49,6 +49,11 @@ class Machine {
   void ApplyLoadedBet();
   bool NewGame();
 
+  // Coins placed with "Bet 1" that have not been spun go back to the
+  // credits, so a game closed with coins on the table keeps them. Refused
+  // (false) while busy: a spin in progress plays its wager.
+  bool ReturnWager();
+
   MoneyMove Borrow(double amount);
   MoneyMove PayBack(double amount);
   bool OpenGame(const GameSnapshot& saved);

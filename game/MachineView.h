@@ -43,6 +43,12 @@ class MachineView {
   virtual void SetButtonsEnabled(bool enabled) = 0;
   virtual void FocusSpinButton() = 0;
 
+  // The menu commands that would change the game in play (New Game, Open,
+  // Save, the coin values, Borrow Credits): held off from the moment a bet
+  // or spin starts until it has settled, so that nothing waits on them
+  // while the wheels turn.
+  virtual void SetGameCommandsEnabled(bool enabled) = 0;
+
   // Menu marks.
   virtual bool AutoSpinChecked() const = 0;
   virtual void SetAutoSpinChecked(bool checked) = 0;

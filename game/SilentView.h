@@ -19,6 +19,7 @@ class SilentView : public MachineView {
   void ShowMessage(const std::string&) override { ++messages; }
   void SetButtonsEnabled(bool) override {}
   void FocusSpinButton() override {}
+  void SetGameCommandsEnabled(bool enabled) override { gameCommandsEnabled = enabled; }
   bool AutoSpinChecked() const override { return autoSpinChecked; }
   void SetAutoSpinChecked(bool checked) override { autoSpinChecked = checked; }
   void SetBetAmountMark(int bet) override { betMark = bet; }
@@ -36,4 +37,5 @@ class SilentView : public MachineView {
   bool autoSpinTimer = false;
   int betMark = 3;
   int messages = 0;
+  bool gameCommandsEnabled = true;
 };

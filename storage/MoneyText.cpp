@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::size_t MoneyFieldWidth = 10;
 constexpr std::size_t MoneyTextLimit = 30;
-// Beyond this many dollars whole cents are no longer exact in a double.
-constexpr double LargestExactMoney = 1e13;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -79,7 +77,9 @@ double TextToMoney(std::string_view text) {
     whole = ConvertWholePart(text.substr(0, std::min<std::size_t>(point, MoneyFieldWidth)));
     cents = ConvertCents(text.substr(point + 1));
   }
-  if (whole.value >= LargestExactMoney) return whole.negative ? -whole.value : whole.value;
-  const std::int64_t total = static_cast<std::int64_t>(whole.value) * 100 + cents;
+  // An amount beyond the money limit is held at it, never converted past it.
+  const std::int64_t total = whole.value * 100 + cents >= static_cast<double>(money::LargestCents)
+                                 ? money::LargestCents
+                                 : static_cast<std::int64_t>(whole.value) * 100 + cents;
   return money::FromCents(whole.negative ? -total : total);
 }

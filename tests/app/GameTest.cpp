@@ -1,10 +1,15 @@
 #include <QAction>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "AppFixture.h"
 #include "EventLoopClock.h"
+#include "Money.h"
 #include "Reels.h"
 
 namespace {
@@ -15,7 +20,30 @@ namespace {
 // their whole length.
 const QString Silent = QStringLiteral("[Settings]\r\nSound=0\r\n");
 
-void ScriptSmallWin(FormFixture& fixture) { fixture.Stops().NextStops(0, 4, 0); }
+void ScriptSmallWin(ScriptedStops& chance) { chance.NextStops(0, 4, 0); }
+void ScriptSmallWin(FormFixture& fixture) { ScriptSmallWin(fixture.Stops()); }
+
+// The menu commands that change the game in play.
+const std::vector<const char*> GameCommands{"NewGame2", "Open1",         "Save1", "N5001",
+                                            "N1001",    "N50c1",         "N25c1", "N10c1",
+                                            "N5c1",     "BorrowCredits1"};
+
+// The real window, which keeps the moment of each wheel step and runs
+// `midSpin` from the event loop once the wheels are a third of the way.
+class SteppedForm : public TForm1 {
+ public:
+  using TForm1::TForm1;
+
+  std::vector<std::int64_t> stepTicks;
+  std::function<void()> midSpin;
+
+  void ShowWheels(const std::array<int, 3>& positions) override {
+    stepTicks.push_back(TickCount());
+    if (stepTicks.size() == AnimationSteps / 3 && midSpin)
+      QMetaObject::invokeMethod(this, midSpin, Qt::QueuedConnection);
+    TForm1::ShowWheels(positions);
+  }
+};
 
 }  // namespace
 
@@ -170,28 +198,125 @@ class GameTest : public QObject {
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "PowerPts"), QStringLiteral("10"));
   }
 
-  void moneyCommandsFromTheMenuWaitForTheWheels() {
-    FormFixture fixture(Silent);
-    TForm1& form = fixture.Form();
-    GameState& state = form.State();
+  // Mid-spin, every command that would change the game is disabled, so
+  // choosing it neither shows a box nor opens a dialog, and the wheels keep
+  // their pace; all come back when the spin has settled. Boxes and dialogs
+  // that did open would be held a second, as a player reading them would.
+  void gameCommandsWaitDisabledWhileTheWheelsTurn() {
+    constexpr int Hold = 1000;
+    TestProgramDir program;
+    QTemporaryDir settingsDir;
+    QStringList boxes;
+    QStringList dialogsOpened;
+    QList<QPointer<QWidget>> modalsSeen;
+    SlotEnvironment environment;
+    environment.programDir = program.Path();
+    environment.settingsPath = settingsDir.filePath(QStringLiteral("VOLTA.INI"));
+    auto stops = std::make_unique<ScriptedStops>();
+    ScriptedStops& chance = *stops;
+    environment.random = std::move(stops);
+    DialogScript script;
+    environment.dialogs = script.Dialogs();
+    environment.dialogs.information = [&boxes](QWidget*, const QString& text) {
+      boxes << text;
+      QEventLoop held;
+      QTimer::singleShot(Hold, &held, &QEventLoop::quit);
+      held.exec();
+    };
+    {
+      QFile ini(environment.settingsPath);
+      QVERIFY(ini.open(QIODevice::WriteOnly));
+      ini.write(Silent.toUtf8());
+    }
+    SteppedForm form(std::move(environment));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    state.Spins = 3;
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
-    ScriptSmallWin(fixture);
-    // Both commands arrive while the wheels turn.
-    QTimer::singleShot(200, &form, [&] {
-      fixture.Item("NewGame2")->trigger();
-      fixture.Item("N5001")->trigger();
+
+    QTimer watchdog;
+    watchdog.setInterval(20);
+    connect(&watchdog, &QTimer::timeout, &form, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr ||
+          std::find(modalsSeen.begin(), modalsSeen.end(), modal) != modalsSeen.end())
+        return;
+      modalsSeen << modal;
+      dialogsOpened << QString::fromLatin1(modal->metaObject()->className());
+      QTimer::singleShot(Hold, modal, [modal] { modal->close(); });
     });
+    watchdog.start();
+
+    GameState& state = form.State();
+    state.Spins = 3;
+    QList<bool> enabledMidSpin;
+    form.midSpin = [&] {
+      for (const char* name : GameCommands) {
+        QAction* item = form.findChild<QAction*>(QString::fromLatin1(name));
+        enabledMidSpin << item->isEnabled();
+        item->trigger();
+      }
+    };
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    ScriptSmallWin(chance);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
-    QCOMPARE(fixture.Script().informations,
-             QStringList(2, QStringLiteral("Please wait until the wheels have stopped.")));
+
+    QCOMPARE(enabledMidSpin, QList<bool>(GameCommands.size(), false));
+    QCOMPARE(boxes, QStringList());
+    QCOMPARE(dialogsOpened, QStringList());
+    // Every step came on its schedule: none waited for a box to close.
+    QCOMPARE(form.stepTicks.size(), std::size_t(AnimationSteps));
+    std::int64_t longestGap = 0;
+    for (std::size_t i = 1; i < form.stepTicks.size(); ++i)
+      longestGap = std::max(longestGap, form.stepTicks[i] - form.stepTicks[i - 1]);
+    QVERIFY2(longestGap < Hold, qPrintable(QString::number(longestGap)));
+
     QCOMPARE(state.Spins, 4);
     QCOMPARE(state.CoinValue, 0.25);
     QCOMPARE(state.Credits, 1000.25);
-    QVERIFY(fixture.Item("N25c1")->isChecked());
-    QVERIFY(!fixture.Item("N5001")->isChecked());
+    for (const char* name : GameCommands)
+      QVERIFY2(form.findChild<QAction*>(QString::fromLatin1(name))->isEnabled(), name);
+    // Enabled again, they work as before.
+    form.findChild<QAction*>(QStringLiteral("N5001"))->trigger();
+    QCOMPARE(state.CoinValue, 5.00);
+  }
+
+  // Coins placed but not spun come back to the credits when the game
+  // closes, in the file and in the next run.
+  void unspunCoinsAreKeptAtClose() {
+    FormFixture fixture(Silent);
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QCOMPARE(form.State().Credits, 999.25);
+    fixture.Item("Exit1")->trigger();
+    QTRY_VERIFY(!form.isVisible());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
+             QStringLiteral("1000.00"));
+
+    QFile written(fixture.SettingsPath());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    FormFixture next(QString::fromUtf8(written.readAll()));
+    QCOMPARE(next.Form().State().Credits, 1000.00);
+    QCOMPARE(next.Form().State().Wager, 0.0);
+  }
+
+  // An amount too large to hold is read at the limit and stays there: a
+  // borrow neither wraps it round nor adds to it, and it is written back
+  // as it was read.
+  void creditsPastTheLimitStopThere() {
+    FormFixture fixture(
+        QStringLiteral("[Settings]\r\nSound=0\r\nCredits=99999999999999999999\r\n"));
+    TForm1& form = fixture.Form();
+    GameState& state = form.State();
+    QCOMPARE(state.Credits, money::LargestAmount);
+    QCOMPARE(form.Rules().Borrow(1000), MoneyMove::Done);
+    QCOMPARE(state.Credits, money::LargestAmount);
+    QCOMPARE(state.Borrowed, 1000.00);
+    QVERIFY(form.close());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
+             QStringLiteral("9999999999.99"));
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Borrowed"),
+             QStringLiteral("1000.00"));
   }
 
   void closingDuringTheBonusCountPaysThePool() {

@@ -32,10 +32,14 @@ class BoxesTest : public QObject {
     Board b;
     DrawLabelBox(b.widget, "WON", 120, 30, 144, 0, 96);
     // Height 0 is 52: rows 30..81, columns 120..263.
-    QCOMPARE(b.at(120, 30), Shadow);
-    QCOMPARE(b.at(263, 81), Shadow);
-    QCOMPARE(b.at(263, 30), Shadow);
-    QCOMPARE(b.at(120, 81), Shadow);
+    for (int x = 120; x <= 263; ++x) {
+      QCOMPARE(b.at(x, 30), Shadow);
+      QCOMPARE(b.at(x, 81), Shadow);
+    }
+    for (int y = 30; y <= 81; ++y) {
+      QCOMPARE(b.at(120, y), Shadow);
+      QCOMPARE(b.at(263, y), Shadow);
+    }
     QCOMPARE(b.at(121, 31), Black);
     QCOMPARE(b.at(262, 80), Black);
     QCOMPARE(b.at(264, 50), Ground);
@@ -57,12 +61,24 @@ class BoxesTest : public QObject {
   void heightOneIsARule() {
     Board b;
     DrawLabelBox(b.widget, "BONUS", 50, 100, 144, 1, 96);
-    QCOMPARE(b.at(50, 100), Shadow);
-    QCOMPARE(b.at(193, 100), Shadow);
+    // The whole rule, its middle as well as its ends.
+    for (int x = 50; x <= 193; ++x) QCOMPARE(b.at(x, 100), Shadow);
+    QCOMPARE(b.at(49, 100), Ground);
+    QCOMPARE(b.at(60, 99), Ground);
     QCOMPARE(b.at(194, 100), Ground);
     QCOMPARE(b.at(60, 101), Ground);
     // The caption hangs under the rule.
     QCOMPARE(ReadCaption(b.widget.Canvas(), 50, 100, 144, 5), QString("BONUS"));
+  }
+
+  // Two pixels high or wide, a box is its outline alone.
+  void thinBoxesAreAllOutline() {
+    for (const auto& [w, h] : {std::pair{144, 2}, std::pair{1, 40}, std::pair{2, 40}}) {
+      Board b;
+      DrawLabelBox(b.widget, "", 50, 100, w, h, 96);
+      for (int y = 100; y < 100 + h; ++y)
+        for (int x = 50; x < 50 + w; ++x) QCOMPARE(b.at(x, y), Shadow);
+    }
   }
 
   // With 144-pixel symbols boxes move 13 px outward, right from x = 100 on.

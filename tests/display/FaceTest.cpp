@@ -3,18 +3,15 @@
 // free-spin face, the mid-size layout and the background.
 
 #include <QTest>
+#include <algorithm>
+#include <initializer_list>
+#include <limits>
 
 #include "FaceTestSupport.h"
 #include "LedText.h"
+#include "Money.h"
 #include "Reels.h"
 #include "TestRegistry.h"
-
-namespace {
-
-// Points in the readout text read back as '.', whatever the locale.
-QString Dotted(QString text) { return text.replace(LocaleDecimalPoint(), u'.'); }
-
-}  // namespace
 
 class FaceTest : public QObject {
   Q_OBJECT
@@ -102,16 +99,193 @@ class FaceTest : public QObject {
     QCOMPARE(ReadLedText(rig.Canvas(), 608, 97, 10, LedRed), QString("      0.00"));
   }
 
-  // 10,000,000.00 and more: eleven characters, running past the box's left
-  // edge, none of them cut off.
-  void elevenCharacterCredits() {
-    FaceRig rig(632, 394, 96);
-    rig.state.Credits = 12345678.90;
-    rig.face->FormPaint();
-    QCOMPARE(Dotted(MoneyText(rig.state.Credits)).size(), 11);
-    QCOMPARE(ReadLedText(rig.Canvas(), 608, 40, 11, LedRed), QString("12345678.90"));
-    // The first digit starts left of the CREDITS box at 483.
-    QCOMPARE(ReadLedText(rig.Canvas(), 469, 40, 1, LedRed), QString("1"));
+  // However large an amount, its readout draws inside its own box and
+  // nowhere else (the wheels least of all); up to ten characters it draws
+  // exactly as before, beyond that squeezed to the same ten cells.
+  void wideAmountsStayInTheirBoxes_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("size");
+    QTest::newRow("96") << 632 << 394 << 96;
+    QTest::newRow("144") << 800 << 600 << 144;
+    QTest::newRow("192") << 1024 << 768 << 192;
+  }
+
+  void wideAmountsStayInTheirBoxes() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, size);
+    const struct {
+      MoneyReadout readout;
+      double GameState::*field;
+    } readouts[] = {{MoneyReadout::Credits, &GameState::Credits},
+                    {MoneyReadout::Wager, &GameState::Wager},
+                    {MoneyReadout::Won, &GameState::WinAmount},
+                    {MoneyReadout::Bonus, &GameState::BonusPool}};
+    for (const auto& readout : readouts) {
+      FaceRig rig(width, height, size);
+      rig.state.*readout.field = 0;
+      rig.state.LastBet = 0;
+      rig.face->FormPaint();
+      const QImage before = rig.Canvas().copy();
+      const FaceLayout& f = rig.Layout();
+      const int shift = f.MidSizeShift();
+      // The cells of a "%10.2f" amount: 139 px ending 15 px right of the
+      // anchor, inside the box one pixel in from its outline.
+      int anchor = f.ReadoutRight + shift;
+      int row = f.RowCredits;
+      int boxLeft = f.ReadoutRight - 125 + shift;
+      if (readout.readout == MoneyReadout::Wager) row = f.RowWager;
+      if (readout.readout == MoneyReadout::Won) row = f.RowWon;
+      if (readout.readout == MoneyReadout::Bonus) {
+        anchor = f.ReadoutMargin + 105 - shift;
+        row = f.RowWager + size + 56;
+        boxLeft = f.ReadoutMargin - 20 - shift;
+      }
+      const QRect cells(anchor + 15 - 139, row, 139, 20);
+      QVERIFY(QRect(boxLeft + 1, row, 142, 20).contains(cells));
+
+      for (double amount :
+           {9999999.99, 10000000.00, 123456789.05, money::LargestAmount, -money::LargestAmount}) {
+        const QString label =
+            QStringLiteral("%1 in readout %2").arg(amount, 0, 'f', 2).arg(int(readout.readout));
+        rig.face->DrawMoneyReadout(readout.readout, amount);
+        int outside = 0;
+        bool reachesLeft = false;
+        for (int y = 0; y < before.height(); ++y)
+          for (int x = 0; x < before.width(); ++x) {
+            if (rig.Pixel(x, y) == (before.pixel(x, y) | 0xFF000000U)) continue;
+            if (!cells.contains(x, y)) ++outside;
+            if (x < cells.left() + LedDigitWidth) reachesLeft = true;
+          }
+        QVERIFY2(outside == 0, qPrintable(label));
+        QVERIFY2(reachesLeft, qPrintable(label));
+        // The full paint draws the same.
+        FaceRig painted(width, height, size);
+        painted.state.*readout.field = amount;
+        painted.state.LastBet = 0;
+        painted.face->FormPaint();
+        QVERIFY2(painted.Canvas().copy(cells) == rig.Canvas().copy(cells), qPrintable(label));
+        // An ordinary amount drawn over it covers it cell by cell.
+        rig.face->DrawMoneyReadout(readout.readout, 0.05);
+        QCOMPARE(ReadLedText(rig.Canvas(), anchor, row, 10, LedRed), QString("      0.05"));
+        rig.face->DrawMoneyReadout(readout.readout, 0);
+        QVERIFY2(rig.Canvas() == before, qPrintable(label));
+      }
+      // Ten characters are not squeezed: the glyphs read back in place.
+      rig.face->DrawMoneyReadout(readout.readout, 9999999.99);
+      QCOMPARE(ReadLedText(rig.Canvas(), anchor, row, 10, LedRed), QString("9999999.99"));
+    }
+  }
+
+  // The same for the SPINS count: nine characters as before, the widest
+  // counts squeezed into the box.
+  void wideCountsStayInTheSpinsBox_data() { wideAmountsStayInTheirBoxes_data(); }
+
+  void wideCountsStayInTheSpinsBox() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, size);
+    FaceRig rig(width, height, size);
+    const QImage before = rig.Canvas().copy();
+    const FaceLayout& f = rig.Layout();
+    const int anchor = f.ReadoutMargin + 105 - f.MidSizeShift();
+    const QRect cells(anchor + 15 - 139, f.RowCredits, 139, 20);
+    QVERIFY(cells.left() > f.ReadoutMargin - 20 - f.MidSizeShift());
+    for (int count : {123456789, 1234567890, std::numeric_limits<int>::max(),
+                      std::numeric_limits<int>::min()}) {
+      for (CountReadout readout : {CountReadout::Spins, CountReadout::FreeSpinsPlayed}) {
+        rig.face->DrawCountReadout(readout, count);
+        int outside = 0;
+        for (int y = 0; y < before.height(); ++y)
+          for (int x = 0; x < before.width(); ++x)
+            if (rig.Pixel(x, y) != (before.pixel(x, y) | 0xFF000000U) && !cells.contains(x, y))
+              ++outside;
+        QVERIFY2(outside == 0, qPrintable(QString::number(count)));
+      }
+      rig.face->DrawCountReadout(CountReadout::Spins, 0);
+      QCOMPARE(ReadLedText(rig.Canvas(), anchor, f.RowCredits, 8, LedRed), QString("       0"));
+    }
+    rig.face->DrawCountReadout(CountReadout::Spins, 123456789);
+    QCOMPARE(ReadLedText(rig.Canvas(), anchor, f.RowCredits, 9, LedRed), QString("123456789"));
+  }
+
+  // Every one-pixel line of the face, end to end and not only at its ends:
+  // box outlines, the BONUS rule, the meter well, the frames round the reel
+  // panel and the wheels, and the three straight paylines between them.
+  void everyOnePixelLineIsWhole_data() { wideAmountsStayInTheirBoxes_data(); }
+
+  void everyOnePixelLineIsWhole() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, size);
+    FaceRig rig(width, height, size);
+    const FaceLayout& f = rig.Layout();
+    const int s = size;
+    const int m = f.ReadoutMargin;
+    const int r = f.ReadoutRight;
+    const int l = f.ReelLeft;
+    const int t = f.ReelTop;
+    const int shift = f.MidSizeShift();
+    int wrong = 0;
+    QString first;
+    auto expectLine = [&](const char* what, int x0, int y0, int x1, int y1,
+                          std::initializer_list<QRgb> colours) {
+      for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+          const QRgb pixel = rig.Pixel(x, y);
+          if (std::find(colours.begin(), colours.end(), pixel) != colours.end()) continue;
+          if (wrong++ == 0)
+            first = QStringLiteral("%1 at (%2, %3): %4").arg(what).arg(x).arg(y).arg(pixel, 8, 16);
+        }
+    };
+    auto expectBox = [&](const char* what, int x, int y, int w, int h) {
+      expectLine(what, x, y, x + w - 1, y, {Shadow});
+      expectLine(what, x, y + h - 1, x + w - 1, y + h - 1, {Shadow});
+      expectLine(what, x, y, x, y + h - 1, {Shadow});
+      expectLine(what, x + w - 1, y, x + w - 1, y + h - 1, {Shadow});
+    };
+    expectBox("CREDITS", r - 125 + shift, f.RowCredits - 26, 144, 52);
+    expectBox("WAGER", r - 125 + shift, f.RowWager - 26, 144, 52);
+    expectBox("WON", r - 125 + shift, f.RowWon - 26, 144, 52);
+    expectBox("PAYLINES", r - 125 + shift, f.RowLines - 26, 144, 134);
+    expectBox("SPINS", m - 20 - shift, f.RowCredits - 26, 144, 52);
+    expectBox("POWER PCT", m - 20 - shift, f.RowWager - 26 + (s - 96), 144, 246);
+    expectLine("BONUS rule", m - 20 - shift, f.RowWager + s + 30, m + 123 - shift,
+               f.RowWager + s + 30, {Shadow});
+    const int wellLeft = s == 144 ? m + 19 : m + 32;
+    expectBox("meter well", wellLeft, f.RowWager + s - 87, 41, 102);
+
+    // Frames: the paylines are drawn after them and cross them.
+    auto expectFrame = [&](const char* what, int left, int top, int right, int bottom, int e,
+                           QRgb rightAndBottom, QRgb leftAndTop) {
+      expectLine(what, right + e, top - e + 1, right + e, bottom + e - 2, {rightAndBottom, Red});
+      expectLine(what, left - e + 2, bottom + e, right + e - 1, bottom + e, {rightAndBottom, Red});
+      expectLine(what, left - e, top - e + 1, left - e, bottom + e - 2, {leftAndTop, Red});
+      expectLine(what, left - e + 1, top - e, right + e - 2, top - e, {leftAndTop, Red});
+    };
+    expectFrame("reel panel", l - 6, t - 6, l + 3 * s + 24, t + 3 * s + 6, 3, Shadow, Highlight);
+    for (int w = 0; w < 3; ++w) {
+      const int left = l + w * (s + 9);
+      expectFrame("wheel frame", left, t, left + s - 1, t + 3 * s - 1, 3, Highlight, Shadow);
+      expectLine("wheel outline", left - 1, t - 1, left - 1, t + 3 * s - 1, {Black, Red});
+      expectLine("wheel outline", left + s - 1, t - 1, left + s - 1, t + 3 * s - 1, {Black, Red});
+    }
+
+    // The straight paylines wherever no wheel, outline or frame covers them.
+    for (int y : {t + s + s / 2 + 8, t + s / 2, t + 2 * s + s / 2}) {
+      for (int x = l - 10; x < l + 3 * s + 28; ++x) {
+        bool covered = x == l - 9 || x == l + 3 * s + 27;
+        for (int w = 0; w < 3; ++w) {
+          const int left = l + w * (s + 9);
+          covered =
+              covered || (x >= left - 1 && x <= left + s - 1) || x == left - 3 || x == left + s + 2;
+        }
+        if (!covered) expectLine("payline", x, y, x, y, {Red});
+      }
+    }
+    QVERIFY2(wrong == 0,
+             qPrintable(QStringLiteral("%1 wrong pixels, first %2").arg(wrong).arg(first)));
   }
 
   void freeSpinFace() {

@@ -1,6 +1,7 @@
 // Seven-segment text: anchors in both directions, points, blanks, the
 // mid-size shift and the readout formats.
 
+#include <QSet>
 #include <QTest>
 
 #include "CanvasWidget.h"
@@ -88,6 +89,63 @@ class LedTextTest : public QObject {
     QVERIFY(ShowsGlyph(board.canvas(), {drawnAt, 10}, DigitsStrip(), Digit(4, 4)));
     DrawLedText(board.widget, "4", x, 60, true, LedRed, symbolSize);
     QVERIFY(ShowsGlyph(board.canvas(), {drawnAt, 60}, DigitsStrip(), Digit(4, 4)));
+  }
+
+  // Within a width: a text that fits is the plain drawing; a wider one is
+  // squeezed to the width from the side it grows from, every column lit or
+  // dark as some column of the full-size text, at the mid size as well.
+  void withinAWidth_data() {
+    QTest::addColumn<bool>("leftToRight");
+    QTest::addColumn<int>("symbolSize");
+    QTest::newRow("right to left") << false << 96;
+    QTest::newRow("left to right") << true << 96;
+    QTest::newRow("right to left, mid size") << false << 144;
+    QTest::newRow("left to right, mid size") << true << 144;
+  }
+
+  void withinAWidth() {
+    QFETCH(bool, leftToRight);
+    QFETCH(int, symbolSize);
+    const QRgb ground = QColor(Qt::darkGray).rgb();
+    const int x = 300;
+    const int at = symbolSize == 144 ? 313 : 300;
+
+    Board plain;
+    Board within;
+    DrawLedText(plain.widget, "9999999.99", x, 10, leftToRight, LedRed, symbolSize);
+    DrawLedTextWithin(within.widget, "9999999.99", x, 10, leftToRight, LedRed, symbolSize,
+                      LedMoneyWidth);
+    QVERIFY(plain.canvas() == within.canvas());
+
+    Board wide;
+    DrawLedTextWithin(wide.widget, "1234567890123.45", x, 10, leftToRight, LedRed, symbolSize,
+                      LedMoneyWidth);
+    const int left = leftToRight ? at : at + LedDigitWidth - LedMoneyWidth;
+    int lit = 0;
+    for (int py = 0; py < 120; ++py)
+      for (int px = 0; px < 640; ++px) {
+        const QRgb pixel = wide.canvas().pixel(px, py) | 0xFF000000U;
+        const bool inside = px >= left && px < left + LedMoneyWidth && py >= 10 && py < 30;
+        if (!inside) QCOMPARE(pixel, ground);
+        if (inside && pixel != Black) ++lit;
+      }
+    QVERIFY(lit > 200);
+    // The first and the last digit are still there, narrower, at the ends.
+    auto litIn = [&](int from, int to) {
+      for (int px = from; px < to; ++px)
+        for (int py = 10; py < 30; ++py)
+          if ((wide.canvas().pixel(px, py) | 0xFF000000U) != Black) return true;
+      return false;
+    };
+    QVERIFY(litIn(left, left + 10));
+    QVERIFY(litIn(left + LedMoneyWidth - 12, left + LedMoneyWidth));
+    // Every colour drawn is one of the strip's colours in the band.
+    QSet<QRgb> band;
+    for (int py = 84; py < 104; ++py)
+      for (int px = 0; px < 180; ++px) band.insert(DigitsStrip().pixel(px, py) | 0xFF000000U);
+    for (int py = 10; py < 30; ++py)
+      for (int px = left; px < left + LedMoneyWidth; ++px)
+        QVERIFY(band.contains(wide.canvas().pixel(px, py) | 0xFF000000U));
   }
 
   void formats() {

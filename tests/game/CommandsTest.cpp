@@ -200,3 +200,79 @@ TEST_F(MachineTest, SettleNowFinishesTheSpinAtOnceWithNothingLost) {
   EXPECT_EQ(state.Spins, 1);
   EXPECT_FALSE(machine.IsBusy());
 }
+
+// The game commands are held off for the whole of every busy stretch (bets,
+// Bet Max counting, the spin, the count-ups) and come back once it is over.
+TEST_F(MachineTest, GameCommandsAreHeldOffExactlyWhileBusy) {
+  struct Watch {
+    Machine* machine;
+    FakeView* view;
+    int waitsSeen = 0;
+    int waitsWhileEnabled = 0;
+  } watch{&machine, &view};
+  view.duringWaitContext = &watch;
+  view.duringWait.push_back([](void* context) {
+    auto& w = *static_cast<Watch*>(context);
+    ++w.waitsSeen;
+    if (w.view->gameCommandsEnabled || !w.machine->IsBusy()) ++w.waitsWhileEnabled;
+  });
+  state.PowerPts = 90;
+  view.log.clear();
+  PlaceCoins(3);
+  BetMaxAt(JackpotStops);  // Bet Max pauses, wheels, win count, bonus count
+  EXPECT_GT(watch.waitsSeen, 5000);
+  EXPECT_EQ(watch.waitsWhileEnabled, 0);
+  EXPECT_TRUE(view.gameCommandsEnabled);
+  // Held off once per command, not once per coin: four bets, four pairs.
+  EXPECT_EQ(view.Count("commands off"), 4);
+  EXPECT_EQ(view.Count("commands on"), 4);
+  EXPECT_EQ(view.log.back(), "commands on");
+  // A bet refused for want of credits leaves them enabled as well.
+  state.Credits = 0;
+  machine.Bet1();
+  machine.BetMax();
+  EXPECT_TRUE(view.gameCommandsEnabled);
+}
+
+TEST_F(MachineTest, UnspunCoinsGoBackToTheCredits) {
+  PlaceCoins(3);
+  EXPECT_EQ(state.Credits, 999.25);
+  EXPECT_TRUE(machine.ReturnWager());
+  EXPECT_EQ(state.Credits, 1000.00);
+  EXPECT_EQ(state.Wager, 0);
+  // Nothing on the table: nothing moves.
+  EXPECT_TRUE(machine.ReturnWager());
+  EXPECT_EQ(state.Credits, 1000.00);
+
+  // During a spin the wager is being played and stays where it is.
+  static Machine* target = nullptr;
+  static bool returned = true;
+  target = &machine;
+  view.duringWait.push_back([](void*) { returned = target->ReturnWager(); });
+  PlaceCoins(2);
+  SpinAt(QuietStops);
+  EXPECT_FALSE(returned);
+  EXPECT_EQ(state.Credits, 999.50);
+  EXPECT_EQ(state.LastBet, 0.50);
+}
+
+// Credits loaded at the money limit stay there: a borrow, a win or a bet
+// never wraps them round, and the debt grows only by what was lent.
+TEST_F(MachineTest, MoneyAtTheLimitStaysThere) {
+  state.Credits = money::LargestAmount;
+  EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
+  EXPECT_EQ(state.Credits, money::LargestAmount);
+  EXPECT_EQ(state.Borrowed, 1000.00);
+
+  state.Credits = money::Sub(money::LargestAmount, 400);
+  EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
+  EXPECT_EQ(state.Credits, money::LargestAmount);
+  EXPECT_EQ(state.Borrowed, 1400.00);
+
+  PlaceCoins(4);  // line 1 carries one coin: 5 5 3 pays 2 coins
+  SpinAt(TwoFivesStops);
+  EXPECT_EQ(state.Credits, money::Sub(money::LargestAmount, 0.50));
+  BetMaxAt(JackpotStops);  // 1252.50 won on 6.25 bet: past the limit
+  EXPECT_EQ(state.Credits, money::LargestAmount);
+  EXPECT_GT(state.Credits, 0);
+}

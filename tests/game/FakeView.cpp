@@ -87,6 +87,11 @@ void FakeView::ShowMessage(const std::string& text) {
   log.push_back("message " + text);
 }
 
+void FakeView::SetGameCommandsEnabled(bool enabled) {
+  gameCommandsEnabled = enabled;
+  log.push_back(enabled ? "commands on" : "commands off");
+}
+
 void FakeView::SetButtonsEnabled(bool enabled) {
   buttonsEnabled = enabled;
   log.push_back(enabled ? "buttons on" : "buttons off");

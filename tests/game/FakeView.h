@@ -26,6 +26,7 @@ class FakeView : public MachineView {
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
+  void SetGameCommandsEnabled(bool enabled) override;
   bool AutoSpinChecked() const override { return autoSpinChecked; }
   void SetAutoSpinChecked(bool checked) override;
   void SetBetAmountMark(int bet) override;
@@ -54,6 +55,7 @@ class FakeView : public MachineView {
   bool autoSpinTimer = false;
   bool blinkTimer = true;
   bool buttonsEnabled = true;
+  bool gameCommandsEnabled = true;
   int betMark = 3;
   int speedMark = 0;
   int repaints = 0;

@@ -187,3 +187,37 @@ TEST_F(MachineTest, CountUpKeepsToThePausesWhateverTheDrawingCosts) {
   // 35 x 50, 9 x 70 and 4 x 120 ms.
   EXPECT_EQ(coinTimes.back() - coinTimes.front(), 14882);
 }
+
+// The count-up's pauses follow the coins still to count, at every coin
+// value alike: 10c and 5c coins once came out 5.999... at six coins left.
+TEST_F(MachineTest, CountUpPausesAreTheSameAtEveryCoinValue) {
+  for (std::uint8_t bet = 0; bet < CoinValueCount; ++bet) {
+    SCOPED_TRACE(CoinValueCaptions[bet]);
+    settings.Bet = bet;
+    state.CoinValue = CoinValues[bet];
+    state.Credits = 10000;
+    state.PowerPts = 0;
+    view.waits.clear();
+    BetMaxAt(JackpotStops);
+    std::map<int, int> pauses;
+    for (std::size_t i = view.waits.size() - 5010; i < view.waits.size(); ++i)
+      ++pauses[view.waits[i]];
+    EXPECT_EQ(pauses,
+              (std::map<int, int>{{2, 4511}, {5, 400}, {20, 50}, {50, 35}, {70, 9}, {120, 5}}));
+
+    // A pool of twenty coins: six at >= 15 left, nine at >= 6, five below.
+    state.BonusPool = money::Times(state.CoinValue, 20);
+    state.PowerPts = 100;
+    view.waits.clear();
+    PlaceCoins(1);
+    SpinAt(QuietStops);
+    ASSERT_GE(view.waits.size(), 20u);
+    std::map<int, int> poolPauses;
+    for (std::size_t i = view.waits.size() - 20; i < view.waits.size(); ++i)
+      ++poolPauses[view.waits[i]];
+    EXPECT_EQ(poolPauses, (std::map<int, int>{{100, 6}, {150, 9}, {250, 5}}));
+    // Ready for the next coin value: the free spins are not played here.
+    state.FreeSpins = 0;
+    SwitchToNormalStrip(state);
+  }
+}

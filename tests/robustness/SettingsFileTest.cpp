@@ -135,17 +135,20 @@ class SettingsFileTest : public QObject {
     QVERIFY(CoinItemChecked(form, "N50c1"));
     QCOMPARE(form.CurrentSettings().BackColor, Settings::ButtonFaceColor);
 
-    // A full meter: the spin pays 2 coins and then the whole pool.
+    // A full meter: the spin pays 2 coins and then the whole pool, and the
+    // credits stop at the largest amount the file keeps to the cent.
     game.PlaySmallWin(true);
     QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
-    QCOMPARE(state.Credits, 9999999999.99 - 0.50 + 1.00 + 9999999999.99);
+    QCOMPARE(state.Credits, 9999999999.99);
     QCOMPARE(state.BonusPool, 0.0);
     QCOMPARE(state.FreeSpins, 7);
     QCOMPARE(state.PowerPts, 0);
     QVERIFY(form.close());
     QVERIFY(game.Script().informations.isEmpty());
+    // Written as it reads back: more digits would come back as their first
+    // ten.
     QCOMPARE(SectionValue(game.SettingsPath(), "Settings", "Credits"),
-             QStringLiteral("20000000000.48"));
+             QStringLiteral("9999999999.99"));
   }
 
   // Negative amounts are taken as they are: no bet can be placed on them,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
 #include "Money.h"
 
@@ -23,6 +24,8 @@ TEST_P(TextToMoneyReads, ToTheCent) {
   EXPECT_EQ(TextToMoney(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
+const std::string FourHundredNines(400, '9');
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, TextToMoneyReads,
     testing::Values(MoneyCase{"1234.56", 1234.56}, MoneyCase{"1234", 1234.00},
@@ -33,7 +36,13 @@ INSTANTIATE_TEST_SUITE_P(
                     MoneyCase{"7.5x9", 7.50}, MoneyCase{"12abc.50", 12.50},
                     MoneyCase{"1.2.3", 1.20}, MoneyCase{"9999999999.99", 9999999999.99},
                     // Only ten characters of the whole part count.
-                    MoneyCase{"123456789012.00", 1234567890.00}, MoneyCase{"- 5", 0.00}));
+                    MoneyCase{"123456789012.00", 1234567890.00}, MoneyCase{"- 5", 0.00},
+                    // Past the money limit: held at it, sign and all.
+                    MoneyCase{"10000000000", money::LargestAmount},
+                    MoneyCase{"99999999999999999999", money::LargestAmount},
+                    MoneyCase{"100000000000000000", money::LargestAmount},
+                    MoneyCase{"-99999999999999999999", -money::LargestAmount},
+                    MoneyCase{FourHundredNines.c_str(), money::LargestAmount}));
 
 TEST(MoneyToText, FixedPointWithTwoDecimalsAndNoBlanks) {
   EXPECT_EQ(MoneyToText(1000), "1000.00");
