@@ -5,15 +5,15 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
+#include "DialogLook.h"
 #include "GameState.h"
+#include "Palette.h"
 
 namespace {
 
 constexpr int ClientWidth = 361;
 constexpr int ClientHeight = 413;
-const QColor ButtonFace(0xC0, 0xC0, 0xC0);
 
 QFont SansFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -26,14 +26,12 @@ QFont SansFont(int pixelSize, bool bold) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setFixedSize(ClientWidth, ClientHeight);
+  SetUpFixedDialog(*this, QSize(ClientWidth, ClientHeight), 0);
   setFont(SansFont(13, false));
+  // The description's text area shows on the dialog's face.
   QPalette face = palette();
-  face.setColor(QPalette::Window, ButtonFace);
-  face.setColor(QPalette::Base, ButtonFace);
+  face.setColor(QPalette::Base, palette::ButtonFace);
   setPalette(face);
-  setAutoFillBackground(true);
 
   ProgramIcon = new QLabel(this);
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -73,7 +71,5 @@ void TAboutBox::showEvent(QShowEvent* event) {
   VersionLabel->setText(QStringLiteral("Version:"));
   Version->setText(QString::fromUtf8(VersionText));
   Comments->setPlainText(QString::fromUtf8(ProgramDescription).remove('\r'));
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
   QDialog::showEvent(event);
 }

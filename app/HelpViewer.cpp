@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "DialogLook.h"
 #include "GameState.h"
 
 namespace {
@@ -62,6 +63,8 @@ void HelpViewer::Open(const QString& topic) {
   if (browser_->isVisible() && (browser_->windowModality() == Qt::ApplicationModal) != overModal)
     browser_->hide();
   browser_->setWindowModality(overModal ? Qt::ApplicationModal : Qt::NonModal);
+  // Opened in the middle of the screen; once open it stays where the player put it.
+  if (!browser_->isVisible()) CentreOnScreen(*browser_);
   browser_->show();
   browser_->raise();
   browser_->activateWindow();

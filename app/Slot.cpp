@@ -238,7 +238,7 @@ void TForm1::FinishPendingClose() {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) {
-    if (client_->size() != lastClientSize_) FormResize();
+    ResizeIfOwnSize();
     KeepFixedBorder();
   }
   return QMainWindow::eventFilter(watched, event);
@@ -246,22 +246,34 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) KeepFixedBorder();
+  if (event->type() == QEvent::WindowStateChange) {
+    // A size that came before its state is the window's own now.
+    ResizeIfOwnSize();
+    KeepFixedBorder();
+  }
+}
+
+bool TForm1::InNormalState() const {
+  return isVisible() &&
+         !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+bool TForm1::IsStraySize() const { return InNormalState() && client_->size() != normalClientSize_; }
+
+void TForm1::ResizeIfOwnSize() {
+  // A size the normal window passes through (a drag, the steps of a window
+  // manager's animation) is never laid out or painted: it snaps back.
+  if (client_->size() != lastClientSize_ && !IsStraySize()) FormResize();
 }
 
 void TForm1::KeepFixedBorder() {
   // The border is fixed: only maximizing changes the size of the client
   // area, so a size dragged by hand goes back to the normal one.
-  const auto restored = [this] {
-    return isVisible() &&
-           !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
-  };
-  if (!restored() || client_->size() == normalClientSize_) return;
+  if (!IsStraySize()) return;
   // The check waits a moment: a window manager that maximizes may report
   // the new size before the new state.
-  QTimer::singleShot(250, this, [this, restored] {
-    if (restored() && client_->size() != normalClientSize_)
-      resize(size() - client_->size() + normalClientSize_);
+  QTimer::singleShot(250, this, [this] {
+    if (IsStraySize()) resize(size() - client_->size() + normalClientSize_);
   });
 }
 

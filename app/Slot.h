@@ -175,6 +175,12 @@ class TForm1 : public QMainWindow, public MachineView {
   // spin to end is carried out now.
   void FinishPendingClose();
   void KeepFixedBorder();
+  // Visible and neither maximized, full screen nor minimized.
+  bool InNormalState() const;
+  // A client size in the normal state other than the normal one.
+  bool IsStraySize() const;
+  // Lays out a changed client size unless it is a stray one.
+  void ResizeIfOwnSize();
   // The keyboard's Enter presses the default button, "Spin".
   void PressDefaultButton();
 

@@ -93,11 +93,14 @@ void TForm1::PlaceButtons() {
 void TForm1::FormResize() {
   lastClientSize_ = client_->size();
   PlaceClientArea();
-  face_->SetSymbolSize(ArtSizeForWidth(lastClientSize_.width(), face_->SymbolSize()));
+  const int symbolSize = ArtSizeFor(lastClientSize_, face_->SymbolSize());
+  // The art is read again only for a new size, or after a failed read.
+  const bool newArt = symbolSize != face_->SymbolSize() || face_->SymbolArt().isNull();
+  face_->SetSymbolSize(symbolSize);
   // The strips do not depend on the art, so a missing art file never leaves
   // the wheels without strips to spin.
   InstallStrips(state_);
-  const auto error = face_->LoadSymbolArt(environment_.programDir);
+  const auto error = newArt ? face_->LoadSymbolArt(environment_.programDir) : std::nullopt;
   PlaceButtons();
   if (error) environment_.dialogs.warning(this, *error);
   face_->RepaintMachine();

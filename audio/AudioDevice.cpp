@@ -4,9 +4,10 @@
 #include <SDL_mixer.h>
 
 #include <cstdlib>
-#include <filesystem>
+#include <string>
 
 #include "MusicStream.h"
+#include "SoundFontChoice.h"
 
 namespace audio_device {
 namespace {
@@ -25,8 +26,9 @@ bool OpenOnce() {
     return false;
   }
   Mix_AllocateChannels(1);
-  std::error_code ignored;
-  if (std::filesystem::exists(SoundFontPath, ignored)) Mix_SetSoundFonts(SoundFontPath);
+  // The player's own choice of bank wins over the system's and the game's.
+  const std::string soundFonts = ChooseSoundFonts(SystemSoundFontSources());
+  if (!soundFonts.empty()) Mix_SetSoundFonts(soundFonts.c_str());
   Mix_Init(MIX_INIT_MID);
   MusicStream::Instance().AttachToMixer();
   std::atexit(CloseAtExit);

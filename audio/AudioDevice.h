@@ -8,9 +8,6 @@ namespace audio_device {
 // Opens the device on first call; afterwards only reports the outcome.
 bool Available();
 
-// The General MIDI bank the music is rendered with.
-inline constexpr const char* SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 // The mixer channel that every event sound shares, so a new one cuts off the old.
 inline constexpr int EffectChannel = 0;
 

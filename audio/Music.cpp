@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include "DialogControls.h"
+#include "DialogLook.h"
 #include "FileReplace.h"
 #include "ProfileValues.h"
 #include "SdlMusicPlayer.h"
@@ -21,10 +22,7 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
       preview_(preview ? std::move(preview) : std::make_unique<SdlMusicPlayer>()) {
   setObjectName("MusicForm");
   setWindowTitle("Change MIDI Files]");
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(427, 371);
-  setProperty("helpContext", SoundHelpContext);
+  SetUpFixedDialog(*this, QSize(427, 371), SoundHelpContext);
 
   Label1 = new QLabel(
       "You may include up to eight MIDI files which will be used as background music while you "

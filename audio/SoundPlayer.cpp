@@ -3,12 +3,14 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "AudioDevice.h"
 #include "DefaultSound.h"
+#include "WaveShape.h"
 
 namespace {
 
@@ -43,23 +45,57 @@ const std::string& PathOf(const Settings& settings, SoundEvent event) {
   }
 }
 
-Mix_Chunk* DecodeImage(const std::vector<std::uint8_t>& image) {
-  if (image.empty()) return nullptr;
-  SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
-  if (!stream) return nullptr;
-  return Mix_LoadWAV_RW(stream, 1);
-}
-
-// Length of a decoded chunk at the device's format, in milliseconds.
-Uint32 DurationMs(const Mix_Chunk* chunk) {
+// Bytes of one second of audio at the device's format; 0 when unknown.
+Uint64 DeviceBytesPerSecond() {
   int frequency = 0;
   Uint16 format = 0;
   int channels = 0;
   if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
-  const int bytesPerFrame = (SDL_AUDIO_BITSIZE(format) / 8) * channels;
-  if (bytesPerFrame <= 0) return 0;
-  const Uint64 frames = chunk->alen / static_cast<Uint32>(bytesPerFrame);
-  return static_cast<Uint32>(frames * 1000 / static_cast<Uint64>(frequency));
+  return static_cast<Uint64>(frequency) * static_cast<Uint64>(channels) *
+         static_cast<Uint64>(SDL_AUDIO_BITSIZE(format) / 8);
+}
+
+// Length of a decoded chunk at the device's format, in milliseconds.
+Uint64 DurationMs(const Mix_Chunk* chunk) {
+  const Uint64 bytesPerSecond = DeviceBytesPerSecond();
+  if (bytesPerSecond == 0) return 0;
+  return static_cast<Uint64>(chunk->alen) * 1000 / bytesPerSecond;
+}
+
+// A decoded chunk larger than the longest effect (a second's rounding
+// allowed) is not kept: the header check should have caught it already.
+Mix_Chunk* WithinEffectSize(Mix_Chunk* chunk) {
+  if (chunk == nullptr) return nullptr;
+  const Uint64 perSecond = DeviceBytesPerSecond();
+  if (perSecond == 0 || chunk->alen <= (MaxEffectSeconds + 1ULL) * perSecond) return chunk;
+  Mix_FreeChunk(chunk);
+  return nullptr;
+}
+
+// Decodes a wave image only when its header promises an effect: audio no
+// longer than the longest effect. Checked before the mixer converts
+// anything, as the conversion is what costs time and memory.
+Mix_Chunk* DecodeImage(const std::vector<std::uint8_t>& image) {
+  const auto shape = ReadWaveShape(image);
+  if (!shape || !shape->IsEffectLength()) return nullptr;
+  SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+  if (!stream) return nullptr;
+  return WithinEffectSize(Mix_LoadWAV_RW(stream, 1));
+}
+
+// The bytes of a wave file; empty for anything but a regular file of a size
+// an effect can have (a pipe or a device is never read).
+std::vector<std::uint8_t> ReadWaveFile(const std::string& path) {
+  std::error_code error;
+  if (path.empty() || !std::filesystem::is_regular_file(path, error)) return {};
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > MaxEffectFileBytes) return {};
+  std::ifstream file(path, std::ios::binary);
+  std::vector<std::uint8_t> image(static_cast<std::size_t>(size));
+  file.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(size));
+  if (!file && !file.eof()) return {};
+  image.resize(static_cast<std::size_t>(file.gcount()));
+  return image;
 }
 
 }  // namespace
@@ -81,13 +117,8 @@ void SoundPlayer::LoadEventWaves(const std::string& programDir) {
       Mix_FreeChunk(waves_[i]);
       waves_[i] = nullptr;
     }
-    std::ifstream file(programDir + EventWaveFiles[i], std::ios::binary);
-    if (!file) continue;
-    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(file)),
-                                    std::istreambuf_iterator<char>());
-    if (file.bad()) continue;
     // Decoded once here, so the many restarts during a spin cost nothing.
-    waves_[i] = DecodeImage(image);
+    waves_[i] = DecodeImage(ReadWaveFile(programDir + EventWaveFiles[i]));
   }
 }
 
@@ -118,7 +149,7 @@ void SoundPlayer::PlayMemory(int index) {
 
 void SoundPlayer::PlayFile(const std::string& path) {
   if (!audio_device::Available()) return;
-  Mix_Chunk* chunk = path.empty() ? nullptr : Mix_LoadWAV(path.c_str());
+  Mix_Chunk* chunk = DecodeImage(ReadWaveFile(path));
   if (chunk) {
     if (Start(chunk, {SoundSource::File, path, true})) WaitUntilDone(chunk);
     Mix_FreeChunk(chunk);
@@ -136,8 +167,10 @@ bool SoundPlayer::Start(Mix_Chunk* chunk, const SoundStart& start) {
 }
 
 void SoundPlayer::WaitUntilDone(Mix_Chunk* chunk) {
-  // The deadline keeps a stalled device from holding the game for ever.
-  const Uint64 deadline = SDL_GetTicks64() + DurationMs(chunk) + 500;
+  // The deadline keeps a stalled device from holding the game for ever, and
+  // no sound holds it longer than the longest effect.
+  const Uint64 deadline =
+      SDL_GetTicks64() + std::min<Uint64>(DurationMs(chunk) + 500, MaxEffectSeconds * 1000ULL);
   while (Mix_Playing(audio_device::EffectChannel) && SDL_GetTicks64() < deadline) SDL_Delay(5);
   // The chunk is freed by the caller; it must not be left on the channel.
   Mix_HaltChannel(audio_device::EffectChannel);

@@ -22,6 +22,7 @@ struct SoundStart {
 // The game's wave sounds. One channel is shared by all of them: starting a
 // sound cuts off the one still playing. Never reports an error: a sound that
 // cannot be played is skipped (or replaced by the default sound for files).
+// A wave longer than MaxEffectSeconds, by its header, cannot be played.
 class SoundPlayer {
  public:
   explicit SoundPlayer(const Settings& settings);
@@ -34,7 +35,8 @@ class SoundPlayer {
   void LoadEventWaves(const std::string& programDir);
 
   // Plays the event's sound if the master switch and its own switch are on.
-  // Memory sounds return at once; file sounds return when they have ended.
+  // Memory sounds return at once; file sounds return when they have ended,
+  // after MaxEffectSeconds at the most.
   void PlayEventSound(SoundEvent event);
 
   // Plays a wave file to its end whatever the switches say (dialog previews).

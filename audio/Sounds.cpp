@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "DialogControls.h"
+#include "DialogLook.h"
 #include "SoundPlayer.h"
 
 namespace {
@@ -26,10 +27,7 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
       hooks_(std::move(hooks)) {
   setObjectName("SoundForm");
   setWindowTitle("Change Sounds (WAV Files)");
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(394, 397);
-  setProperty("helpContext", SoundHelpContext);
+  SetUpFixedDialog(*this, QSize(394, 397), SoundHelpContext);
 
   Bevel1 = new QFrame(this);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);

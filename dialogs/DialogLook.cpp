@@ -1,6 +1,7 @@
 #include "DialogLook.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -26,6 +27,21 @@ QPalette ClassicPalette(QPalette base) {
   return base;
 }
 
+// Centres its dialog every time it is shown, after Qt's own placement over
+// the parent, so every dialog opens in the middle of the screen.
+class CentreOnShow : public QObject {
+ public:
+  explicit CentreOnShow(QWidget& window) : QObject(&window), window_(window) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Show) CentreOnScreen(window_);
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+};
+
 }  // namespace
 
 QFont DialogPixelFont(int pixelSize, bool bold) {
@@ -42,7 +58,9 @@ void SetUpFixedDialog(QDialog& dialog, QSize clientSize, int helpContext) {
   dialog.setFixedSize(clientSize);
   dialog.setPalette(ClassicPalette(dialog.palette()));
   dialog.setAutoFillBackground(true);
-  dialog.setProperty(HelpContextProperty, helpContext);
+  // Without a topic of its own, F1 finds its owner's.
+  if (helpContext != 0) dialog.setProperty(HelpContextProperty, helpContext);
+  dialog.installEventFilter(new CentreOnShow(dialog));
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -23,8 +23,9 @@ inline const QColor Black{0x00, 0x00, 0x00};
 // The dialogs' face at a size in pixels.
 QFont DialogPixelFont(int pixelSize, bool bold = false);
 
-// A fixed-size dialog with a close box only, in the classic palette, whose
-// F1 opens the given help topic.
+// The one set-up of every dialog of the game: fixed size with a close box
+// only, the classic palette, centred on the screen whenever it is shown, and
+// F1 opening the given help topic (0: the owner's topic).
 void SetUpFixedDialog(QDialog& dialog, QSize clientSize, int helpContext);
 
 // Centres a top-level window on the screen it is on.

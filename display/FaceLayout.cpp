@@ -28,6 +28,11 @@ FaceLayout FaceLayout::Compute(int clientWidth, int clientHeight, int symbolSize
   return layout;
 }
 
+bool FaceLayout::FitsHeight(int clientHeight, int symbolSize) {
+  const int top = Compute(0, clientHeight, symbolSize).ReelTop;
+  return top - 9 >= 0 && top + 3 * symbolSize + 9 <= clientHeight - PanelHeight;
+}
+
 QRect FaceLayout::WheelRect(int wheel) const {
   return {ReelLeft + wheel * (SymbolSize + 9), ReelTop, SymbolSize, 3 * SymbolSize};
 }

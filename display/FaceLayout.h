@@ -24,6 +24,11 @@ struct FaceLayout {
 
   static FaceLayout Compute(int clientWidth, int clientHeight, int symbolSize);
 
+  // True when the whole face for the symbol size fits above the panel of a
+  // client area this high: from the captions of the top readouts, 9 px
+  // above the wheels, to the foot of the wheels' frame, 9 px below them.
+  static bool FitsHeight(int clientHeight, int symbolSize);
+
   // The window of wheel w (0..2), S wide and 3S high.
   QRect WheelRect(int wheel) const;
   // The cell of wheel w at row r (0 top .. 2 bottom).

@@ -3,11 +3,20 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "FaceLayout.h"
+
 int ArtSizeForWidth(int clientWidth, int currentSize) {
   if (clientWidth <= 750) return 96;
   if (clientWidth <= 1000) return 144;
   if (clientWidth <= 5000) return 192;
   return currentSize;
+}
+
+int ArtSizeFor(QSize clientSize, int currentSize) {
+  int size = ArtSizeForWidth(clientSize.width(), currentSize);
+  while (size > 96 && !FaceLayout::FitsHeight(clientSize.height(), size))
+    size = size == 192 ? 144 : 96;
+  return size;
 }
 
 QString SymbolArtFileName(int symbolSize) { return QStringLiteral("volta%1.bmp").arg(symbolSize); }

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <optional>
 
 // The symbol size for a client width: 96 up to 750, 144 up to 1000, 192 up
 // to 5000; wider keeps the current size.
 int ArtSizeForWidth(int clientWidth, int currentSize);
+
+// The symbol size for a client area: the one for its width, or the largest
+// smaller one whose face fits its height (a short screen would cut the
+// readouts off at the top and the wheels at the foot). 96 is the least.
+int ArtSizeFor(QSize clientSize, int currentSize);
 
 // "volta96.bmp", "volta144.bmp" or "volta192.bmp".
 QString SymbolArtFileName(int symbolSize);

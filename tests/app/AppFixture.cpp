@@ -1,10 +1,13 @@
 #include "AppFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QTextStream>
+#include <QtTest>
 
 namespace {
 
@@ -113,4 +116,51 @@ QString SectionValue(const QString& path, const QString& section, const QString&
       return line.section('=', 1).trimmed();
   }
   return {};
+}
+
+namespace {
+
+QByteArray ScreensConfig() {
+  QByteArray screens;
+  int x = 0;
+  for (const QSize size : TestScreens) {
+    if (!screens.isEmpty()) screens += ',';
+    screens += QStringLiteral(R"({"name":"%1x%2","x":%3,"y":0,"width":%1,"height":%2,)"
+                              R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1})")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(x)
+                   .toUtf8();
+    x += size.width();
+  }
+  return R"({"windowFrameMargins":false,"screens":[)" + screens + "]}";
+}
+
+QScreen* ScreenOfSize(QSize size) {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->geometry().size() == size) return screen;
+  return nullptr;
+}
+
+}  // namespace
+
+int RunOnTestScreens(QObject& (*makeTest)(), int argc, char** argv) {
+  QTemporaryDir folder;
+  QFile config(folder.filePath(QStringLiteral("screens.json")));
+  if (!config.open(QIODevice::WriteOnly) || config.write(ScreensConfig()) < 0) return 1;
+  config.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+  QApplication app(argc, argv);
+  return QTest::qExec(&makeTest(), argc, argv);
+}
+
+void MaximizeOn(TForm1& form, QSize screenSize) {
+  QScreen* screen = ScreenOfSize(screenSize);
+  QVERIFY(screen != nullptr);
+  form.setWindowState(Qt::WindowNoState);
+  QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
+  form.move(screen->geometry().topLeft() + QPoint(10, 10));
+  QTRY_COMPARE(form.screen(), screen);
+  form.setWindowState(Qt::WindowMaximized);
+  QTRY_COMPARE(form.centralWidget()->width(), screenSize.width());
 }

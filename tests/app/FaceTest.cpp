@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include "AppFixture.h"
@@ -7,12 +8,40 @@
 
 namespace {
 
-// Gives the client area a width while the window is maximized, where the
-// border does not snap back to the normal size.
-void SetClientWidth(TForm1& form, int width) {
-  form.resize(width, form.height());
-  QTRY_COMPARE(form.centralWidget()->width(), width);
-}
+// Records, at every paint of the face, the size it is and the size its
+// last full paint was laid out for; also the sizes the client area went
+// through.
+class PaintSizes : public QObject {
+ public:
+  PaintSizes(MachineFace& face, QWidget& client) : face_(face), client_(client) {
+    face.installEventFilter(this);
+    client.installEventFilter(this);
+  }
+  ~PaintSizes() override {
+    face_.removeEventFilter(this);
+    client_.removeEventFilter(this);
+  }
+
+  QList<QSize> wrong;  // face size where the paint showed another layout
+  QList<QSize> clientSizes;
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &client_ && event->type() == QEvent::Resize) clientSizes << client_.size();
+    if (watched == &face_ && event->type() == QEvent::Paint) {
+      ++paints;
+      const FaceLayout& layout = face_.Layout();
+      const QSize laidOut(layout.ClientWidth, layout.ClientHeight - PanelHeight);
+      if (laidOut != face_.size() || face_.Canvas().size() != face_.size()) wrong << face_.size();
+    }
+    return false;
+  }
+
+ private:
+  MachineFace& face_;
+  QWidget& client_;
+};
 
 QColor FacePixel(TForm1& form, int x, int y) { return form.Face().Canvas().pixelColor(x, y); }
 
@@ -34,25 +63,32 @@ class FaceTest : public QObject {
     QCOMPARE(form.Panel1->geometry(), QRect(0, 337, 632, 57));
   }
 
-  void artSizeFollowsTheClientWidth() {
+  void artSizeFollowsTheClientArea() {
     FormFixture fixture;
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.setWindowState(Qt::WindowMaximized);
     const struct {
-      int width;
+      QSize screen;
       int size;
-    } steps[] = {{800, 144}, {1024, 192}, {751, 144}, {750, 96}, {1001, 192}, {632, 96}};
+    } steps[] = {{{800, 600}, 144},   {{1024, 768}, 192}, {{751, 600}, 144}, {{750, 600}, 96},
+                 {{1920, 1080}, 192}, {{1024, 600}, 144}, {{1280, 672}, 144}};
     for (const auto& step : steps) {
-      SetClientWidth(form, step.width);
+      MaximizeOn(form, step.screen);
       QCOMPARE(form.Face().SymbolSize(), step.size);
       // The art file of that size is the one on the wheels.
       QCOMPARE(form.Face().SymbolArt().width(), 3 * step.size);
-      QCOMPARE(form.Panel1->width(), step.width);
+      QCOMPARE(form.Panel1->width(), step.screen.width());
+      // The readouts at the top and the wheels' frame at the foot are inside.
+      const FaceLayout& layout = form.Face().Layout();
+      QVERIFY(layout.RowCredits - 26 >= 0);
+      QVERIFY(layout.ReelTop + 3 * step.size + 9 <= form.Face().height());
     }
+    form.setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
+    QCOMPARE(form.Face().SymbolSize(), 96);
     QCOMPARE(ButtonLefts(form), (QList<int>{22, 174, 326, 478}));
-    SetClientWidth(form, 1032);
+    MaximizeOn(form, QSize(1032, 800));
     // Gap (1032 - 528) div 5 = 100, first left (1032 - 528 - 300) div 2 = 102.
     QCOMPARE(ButtonLefts(form), (QList<int>{102, 334, 566, 798}));
   }
@@ -63,13 +99,13 @@ class FaceTest : public QObject {
     QFile::remove(fixture.Program().File("volta144.bmp"));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.setWindowState(Qt::WindowMaximized);
-    SetClientWidth(form, 800);
+    MaximizeOn(form, QSize(800, 600));
     QCOMPARE(fixture.Script().warnings.size(), 1);
     QVERIFY(fixture.Script().warnings[0].contains("volta144.bmp"));
     QVERIFY(form.Face().SymbolArt().isNull());
     QCOMPARE(form.State().Strip1.size(), std::size_t(20));
-    SetClientWidth(form, 632);
+    form.setWindowState(Qt::WindowNoState);
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
     QCOMPARE(form.Face().SymbolArt().width(), 288);
   }
 
@@ -81,6 +117,36 @@ class FaceTest : public QObject {
     form.resize(700, form.height());
     QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
     QCOMPARE(form.Face().SymbolSize(), 96);
+  }
+
+  // The art of the normal size is gone from the folder after the start: a
+  // reload would fail and say so. A drag through other sizes reloads
+  // nothing, paints no face laid out for them, and comes back to the
+  // normal size.
+  void straySizesNeitherReloadArtNorPaintAtThem() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    PaintSizes paints(form.Face(), *form.centralWidget());
+    QVERIFY(QFile::remove(fixture.Program().File("volta96.bmp")));
+    const QSize normal(632, 394);
+    const QSize frame = form.size() - normal;
+    for (const QSize stray :
+         {QSize(700, 394), QSize(900, 600), QSize(1100, 800), QSize(600, 350)}) {
+      form.resize(frame + stray);
+      form.Face().update();
+      QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(form.centralWidget()->size(), normal);
+    form.Face().repaint();
+    QVERIFY(paints.clientSizes.size() >= 2);  // went through strays and back
+    QVERIFY(paints.paints > 0);
+    QCOMPARE(paints.wrong, QList<QSize>());
+    QCOMPARE(fixture.Script().warnings, QStringList());
+    QCOMPARE(form.Face().SymbolSize(), 96);
+    QCOMPARE(form.Face().size(), QSize(632, 337));
+    QVERIFY(!form.Face().SymbolArt().isNull());
   }
 
   void tiledBitmapAnswered() {
@@ -155,5 +221,5 @@ class FaceTest : public QObject {
   }
 };
 
-QTEST_MAIN(FaceTest)
+TEST_MAIN_ON_SCREENS(FaceTest)
 #include "FaceTest.moc"

@@ -21,7 +21,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_x() {
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd "$display_fd" -screen 0 "${screen_size:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   local number=
   for _ in $(seq 50); do
@@ -36,7 +36,7 @@ start_game() {
   game_pid=$!
   window=
   for _ in $(seq 100); do
-    window=$(xdotool search --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
+    window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
     [[ -n $window ]] && break
     sleep 0.1
   done

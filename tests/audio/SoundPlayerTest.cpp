@@ -1,5 +1,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <malloc.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "AudioDevice.h"
 #include "AudioTestFiles.h"
 #include "SoundPlayer.h"
+#include "WaveImage.h"
 
 namespace {
 
@@ -16,6 +19,22 @@ constexpr SoundEvent AllEvents[] = {
     SoundEvent::seCoins,   SoundEvent::seCredits,    SoundEvent::seSlotSpin,
     SoundEvent::seStop,    SoundEvent::seWin,        SoundEvent::seLose,
     SoundEvent::sePowerUp, SoundEvent::sePowerDrain, SoundEvent::seBonus};
+
+// Bytes the program holds on its heap now, small blocks and mapped ones.
+long long HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<long long>(info.uordblks + info.hblkhd);
+}
+
+constexpr long long TenMegabytes = 10LL << 20;
+
+// Wave files whose headers promise hours of audio in a few bytes, or a
+// length just past what an effect may last.
+std::string WriteHostileWave(const ScratchFolder& folder, const std::string& name, int rate,
+                             int samples) {
+  const auto image = MakeWaveImage(std::vector<std::int16_t>(samples, 1000), rate, 1);
+  return folder.WriteBytes(name, std::string(image.begin(), image.end()));
+}
 
 long MillisecondsSince(Clock::time_point start) {
   return static_cast<long>(
@@ -183,6 +202,59 @@ TEST_F(SoundPlayerTest, AFileThatCannotBePlayedSoundsTheDefaultSound) {
     EXPECT_TRUE(started[0].synchronous);
     EXPECT_GE(MillisecondsSince(start), 250) << "the default sound is waited for too";
   }
+}
+
+TEST_F(SoundPlayerTest, AbsurdlyLongFileSoundsAreRefusedQuicklyWithoutMemory) {
+  player.LoadEventWaves(folder.Dir());
+  settings.sndLose = true;
+  const std::string hostile[] = {
+      WriteHostileWave(folder, "one-hertz.wav", 1, 600),          // 1,244 bytes, ten minutes
+      WriteHostileWave(folder, "five-hours.wav", 1, 20000),       // 40 KB, five and a half hours
+      WriteHostileWave(folder, "too-long.wav", 8000, 8000 * 31),  // honest, but 31 seconds
+  };
+  const std::string fifo = folder.Path("pipe.wav");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  long long heapWhilePlaying = 0;
+  player.SetObserver([&](const SoundStart& start) {
+    started.push_back(start);
+    heapWhilePlaying = HeapInUse();
+  });
+  for (const std::string& path : {hostile[0], hostile[1], hostile[2], fifo}) {
+    for (bool preview : {false, true}) {
+      started.clear();
+      settings.LoseSound = path;
+      const long long heapBefore = HeapInUse();
+      const auto start = Clock::now();
+      if (preview)
+        player.PlayFile(path);
+      else
+        player.PlayEventSound(SoundEvent::seLose);
+      EXPECT_LT(MillisecondsSince(start), 2000) << path;
+      ASSERT_EQ(started.size(), 1u) << path;
+      // Like any file that cannot be played: the short chime in its place.
+      EXPECT_EQ(started[0].source, SoundSource::Default) << path;
+      EXPECT_LT(heapWhilePlaying - heapBefore, TenMegabytes) << path;
+    }
+  }
+}
+
+TEST_F(SoundPlayerTest, AbsurdlyLongMemorySoundsLeaveTheirEventsSilent) {
+  WriteHostileWave(folder, "VOLTA0.WAV", 1, 600);
+  WriteHostileWave(folder, "VOLTA1.WAV", 1, 20000);
+  WriteHostileWave(folder, "VOLTA2.WAV", 8000, 8000 * 31);
+  const long long heapBefore = HeapInUse();
+  const auto start = Clock::now();
+  player.LoadEventWaves(folder.Dir());
+  EXPECT_LT(MillisecondsSince(start), 2000);
+  EXPECT_LT(HeapInUse() - heapBefore, TenMegabytes);
+  EXPECT_FALSE(player.HasEventWave(SoundEvent::seStop));
+  EXPECT_FALSE(player.HasEventWave(SoundEvent::seSlotSpin));
+  EXPECT_FALSE(player.HasEventWave(SoundEvent::seCoins));
+  EXPECT_TRUE(player.HasEventWave(SoundEvent::seCredits));
+  AllSwitches(true);
+  for (SoundEvent event : {SoundEvent::seStop, SoundEvent::seSlotSpin, SoundEvent::seCoins})
+    player.PlayEventSound(event);
+  EXPECT_TRUE(started.empty());
 }
 
 TEST_F(SoundPlayerTest, PreviewPlaysAFileWhateverTheSwitches) {

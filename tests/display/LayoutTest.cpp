@@ -4,6 +4,7 @@
 
 #include "ButtonPlaces.h"
 #include "FaceLayout.h"
+#include "FaceTestSupport.h"
 #include "SymbolArt.h"
 #include "TestRegistry.h"
 
@@ -66,6 +67,57 @@ class LayoutTest : public QObject {
     QFETCH(int, expected);
     QCOMPARE(ArtSizeForWidth(width, current), expected);
     QCOMPARE(SymbolArtFileName(expected), QString("volta%1.bmp").arg(expected));
+  }
+
+  // Client areas (face and panel) of maximized windows on common screens,
+  // after the title bar, the menu bar and a task bar.
+  void artSizeForClient_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("start-up") << QSize(632, 394) << 96;
+    QTest::newRow("800 x 600") << QSize(800, 578) << 144;
+    QTest::newRow("1024 x 768") << QSize(1024, 689) << 192;
+    QTest::newRow("1366 x 768 with a task bar") << QSize(1366, 676) << 192;
+    QTest::newRow("1920 x 1080") << QSize(1920, 997) << 192;
+    QTest::newRow("1024 x 600") << QSize(1024, 530) << 144;
+    QTest::newRow("1280 x 672") << QSize(1280, 620) << 144;
+    QTest::newRow("192 just fits") << QSize(1280, 653) << 192;
+    QTest::newRow("192 one row short") << QSize(1280, 652) << 144;
+    QTest::newRow("144 just fits") << QSize(1280, 509) << 144;
+    QTest::newRow("144 one row short") << QSize(1280, 508) << 96;
+    QTest::newRow("very wide and short") << QSize(6000, 560) << 144;
+  }
+
+  void artSizeForClient() {
+    QFETCH(QSize, client);
+    QFETCH(int, expected);
+    QCOMPARE(ArtSizeFor(client, 192), expected);
+  }
+
+  // At the least height that holds a size, the painted face starts on the
+  // canvas's first row with the readout boxes and its wheel frame ends inside
+  // the canvas: the height rule and the paint agree.
+  void leastHeightHoldsThePaintedFace_data() {
+    QTest::addColumn<int>("symbolSize");
+    QTest::addColumn<int>("height");
+    QTest::newRow("144") << 144 << 509;
+    QTest::newRow("192") << 192 << 653;
+  }
+
+  void leastHeightHoldsThePaintedFace() {
+    QFETCH(int, symbolSize);
+    QFETCH(int, height);
+    const FaceRig rig(1280, height, symbolSize);
+    const FaceLayout& f = rig.Layout();
+    const int boxLeft = f.ReadoutRight - 125 + (symbolSize == 144 ? 13 : 0);
+    const QPoint boxTop(boxLeft + 60, f.RowCredits - 26);
+    const QPoint frameFoot(f.ReelLeft + 10, f.ReelTop + 3 * symbolSize + 8);
+    QCOMPARE(boxTop.y(), 0);
+    QVERIFY(frameFoot.y() < rig.Canvas().height());
+    QCOMPARE(rig.Pixel(boxTop.x(), boxTop.y()), Shadow);
+    QCOMPARE(rig.Pixel(frameFoot.x(), frameFoot.y()), Face);
+    QVERIFY(FaceLayout::FitsHeight(height, symbolSize));
+    QVERIFY(!FaceLayout::FitsHeight(height - 1, symbolSize));
   }
 
   void buttonLefts() {
