@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "GameState.h"
+#include "Version.h"
 
 namespace {
 
