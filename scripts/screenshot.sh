@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Remakes docs/screenshot.png from the real game under a private X server:
-# a fresh game with the maximum bet placed. Usage:
+# a fresh game after one spin of the maximum bet. Usage:
 #   scripts/screenshot.sh [program [picture]]
 # The program defaults to the one ./play builds.
 set -euo pipefail
@@ -41,7 +41,8 @@ sleep 1
 # No window manager runs: the keyboard focus is given directly.
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" m
-sleep 2
+# The coins go in one by one, the wheels turn, and any win is counted.
+sleep 8
 mkdir -p "$(dirname "$picture")"
 import -window "$window" "$picture"
 echo "wrote $picture"
