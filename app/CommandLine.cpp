@@ -25,7 +25,11 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QString::fromUtf8(ProjectSummary));
-  const QCommandLineOption help = parser.addHelpOption();
+  // Not addHelpOption(): its --help-all lists Qt's own options, which the
+  // game does not take.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Displays help on commandline options."));
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
 
   const bool understood = parser.parse(QCoreApplication::arguments());

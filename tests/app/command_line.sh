@@ -17,7 +17,7 @@ for option in --help -h; do
   timeout 10 "$program" "$option" >"$out" 2>&1 || fail "$option exited with $?"
   grep -q -- '--version' "$out" && grep -q -- '--help' "$out" || fail "$option printed: $(cat "$out")"
 done
-for wrong in --no-such-option -x stray-file; do
+for wrong in --no-such-option -x --help-all -platform stray-file; do
   status=0
   timeout 10 "$program" "$wrong" >"$out" 2>&1 || status=$?
   [[ $status != 0 && $status != 124 ]] || fail "$wrong exited with $status"

@@ -10,6 +10,10 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake 
 program=$prefix/bin/voltaro-slots
 app_id=io.github.voltaro.VoltaroSlots
 
+# The built game's folder holds no test or tool programs beside the game.
+others=$(find "$build/bin" -type f -executable ! -name voltaro-slots)
+[[ -z $others ]] || fail "programs beside the built game: $others"
+
 # The program alone in bin/, its data, the desktop files and every icon.
 [[ $(ls "$prefix/bin") == voltaro-slots ]] || fail "bin/ holds: $(ls "$prefix/bin" | xargs)"
 data=$prefix/share/voltaro-slots
