@@ -33,9 +33,10 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
 
 # Only the quiet memory sounds stay on, so any sound heard comes from the
 # installed wave files; SDL's disk driver writes what is played to a file.
+# The win sound is named where an earlier copy of the game lay.
 mkdir -p "$XDG_CONFIG_HOME/voltaro-slots" "$work/elsewhere"
-printf '[Settings]\r\nMusicOn=0\r\nsndWin=0\r\nsndLose=0\r\nsndBonus=0\r\nsndPowerUp=0\r\nsndPowerDown=0\r\n' \
-  >"$settings"
+printf '[Settings]\r\nMusicOn=0\r\nsndWin=0\r\nsndLose=0\r\nsndBonus=0\r\nsndPowerUp=0\r\nsndPowerDown=0\r\nWinSound=%s\r\n' \
+  "$work/moved-away/VOLTA5.WAV" >"$settings"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw
 cd "$work/elsewhere"
 start_x
@@ -46,7 +47,13 @@ boxes() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 [[ $(boxes '^Voltaro Slots$') == 1 ]] || fail "a message box opened at start"
 # Under the machine lies a strip of the tiled background; without its picture
 # the face falls back to the plain button-face colour. The wheels show the art.
+# A loaded machine may take a moment over the first paint.
 colours() { import -window root -crop "$3x$4+$1+$2" -format '%k' info: 2>/dev/null; }
+painted() {
+  [[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 &&
+     $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]]
+}
+for _ in $(seq 50); do painted && break; sleep 0.1; done
 [[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 ]] || fail "no tiled background"
 [[ $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]] || fail "no symbol art"
 
@@ -76,4 +83,5 @@ sleep 0.5
 exit_through_menu
 [[ $(value_of Spins) == 1 ]] || fail "the S key did not spin: Spins $(value_of Spins)"
 [[ $(value_of BackBMP) == "$data/BKGRND1.BMP" ]] || fail "BackBMP $(value_of BackBMP)"
+[[ $(value_of WinSound) == "$data/VOLTA5.WAV" ]] || fail "WinSound $(value_of WinSound)"
 echo "PASS: the installed game runs from $prefix"
