@@ -49,12 +49,19 @@ boxes() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 # the face falls back to the plain button-face colour. The wheels show the art.
 # A loaded machine may take a moment over the first paint.
 colours() { import -window root -crop "$3x$4+$1+$2" -format '%k' info: 2>/dev/null; }
+# The window may still be mapped and placed while it paints (a busy machine
+# can list a hidden window of the same name first): it is found anew.
 painted() {
+  window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
+  [[ -n $window ]] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  window_x=$X window_y=$Y client_x=$X client_y=$((Y + HEIGHT - 394))
   [[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 &&
      $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]]
 }
 for _ in $(seq 50); do painted && break; sleep 0.1; done
-[[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 ]] || fail "no tiled background"
+[[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 ]] ||
+  fail "no tiled background under the machine at client $client_x,$client_y"
 [[ $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]] || fail "no symbol art"
 
 # "Bet 1" and "Spin" by their keys; the coin, clicks and stops are heard.
