@@ -9,6 +9,7 @@
 #include "DialogLook.h"
 #include "GameState.h"
 #include "Palette.h"
+#include "Version.h"
 
 namespace {
 

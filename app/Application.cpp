@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "GameState.h"
 #include "Pictures.h"
+#include "Version.h"
 
 void PrepareBeforeApplication() {
   // The sound library would otherwise take over SIGINT and SIGTERM and turn
@@ -15,6 +16,9 @@ void PrepareBeforeApplication() {
 
 void PrepareApplication() {
   QApplication::setApplicationName(QString::fromUtf8(ProductTitle));
+  QApplication::setApplicationVersion(QString::fromUtf8(VersionText));
+  // Ties the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
   InstallFontSubstitutes();
   InitPictures();
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));

@@ -17,3 +17,8 @@ struct SlotEnvironment {
 
   static SlotEnvironment Standard();
 };
+
+// The folder holding the game's art, sounds, songs and help, ending with '/':
+// the executable's own folder when the data lies beside it (the built game
+// runs in place), else the installed data folder relative to it.
+QString ProgramDataDir(const QString& executableDir);

@@ -58,6 +58,12 @@ void TForm1::CreatePanel() {
   Button1 = MakeButton(panel, "Button1", QStringLiteral("Spin"),
                        QStringLiteral("Spins the slot wheels"), SpinPicture);
   Button1->setDefault(true);
+  // Plain letter keys: the menus open with Alt and a letter, and Space and
+  // Enter keep pressing the focused and the default button.
+  BitBtn1->setShortcut(QKeySequence(Qt::Key_B));
+  BitBtn2->setShortcut(QKeySequence(Qt::Key_M));
+  BitBtn3->setShortcut(QKeySequence(Qt::Key_P));
+  Button1->setShortcut(QKeySequence(Qt::Key_S));
   connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
   connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);

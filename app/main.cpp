@@ -1,10 +1,13 @@
 #include <QApplication>
 
 #include "Application.h"
+#include "CommandLine.h"
 #include "SingleGame.h"
 #include "Slot.h"
 
 int main(int argc, char* argv[]) {
+  if (const auto exitCode = AnswerCommandLine(argc, argv)) return *exitCode;
+
   PrepareBeforeApplication();
   QApplication application(argc, argv);
   PrepareApplication();

@@ -35,6 +35,7 @@ double ShownWager(const GameState& state) {
 
 MachineFace::MachineFace(GameState& state, QWidget* parent)
     : CanvasWidget(parent), state_(state), reels_(MakeReelBitmaps(symbolSize_)) {
+  setAccessibleName(QStringLiteral("Slot machine"));
   UpdateLayout();
 }
 
@@ -85,6 +86,14 @@ void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
   }
   // Amounts of eleven characters or more are squeezed into the box.
   DrawLedTextWithin(*this, MoneyText(value), x, y, false, LedRed, symbolSize_, LedMoneyWidth);
+  readings_.money[static_cast<std::size_t>(which)] = value;
+  Describe();
+}
+
+void MachineFace::Describe() {
+  readings_.power = state_.PowerPts;
+  readings_.freeSpinsLeft = state_.FreeSpins;
+  setAccessibleDescription(FaceDescription(readings_));
 }
 
 void MachineFace::DrawCountReadout(CountReadout which, int value) {
@@ -104,13 +113,18 @@ void MachineFace::DrawCountReadout(CountReadout which, int value) {
       DrawLedText(*this, CountText(value, 1), m + 42, layout_.RowWon, false, LedRed, symbolSize_);
       break;
   }
+  if (which != CountReadout::SpinFree) readings_.spins = value;
+  Describe();
 }
 
 void MachineFace::DrawLineLamps(int coins) { ::DrawLineLamps(*this, layout_, state_, coins); }
 
 void MachineFace::DrawPayline(int index) { ::DrawPayline(*this, layout_, index); }
 
-void MachineFace::DrawPowerMeter(bool rising) { ::DrawPowerMeter(*this, layout_, state_, rising); }
+void MachineFace::DrawPowerMeter(bool rising) {
+  ::DrawPowerMeter(*this, layout_, state_, rising);
+  Describe();
+}
 
 void MachineFace::RepaintMachine() {
   ShowBatch batch(*this);

@@ -7,6 +7,7 @@
 
 #include "Background.h"
 #include "CanvasWidget.h"
+#include "FaceDescription.h"
 #include "FaceLayout.h"
 #include "GameState.h"
 #include "MachineView.h"
@@ -67,6 +68,8 @@ class MachineFace : public CanvasWidget {
   void PaintReadouts();
   void PaintLeftColumn();
   void ShowWheel(int wheel, int position);
+  // The accessible description follows every readout and meter drawn.
+  void Describe();
 
   GameState& state_;
   Background background_;
@@ -75,4 +78,5 @@ class MachineFace : public CanvasWidget {
   ReelBitmaps reels_;
   FaceLayout layout_;
   bool blinkPhase_ = true;
+  FaceReadings readings_;
 };

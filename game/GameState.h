@@ -44,7 +44,6 @@ inline constexpr int MaxCoins = 25;
 inline constexpr int FreeSpinsPerBonus = 7;
 
 inline constexpr const char* ProductTitle = "Voltaro Slots";
-inline constexpr const char* VersionText = "1.4";
 inline constexpr const char* ProgramDescription =
     "A 3-wheel, 5-payline slot machine.  Features the largest slot wheels "
     "ever on a PC, as well as, user-selectable backgrounds and "

@@ -12,6 +12,7 @@
 #include "Borrow.h"
 #include "Paychart.h"
 #include "Save.h"
+#include "Version.h"
 
 namespace {
 
@@ -243,7 +244,7 @@ class MenuTest : public QObject {
     QVERIFY(box.ProductName->font().bold());
     QCOMPARE(box.ProductName->font().pixelSize(), 19);
     QCOMPARE(box.VersionLabel->text(), QStringLiteral("Version:"));
-    QCOMPARE(box.Version->text(), QStringLiteral("1.4"));
+    QCOMPARE(box.Version->text(), QString::fromUtf8(VersionText));
     QCOMPARE(box.Comments->size(), QSize(313, 209));
     QVERIFY(box.Comments->isReadOnly());
     QVERIFY(box.Comments->toPlainText().startsWith("A 3-wheel, 5-payline slot machine."));

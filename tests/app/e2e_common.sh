@@ -36,6 +36,7 @@ start_game() {
   game_pid=$!
   window=
   for _ in $(seq 100); do
+    # Only a mapped window: Qt may name a hidden one the same first.
     window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
     [[ -n $window ]] && break
     sleep 0.1

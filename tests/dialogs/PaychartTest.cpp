@@ -40,7 +40,7 @@ QString ReadAmount(const QImage& canvas, int row, int coins, int anchorShift = 0
                             ColumnBands[column], coins == 1 ? 7 : 8);
 }
 
-QString ProgramDir() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString ProgramDir() { return QStringLiteral(VOLTARO_RUNTIME_DIR); }
 
 }  // namespace
 

@@ -1,0 +1,54 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "GameState.h"
+#include "Version.h"
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
+  // A core application reads the arguments without opening the display; it
+  // is gone before the game's own application is made.
+  QCoreApplication probe(argc, argv);
+  QCoreApplication::setApplicationName(QString::fromUtf8(ProductTitle));
+  QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionText));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QString::fromUtf8(ProjectSummary));
+  // Not addHelpOption(): its --help-all lists Qt's own options, which the
+  // game does not take.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Displays help on commandline options."));
+  parser.addOption(help);
+  const QCommandLineOption version = parser.addVersionOption();
+
+  const bool understood = parser.parse(QCoreApplication::arguments());
+  if (understood && parser.isSet(help)) {
+    Print(stdout, parser.helpText());
+    return 0;
+  }
+  if (understood && parser.isSet(version)) {
+    Print(stdout, QCoreApplication::applicationName() + ' ' +
+                      QCoreApplication::applicationVersion() + '\n');
+    return 0;
+  }
+  // The game opens no files named on the command line.
+  if (!understood || !parser.positionalArguments().isEmpty()) {
+    const QString error = understood ? QStringLiteral("Unexpected argument '%1'.")
+                                           .arg(parser.positionalArguments().constFirst())
+                                     : parser.errorText();
+    Print(stderr, error + QStringLiteral("\n\n") + parser.helpText());
+    return 2;
+  }
+  return std::nullopt;
+}

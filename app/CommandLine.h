@@ -1,0 +1,9 @@
+#pragma once
+
+#include <optional>
+
+// The game's command line: --help and --version are answered, and anything
+// else is refused with the usage, all before any window or display is needed.
+// Returns the exit code when the program should end here, nothing when the
+// game should start.
+std::optional<int> AnswerCommandLine(int argc, char* argv[]);

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The game installed into a fresh prefix and started from another folder under
+# Xvfb: it shows its art and background, sounds its coin, click and stop
+# waves, answers its keys, opens its help, and the desktop entry and metainfo
+# pass their validators. Arguments: the build folder.
+build=$1
+source "$(dirname "$0")/../app/e2e_common.sh" ""
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
+program=$prefix/bin/voltaro-slots
+app_id=io.github.voltaro.VoltaroSlots
+
+# The built game's folder holds no test or tool programs beside the game.
+others=$(find "$build/bin" -type f -executable ! -name voltaro-slots)
+[[ -z $others ]] || fail "programs beside the built game: $others"
+
+# The program alone in bin/, its data, the desktop files and every icon.
+[[ $(ls "$prefix/bin") == voltaro-slots ]] || fail "bin/ holds: $(ls "$prefix/bin" | xargs)"
+data=$prefix/share/voltaro-slots
+for file in volta96.bmp volta144.bmp volta192.bmp BKGRND1.BMP VOLTA.HLP CATALOG.HLP \
+  catalog-symbol0.png VOLTA0.WAV VOLTA8.WAV VOLTA0.MID VOLTA2.MID; do
+  [[ -s $data/$file ]] || fail "$data/$file not installed"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png
+  [[ $(identify -format '%wx%h' "$icon" 2>/dev/null) == "${size}x$size" ]] ||
+    fail "icon $icon is not $size x $size"
+done
+[[ -s $prefix/share/icons/hicolor/scalable/apps/$app_id.svg ]] || fail "no scalable icon"
+desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+  fail "metainfo did not validate"
+
+# Only the quiet memory sounds stay on, so any sound heard comes from the
+# installed wave files; SDL's disk driver writes what is played to a file.
+# The win sound is named where an earlier copy of the game lay.
+mkdir -p "$XDG_CONFIG_HOME/voltaro-slots" "$work/elsewhere"
+printf '[Settings]\r\nMusicOn=0\r\nsndWin=0\r\nsndLose=0\r\nsndBonus=0\r\nsndPowerUp=0\r\nsndPowerDown=0\r\nWinSound=%s\r\n' \
+  "$work/moved-away/VOLTA5.WAV" >"$settings"
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw
+cd "$work/elsewhere"
+start_x
+start_game
+
+# A missing file would have shown a box titled like the main window.
+boxes() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+[[ $(boxes '^Voltaro Slots$') == 1 ]] || fail "a message box opened at start"
+# Under the machine lies a strip of the tiled background; without its picture
+# the face falls back to the plain button-face colour. The wheels show the art.
+# A loaded machine may take a moment over the first paint.
+colours() { import -window root -crop "$3x$4+$1+$2" -format '%k' info: 2>/dev/null; }
+# The window may still be mapped and placed while it paints (a busy machine
+# can list a hidden window of the same name first): it is found anew.
+painted() {
+  window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
+  [[ -n $window ]] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  window_x=$X window_y=$Y client_x=$X client_y=$((Y + HEIGHT - 394))
+  [[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 &&
+     $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]]
+}
+for _ in $(seq 50); do painted && break; sleep 0.1; done
+[[ $(colours "$client_x" $((client_y + 322)) 632 12) -gt 10 ]] ||
+  fail "no tiled background under the machine at client $client_x,$client_y"
+[[ $(colours $((client_x + 170)) $((client_y + 60)) 280 270) -gt 40 ]] || fail "no symbol art"
+
+# "Bet 1" and "Spin" by their keys; the coin, clicks and stops are heard.
+# No window manager runs: the keyboard focus is given directly.
+xdotool windowfocus --sync "$window"
+xdotool key --window "$window" b
+sleep 0.5
+xdotool key --window "$window" s
+sleep 3
+[[ -s $SDL_DISKAUDIOFILE ]] || fail "nothing was played"
+[[ $(tr -d '\0' <"$SDL_DISKAUDIOFILE" | head -c 1000 | wc -c) -ge 1000 ]] || fail "only silence"
+
+# F1 opens the manual, with no message about a missing help file.
+xdotool key --window "$window" F1
+for _ in $(seq 50); do
+  [[ $(boxes '^Voltaro Slots Help$') == 1 ]] && break
+  sleep 0.1
+done
+[[ $(boxes '^Voltaro Slots Help$') == 1 ]] || fail "the help window did not open"
+[[ $(boxes '^Voltaro Slots$') == 1 ]] || fail "a message box opened with the help"
+# Moved out of the way of the main window's menu, which closes the game.
+xdotool search --onlyvisible --name '^Voltaro Slots Help$' windowmove 1000 0
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+exit_through_menu
+[[ $(value_of Spins) == 1 ]] || fail "the S key did not spin: Spins $(value_of Spins)"
+[[ $(value_of BackBMP) == "$data/BKGRND1.BMP" ]] || fail "BackBMP $(value_of BackBMP)"
+[[ $(value_of WinSound) == "$data/VOLTA5.WAV" ]] || fail "WinSound $(value_of WinSound)"
+echo "PASS: the installed game runs from $prefix"

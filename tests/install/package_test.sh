@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The Debian package made by CPack from the install rules: its name, its
+# dependencies, lintian without errors, and its program unpacked into a
+# temporary root, started headless, playing a song from its own data folder.
+# Arguments: the build folder.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  fail "cpack: $(tail -5 "$work/cpack.log")"
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+package=$work/out/voltaro-slots_${version}_$(dpkg --print-architecture).deb
+[[ -f $package ]] || fail "no $package; made: $(ls "$work/out")"
+
+depends=$(dpkg-deb -f "$package" Depends)
+for needed in libqt6widgets6 libsdl2-mixer timgm6mb-soundfont qt6-qpa-plugins; do
+  [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
+done
+
+# Errors fail; the warnings are printed for the reader.
+lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
+cat "$work/lintian.log"
+! grep -q '^E: ' "$work/lintian.log" || fail "lintian reported errors"
+
+# Unpacked, started headless from another folder, with the music on and the
+# first song chosen: it is heard only if the program found its data in the
+# unpacked root.
+dpkg-deb -x "$package" "$work/root"
+export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw
+mkdir -p "$XDG_CONFIG_HOME/voltaro-slots" "$work/elsewhere"
+printf '[Settings]\r\nMusicOn=1\r\nPlayList0=1\r\n' >"$XDG_CONFIG_HOME/voltaro-slots/VOLTA.INI"
+cd "$work/elsewhere"
+"$work/root/usr/bin/voltaro-slots" >"$work/game.log" 2>&1 &
+game_pid=$!
+heard=0
+for _ in $(seq 100); do
+  sleep 0.1
+  kill -0 "$game_pid" 2>/dev/null || fail "the program ended: $(cat "$work/game.log")"
+  [[ -f $SDL_DISKAUDIOFILE ]] || continue
+  heard=$(tr -d '\0' <"$SDL_DISKAUDIOFILE" | head -c 1000 | wc -c)
+  [[ $heard -ge 1000 ]] && break
+done
+[[ $heard -ge 1000 ]] || fail "no song was heard from the unpacked program"
+echo "PASS: $(basename "$package") installs a game that finds its data"
