@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the game on this machine and prints each figure beside its ideal:
 //   voltaro_bench [--markdown] [draw repetitions [spins per speed]]
 // The first figure is taken first: the time from process start to the first

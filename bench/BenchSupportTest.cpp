@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's own instruments: if these are wrong, its figures are too.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ButtonPlaces.h"
 
 std::array<int, 4> ButtonLefts(int panelWidth, int buttonWidth) {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages missing for playing (`play`) or for playing and
 # testing (`check`), then makes sure the build tools are there. Uses sudo when
 # not run as root. Without apt and dpkg, or with VOLTARO_SKIP_PACKAGES=1, it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshot.png from the real game under a private X server:
 # a fresh game after one spin of the maximum bet. Usage:
 #   scripts/screenshot.sh [program [picture]]

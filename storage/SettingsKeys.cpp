@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsKeys.h"
 
 std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool& maxed) {

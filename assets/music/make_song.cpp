@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a standard MIDI file from a note-list source:
 //   make_song <source.txt> <output.MID>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's wave files from their recipes: make_sounds <output folder>.
 #include <cmath>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the face's three glyph strips as 16-colour bitmaps:
 //   make_strips <dotfont.txt> <output folder>
 // writes Digits.bmp, Alpha.bmp and Image1.bmp into the folder.

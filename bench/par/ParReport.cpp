@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the machine's probability and return report: exact figures from
 // every stop combination, the power meter as a Markov chain, and a seeded
 // simulation of the real rules that must agree with them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # --help and --version answer without a display; anything else gets the usage
 # and a failure, and still opens no window.
 set -euo pipefail

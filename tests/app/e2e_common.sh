@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the end-to-end runs: a private X server, a private settings
 # folder, the real program, and File > Exit through the mouse and keyboard.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program starts, is closed through File > Exit, and has written
 # every key of the Settings section in order.
 source "$(dirname "$0")/e2e_common.sh"

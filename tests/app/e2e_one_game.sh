@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One running game per settings file: a second start on the same file says so
 # in a box and ends without touching the file, the first plays on, and a
 # killed game leaves the file free for the next start.

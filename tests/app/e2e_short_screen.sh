@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a window manager on a short screen, 1024 x 600: a
 # size dragged on the normal window snaps back, and maximized, the whole face
 # shows, from the readouts at the top to the wheels' frame at the foot.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A spin played through the real program: "Bet Max" clicked with the mouse,
 # the face checked on a screenshot, and the game written on exit.
 source "$(dirname "$0")/e2e_common.sh"

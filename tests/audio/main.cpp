@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the audio tests inside a Qt application, on the offscreen platform and
 // SDL's silent audio driver unless the caller chose otherwise.
 #include <gtest/gtest.h>

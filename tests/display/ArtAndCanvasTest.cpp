@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading symbol art and pictures, and the canvas that shows its changes at
 // once.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Label boxes and bevels: outlines, captions, the mid-size shift and the
 // one-pixel frame lines with their corners left out.
 

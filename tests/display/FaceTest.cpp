@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full paint of the machine face read back from its canvas: box spans,
 // readouts at their anchors and bands, captions, paylines, wheels, the
 // free-spin face, the mid-size layout and the background.

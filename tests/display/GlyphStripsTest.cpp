@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three glyph strips: sizes, bands, cells and colours that every routine
 // cutting glyphs out of them relies on.
 

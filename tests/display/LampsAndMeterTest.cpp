@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 25 payline lamps against the coins dealt, and the power meter.
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face's layout values, the art size for a width and the button places.
 
 #include <QTest>

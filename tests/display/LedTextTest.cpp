@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seven-segment text: anchors in both directions, points, blanks, the
 // mid-size shift and the readout formats.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wheels at whole and half positions, put on the face, and the blinking of
 // the Voltaro cells.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game installed into a fresh prefix and started from another folder under
 # Xvfb: it shows its art and background, sounds its coin, click and stop
 # waves, answers its keys, opens its help, and the desktop entry and metainfo

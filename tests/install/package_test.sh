@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by CPack from the install rules: its name, its
 # dependencies, lintian without errors, and its program unpacked into a
 # temporary root, started headless, playing a song from its own data folder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package step run against stand-in dpkg-query, apt-get and sudo that
 # record what they are asked: playing asks for no test package, checking asks
 # for both lists, nothing is installed twice, and the ways out (no apt, the

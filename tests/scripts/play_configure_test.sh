@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The project configures for playing alone: no GoogleTest, no Qt Test, and no
 # test, fuzzer or benchmark target in the build. Arguments: the source folder.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool that renders the game's vector art into the files the
 // program loads. Usage:
 //   voltaro_artgen sheet <out.bmp> <cell size> <cell0.svg> ... <cell8.svg>

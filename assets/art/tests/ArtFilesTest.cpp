@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the rendered art the game loads: the symbol sheets, the background
 // tile and the pictures compiled into the resource library.
 #include <QColor>

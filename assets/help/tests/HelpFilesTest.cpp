@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the help pages as the help window's HTML engine reads them: topics,
 // links, pictures, and that the catalog agrees with the rules.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings file reader and the money conversion,
 // and checks the properties the rest of the game relies on.
 #include <cmath>
