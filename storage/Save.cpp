@@ -124,6 +124,12 @@ void TLoadSave::BitBtn7Click(int slot) {
 void TLoadSave::SaveInto(int slot) {
   const std::optional<QString> answer =
       services_.askText(this, QString::fromLatin1(NamePromptTitle), Panel(slot).Name->text());
+  if (answer && machine_.IsBusy()) {
+    // A spin (auto spin or a free spin) began while the dialog was open: its
+    // game is only half played until it settles, so nothing is stored yet.
+    services_.information(this, QString::fromLatin1(WaitForWheelsText));
+    return;
+  }
   if (answer) {
     const std::string name = SlotNameFromInput(*answer);
     const std::string today = today_();

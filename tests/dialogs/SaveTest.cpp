@@ -238,6 +238,26 @@ class SaveTest : public QObject {
     QVERIFY(!dialog->isVisible());
   }
 
+  void savingIsRefusedWhileTheWheelsTurn() {
+    auto dialog = MakeDialog(SlotMode::Save);
+    answers.names = {QStringLiteral("Mid-spin"), QStringLiteral("Settled")};
+    view.duringSpin = [&] { ClickSlot(*dialog, 3); };
+    machine->Bet1();
+    machine->Spin();
+
+    QVERIFY(!view.duringSpin);
+    QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
+    QVERIFY(ReadBack()[3].Name.empty());
+    QVERIFY(dialog->isVisible());
+
+    // Once the spin has settled the same slot takes the whole game.
+    ClickSlot(*dialog, 3);
+    QVERIFY(!dialog->isVisible());
+    const Slots stored = ReadBack();
+    QCOMPARE(stored[3].Name, std::string("Settled"));
+    QCOMPARE(Fields(stored[3]), Fields(state));
+  }
+
   void todayUsesTheSlotDateFormat() {
     const QString today = QString::fromStdString(TodaySlotDate());
     QVERIFY(today.size() == 8 && !today[2].isDigit());
