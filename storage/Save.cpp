@@ -9,13 +9,13 @@
 
 #include "DialogLook.h"
 #include "Fonts.h"
+#include "HelpContexts.h"
 #include "ProfileValues.h"
 #include "SlotPanel.h"
 
 namespace {
 
 constexpr QSize ClientSize{616, 360};
-constexpr int HelpContext = 41010;
 constexpr const char* NamePromptTitle = "Name for this saved game?";
 
 // The slot buttons' component names, slots 1 to 8.
@@ -55,7 +55,7 @@ TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const G
       today_(std::move(today)),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("LoadSave"));
-  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  SetUpFixedDialog(*this, ClientSize, SaveHelpContext);
   setFont(FaceFont(8, true));
 
   Bevel1 = new QFrame(this);
@@ -145,5 +145,5 @@ void TLoadSave::OpenFrom(int slot) {
 }
 
 void TLoadSave::HelpBtnClick() {
-  if (services_.help) services_.help(HelpContext);
+  if (services_.help) services_.help(SaveHelpContext);
 }

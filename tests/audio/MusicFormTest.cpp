@@ -22,8 +22,9 @@ class MusicFormTest : public testing::Test {
 
   // Opens the dialog the way the main window does, with its answers wired.
   std::unique_ptr<TMusicForm> Open() {
-    DialogHooks hooks;
-    hooks.chooseFile = [this](QWidget*, const QString& filter, const QString& initialFolder) {
+    DialogServices hooks;
+    hooks.openFile = [this](QWidget*, const QString&, const QString& initialFolder,
+                            const QString& filter) {
       events.push_back("choose " + filter.toStdString() + " in " + initialFolder.toStdString());
       QString next;
       if (!answers.empty()) {
@@ -32,10 +33,10 @@ class MusicFormTest : public testing::Test {
       }
       return next;
     };
-    hooks.showWarning = [this](QWidget*, const QString& text) {
+    hooks.warning = [this](QWidget*, const QString& text) {
       events.push_back("warn " + text.toStdString());
     };
-    hooks.showHelp = [this](int context) { events.push_back("help " + std::to_string(context)); };
+    hooks.help = [this](int context) { events.push_back("help " + std::to_string(context)); };
     auto preview = std::make_unique<FakeMediaPlayer>();
     previewPlayer = preview.get();
     auto form =

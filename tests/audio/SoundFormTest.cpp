@@ -14,20 +14,21 @@ namespace {
 class SoundFormTest : public testing::Test {
  protected:
   SoundFormTest() {
-    hooks.chooseFile = [this](QWidget*, const QString& filter, const QString& initialFolder) {
+    hooks.openFile = [this](QWidget*, const QString&, const QString& initialFolder,
+                            const QString& filter) {
       filters.push_back(filter);
       folders.push_back(initialFolder);
       return answer;
     };
-    hooks.showWarning = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
-    hooks.showHelp = [this](int context) { helpContexts.push_back(context); };
+    hooks.warning = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    hooks.help = [this](int context) { helpContexts.push_back(context); };
     player.SetObserver([this](const SoundStart& start) { started.push_back(start); });
   }
 
   ScratchFolder folder;
   Settings settings = DefaultSettings(folder.Dir());
   SoundPlayer player{settings};
-  DialogHooks hooks;
+  DialogServices hooks;
   QString answer;
   std::vector<QString> filters;
   std::vector<QString> folders;
@@ -152,10 +153,13 @@ TEST_F(SoundFormTest, PreviewPlaysEachRowsCurrentFileEvenWithSoundOff) {
                                              settings.WinSound}));
 }
 
-TEST(QtNameFilter, MatchesBothCases) {
-  EXPECT_EQ(ToQtNameFilter("Wav Files|*.WAV"), "Wav Files (*.WAV *.wav)");
-  EXPECT_EQ(ToQtNameFilter("MIDI Sequencer|*.mid;*.rmi"),
-            "MIDI Sequencer (*.mid *.MID *.rmi *.RMI)");
+TEST(QtFileFilter, MatchesBothCases) {
+  EXPECT_EQ(QtFileFilter("Wav Files|*.WAV"), "Wav Files (*.WAV *.wav)");
+  EXPECT_EQ(QtFileFilter("MIDI Sequencer|*.mid;*.rmi"), "MIDI Sequencer (*.mid *.MID *.rmi *.RMI)");
+  // Every caption and pattern pair of the filter, each pattern once.
+  EXPECT_EQ(QtFileFilter("Bitmaps|*.BMP|All files|*.*"), "Bitmaps (*.BMP *.bmp);;All files (*.*)");
+  EXPECT_EQ(QtFileFilter("Songs|*.Mid; *.mid"), "Songs (*.Mid *.mid *.MID)");
+  EXPECT_EQ(QtFileFilter("*.wav"), "*.wav");
 }
 
 }  // namespace

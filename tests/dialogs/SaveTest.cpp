@@ -10,8 +10,10 @@
 #include <memory>
 
 #include "DialogAnswers.h"
+#include "Fonts.h"
 #include "GameState.h"
 #include "Machine.h"
+#include "QtTestClasses.h"
 #include "QuietView.h"
 #include "Random.h"
 #include "Reels.h"
@@ -248,4 +250,4 @@ class SaveTest : public QObject {
 
 #include "SaveTest.moc"
 
-QObject* MakeSaveTest() { return new SaveTest; }
+QT_TEST_CLASS_WITH(SaveTest, nullptr, InstallFontSubstitutes);
