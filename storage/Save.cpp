@@ -11,7 +11,7 @@
 #include "Fonts.h"
 #include "HelpContexts.h"
 #include "ProfileValues.h"
-#include "SlotPanel.h"
+#include "SavedGamePanel.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ void TLoadSave::CreatePanels() {
   constexpr std::array<int, 4> rowTops{16, 88, 160, 232};
   for (int slot = 1; slot <= SlotCount; ++slot) {
     const auto index = static_cast<std::size_t>(slot - 1);
-    auto* panel = new SlotPanel(slot, QString::fromLatin1(ButtonNames[index]), this);
+    auto* panel = new SavedGamePanel(slot, QString::fromLatin1(ButtonNames[index]), this);
     panel->setGeometry(columnLefts[index / 4], rowTops[index % 4], 289, 65);
     connect(panel->Button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
     panels_[index] = panel;

@@ -18,8 +18,8 @@
 #include "Random.h"
 #include "Reels.h"
 #include "Save.h"
+#include "SavedGamePanel.h"
 #include "Settings.h"
-#include "SlotPanel.h"
 #include "Slots.h"
 
 namespace {
