@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The one main of the Qt Test programs, and the ctest tests made from the
-# classes each program registers.
-add_library(voltaro_qt_test_main STATIC QtTestMain.cpp QtTestClasses.h)
-target_include_directories(voltaro_qt_test_main PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+# classes each program registers. Included by the top folder, so that the
+# tests of every folder (assets/ too) can use it.
+add_library(voltaro_qt_test_main STATIC ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
+                                        ${CMAKE_CURRENT_LIST_DIR}/QtTestClasses.h)
+target_include_directories(voltaro_qt_test_main PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(voltaro_qt_test_main PUBLIC Qt6::Widgets Qt6::Test)
 
-set(VOLTARO_QT_TEST_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/QtTestClasses.cmake CACHE INTERNAL "")
+set(VOLTARO_QT_TEST_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/QtTestClasses.cmake)
 
 # voltaro_add_qt_tests(<program> PREFIX <name prefix> [LABELS ...] [TIMEOUT seconds])
 # Adds one ctest test, "<prefix><Class>", for every class the program lists
