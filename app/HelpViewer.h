@@ -7,10 +7,10 @@
 #include <functional>
 
 #include <QTextBrowser>
-class QWidget;
 
-// Windows name the help topic that F1 opens through this property.
-inline constexpr const char* HelpContextProperty = "helpContext";
+#include "HelpContexts.h"
+
+class QWidget;
 
 // The program's own help window. A help file is an HTML page beside the
 // program whose topics are anchors named by their context numbers.

@@ -6,9 +6,9 @@
 
 #include "SettingsLock.h"
 
-// What a second start on a settings file that a running game holds says.
-inline constexpr const char* AlreadyRunningText =
-    "Voltaro Slots is already running with this settings file.";
+// What a second start on a settings file that a running game holds says,
+// after the product title.
+inline constexpr const char* AlreadyRunningText = " is already running with this settings file.";
 
 // Takes the settings file for this run. When another running game holds it,
 // tells the player so in a box and returns nothing: the start must then end

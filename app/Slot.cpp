@@ -23,12 +23,6 @@
 #include "SymbolArt.h"
 #include "Timings.h"
 
-namespace {
-
-constexpr int MainHelpContext = 41006;
-
-}  // namespace
-
 TForm1::TForm1(SlotEnvironment environment, QWidget* parent)
     : QMainWindow(parent),
       environment_(std::move(environment)),
@@ -92,12 +86,6 @@ void TForm1::CreateTimers() {
 }
 
 void TForm1::CreateMusic() {
-  audioDialogs_ = PlatformDialogHooks();
-  audioDialogs_.showWarning = [this](QWidget* parent, const QString& text) {
-    environment_.dialogs.warning(parent, text);
-  };
-  audioDialogs_.showHelp = [this](int context) { help_.ShowContext(context); };
-
   mediaPlayer1_ = std::make_unique<SdlMusicPlayer>();
   MusicPlaylistHost host;
   host.setOnMark = [this](bool on) { findChild<QAction*>(QStringLiteral("On2"))->setChecked(on); };
@@ -105,12 +93,11 @@ void TForm1::CreateMusic() {
     environment_.dialogs.warning(this, QString::fromStdString(text));
   };
   host.runSongDialog = [this] {
-    TMusicForm dialog(settings_, environment_.programDir.toStdString(), this, audioDialogs_);
+    TMusicForm dialog(settings_, environment_.programDir.toStdString(), this, Services());
     dialog.setProperty(HelpContextProperty, SoundHelpContext);
     dialog.exec();
   };
   music_ = std::make_unique<MusicPlaylist>(settings_, *mediaPlayer1_, std::move(host));
-  mediaPlayer1_->SetNotifyHandler([this](MediaNotify how) { music_->MediaPlayer1Notify(how); });
 }
 
 void TForm1::FormCreate() {
@@ -148,7 +135,8 @@ void TForm1::FormCreate() {
 
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
-  LoadSaveSettings(false, environment_.settingsPath.toStdString(), state_, settings_, maxed);
+  LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), state_, settings_,
+                   maxed);
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -189,9 +177,9 @@ void TForm1::ChooseStartupBackground() {
   // The picture is loaded even for a solid background, so that "Tiled
   // Bitmap" marks can show it later without a reload.
   if (pictureExists) {
-    QImage picture;
-    if (!LoadBitmapFile(QString::fromStdString(settings_.BackBMP), picture)) {
-      backgroundBitmap_ = picture;
+    LoadedBitmap loaded = LoadBitmapFile(QString::fromStdString(settings_.BackBMP));
+    if (loaded.ok()) {
+      backgroundBitmap_ = std::move(loaded.picture);
       return;
     }
   }
@@ -227,8 +215,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
   bool maxed = isMaximized();
-  if (const auto error =
-          LoadSaveSettings(true, environment_.settingsPath.toStdString(), state_, settings_, maxed))
+  if (const auto error = LoadSaveSettings(
+          SettingsAccess::Save, environment_.settingsPath.toStdString(), state_, settings_, maxed))
     ShowMessage(*error);
 }
 

@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 
-#include "DialogHooks.h"
 #include "GameState.h"
 #include "HelpViewer.h"
 #include "Machine.h"
@@ -42,18 +41,16 @@ class TForm1 : public QMainWindow, public MachineView {
   HelpViewer& Help() { return help_; }
   SoundPlayer& Sounds() { return *sounds_; }
   MusicPlaylist& Music() { return *music_; }
-  // The file dialogs and boxes of the sound and song dialogs.
-  DialogHooks& AudioDialogs() { return audioDialogs_; }
   const QString& ProgramDir() const { return environment_.programDir; }
   const QString& SettingsPath() const { return environment_.settingsPath; }
   // Tests answer the dialogs through these.
-  PlatformDialogs& Dialogs() { return environment_.dialogs; }
+  DialogServices& Dialogs() { return environment_.dialogs; }
 
   // The payoff chart window, made once after the main window and kept
   // hidden between showings.
   void CreatePayoffChart();
   TPayoffs* PayoffChart() const { return payoffs_.get(); }
-  // What the chart, borrow and saved-game dialogs ask of the window.
+  // What the dialogs ask of the window: its boxes and file dialogs, and help.
   DialogServices Services();
 
   // Components, named as the handlers refer to them.
@@ -196,7 +193,6 @@ class TForm1 : public QMainWindow, public MachineView {
   // The saved games as last read or saved; only FreeSpinsPlayed is not in
   // the file, so it is remembered here for the whole run.
   Slots slots_;
-  DialogHooks audioDialogs_;
   HelpViewer help_;
   MachineFace* face_ = nullptr;
   QWidget* client_ = nullptr;

@@ -42,14 +42,14 @@ void TForm1::Tiled1Click() {
       environment_.dialogs.openFile(this, QStringLiteral("Load Tiled Bitmap File"),
                                     openDialogFolder_, QStringLiteral("Bitmaps|*.BMP"));
   if (!path.isEmpty()) {
-    QImage picture;
-    if (const auto error = LoadBitmapFile(path, picture)) {
+    LoadedBitmap loaded = LoadBitmapFile(path);
+    if (!loaded.ok()) {
       // A picture that cannot be loaded changes nothing.
-      environment_.dialogs.warning(this, *error);
+      environment_.dialogs.warning(this, loaded.error);
       return;
     }
     const QFileInfo chosen(path);
-    backgroundBitmap_ = picture;
+    backgroundBitmap_ = std::move(loaded.picture);
     settings_.BackBMP = chosen.absoluteFilePath().toStdString();
     openDialogFolder_ = chosen.absolutePath() + '/';
     settings_.BackMode = 0;

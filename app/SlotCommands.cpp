@@ -16,12 +16,6 @@
 #include "SoundPlayer.h"
 #include "Sounds.h"
 
-namespace {
-
-constexpr int SoundHelp = SoundHelpContext;
-
-}  // namespace
-
 void TForm1::BitBtn1Click() {
   machine_.Bet1();
   FinishPendingClose();
@@ -85,16 +79,15 @@ void TForm1::WheelSpin1Click() { ToggleSoundSwitch("WheelSpin1", &Settings::sndW
 void TForm1::Win1Click() { ToggleSoundSwitch("Win1", &Settings::sndWin); }
 
 void TForm1::ChangeWAVs1Click() {
-  TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this,
-                    audioDialogs_);
-  dialog.setProperty(HelpContextProperty, SoundHelp);
+  TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this, Services());
+  dialog.setProperty(HelpContextProperty, SoundHelpContext);
   dialog.exec();
 }
 
-void TForm1::On2Click() { music_->On2Click(); }
-void TForm1::ChangeSongs1Click() { music_->ChangeSongs1Click(); }
+void TForm1::On2Click() { music_->ToggleMusic(); }
+void TForm1::ChangeSongs1Click() { music_->ChangeSongs(); }
 
-void TForm1::Timer2Timer() { music_->Timer2Timer(); }
+void TForm1::Timer2Timer() { music_->StartIfOn(); }
 
 void TForm1::Timer3Timer() {
   // A song that could not be opened skips the rest of the tick.
@@ -103,10 +96,8 @@ void TForm1::Timer3Timer() {
 }
 
 DialogServices TForm1::Services() {
-  DialogServices services =
-      DialogServices::Standard([this](int context) { help_.ShowContext(context); });
-  services.information = environment_.dialogs.information;
-  services.warning = environment_.dialogs.warning;
+  DialogServices services = environment_.dialogs;
+  services.help = [this](int context) { help_.ShowContext(context); };
   return services;
 }
 

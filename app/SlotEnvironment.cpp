@@ -25,6 +25,6 @@ SlotEnvironment SlotEnvironment::Standard() {
   environment.programDir = ProgramDataDir(QCoreApplication::applicationDirPath());
   environment.settingsPath = QString::fromStdString(SettingsFilePath());
   environment.random = std::make_unique<RandomSource>();
-  environment.dialogs = PlatformDialogs::Standard();
+  environment.dialogs = DialogServices::Standard();
   return environment;
 }

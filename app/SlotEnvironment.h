@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "PlatformDialogs.h"
+#include "DialogServices.h"
 #include "Random.h"
 
 // What the main window takes from its surroundings: where the program's
@@ -14,7 +14,7 @@ struct SlotEnvironment {
   QString programDir;    // ends with '/'
   QString settingsPath;  // full path of VOLTA.INI
   std::unique_ptr<RandomSource> random;
-  PlatformDialogs dialogs;
+  DialogServices dialogs;
 
   static SlotEnvironment Standard();
 };

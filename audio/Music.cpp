@@ -9,17 +9,18 @@
 #include "DialogControls.h"
 #include "DialogLook.h"
 #include "FileReplace.h"
+#include "HelpContexts.h"
 #include "ProfileValues.h"
 #include "SdlMusicPlayer.h"
 
 QString SongNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
 TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* parent,
-                       DialogHooks hooks, std::unique_ptr<MediaPlayer> preview)
+                       DialogServices services, std::unique_ptr<MediaPlayer> preview)
     : QDialog(parent),
       settings_(settings),
       programDir_(std::move(programDir)),
-      hooks_(std::move(hooks)),
+      services_(std::move(services)),
       preview_(preview ? std::move(preview) : std::make_unique<SdlMusicPlayer>()) {
   setObjectName("MusicForm");
   setWindowTitle("Change MIDI Files]");
@@ -93,8 +94,9 @@ void TMusicForm::RefreshSongRows() {
 }
 
 void TMusicForm::ChangeMIDI(int slot) {
-  if (!hooks_.chooseFile) return;
-  const QString chosen = hooks_.chooseFile(this, "MIDI Sequencer|*.mid;*.rmi", initialFolder_);
+  if (!services_.openFile) return;
+  const QString chosen = services_.openFile(this, QStringLiteral("Open"), initialFolder_,
+                                            "MIDI Sequencer|*.mid;*.rmi");
   if (chosen.isEmpty()) return;
   const auto n = static_cast<std::size_t>(slot);
   settings_.MIDISong[n] = CutText(chosen.toStdString(), PathCapacity);
@@ -125,15 +127,15 @@ void TMusicForm::BitBtn3Click(int slot) {
     preview_->SetFileName(path);
     std::string error;
     if (!preview_->Open(error)) {
-      if (hooks_.showWarning) hooks_.showWarning(this, QString::fromStdString(error));
+      if (services_.warning) services_.warning(this, QString::fromStdString(error));
       return;
     }
     preview_->Play();
     return;
   }
-  if (hooks_.showWarning)
-    hooks_.showWarning(this, "Could not find " + SongNameOf(QString::fromStdString(path)) +
-                                 ".  Please choose a valid MIDI file.");
+  if (services_.warning)
+    services_.warning(this, "Could not find " + SongNameOf(QString::fromStdString(path)) +
+                                ".  Please choose a valid MIDI file.");
   ChangeMIDI(slot);
 }
 
@@ -174,8 +176,8 @@ void TMusicForm::CommitPlaylist() {
 }
 
 void TMusicForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && hooks_.showHelp) {
-    hooks_.showHelp(SoundHelpContext);
+  if (event->key() == Qt::Key_F1 && services_.help) {
+    services_.help(SoundHelpContext);
     return;
   }
   QDialog::keyPressEvent(event);

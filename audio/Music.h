@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "DialogHooks.h"
+#include "DialogServices.h"
 #include "MediaPlayer.h"
 #include "Settings.h"
 
@@ -23,7 +23,8 @@ class TMusicForm : public QDialog {
   // preview is the dialog's own player (MediaPlayer2); when null it plays on
   // the shared music stream.
   TMusicForm(Settings& settings, std::string programDir, QWidget* parent = nullptr,
-             DialogHooks hooks = PlatformDialogHooks(), std::unique_ptr<MediaPlayer> preview = {});
+             DialogServices services = DialogServices::Standard(),
+             std::unique_ptr<MediaPlayer> preview = {});
   ~TMusicForm() override;
 
   void FormActivate();
@@ -55,7 +56,7 @@ class TMusicForm : public QDialog {
  private:
   Settings& settings_;
   std::string programDir_;
-  DialogHooks hooks_;
+  DialogServices services_;
   std::unique_ptr<MediaPlayer> preview_;
   QString initialFolder_;
   bool closed_ = false;

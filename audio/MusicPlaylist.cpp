@@ -4,16 +4,9 @@
 #include "FileReplace.h"
 #include "MoneyText.h"
 
-namespace {
-
-constexpr int NoPlayableSlot = 9;
-constexpr int PendingOffset = 10;
-
-}  // namespace
-
 MusicPlaylist::MusicPlaylist(Settings& settings, MediaPlayer& player, MusicPlaylistHost host)
     : settings_(settings), player_(player), host_(std::move(host)) {
-  player_.SetNotifyHandler([this](MediaNotify how) { MediaPlayer1Notify(how); });
+  player_.SetNotifyHandler([this](MediaNotify how) { PlaybackEnded(how); });
 }
 
 bool MusicPlaylist::IsPlayable(int slot) const {
@@ -22,23 +15,17 @@ bool MusicPlaylist::IsPlayable(int slot) const {
          FileExists(settings_.MIDISong[n]);
 }
 
-void MusicPlaylist::ChooseNextSong() {
-  bool any = false;
-  for (int slot = 0; slot < SongSlots && !any; ++slot) any = IsPlayable(slot);
-  if (!any) {
-    CurrentSong = NoPlayableSlot;
-    return;
+std::optional<int> MusicPlaylist::NextSongAfter(std::optional<int> slot) const {
+  const int first = slot ? (*slot + 1) % SongSlots : 0;
+  for (int step = 0; step < SongSlots; ++step) {
+    const int candidate = (first + step) % SongSlots;
+    if (IsPlayable(candidate)) return candidate;
   }
-  int p = CurrentSong + 1;
-  if (p > SongSlots - 1) p = 0;
-  while (!IsPlayable(p)) {
-    ++p;
-    if (p > SongSlots - 1) p = 0;
-  }
-  CurrentSong = p;
+  return std::nullopt;
 }
 
 bool MusicPlaylist::StartSong(int slot) {
+  currentSong_ = slot;
   return OpenAndPlay(settings_.MIDISong[static_cast<std::size_t>(slot)]);
 }
 
@@ -54,33 +41,34 @@ bool MusicPlaylist::OpenAndPlay(const std::string& path) {
 }
 
 void MusicPlaylist::StartFromTop() {
-  CurrentSong = -1;
-  ChooseNextSong();
-  if (CurrentSong < SongSlots) StartSong(CurrentSong);
+  // A song due from before is dropped: the music begins again.
+  pendingSong_.reset();
+  currentSong_ = NextSongAfter(std::nullopt);
+  if (currentSong_) StartSong(*currentSong_);
 }
 
-void MusicPlaylist::Timer2Timer() {
+void MusicPlaylist::StartIfOn() {
   if (settings_.MusicOn) StartFromTop();
 }
 
-void MusicPlaylist::On2Click() {
+void MusicPlaylist::ToggleMusic() {
   settings_.MusicOn = !settings_.MusicOn;
   if (host_.setOnMark) host_.setOnMark(settings_.MusicOn);
   if (!settings_.MusicOn) {
     player_.Close();
     return;
   }
-  CurrentSong = -1;
-  ChooseNextSong();
-  if (CurrentSong >= SongSlots) {
+  if (!NextSongAfter(std::nullopt)) {
+    pendingSong_.reset();
+    currentSong_.reset();
     if (host_.showWarning) host_.showWarning(NoSongsSelectedText);
-    ChangeSongs1Click();
+    ChangeSongs();
     return;
   }
-  StartSong(CurrentSong);
+  StartFromTop();
 }
 
-void MusicPlaylist::ChangeSongs1Click() {
+void MusicPlaylist::ChangeSongs() {
   const bool wasOn = settings_.MusicOn;
   settings_.MusicOn = false;
   if (wasOn) player_.Close();
@@ -89,19 +77,19 @@ void MusicPlaylist::ChangeSongs1Click() {
   if (settings_.MusicOn) StartFromTop();
 }
 
-void MusicPlaylist::MediaPlayer1Notify(MediaNotify how) {
+void MusicPlaylist::PlaybackEnded(MediaNotify how) {
   if (how != MediaNotify::Successful) return;
-  ChooseNextSong();
-  CurrentSong += PendingOffset;
+  currentSong_ = NextSongAfter(currentSong_);
+  pendingSong_ = currentSong_;
   player_.Close();
 }
 
 bool MusicPlaylist::RunPendingStart() {
-  if (CurrentSong < PendingOffset) return true;
-  while (CurrentSong >= PendingOffset) CurrentSong -= PendingOffset;
+  if (!pendingSong_) return true;
+  const int slot = *pendingSong_;
+  pendingSong_.reset();
   // A song that ended just before the music was switched off, or before the
   // song dialog opened, must not bring the music back.
   if (!settings_.MusicOn) return true;
-  if (CurrentSong >= SongSlots) return true;
-  return OpenAndPlay(TrimBlanks(settings_.MIDISong[static_cast<std::size_t>(CurrentSong)]));
+  return OpenAndPlay(TrimBlanks(settings_.MIDISong[static_cast<std::size_t>(slot)]));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "MediaPlayer.h"
@@ -17,33 +18,42 @@ struct MusicPlaylistHost {
   std::function<void()> runSongDialog;
 };
 
-// The background music: which song plays next, and the main window's music
-// handlers. The player is the main window's MediaPlayer1.
+// The background music: which song plays next, and what the main window's
+// music commands and timers do with it. The player is the main window's
+// MediaPlayer1; the playlist hears of each end of play from it.
 class MusicPlaylist {
  public:
   MusicPlaylist(Settings& settings, MediaPlayer& player, MusicPlaylistHost host);
 
-  // -1 none chosen yet, 0..7 the slot last chosen, 9 none playable,
-  // 10 + n a song has ended and n is due at the next pending start.
-  int CurrentSong = 0;
+  // The slot last chosen: the song playing, or after a song's end the one
+  // due next; none before the first choice and once no selected slot is
+  // playable.
+  std::optional<int> CurrentSong() const { return currentSong_; }
+  // The slot whose song starts at the next display-timer tick: the one
+  // chosen when a song came to its natural end; none while no song is due.
+  std::optional<int> PendingSong() const { return pendingSong_; }
 
   // True when the slot is selected, has a path and its file exists.
   bool IsPlayable(int slot) const;
-  void ChooseNextSong();
-  // Opens and plays the slot's song; a file that cannot be opened is reported
-  // and leaves the music silent. Returns false in that case.
+  // The playable slot after `slot` (from the top when none), going round;
+  // none when no slot is playable.
+  std::optional<int> NextSongAfter(std::optional<int> slot) const;
+  // Makes the slot's song the current one and plays it; a file that cannot be
+  // opened is reported and leaves the music silent. Returns false in that case.
   bool StartSong(int slot);
 
-  // Music > "On".
-  void On2Click();
-  // Music > "Change Songs".
-  void ChangeSongs1Click();
-  // The one-shot start-up timer.
-  void Timer2Timer();
-  // End of play reported by the player.
-  void MediaPlayer1Notify(MediaNotify how);
-  // First step of every display-timer tick. Returns false when the rest of
-  // the tick is to be skipped (a due song could not be opened).
+  // Music > "On": turns the music on from the first playable slot, or off.
+  void ToggleMusic();
+  // Music > "Change Songs": the song dialog, with the music silent while it
+  // is open and started again from the top afterwards when it is on.
+  void ChangeSongs();
+  // Shortly after start-up: starts the music when the settings have it on.
+  void StartIfOn();
+  // The player's report that the song stopped playing: a natural end makes
+  // the next song pending.
+  void PlaybackEnded(MediaNotify how);
+  // First step of every display-timer tick: starts the pending song. Returns
+  // false when the rest of the tick is to be skipped (it could not be opened).
   bool RunPendingStart();
 
  private:
@@ -53,6 +63,8 @@ class MusicPlaylist {
   Settings& settings_;
   MediaPlayer& player_;
   MusicPlaylistHost host_;
+  std::optional<int> currentSong_;
+  std::optional<int> pendingSong_;
 };
 
 // The message shown when the music is turned on with nothing to play.

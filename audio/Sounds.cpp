@@ -9,6 +9,7 @@
 
 #include "DialogControls.h"
 #include "DialogLook.h"
+#include "HelpContexts.h"
 #include "SoundPlayer.h"
 
 namespace {
@@ -20,12 +21,12 @@ constexpr const char* PreviewHint = "Click this button to play the currently sel
 }  // namespace
 
 TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string programDir,
-                       QWidget* parent, DialogHooks hooks)
+                       QWidget* parent, DialogServices services)
     : QDialog(parent),
       settings_(settings),
       player_(player),
       programDir_(std::move(programDir)),
-      hooks_(std::move(hooks)) {
+      services_(std::move(services)) {
   setObjectName("SoundForm");
   setWindowTitle("Change Sounds (WAV Files)");
   SetUpFixedDialog(*this, QSize(394, 397), SoundHelpContext);
@@ -65,7 +66,7 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
   connect(Button10, &QPushButton::clicked, this, &TSoundForm::Button10Click);
   connect(Button11, &QPushButton::clicked, this, &TSoundForm::Button11Click);
   connect(BitBtn1, &QPushButton::clicked, this, [this] {
-    if (hooks_.showHelp) hooks_.showHelp(SoundHelpContext);
+    if (services_.help) services_.help(SoundHelpContext);
   });
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -90,8 +91,9 @@ void TSoundForm::BuildRow(int top, QLabel*& label, const char* text, const char*
 }
 
 void TSoundForm::ChangePath(std::string& path) {
-  if (!hooks_.chooseFile) return;
-  const QString chosen = hooks_.chooseFile(this, "Wav Files|*.WAV", initialFolder_);
+  if (!services_.openFile) return;
+  const QString chosen =
+      services_.openFile(this, QStringLiteral("Open"), initialFolder_, "Wav Files|*.WAV");
   if (chosen.isEmpty()) return;
   path = chosen.toStdString().substr(0, PathCapacity);
   initialFolder_ = QFileInfo(chosen).absolutePath();
@@ -117,8 +119,8 @@ void TSoundForm::Button11Click() {
 }
 
 void TSoundForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && hooks_.showHelp) {
-    hooks_.showHelp(SoundHelpContext);
+  if (event->key() == Qt::Key_F1 && services_.help) {
+    services_.help(SoundHelpContext);
     return;
   }
   QDialog::keyPressEvent(event);

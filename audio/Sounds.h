@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "DialogHooks.h"
+#include "DialogServices.h"
 #include "Settings.h"
 
 class QFrame;
@@ -19,7 +19,7 @@ class TSoundForm : public QDialog {
 
  public:
   TSoundForm(Settings& settings, SoundPlayer& player, std::string programDir,
-             QWidget* parent = nullptr, DialogHooks hooks = PlatformDialogHooks());
+             QWidget* parent = nullptr, DialogServices services = DialogServices::Standard());
 
   // "Change" of a row: runs the file dialog for that row's path.
   void Button1Click();
@@ -67,6 +67,6 @@ class TSoundForm : public QDialog {
   Settings& settings_;
   SoundPlayer& player_;
   std::string programDir_;
-  DialogHooks hooks_;
+  DialogServices services_;
   QString initialFolder_;  // empty: the platform's default folder
 };

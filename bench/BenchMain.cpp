@@ -25,8 +25,8 @@ namespace {
 
 // No box may stop a measured spin; anything the window would say is shown
 // on the terminal instead.
-PlatformDialogs TerminalDialogs() {
-  PlatformDialogs dialogs;
+DialogServices TerminalDialogs() {
+  DialogServices dialogs = DialogServices::Standard();
   auto say = [](QWidget*, const QString& text) {
     std::fprintf(stderr, "window says: %s\n", qPrintable(text));
   };

@@ -9,6 +9,7 @@
 
 #include "DialogLook.h"
 #include "Fonts.h"
+#include "HelpContexts.h"
 #include "LedText.h"
 #include "Palette.h"
 #include "Pictures.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr QSize ClientSize{582, 300};
-constexpr int HelpContext = 41005;
 // A fixed dialog frame is 3 px on each side; "Credits:" ends 20 px inside
 // the outer width, over the end of its LED field.
 constexpr int FrameWidth = 3;
@@ -56,7 +56,7 @@ TBorrowC::TBorrowC(Machine& machine, const GameState& state, int symbolSize,
       symbolSize_(symbolSize),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("BorrowC"));
-  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  SetUpFixedDialog(*this, ClientSize, BorrowHelpContext);
   setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
   setFont(FaceFont(10, false));
   surface_ = new PaintedSurface(this, [this] { PaintValues(); });

@@ -7,12 +7,10 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "HelpContexts.h"
 #include "Palette.h"
 
 namespace {
-
-// F1 finds a window's help topic under this property.
-constexpr const char* HelpContextProperty = "helpContext";
 
 QPalette ClassicPalette(QPalette base) {
   base.setColor(QPalette::Window, palette::ButtonFace);

@@ -10,6 +10,7 @@
 #include "Blit.h"
 #include "ChartAmounts.h"
 #include "DialogLook.h"
+#include "HelpContexts.h"
 #include "LedText.h"
 #include "Palette.h"
 #include "SymbolArt.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr QSize ClientSize{674, 393};
-constexpr int HelpContext = 41009;
 constexpr int ArtSize = 96;
 constexpr int IconSize = 24;
 constexpr int IconPitch = 34;  // picture plus a 10-px gap
@@ -72,7 +72,7 @@ TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString pro
       symbolSize_(std::move(symbolSize)),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("Payoffs"));
-  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  SetUpFixedDialog(*this, ClientSize, PaychartHelpContext);
   setFont(DialogPixelFont(13));
   surface_ = new PaintedSurface(this, [this] { PaintChart(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());

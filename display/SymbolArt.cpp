@@ -22,20 +22,21 @@ int ArtSizeFor(QSize clientSize, int currentSize) {
 
 QString SymbolArtFileName(int symbolSize) { return QStringLiteral("volta%1.bmp").arg(symbolSize); }
 
-std::optional<QString> LoadBitmapFile(const QString& path, QImage& picture) {
+LoadedBitmap LoadBitmapFile(const QString& path) {
   const QFileInfo file(path);
   if (!file.isFile() || !file.isReadable())
-    return QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path);
+    return {{}, QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path)};
   // Only real bitmaps: a file of another kind under a .bmp name is refused.
   QImageReader reader(path, "bmp");
   reader.setDecideFormatFromContent(false);
-  QImage loaded = reader.read();
-  if (loaded.isNull()) return QStringLiteral("Bitmap image is not valid: \"%1\".").arg(path);
-  picture = loaded.convertToFormat(QImage::Format_RGB32);
-  return std::nullopt;
+  const QImage loaded = reader.read();
+  if (loaded.isNull()) return {{}, QStringLiteral("Bitmap image is not valid: \"%1\".").arg(path)};
+  return {loaded.convertToFormat(QImage::Format_RGB32), {}};
 }
 
 std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, QImage& art) {
-  art = QImage();
-  return LoadBitmapFile(programDir + SymbolArtFileName(symbolSize), art);
+  LoadedBitmap loaded = LoadBitmapFile(programDir + SymbolArtFileName(symbolSize));
+  art = std::move(loaded.picture);
+  if (!loaded.ok()) return loaded.error;
+  return std::nullopt;
 }

@@ -23,6 +23,12 @@ QString SymbolArtFileName(int symbolSize);
 // message box is returned.
 std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, QImage& art);
 
-// Loads any .bmp picture (the tiled background). On failure `picture` is
-// left as it was and the error text is returned.
-std::optional<QString> LoadBitmapFile(const QString& path, QImage& picture);
+// A picture read from a .bmp file, or why it could not be read.
+struct LoadedBitmap {
+  QImage picture;  // in QImage::Format_RGB32; null when the file was refused
+  QString error;   // the text for the player's message box; empty on success
+  bool ok() const { return error.isEmpty(); }
+};
+
+// Loads any .bmp picture (the tiled background).
+LoadedBitmap LoadBitmapFile(const QString& path);

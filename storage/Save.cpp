@@ -9,13 +9,13 @@
 
 #include "DialogLook.h"
 #include "Fonts.h"
+#include "HelpContexts.h"
 #include "ProfileValues.h"
-#include "SlotPanel.h"
+#include "SavedGamePanel.h"
 
 namespace {
 
 constexpr QSize ClientSize{616, 360};
-constexpr int HelpContext = 41010;
 constexpr const char* NamePromptTitle = "Name for this saved game?";
 
 // The slot buttons' component names, slots 1 to 8.
@@ -55,7 +55,7 @@ TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const G
       today_(std::move(today)),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("LoadSave"));
-  SetUpFixedDialog(*this, ClientSize, HelpContext);
+  SetUpFixedDialog(*this, ClientSize, SaveHelpContext);
   setFont(FaceFont(8, true));
 
   Bevel1 = new QFrame(this);
@@ -77,7 +77,7 @@ void TLoadSave::CreatePanels() {
   constexpr std::array<int, 4> rowTops{16, 88, 160, 232};
   for (int slot = 1; slot <= SlotCount; ++slot) {
     const auto index = static_cast<std::size_t>(slot - 1);
-    auto* panel = new SlotPanel(slot, QString::fromLatin1(ButtonNames[index]), this);
+    auto* panel = new SavedGamePanel(slot, QString::fromLatin1(ButtonNames[index]), this);
     panel->setGeometry(columnLefts[index / 4], rowTops[index % 4], 289, 65);
     connect(panel->Button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
     panels_[index] = panel;
@@ -151,5 +151,5 @@ void TLoadSave::OpenFrom(int slot) {
 }
 
 void TLoadSave::HelpBtnClick() {
-  if (services_.help) services_.help(HelpContext);
+  if (services_.help) services_.help(SaveHelpContext);
 }

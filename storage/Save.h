@@ -14,7 +14,7 @@
 
 class QFrame;
 class QPushButton;
-class SlotPanel;
+class SavedGamePanel;
 
 // Which way the slot dialog works: store the current game in a slot, or
 // replace the current game by a slot's.
@@ -40,7 +40,7 @@ class TLoadSave : public QDialog {
   void HelpBtnClick();
 
   SlotMode Mode() const { return mode_; }
-  SlotPanel& Panel(int slot) { return *panels_.at(static_cast<std::size_t>(slot - 1)); }
+  SavedGamePanel& Panel(int slot) { return *panels_.at(static_cast<std::size_t>(slot - 1)); }
 
   QFrame* Bevel1 = nullptr;
   QPushButton* HelpBtn = nullptr;
@@ -63,7 +63,7 @@ class TLoadSave : public QDialog {
   std::string settingsPath_;
   std::function<std::string()> today_;
   DialogServices services_;
-  std::array<SlotPanel*, SlotCount> panels_{};
+  std::array<SavedGamePanel*, SlotCount> panels_{};
 };
 
 // Today's date as the slots keep it: "mm/dd/yy" with the system's date

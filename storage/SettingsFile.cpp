@@ -54,10 +54,10 @@ std::string KeyValue(const SettingsKey& key) {
 
 }  // namespace
 
-std::optional<std::string> LoadSaveSettings(bool write, const std::string& path, GameState& state,
-                                            Settings& settings, bool& maxed) {
+std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::string& path,
+                                            GameState& state, Settings& settings, bool& maxed) {
   const std::vector<SettingsKey> keys = SettingsKeys(state, settings, maxed);
-  if (!write) {
+  if (access == SettingsAccess::Load) {
     const ProfileText file = LoadProfile(path);
     for (const SettingsKey& key : keys) ReadKey(file, key);
     return std::nullopt;

@@ -7,18 +7,20 @@
 #include "GameState.h"
 #include "Settings.h"
 
+// Which way LoadSaveSettings goes: from the file into the game, or back.
+enum class SettingsAccess { Load, Save };
+
 // The Settings section of the settings file: the player's settings and the game
 // in progress. One key table serves both directions.
 //
-// Reading (write = false) fills every field the file holds; a missing key keeps
-// the field's current value, except Spins, PowerPts, Maxed and the playlist
-// selections, which fall back to 0 / false. Values are taken as they are; the
-// caller decides what an out-of-range Speed or Bet means. A read never fails.
+// Load fills every field the file holds; a missing key keeps the field's
+// current value, except Spins, PowerPts, Maxed and the playlist selections,
+// which fall back to 0 / false. Values are taken as they are; the caller
+// decides what an out-of-range Speed or Bet means. A load never fails.
 //
-// Writing (write = true) writes every key in table order in one replace of the
-// file. Returns "Unable to write to <path>" when that fails; the file is then
-// left as it was.
-std::optional<std::string> LoadSaveSettings(bool write, const std::string& path, GameState& state,
-                                            Settings& settings, bool& maxed);
+// Save writes every key in table order in one replace of the file. Returns "Unable to write to
+// <path>" when that fails; the file is then left as it was.
+std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::string& path,
+                                            GameState& state, Settings& settings, bool& maxed);
 
 inline constexpr const char* SettingsSection = "Settings";

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   const MeterChain meter = SolveMeter(base);
   const double spinsPerBonus = meter.spinsToBonus[0];
 
-  std::printf("Voltaro Slots: probability and return report\n");
+  std::printf("%s: probability and return report\n", ProductTitle);
   PrintStrip("Base game (exact, 8000 stop combinations)", base);
   PrintStrip("Free spins (exact, wheel 2 on its free-spin strip)", free);
 

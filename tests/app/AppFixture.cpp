@@ -45,8 +45,8 @@ TestProgramDir::TestProgramDir() {
 
 QColor TestProgramDir::CellColor(int cell) { return QColor(20 + 25 * cell, 200 - 20 * cell, 90); }
 
-PlatformDialogs DialogScript::Dialogs() {
-  PlatformDialogs dialogs;
+DialogServices DialogScript::Dialogs() {
+  DialogServices dialogs = DialogServices::Standard();
   dialogs.information = [this](QWidget*, const QString& text) { informations << text; };
   dialogs.warning = [this](QWidget*, const QString& text) { warnings << text; };
   dialogs.openFile = [this](QWidget*, const QString& title, const QString& folder,
@@ -145,14 +145,15 @@ QScreen* ScreenOfSize(QSize size) {
 
 }  // namespace
 
-int RunOnTestScreens(QObject& (*makeTest)(), int argc, char** argv) {
-  QTemporaryDir folder;
+void UseTestScreens() {
+  // The configuration file is read when the QApplication is made; it stays
+  // until the program ends.
+  static QTemporaryDir folder;
   QFile config(folder.filePath(QStringLiteral("screens.json")));
-  if (!config.open(QIODevice::WriteOnly) || config.write(ScreensConfig()) < 0) return 1;
+  if (!config.open(QIODevice::WriteOnly) || config.write(ScreensConfig()) < 0)
+    qFatal("cannot write the test screens' configuration");
   config.close();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-  QApplication app(argc, argv);
-  return QTest::qExec(&makeTest(), argc, argv);
 }
 
 void MaximizeOn(TForm1& form, QSize screenSize) {

@@ -11,7 +11,8 @@
 #include <memory>
 #include <optional>
 
-#include "PlatformDialogs.h"
+#include "DialogServices.h"
+#include "QtTestClasses.h"
 #include "ScriptedStops.h"
 #include "Slot.h"
 
@@ -41,7 +42,9 @@ struct DialogScript {
   QStringList fileFilters;
   QList<QColor> colorStarts;
 
-  PlatformDialogs Dialogs();
+  // The standard dialogs with these answers in place of the boxes and the
+  // file and colour dialogs.
+  DialogServices Dialogs();
 };
 
 // A main window over a test program folder and a settings file in a folder
@@ -74,20 +77,13 @@ QString SectionValue(const QString& path, const QString& section, const QString&
 // Window tests on screens side by side, as a window manager shows them: a
 // maximized window takes the whole of its screen. The usual sizes and two
 // short ones, 1024 x 600 and 1280 x 672 (a 1080p laptop at 150% with a task
-// bar). Runs the test object's slots on them; used in place of QTEST_MAIN.
+// bar). Set up before the QApplication is made, by TEST_CLASS_ON_SCREENS.
 inline const QList<QSize> TestScreens{{800, 600},   {1024, 768}, {1024, 600}, {1280, 672},
                                       {1920, 1080}, {751, 600},  {750, 600},  {1032, 800}};
-int RunOnTestScreens(QObject& (*makeTest)(), int argc, char** argv);
+void UseTestScreens();
 
-#define TEST_MAIN_ON_SCREENS(TestClass) \
-  int main(int argc, char** argv) {     \
-    return RunOnTestScreens(            \
-        []() -> QObject& {              \
-          static TestClass test;        \
-          return test;                  \
-        },                              \
-        argc, argv);                    \
-  }
+// Registers a test class whose slots run on the test screens.
+#define TEST_CLASS_ON_SCREENS(TestClass) QT_TEST_CLASS_WITH(TestClass, UseTestScreens, nullptr)
 
 // Restores the window, moves it onto the test screen of that size and
 // maximizes it there.

@@ -5,8 +5,8 @@
 #include <QtTest>
 #include <cstdlib>
 
-#include "DialogHooks.h"
-#include "PlatformDialogs.h"
+#include "DialogServices.h"
+#include "QtTestClasses.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class ConfigFolderTest : public QObject {
     const QString home = qEnvironmentVariable("HOME");
     QVERIFY(config.startsWith(QDir::tempPath()) && home.startsWith(QDir::tempPath()));
 
-    const PlatformDialogs dialogs = PlatformDialogs::Standard();
+    const DialogServices dialogs = DialogServices::Standard();
     // Background picture.
     CancelWhenShown();
     QCOMPARE(dialogs.openFile(nullptr, "Load Tiled Bitmap File", QDir::tempPath(), "Bitmaps|*.BMP"),
@@ -57,32 +57,38 @@ class ConfigFolderTest : public QObject {
     QCOMPARE(dialogs.chooseColor(nullptr, Qt::red), std::nullopt);
     // Sounds and songs.
     CancelWhenShown();
-    QCOMPARE(PlatformDialogHooks().chooseFile(nullptr, "Wav Files|*.WAV", QDir::tempPath()),
-             QString());
+    QCOMPARE(dialogs.openFile(nullptr, "Open", QDir::tempPath(), "Wav Files|*.WAV"), QString());
 
     QCOMPARE(FilesBelow(config), QStringList());
     QCOMPARE(FilesBelow(home), QStringList());
   }
 };
 
-int main(int argc, char** argv) {
-  // A private config folder and home before Qt looks for either.
-  QByteArray root = QDir::tempPath().toLocal8Bit() + "/voltaro-config-XXXXXX";
-  if (::mkdtemp(root.data()) == nullptr) return 2;
-  const QByteArray config = root + "/config";
-  const QByteArray home = root + "/home";
-  QDir().mkpath(QString::fromLocal8Bit(config));
-  QDir().mkpath(QString::fromLocal8Bit(home));
-  ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
-  ::setenv("HOME", home.constData(), 1);
-  int status = 0;
-  {
-    QApplication application(argc, argv);
-    ConfigFolderTest test;
-    status = QTest::qExec(&test, argc, argv);
+namespace {
+
+// A private config folder and home, made before Qt looks for either and
+// removed when the program ends.
+class PrivateHome {
+ public:
+  PrivateHome() : root_(QDir::tempPath().toLocal8Bit() + "/voltaro-config-XXXXXX") {
+    if (::mkdtemp(root_.data()) == nullptr) qFatal("cannot make a private home");
+    const QByteArray config = root_ + "/config";
+    const QByteArray home = root_ + "/home";
+    QDir().mkpath(QString::fromLocal8Bit(config));
+    QDir().mkpath(QString::fromLocal8Bit(home));
+    ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
+    ::setenv("HOME", home.constData(), 1);
   }
-  QDir(QString::fromLocal8Bit(root)).removeRecursively();
-  return status;
-}
+  ~PrivateHome() { QDir(QString::fromLocal8Bit(root_)).removeRecursively(); }
+
+ private:
+  QByteArray root_;
+};
+
+void UsePrivateHome() { static PrivateHome home; }
+
+}  // namespace
+
+QT_TEST_CLASS_WITH(ConfigFolderTest, UsePrivateHome, nullptr);
 
 #include "ConfigFolderTest.moc"

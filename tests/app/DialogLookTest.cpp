@@ -107,5 +107,5 @@ class DialogLookTest : public QObject {
   }
 };
 
-QTEST_MAIN(DialogLookTest)
+QT_TEST_CLASS(DialogLookTest);
 #include "DialogLookTest.moc"

@@ -222,5 +222,5 @@ class FaceTest : public QObject {
   }
 };
 
-TEST_MAIN_ON_SCREENS(FaceTest)
+TEST_CLASS_ON_SCREENS(FaceTest);
 #include "FaceTest.moc"

@@ -350,5 +350,5 @@ class GameTest : public QObject {
   }
 };
 
-QTEST_MAIN(GameTest)
+QT_TEST_CLASS(GameTest);
 #include "GameTest.moc"

@@ -284,5 +284,5 @@ class MenuTest : public QObject {
   }
 };
 
-QTEST_MAIN(MenuTest)
+QT_TEST_CLASS(MenuTest);
 #include "MenuTest.moc"

@@ -153,5 +153,5 @@ class PlayerAccessTest : public QObject {
   }
 };
 
-QTEST_MAIN(PlayerAccessTest)
+QT_TEST_CLASS(PlayerAccessTest);
 #include "PlayerAccessTest.moc"

@@ -143,5 +143,5 @@ class StartupTest : public QObject {
   }
 };
 
-QTEST_MAIN(StartupTest)
+QT_TEST_CLASS(StartupTest);
 #include "StartupTest.moc"

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include "AudioTestFiles.h"
 #include "FakeMediaPlayer.h"
 #include "Music.h"
+#include "QtTestClasses.h"
 
 namespace {
 
-class MusicFormTest : public testing::Test {
- protected:
-  void SetUp() override {
+class MusicFormFixture {
+ public:
+  MusicFormFixture() {
     for (int n = 0; n < 3; ++n) folder.WriteBytes("VOLTA" + std::to_string(n) + ".MID", "MThd");
     settings = DefaultSettings(folder.Dir());
     settings.PlayList = {};  // a first start reads no selection
@@ -22,8 +22,9 @@ class MusicFormTest : public testing::Test {
 
   // Opens the dialog the way the main window does, with its answers wired.
   std::unique_ptr<TMusicForm> Open() {
-    DialogHooks hooks;
-    hooks.chooseFile = [this](QWidget*, const QString& filter, const QString& initialFolder) {
+    DialogServices hooks;
+    hooks.openFile = [this](QWidget*, const QString&, const QString& initialFolder,
+                            const QString& filter) {
       events.push_back("choose " + filter.toStdString() + " in " + initialFolder.toStdString());
       QString next;
       if (!answers.empty()) {
@@ -32,10 +33,10 @@ class MusicFormTest : public testing::Test {
       }
       return next;
     };
-    hooks.showWarning = [this](QWidget*, const QString& text) {
+    hooks.warning = [this](QWidget*, const QString& text) {
       events.push_back("warn " + text.toStdString());
     };
-    hooks.showHelp = [this](int context) { events.push_back("help " + std::to_string(context)); };
+    hooks.help = [this](int context) { events.push_back("help " + std::to_string(context)); };
     auto preview = std::make_unique<FakeMediaPlayer>();
     previewPlayer = preview.get();
     auto form =
@@ -49,41 +50,51 @@ class MusicFormTest : public testing::Test {
   std::vector<QString> answers;
   std::vector<std::string> events;
   FakeMediaPlayer* previewPlayer = nullptr;
+
+  // The test cases, each run on a fresh fixture.
+  void LayoutAndTheRowsOfAFirstStart();
+  void SongNamesAreCutByCharacters();
+  void CancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters();
+  void AMissingFileIsDeselectedOnOk();
+  void PreviewPlaysTheRowOrAsksForAnotherFile();
+  void ChangingARowKeepsWhatWasDoneToTheOthers();
+  void ClosingByTheTitleBarIsACancel();
 };
 
-TEST_F(MusicFormTest, LayoutAndTheRowsOfAFirstStart) {
+void MusicFormFixture::LayoutAndTheRowsOfAFirstStart() {
   auto form = Open();
-  EXPECT_EQ(form->windowTitle(), "Change MIDI Files]");
-  EXPECT_EQ(form->size(), QSize(427, 371));
-  EXPECT_EQ(form->Label1->text(),
-            "You may include up to eight MIDI files which will be used as background music while "
-            "you are playing this game.");
-  EXPECT_EQ(form->Label1->geometry(), QRect(0, 0, 427, 49));
-  EXPECT_EQ(form->BitBtn1->text(), "&OK");
-  EXPECT_EQ(form->BitBtn1->geometry(), QRect(296, 320, 121, 41));
-  EXPECT_TRUE(form->BitBtn1->isDefault());
-  EXPECT_EQ(form->BitBtn2->text(), "Cancel");
-  EXPECT_EQ(form->BitBtn2->geometry(), QRect(8, 320, 121, 41));
+  QCOMPARE(form->windowTitle(), "Change MIDI Files]");
+  QCOMPARE(form->size(), QSize(427, 371));
+  QCOMPARE(form->Label1->text(),
+           "You may include up to eight MIDI files which will be used as background music while "
+           "you are playing this game.");
+  QCOMPARE(form->Label1->geometry(), QRect(0, 0, 427, 49));
+  QCOMPARE(form->BitBtn1->text(), "&OK");
+  QCOMPARE(form->BitBtn1->geometry(), QRect(296, 320, 121, 41));
+  QVERIFY(form->BitBtn1->isDefault());
+  QCOMPARE(form->BitBtn2->text(), "Cancel");
+  QCOMPARE(form->BitBtn2->geometry(), QRect(8, 320, 121, 41));
 
   for (std::size_t n = 0; n < SongSlots; ++n) {
     const int top = 56 + 32 * static_cast<int>(n);
     const bool shipped = n < 3;
     const QString name =
         shipped ? QString("VOLTA%1.MID").arg(n) : QString("MIDI Song #%1").arg(n + 1);
-    EXPECT_EQ(form->SongChecks[n]->geometry(), QRect(16, top, 209, 25));
-    EXPECT_EQ(form->ChangeButtons[n]->geometry(), QRect(240, top, 81, 25));
-    EXPECT_EQ(form->PreviewButtons[n]->geometry(), QRect(336, top, 81, 25));
-    EXPECT_EQ(form->SongChecks[n]->text(), name);
-    EXPECT_FALSE(form->SongChecks[n]->isChecked());
-    EXPECT_EQ(form->SongChecks[n]->isEnabled(), shipped) << "row " << n + 1;
-    EXPECT_EQ(form->PreviewButtons[n]->isEnabled(), shipped) << "row " << n + 1;
-    EXPECT_TRUE(form->ChangeButtons[n]->isEnabled());
+    QCOMPARE(form->SongChecks[n]->geometry(), QRect(16, top, 209, 25));
+    QCOMPARE(form->ChangeButtons[n]->geometry(), QRect(240, top, 81, 25));
+    QCOMPARE(form->PreviewButtons[n]->geometry(), QRect(336, top, 81, 25));
+    QCOMPARE(form->SongChecks[n]->text(), name);
+    QVERIFY(!(form->SongChecks[n]->isChecked()));
+    const QByteArray row = "row " + QByteArray::number(static_cast<int>(n) + 1);
+    QVERIFY2(form->SongChecks[n]->isEnabled() == shipped, row);
+    QVERIFY2(form->PreviewButtons[n]->isEnabled() == shipped, row);
+    QVERIFY(form->ChangeButtons[n]->isEnabled());
   }
 }
 
 // Song names are cut by characters as the player sees them, the way the
 // settings file cuts them, so the name shown is the name kept.
-TEST_F(MusicFormTest, SongNamesAreCutByCharacters) {
+void MusicFormFixture::SongNamesAreCutByCharacters() {
   const QString accented =
       QString::fromStdString(folder.WriteBytes("\xC3\xBC"
                                                "berlied1.mid",
@@ -96,56 +107,56 @@ TEST_F(MusicFormTest, SongNamesAreCutByCharacters) {
   form->ChangeButtons[5]->click();
   form->ChangeButtons[6]->click();
   form->BitBtn1->click();
-  EXPECT_EQ(settings.MIDIName[5],
-            "\xC3\xBC"
-            "berlied1.mi");
-  EXPECT_EQ(QString::fromStdString(settings.MIDIName[6]), symbols.left(24));
+  QCOMPARE(settings.MIDIName[5],
+           "\xC3\xBC"
+           "berlied1.mi");
+  QCOMPARE(QString::fromStdString(settings.MIDIName[6]), symbols.left(24));
 }
 
-TEST_F(MusicFormTest, CancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters) {
+void MusicFormFixture::CancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters() {
   const Settings before = settings;
   const QString mySong = QString::fromStdString(folder.WriteBytes("MySong123.mid", "MThd"));
   answers = {mySong};
   auto form = Open();
   form->ChangeButtons[4]->click();
-  EXPECT_EQ(settings.MIDISong[4], mySong.toStdString()) << "the table changes at once";
-  EXPECT_TRUE(form->SongChecks[4]->isChecked());
-  EXPECT_TRUE(form->PreviewButtons[4]->isEnabled());
-  EXPECT_EQ(form->SongChecks[4]->text(), "MySong123.mid");
+  QCOMPARE(settings.MIDISong[4], mySong.toStdString());  // the table changes at once
+  QVERIFY(form->SongChecks[4]->isChecked());
+  QVERIFY(form->PreviewButtons[4]->isEnabled());
+  QCOMPARE(form->SongChecks[4]->text(), "MySong123.mid");
   form->BitBtn2->click();
-  EXPECT_EQ(settings.MIDISong, before.MIDISong);
-  EXPECT_EQ(settings.MIDIName, before.MIDIName);
-  EXPECT_EQ(settings.PlayList, before.PlayList);
-  EXPECT_EQ(events,
-            std::vector<std::string>{"choose MIDI Sequencer|*.mid;*.rmi in " + folder.Dir()});
+  QCOMPARE(settings.MIDISong, before.MIDISong);
+  QCOMPARE(settings.MIDIName, before.MIDIName);
+  QCOMPARE(settings.PlayList, before.PlayList);
+  QCOMPARE(events,
+           std::vector<std::string>{"choose MIDI Sequencer|*.mid;*.rmi in " + folder.Dir()});
 
   answers = {mySong};
   form = Open();
   form->ChangeButtons[4]->click();
   form->BitBtn1->click();
-  EXPECT_EQ(settings.MIDISong[4], mySong.toStdString());
-  EXPECT_EQ(settings.MIDIName[4], "MySong123.mi");
-  EXPECT_TRUE(settings.PlayList[4]);
-  EXPECT_EQ(settings.MIDIName[0], "VOLTA0.MID");
-  EXPECT_FALSE(settings.PlayList[0]);
+  QCOMPARE(settings.MIDISong[4], mySong.toStdString());
+  QCOMPARE(settings.MIDIName[4], "MySong123.mi");
+  QVERIFY(settings.PlayList[4]);
+  QCOMPARE(settings.MIDIName[0], "VOLTA0.MID");
+  QVERIFY(!(settings.PlayList[0]));
 }
 
-TEST_F(MusicFormTest, AMissingFileIsDeselectedOnOk) {
+void MusicFormFixture::AMissingFileIsDeselectedOnOk() {
   settings.PlayList[1] = true;
   auto form = Open();
-  EXPECT_TRUE(form->SongChecks[1]->isChecked());
+  QVERIFY(form->SongChecks[1]->isChecked());
   std::remove(settings.MIDISong[1].c_str());
   form->BitBtn1->click();
-  EXPECT_FALSE(settings.PlayList[1]);
+  QVERIFY(!(settings.PlayList[1]));
   form = Open();
-  EXPECT_FALSE(form->SongChecks[1]->isChecked());
+  QVERIFY(!(form->SongChecks[1]->isChecked()));
 }
 
-TEST_F(MusicFormTest, PreviewPlaysTheRowOrAsksForAnotherFile) {
+void MusicFormFixture::PreviewPlaysTheRowOrAsksForAnotherFile() {
   auto form = Open();
   form->PreviewButtons[2]->click();
-  EXPECT_EQ(previewPlayer->played, std::vector<std::string>{settings.MIDISong[2]});
-  EXPECT_TRUE(previewPlayer->playing);
+  QCOMPARE(previewPlayer->played, std::vector<std::string>{settings.MIDISong[2]});
+  QVERIFY(previewPlayer->playing);
 
   const Settings before = settings;
   const QString first = QString::fromStdString(folder.WriteBytes("first.mid", "MThd"));
@@ -154,23 +165,23 @@ TEST_F(MusicFormTest, PreviewPlaysTheRowOrAsksForAnotherFile) {
   form->ChangeButtons[6]->click();
   std::remove(settings.MIDISong[0].c_str());
   form->PreviewButtons[0]->click();
-  EXPECT_FALSE(previewPlayer->playing) << "a new preview ends the one before";
-  ASSERT_EQ(events.size(), 3u);
-  EXPECT_EQ(events[1], "warn Could not find VOLTA0.MID.  Please choose a valid MIDI file.");
-  EXPECT_EQ(events[2], "choose MIDI Sequencer|*.mid;*.rmi in " +
-                           folder.Dir().substr(0, folder.Dir().size() - 1));
-  EXPECT_EQ(settings.MIDISong[0], second.toStdString());
+  QVERIFY2(!(previewPlayer->playing), "a new preview ends the one before");
+  QCOMPARE(events.size(), 3u);
+  QCOMPARE(events[1], "warn Could not find VOLTA0.MID.  Please choose a valid MIDI file.");
+  QCOMPARE(events[2], "choose MIDI Sequencer|*.mid;*.rmi in " +
+                          folder.Dir().substr(0, folder.Dir().size() - 1));
+  QCOMPARE(settings.MIDISong[0], second.toStdString());
 
   // The message box took the focus and gave it back; Cancel still undoes everything.
   QEvent activation(QEvent::WindowActivate);
   QApplication::sendEvent(form.get(), &activation);
-  EXPECT_EQ(form->SongChecks[0]->text(), "second.mid");
+  QCOMPARE(form->SongChecks[0]->text(), "second.mid");
   form->BitBtn2->click();
-  EXPECT_EQ(settings.MIDISong, before.MIDISong);
-  EXPECT_FALSE(previewPlayer->open) << "closing the dialog ends the preview";
+  QCOMPARE(settings.MIDISong, before.MIDISong);
+  QVERIFY2(!(previewPlayer->open), "closing the dialog ends the preview");
 }
 
-TEST_F(MusicFormTest, ChangingARowKeepsWhatWasDoneToTheOthers) {
+void MusicFormFixture::ChangingARowKeepsWhatWasDoneToTheOthers() {
   settings.PlayList[0] = true;
   const QString a = QString::fromStdString(folder.WriteBytes("a.mid", "MThd"));
   const QString b = QString::fromStdString(folder.WriteBytes("b.mid", "MThd"));
@@ -179,24 +190,47 @@ TEST_F(MusicFormTest, ChangingARowKeepsWhatWasDoneToTheOthers) {
   form->SongChecks[0]->setChecked(false);
   form->ChangeButtons[3]->click();
   form->ChangeButtons[5]->click();
-  EXPECT_FALSE(form->SongChecks[0]->isChecked());
-  EXPECT_EQ(form->SongChecks[3]->text(), "a.mid");
+  QVERIFY(!(form->SongChecks[0]->isChecked()));
+  QCOMPARE(form->SongChecks[3]->text(), "a.mid");
   form->BitBtn1->click();
-  EXPECT_EQ(settings.MIDIName[3], "a.mid");
-  EXPECT_EQ(settings.MIDIName[5], "b.mid");
-  EXPECT_TRUE(settings.PlayList[3]);
-  EXPECT_TRUE(settings.PlayList[5]);
-  EXPECT_FALSE(settings.PlayList[0]);
+  QCOMPARE(settings.MIDIName[3], "a.mid");
+  QCOMPARE(settings.MIDIName[5], "b.mid");
+  QVERIFY(settings.PlayList[3]);
+  QVERIFY(settings.PlayList[5]);
+  QVERIFY(!(settings.PlayList[0]));
 }
 
-TEST_F(MusicFormTest, ClosingByTheTitleBarIsACancel) {
+void MusicFormFixture::ClosingByTheTitleBarIsACancel() {
   const Settings before = settings;
   answers = {QString::fromStdString(folder.WriteBytes("x.mid", "MThd"))};
   auto form = Open();
   form->ChangeButtons[7]->click();
   form->close();
-  EXPECT_EQ(settings.MIDISong, before.MIDISong);
-  EXPECT_FALSE(form->DialogAccepted);
+  QCOMPARE(settings.MIDISong, before.MIDISong);
+  QVERIFY(!(form->DialogAccepted));
 }
 
+class MusicFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layoutAndTheRowsOfAFirstStart() { MusicFormFixture().LayoutAndTheRowsOfAFirstStart(); }
+  void songNamesAreCutByCharacters() { MusicFormFixture().SongNamesAreCutByCharacters(); }
+  void cancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters() {
+    MusicFormFixture().CancelRestoresTheSongsAndOkKeepsNamesOfTwelveCharacters();
+  }
+  void aMissingFileIsDeselectedOnOk() { MusicFormFixture().AMissingFileIsDeselectedOnOk(); }
+  void previewPlaysTheRowOrAsksForAnotherFile() {
+    MusicFormFixture().PreviewPlaysTheRowOrAsksForAnotherFile();
+  }
+  void changingARowKeepsWhatWasDoneToTheOthers() {
+    MusicFormFixture().ChangingARowKeepsWhatWasDoneToTheOthers();
+  }
+  void closingByTheTitleBarIsACancel() { MusicFormFixture().ClosingByTheTitleBarIsACancel(); }
+};
+
 }  // namespace
+
+QT_TEST_CLASS(MusicFormTest);
+
+#include "MusicFormTest.moc"

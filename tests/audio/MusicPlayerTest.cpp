@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include <QTest>
 #include <fstream>
 #include <iterator>
@@ -8,6 +6,7 @@
 
 #include "AudioDevice.h"
 #include "AudioTestFiles.h"
+#include "QtTestClasses.h"
 #include "SdlMusicPlayer.h"
 
 namespace {
@@ -17,25 +16,25 @@ const std::string OneNoteSong =
     std::string("MThd\0\0\0\6\0\0\0\1\1\xe0", 14) +
     std::string("MTrk\0\0\0\x0d\0\x90\x3c\x60\x83\x60\x80\x3c\x40\0\xff\x2f\0", 21);
 
-TEST(MusicPlayer, ReportsTheNaturalEndOnTheMainThread) {
-  ASSERT_TRUE(audio_device::Available());
+void MusicPlayerReportsTheNaturalEndOnTheMainThread() {
+  QVERIFY(audio_device::Available());
   ScratchFolder folder;
   SdlMusicPlayer player;
   std::vector<MediaNotify> notes;
   player.SetNotifyHandler([&](MediaNotify how) {
-    EXPECT_EQ(QThread::currentThread(), qApp->thread());
+    QCOMPARE(QThread::currentThread(), qApp->thread());
     notes.push_back(how);
   });
   player.SetFileName(folder.WriteBytes("one.mid", OneNoteSong));
   std::string error;
-  ASSERT_TRUE(player.Open(error)) << error;
+  QVERIFY2(player.Open(error), error.c_str());
   player.Play();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !notes.empty(); }, 20000));
-  EXPECT_EQ(notes, std::vector<MediaNotify>{MediaNotify::Successful});
+  QVERIFY(QTest::qWaitFor([&] { return !notes.empty(); }, 20000));
+  QCOMPARE(notes, std::vector<MediaNotify>{MediaNotify::Successful});
 }
 
-TEST(MusicPlayer, ClosingOrTakingOverTheStreamIsNoNaturalEnd) {
-  ASSERT_TRUE(audio_device::Available());
+void MusicPlayerClosingOrTakingOverTheStreamIsNoNaturalEnd() {
+  QVERIFY(audio_device::Available());
   ScratchFolder folder;
   const std::string song = folder.WriteBytes("one.mid", OneNoteSong);
   SdlMusicPlayer music;
@@ -46,26 +45,26 @@ TEST(MusicPlayer, ClosingOrTakingOverTheStreamIsNoNaturalEnd) {
   preview.SetNotifyHandler([&](MediaNotify how) { previewNotes.push_back(how); });
   std::string error;
   music.SetFileName(song);
-  ASSERT_TRUE(music.Open(error));
+  QVERIFY(music.Open(error));
   music.Play();
   preview.SetFileName(song);
-  ASSERT_TRUE(preview.Open(error));
+  QVERIFY(preview.Open(error));
   preview.Play();
-  EXPECT_EQ(musicNotes, std::vector<MediaNotify>{MediaNotify::Superseded});
+  QCOMPARE(musicNotes, std::vector<MediaNotify>{MediaNotify::Superseded});
   preview.Close();
   QTest::qWait(300);
-  EXPECT_TRUE(previewNotes.empty());
-  EXPECT_EQ(musicNotes.size(), 1u);
+  QVERIFY(previewNotes.empty());
+  QCOMPARE(musicNotes.size(), 1u);
 }
 
-TEST(MusicPlayer, AFileThatIsNoSongFailsToOpenWithAReason) {
-  ASSERT_TRUE(audio_device::Available());
+void MusicPlayerAFileThatIsNoSongFailsToOpenWithAReason() {
+  QVERIFY(audio_device::Available());
   ScratchFolder folder;
   SdlMusicPlayer player;
   player.SetFileName(folder.WriteBytes("junk.mid", "definitely not music"));
   std::string error;
-  EXPECT_FALSE(player.Open(error));
-  EXPECT_FALSE(error.empty());
+  QVERIFY(!(player.Open(error)));
+  QVERIFY(!(error.empty()));
   player.Play();  // nothing open: silent, no crash
   player.Close();
 }
@@ -111,22 +110,42 @@ double SongSeconds(const std::vector<unsigned char>& bytes) {
   return -1;  // no end-of-track event
 }
 
-TEST(ShippedSongs, AreCompleteMidiFilesOfOneToThreeMinutes) {
+void ShippedSongsAreCompleteMidiFilesOfOneToThreeMinutes() {
   for (int n = 0; n < 3; ++n) {
     const std::string path = RuntimeDir() + "VOLTA" + std::to_string(n) + ".MID";
     std::ifstream file(path, std::ios::binary);
-    ASSERT_TRUE(file) << path;
+    QVERIFY2(file.good(), path.c_str());
     const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
                                            std::istreambuf_iterator<char>());
     const double seconds = SongSeconds(bytes);
-    EXPECT_GE(seconds, 60) << path;
-    EXPECT_LE(seconds, 180) << path;
+    QVERIFY2(seconds >= 60, path.c_str());
+    QVERIFY2(seconds <= 180, path.c_str());
 
     SdlMusicPlayer player;
     player.SetFileName(path);
     std::string error;
-    EXPECT_TRUE(player.Open(error)) << path << ": " << error;
+    QVERIFY2(player.Open(error), (path + ": " + error).c_str());
   }
 }
 
+class MusicPlayerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void reportsTheNaturalEndOnTheMainThread() { MusicPlayerReportsTheNaturalEndOnTheMainThread(); }
+  void closingOrTakingOverTheStreamIsNoNaturalEnd() {
+    MusicPlayerClosingOrTakingOverTheStreamIsNoNaturalEnd();
+  }
+  void aFileThatIsNoSongFailsToOpenWithAReason() {
+    MusicPlayerAFileThatIsNoSongFailsToOpenWithAReason();
+  }
+  void shippedSongsAreCompleteMidiFilesOfOneToThreeMinutes() {
+    ShippedSongsAreCompleteMidiFilesOfOneToThreeMinutes();
+  }
+};
+
 }  // namespace
+
+QT_TEST_CLASS(MusicPlayerTest);
+
+#include "MusicPlayerTest.moc"

@@ -54,25 +54,25 @@ class MusicPlaylistTest : public testing::Test {
 
 TEST_F(MusicPlaylistTest, PlaysTheSelectedSlotsInTurnAndRestartsFromTheTop) {
   Select({1, 4, 6});
-  playlist.On2Click();
+  playlist.ToggleMusic();
   EXPECT_TRUE(settings.MusicOn);
   EXPECT_EQ(marks, std::vector<bool>{true});
   for (int round = 0; round < 5; ++round) EXPECT_TRUE(EndSongAndTick());
   EXPECT_EQ(player.played,
             (std::vector<std::string>{Song(1), Song(4), Song(6), Song(1), Song(4), Song(6)}));
 
-  playlist.On2Click();
+  playlist.ToggleMusic();
   EXPECT_FALSE(settings.MusicOn);
   EXPECT_FALSE(player.open) << "turning the music off closes the player";
   player.played.clear();
-  playlist.On2Click();
+  playlist.ToggleMusic();
   EXPECT_EQ(player.played, std::vector<std::string>{Song(1)});
   EXPECT_TRUE(warnings.empty());
 }
 
 TEST_F(MusicPlaylistTest, OneSlotRepeatsAndVanishedFilesAreSkipped) {
   Select({2});
-  playlist.On2Click();
+  playlist.ToggleMusic();
   EndSongAndTick();
   EndSongAndTick();
   EXPECT_EQ(player.played, (std::vector<std::string>{Song(2), Song(2), Song(2)}));
@@ -88,27 +88,31 @@ TEST_F(MusicPlaylistTest, OneSlotRepeatsAndVanishedFilesAreSkipped) {
   std::remove(Song(5).c_str());
   EXPECT_TRUE(EndSongAndTick());
   EXPECT_EQ(player.played.size(), 1u);
-  EXPECT_EQ(playlist.CurrentSong, 9);
+  EXPECT_EQ(playlist.CurrentSong(), std::nullopt);
+  EXPECT_EQ(playlist.PendingSong(), std::nullopt);
   EXPECT_TRUE(warnings.empty());
   EXPECT_EQ(dialogs, 0);
 }
 
 TEST_F(MusicPlaylistTest, SongEndWaitsForTheNextTick) {
   Select({0, 1});
-  playlist.Timer2Timer();
+  playlist.StartIfOn();
   EXPECT_TRUE(player.played.empty()) << "start-up with the music off plays nothing";
   settings.MusicOn = true;
-  playlist.Timer2Timer();
+  playlist.StartIfOn();
   ASSERT_EQ(player.played, std::vector<std::string>{Song(0)});
 
   player.Report(MediaNotify::Aborted);
-  EXPECT_EQ(playlist.CurrentSong, 0) << "only a natural end moves on";
+  EXPECT_EQ(playlist.CurrentSong(), 0) << "only a natural end moves on";
+  EXPECT_EQ(playlist.PendingSong(), std::nullopt);
   player.Finish();
-  EXPECT_EQ(playlist.CurrentSong, 11);
+  EXPECT_EQ(playlist.CurrentSong(), 1);
+  EXPECT_EQ(playlist.PendingSong(), 1);
   EXPECT_FALSE(player.open);
   EXPECT_EQ(player.played.size(), 1u);
   playlist.RunPendingStart();
-  EXPECT_EQ(playlist.CurrentSong, 1);
+  EXPECT_EQ(playlist.CurrentSong(), 1);
+  EXPECT_EQ(playlist.PendingSong(), std::nullopt);
   EXPECT_EQ(player.played.back(), Song(1));
   playlist.RunPendingStart();
   EXPECT_EQ(player.played.size(), 2u) << "a pending start happens once";
@@ -116,22 +120,22 @@ TEST_F(MusicPlaylistTest, SongEndWaitsForTheNextTick) {
 
 TEST_F(MusicPlaylistTest, APendingSongStartsOnlyWhileTheMusicIsOn) {
   Select({0, 1});
-  playlist.On2Click();
+  playlist.ToggleMusic();
   player.Finish();
-  playlist.On2Click();  // off, with the next song pending
+  playlist.ToggleMusic();  // off, with the next song pending
   EXPECT_TRUE(playlist.RunPendingStart());
   EXPECT_EQ(player.played.size(), 1u);
   EXPECT_FALSE(player.open);
 
   // A song that ends just before the song dialog opens stays quiet while it is open.
-  playlist.On2Click();
+  playlist.ToggleMusic();
   player.played.clear();
   player.Finish();
   duringDialog = [this] {
     playlist.RunPendingStart();
     EXPECT_TRUE(player.played.empty());
   };
-  playlist.ChangeSongs1Click();
+  playlist.ChangeSongs();
   EXPECT_EQ(dialogs, 1);
   // Afterwards the music starts again from the first playable slot.
   EXPECT_EQ(player.played, std::vector<std::string>{Song(0)});
@@ -144,16 +148,16 @@ TEST_F(MusicPlaylistTest, NoSongsSelectedWarnsThenOpensTheSongDialog) {
     EXPECT_FALSE(settings.MusicOn) << "the music is silent while the dialog is open";
     Select({3});
   };
-  playlist.On2Click();
+  playlist.ToggleMusic();
   EXPECT_EQ(dialogs, 1);
   EXPECT_TRUE(settings.MusicOn);
   EXPECT_EQ(player.played, std::vector<std::string>{Song(3)});
 
   // With the music off the dialog leaves it off.
-  playlist.On2Click();
+  playlist.ToggleMusic();
   duringDialog = nullptr;
   player.played.clear();
-  playlist.ChangeSongs1Click();
+  playlist.ChangeSongs();
   EXPECT_TRUE(player.played.empty());
   EXPECT_FALSE(settings.MusicOn);
 }
@@ -161,15 +165,14 @@ TEST_F(MusicPlaylistTest, NoSongsSelectedWarnsThenOpensTheSongDialog) {
 TEST_F(MusicPlaylistTest, ASongThatCannotBeOpenedIsReportedAndLeavesSilence) {
   Select({0, 2});
   player.unopenable.insert(Song(0));
-  playlist.On2Click();
+  playlist.ToggleMusic();
   ASSERT_EQ(warnings, std::vector<std::string>{"The file cannot be played on the MIDI device."});
   EXPECT_TRUE(player.played.empty());
 
   // Met by the pending start: the rest of the tick is skipped, no retry.
   player.unopenable = {Song(2)};
-  playlist.CurrentSong = -1;
-  playlist.ChooseNextSong();
-  playlist.StartSong(playlist.CurrentSong);
+  ASSERT_EQ(playlist.NextSongAfter(std::nullopt), 0);
+  playlist.StartSong(0);
   player.Finish();
   EXPECT_FALSE(playlist.RunPendingStart());
   EXPECT_EQ(warnings.size(), 2u);
@@ -180,9 +183,12 @@ TEST_F(MusicPlaylistTest, ASongThatCannotBeOpenedIsReportedAndLeavesSilence) {
 TEST_F(MusicPlaylistTest, PendingStartTrimsBlanksAroundThePath) {
   Select({0});
   const std::string path = Song(0);
-  settings.MIDISong[0] = "  " + path + " ";
-  playlist.CurrentSong = 10;
   settings.MusicOn = true;
+  playlist.StartSong(0);
+  player.Finish();
+  ASSERT_EQ(playlist.PendingSong(), 0);
+  settings.MIDISong[0] = "  " + path + " ";
+  player.played.clear();
   playlist.RunPendingStart();
   EXPECT_EQ(player.played, std::vector<std::string>{path});
 }

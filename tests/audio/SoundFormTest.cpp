@@ -1,45 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include "AudioTestFiles.h"
+#include "QtTestClasses.h"
 #include "SoundPlayer.h"
 #include "Sounds.h"
 
 namespace {
 
-class SoundFormTest : public testing::Test {
- protected:
-  SoundFormTest() {
-    hooks.chooseFile = [this](QWidget*, const QString& filter, const QString& initialFolder) {
+class SoundFormFixture {
+ public:
+  SoundFormFixture() {
+    hooks.openFile = [this](QWidget*, const QString&, const QString& initialFolder,
+                            const QString& filter) {
       filters.push_back(filter);
       folders.push_back(initialFolder);
       return answer;
     };
-    hooks.showWarning = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
-    hooks.showHelp = [this](int context) { helpContexts.push_back(context); };
+    hooks.warning = [](QWidget*, const QString& text) { QFAIL(qPrintable(text)); };
+    hooks.help = [this](int context) { helpContexts.push_back(context); };
     player.SetObserver([this](const SoundStart& start) { started.push_back(start); });
   }
 
   ScratchFolder folder;
   Settings settings = DefaultSettings(folder.Dir());
   SoundPlayer player{settings};
-  DialogHooks hooks;
+  DialogServices hooks;
   QString answer;
   std::vector<QString> filters;
   std::vector<QString> folders;
   std::vector<int> helpContexts;
   std::vector<SoundStart> started;
+
+  // The test cases, each run on a fresh fixture.
+  void LayoutTextsAndHints();
+  void ChangeSetsTheRowsPathAndRemembersTheFolder();
+  void PreviewPlaysEachRowsCurrentFileEvenWithSoundOff();
 };
 
-TEST_F(SoundFormTest, LayoutTextsAndHints) {
+void SoundFormFixture::LayoutTextsAndHints() {
   TSoundForm form(settings, player, folder.Dir(), nullptr, hooks);
-  EXPECT_EQ(form.windowTitle(), "Change Sounds (WAV Files)");
-  EXPECT_EQ(form.size(), QSize(394, 397));
-  EXPECT_EQ(form.Bevel1->geometry(), QRect(8, 16, 377, 337));
+  QCOMPARE(form.windowTitle(), "Change Sounds (WAV Files)");
+  QCOMPARE(form.size(), QSize(394, 397));
+  QCOMPARE(form.Bevel1->geometry(), QRect(8, 16, 377, 337));
 
   struct Row {
     QLabel* label;
@@ -63,75 +69,75 @@ TEST_F(SoundFormTest, LayoutTextsAndHints) {
        form.Button10, 216},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.label->text(), row.text);
-    EXPECT_EQ(row.label->toolTip(), row.hint);
-    EXPECT_EQ(row.label->pos(), QPoint(16, row.top));
-    EXPECT_TRUE(row.label->font().bold());
-    EXPECT_EQ(row.change->text(), "Change");
-    EXPECT_EQ(row.change->geometry(), QRect(176, row.top, 81, 25));
-    EXPECT_EQ(row.change->toolTip(),
-              "Click this button to browse your hard drive for a sound for this event.");
-    EXPECT_EQ(row.preview->text(), "Preview");
-    EXPECT_EQ(row.preview->geometry(), QRect(288, row.top, 81, 25));
-    EXPECT_EQ(row.preview->toolTip(),
-              "Click this button to play the currently selected sound file.");
+    QCOMPARE(row.label->text(), row.text);
+    QCOMPARE(row.label->toolTip(), row.hint);
+    QCOMPARE(row.label->pos(), QPoint(16, row.top));
+    QVERIFY(row.label->font().bold());
+    QCOMPARE(row.change->text(), "Change");
+    QCOMPARE(row.change->geometry(), QRect(176, row.top, 81, 25));
+    QCOMPARE(row.change->toolTip(),
+             "Click this button to browse your hard drive for a sound for this event.");
+    QCOMPARE(row.preview->text(), "Preview");
+    QCOMPARE(row.preview->geometry(), QRect(288, row.top, 81, 25));
+    QCOMPARE(row.preview->toolTip(),
+             "Click this button to play the currently selected sound file.");
   }
-  EXPECT_EQ(form.Button11->text(), "Restore Default Sounds");
-  EXPECT_EQ(form.Button11->geometry(), QRect(16, 304, 353, 33));
-  EXPECT_EQ(form.Button11->toolTip(),
-            "Click this button to use the default (original) sounds for the above events.");
-  EXPECT_EQ(form.BitBtn1->geometry(), QRect(16, 364, 153, 27));
-  EXPECT_EQ(form.OKBtn->text(), "&OK");
-  EXPECT_EQ(form.OKBtn->geometry(), QRect(224, 364, 153, 27));
-  EXPECT_TRUE(form.OKBtn->isDefault());
+  QCOMPARE(form.Button11->text(), "Restore Default Sounds");
+  QCOMPARE(form.Button11->geometry(), QRect(16, 304, 353, 33));
+  QCOMPARE(form.Button11->toolTip(),
+           "Click this button to use the default (original) sounds for the above events.");
+  QCOMPARE(form.BitBtn1->geometry(), QRect(16, 364, 153, 27));
+  QCOMPARE(form.OKBtn->text(), "&OK");
+  QCOMPARE(form.OKBtn->geometry(), QRect(224, 364, 153, 27));
+  QVERIFY(form.OKBtn->isDefault());
 
   form.BitBtn1->click();
-  EXPECT_EQ(helpContexts, std::vector<int>{41011});
+  QCOMPARE(helpContexts, std::vector<int>{41011});
 }
 
-TEST_F(SoundFormTest, ChangeSetsTheRowsPathAndRemembersTheFolder) {
+void SoundFormFixture::ChangeSetsTheRowsPathAndRemembersTheFolder() {
   TSoundForm form(settings, player, folder.Dir(), nullptr, hooks);
   const Settings before = settings;
   form.Button5->click();  // cancelled
-  EXPECT_EQ(settings.WinSound, before.WinSound);
+  QCOMPARE(settings.WinSound, before.WinSound);
 
   answer = "/music/effects/cheer.wav";
   form.Button5->click();
-  EXPECT_EQ(settings.WinSound, "/music/effects/cheer.wav");
+  QCOMPARE(settings.WinSound, "/music/effects/cheer.wav");
   answer = "/other/sad.wav";
   form.Button2->click();
-  EXPECT_EQ(settings.LoseSound, "/other/sad.wav");
+  QCOMPARE(settings.LoseSound, "/other/sad.wav");
   answer = "/x/count-down.wav";
   form.Button3->click();
   answer = "/x/count-up.wav";
   form.Button4->click();
   answer = "/x/bonus.wav";
   form.Button1->click();
-  EXPECT_EQ(settings.PowerDownSound, "/x/count-down.wav");
-  EXPECT_EQ(settings.PowerUpSound, "/x/count-up.wav");
-  EXPECT_EQ(settings.BonusSound, "/x/bonus.wav");
+  QCOMPARE(settings.PowerDownSound, "/x/count-down.wav");
+  QCOMPARE(settings.PowerUpSound, "/x/count-up.wav");
+  QCOMPARE(settings.BonusSound, "/x/bonus.wav");
 
-  ASSERT_EQ(folders.size(), 6u);
-  EXPECT_EQ(folders[0], "") << "the first Change starts in the platform's folder";
-  EXPECT_EQ(folders[1], "");
-  EXPECT_EQ(folders[2], "/music/effects");
-  EXPECT_EQ(folders[3], "/other");
-  for (const QString& filter : filters) EXPECT_EQ(filter, "Wav Files|*.WAV");
+  QCOMPARE(folders.size(), 6u);
+  QCOMPARE(folders[0], "");  // the first Change starts in the platform's folder
+  QCOMPARE(folders[1], "");
+  QCOMPARE(folders[2], "/music/effects");
+  QCOMPARE(folders[3], "/other");
+  for (const QString& filter : filters) QCOMPARE(filter, "Wav Files|*.WAV");
 
   answer = "/" + QString(300, 'a') + ".wav";
   form.Button5->click();
-  EXPECT_EQ(settings.WinSound.size(), PathCapacity);
+  QCOMPARE(settings.WinSound.size(), PathCapacity);
 
   form.Button11->click();
   const Settings defaults = DefaultSettings(folder.Dir());
-  EXPECT_EQ(settings.WinSound, defaults.WinSound);
-  EXPECT_EQ(settings.LoseSound, defaults.LoseSound);
-  EXPECT_EQ(settings.PowerUpSound, defaults.PowerUpSound);
-  EXPECT_EQ(settings.PowerDownSound, defaults.PowerDownSound);
-  EXPECT_EQ(settings.BonusSound, defaults.BonusSound);
+  QCOMPARE(settings.WinSound, defaults.WinSound);
+  QCOMPARE(settings.LoseSound, defaults.LoseSound);
+  QCOMPARE(settings.PowerUpSound, defaults.PowerUpSound);
+  QCOMPARE(settings.PowerDownSound, defaults.PowerDownSound);
+  QCOMPARE(settings.BonusSound, defaults.BonusSound);
 }
 
-TEST_F(SoundFormTest, PreviewPlaysEachRowsCurrentFileEvenWithSoundOff) {
+void SoundFormFixture::PreviewPlaysEachRowsCurrentFileEvenWithSoundOff() {
   settings.Sound = false;
   settings.WinSound = folder.WriteWave("w.wav", 30);
   settings.LoseSound = folder.WriteWave("l.wav", 30);
@@ -144,18 +150,39 @@ TEST_F(SoundFormTest, PreviewPlaysEachRowsCurrentFileEvenWithSoundOff) {
     preview->click();
   std::vector<std::string> names;
   for (const SoundStart& start : started) {
-    EXPECT_TRUE(start.synchronous);
+    QVERIFY(start.synchronous);
     names.push_back(start.name);
   }
-  EXPECT_EQ(names, (std::vector<std::string>{settings.BonusSound, settings.LoseSound,
-                                             settings.PowerDownSound, settings.PowerUpSound,
-                                             settings.WinSound}));
+  QCOMPARE(names, (std::vector<std::string>{settings.BonusSound, settings.LoseSound,
+                                            settings.PowerDownSound, settings.PowerUpSound,
+                                            settings.WinSound}));
 }
 
-TEST(QtNameFilter, MatchesBothCases) {
-  EXPECT_EQ(ToQtNameFilter("Wav Files|*.WAV"), "Wav Files (*.WAV *.wav)");
-  EXPECT_EQ(ToQtNameFilter("MIDI Sequencer|*.mid;*.rmi"),
-            "MIDI Sequencer (*.mid *.MID *.rmi *.RMI)");
+void QtFileFilterMatchesBothCases() {
+  QCOMPARE(QtFileFilter("Wav Files|*.WAV"), "Wav Files (*.WAV *.wav)");
+  QCOMPARE(QtFileFilter("MIDI Sequencer|*.mid;*.rmi"), "MIDI Sequencer (*.mid *.MID *.rmi *.RMI)");
+  // Every caption and pattern pair of the filter, each pattern once.
+  QCOMPARE(QtFileFilter("Bitmaps|*.BMP|All files|*.*"), "Bitmaps (*.BMP *.bmp);;All files (*.*)");
+  QCOMPARE(QtFileFilter("Songs|*.Mid; *.mid"), "Songs (*.Mid *.mid *.MID)");
+  QCOMPARE(QtFileFilter("*.wav"), "*.wav");
 }
+
+class SoundFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layoutTextsAndHints() { SoundFormFixture().LayoutTextsAndHints(); }
+  void changeSetsTheRowsPathAndRemembersTheFolder() {
+    SoundFormFixture().ChangeSetsTheRowsPathAndRemembersTheFolder();
+  }
+  void previewPlaysEachRowsCurrentFileEvenWithSoundOff() {
+    SoundFormFixture().PreviewPlaysEachRowsCurrentFileEvenWithSoundOff();
+  }
+  void qtFileFilterMatchesBothCases() { QtFileFilterMatchesBothCases(); }
+};
 
 }  // namespace
+
+QT_TEST_CLASS(SoundFormTest);
+
+#include "SoundFormTest.moc"

@@ -9,9 +9,11 @@
 #include "Borrow.h"
 #include "CanvasWidget.h"
 #include "DialogAnswers.h"
+#include "Fonts.h"
 #include "GameState.h"
 #include "LedReader.h"
 #include "Machine.h"
+#include "QtTestClasses.h"
 #include "QuietView.h"
 #include "Random.h"
 #include "Reels.h"
@@ -159,4 +161,4 @@ class BorrowTest : public QObject {
 
 #include "BorrowTest.moc"
 
-QObject* MakeBorrowTest() { return new BorrowTest; }
+QT_TEST_CLASS_WITH(BorrowTest, nullptr, InstallFontSubstitutes);

@@ -11,10 +11,12 @@
 
 #include "CanvasWidget.h"
 #include "DialogAnswers.h"
+#include "Fonts.h"
 #include "GameState.h"
 #include "LedReader.h"
 #include "Palette.h"
 #include "Paychart.h"
+#include "QtTestClasses.h"
 #include "Settings.h"
 
 namespace {
@@ -178,4 +180,4 @@ class PaychartTest : public QObject {
 
 #include "PaychartTest.moc"
 
-QObject* MakePaychartTest() { return new PaychartTest; }
+QT_TEST_CLASS_WITH(PaychartTest, nullptr, InstallFontSubstitutes);

@@ -10,14 +10,16 @@
 #include <memory>
 
 #include "DialogAnswers.h"
+#include "Fonts.h"
 #include "GameState.h"
 #include "Machine.h"
+#include "QtTestClasses.h"
 #include "QuietView.h"
 #include "Random.h"
 #include "Reels.h"
 #include "Save.h"
+#include "SavedGamePanel.h"
 #include "Settings.h"
-#include "SlotPanel.h"
 #include "Slots.h"
 
 namespace {
@@ -268,4 +270,4 @@ class SaveTest : public QObject {
 
 #include "SaveTest.moc"
 
-QObject* MakeSaveTest() { return new SaveTest; }
+QT_TEST_CLASS_WITH(SaveTest, nullptr, InstallFontSubstitutes);

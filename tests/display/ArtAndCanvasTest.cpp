@@ -71,10 +71,20 @@ class ArtAndCanvasTest : public QObject {
     QVERIFY(art.isNull());
 
     const QString junk = WriteFile(dir, "junk.bmp", "BM not really a bitmap");
-    QImage picture = MakeTestArt(96);
-    const QImage before = picture;
-    QVERIFY(LoadBitmapFile(junk, picture).has_value());
-    QCOMPARE(picture, before);
+    const LoadedBitmap refused = LoadBitmapFile(junk);
+    QVERIFY(!refused.ok());
+    QCOMPARE(refused.error, QStringLiteral("Bitmap image is not valid: \"%1\".").arg(junk));
+    QVERIFY(refused.picture.isNull());
+    const LoadedBitmap missing = LoadBitmapFile(dir.path() + "/none.bmp");
+    QVERIFY(!missing.ok());
+    QVERIFY(missing.error.startsWith("Cannot open file"));
+
+    // A good picture comes back ready to draw, with no error.
+    QVERIFY(MakeTestArt(96).save(dir.path() + "/good.bmp", "BMP"));
+    const LoadedBitmap good = LoadBitmapFile(dir.path() + "/good.bmp");
+    QVERIFY(good.ok());
+    QCOMPARE(good.picture.format(), QImage::Format_RGB32);
+    QCOMPARE(good.picture, MakeTestArt(96).convertToFormat(QImage::Format_RGB32));
   }
 
   // After a failed load the wheel windows show no symbols.

@@ -1,25 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
-#include <functional>
-#include <memory>
-#include <vector>
+#include "Fonts.h"
+#include "QtTestClasses.h"
 
-// The test classes of this program, each run by name (one ctest test per
-// class) or all together.
-struct RegisteredTest {
-  const char* name;
-  std::function<std::unique_ptr<QObject>()> make;
-};
-
-std::vector<RegisteredTest>& RegisteredTests();
-
-template <typename T>
-struct TestRegistration {
-  explicit TestRegistration(const char* name) {
-    RegisteredTests().push_back({name, [] { return std::make_unique<T>(); }});
-  }
-};
-
-#define REGISTER_DISPLAY_TEST(Class) static TestRegistration<Class> registration##Class(#Class)
+// A face test class: its program draws with the game's font substitutes.
+#define REGISTER_DISPLAY_TEST(Class) QT_TEST_CLASS_WITH(Class, nullptr, InstallFontSubstitutes)

@@ -55,10 +55,10 @@ class MusicFilesTest : public QObject {
 
     const QStringList& warnings = game.Script().warnings;
     if (damage == Damage::Missing) {
-      QCOMPARE(form.Music().CurrentSong, 9);
+      QCOMPARE(form.Music().CurrentSong(), std::nullopt);
       QVERIFY(warnings.isEmpty());
     } else {
-      QCOMPARE(form.Music().CurrentSong, slot);
+      QCOMPARE(form.Music().CurrentSong(), std::optional<int>(slot));
       QCOMPARE(warnings, QStringList{UnplayableText});
     }
     const qsizetype boxes = warnings.size();
@@ -97,11 +97,12 @@ class MusicFilesTest : public QObject {
     TForm1& form = game.Form();
     form.Timer2->stop();
     form.Timer2Timer();
-    QCOMPARE(form.Music().CurrentSong, 0);
+    QCOMPARE(form.Music().CurrentSong(), std::optional<int>(0));
     QVERIFY(game.Script().warnings.isEmpty());
 
-    form.Music().MediaPlayer1Notify(MediaNotify::Successful);
-    QCOMPARE(form.Music().CurrentSong, 11);
+    form.Music().PlaybackEnded(MediaNotify::Successful);
+    QCOMPARE(form.Music().CurrentSong(), std::optional<int>(1));
+    QCOMPARE(form.Music().PendingSong(), std::optional<int>(1));
     const bool phase = form.Face().BlinkPhase();
     form.Timer3Timer();
     QCOMPARE(game.Script().warnings, QStringList{UnplayableText});
@@ -120,9 +121,10 @@ class MusicFilesTest : public QObject {
     form.Timer2->stop();
     form.Timer2Timer();
     for (int next : {1, 2, 0}) {
-      form.Music().MediaPlayer1Notify(MediaNotify::Successful);
+      form.Music().PlaybackEnded(MediaNotify::Successful);
       form.Timer3Timer();
-      QCOMPARE(form.Music().CurrentSong, next);
+      QCOMPARE(form.Music().CurrentSong(), std::optional<int>(next));
+      QCOMPARE(form.Music().PendingSong(), std::nullopt);
     }
     QVERIFY(game.Script().warnings.isEmpty());
   }
@@ -141,7 +143,8 @@ class MusicFilesTest : public QObject {
     TForm1& form = game.Form();
     const auto songsBefore = form.CurrentSettings().MIDISong;
     int chooserRuns = 0;
-    form.AudioDialogs().chooseFile = [&chooserRuns](QWidget*, const QString&, const QString&) {
+    form.Dialogs().openFile = [&chooserRuns](QWidget*, const QString&, const QString&,
+                                             const QString&) {
       ++chooserRuns;
       return QString();
     };
@@ -172,5 +175,5 @@ class MusicFilesTest : public QObject {
   }
 };
 
-QTEST_MAIN(MusicFilesTest)
+QT_TEST_CLASS(MusicFilesTest);
 #include "MusicFilesTest.moc"

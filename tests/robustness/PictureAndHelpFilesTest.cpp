@@ -222,5 +222,5 @@ class PictureAndHelpFilesTest : public QObject {
   }
 };
 
-TEST_MAIN_ON_SCREENS(PictureAndHelpFilesTest)
+TEST_CLASS_ON_SCREENS(PictureAndHelpFilesTest);
 #include "PictureAndHelpFilesTest.moc"

@@ -326,5 +326,5 @@ class SettingsFileTest : public QObject {
   }
 };
 
-QTEST_MAIN(SettingsFileTest)
+QT_TEST_CLASS(SettingsFileTest);
 #include "SettingsFileTest.moc"

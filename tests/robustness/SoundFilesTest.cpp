@@ -155,5 +155,5 @@ class SoundFilesTest : public QObject {
   }
 };
 
-QTEST_MAIN(SoundFilesTest)
+QT_TEST_CLASS(SoundFilesTest);
 #include "SoundFilesTest.moc"

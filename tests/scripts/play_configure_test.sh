@@ -16,7 +16,7 @@ cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -D
 grep -q '^Qt6Test_DIR\|^GTest_DIR' "$build/CMakeCache.txt" && fail "a test library was looked for"
 targets=$(ninja -C "$build" -t targets all | sed -n 's/^\([^:]*\): phony$/\1/p')
 grep -qx voltaro-slots <<<"$targets" || fail "no voltaro-slots target"
-for unwanted in game_tests storage_tests app_MenuTest storage_fuzzer_build voltaro_bench voltaro-par; do
+for unwanted in game_tests storage_tests app_tests storage_fuzzer_build voltaro_bench voltaro-par; do
   grep -qx "$unwanted" <<<"$targets" && fail "$unwanted is built for play"
 done
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "Pictures.h"
+#include "QtTestClasses.h"
 
 namespace {
 
@@ -187,5 +188,5 @@ class ArtFilesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ArtFilesTest)
+QT_TEST_CLASS(ArtFilesTest);
 #include "ArtFilesTest.moc"

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "GameState.h"
+#include "QtTestClasses.h"
 #include "Reels.h"
 
 namespace {
@@ -137,5 +138,5 @@ class HelpFilesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(HelpFilesTest)
+QT_TEST_CLASS(HelpFilesTest);
 #include "HelpFilesTest.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SlotPanel.h"
+#include "SavedGamePanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +30,7 @@ QString SlotMoneyCaption(double amount, const char* word) {
   return QString::fromStdString(trimmed) + QLatin1Char(' ') + QString::fromLatin1(word);
 }
 
-SlotPanel::SlotPanel(int slot, const QString& buttonName, QWidget* parent)
+SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* parent)
     : QFrame(parent), slot_(slot) {
   setObjectName(QStringLiteral("Panel%1").arg(slot));
   setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -58,7 +58,7 @@ SlotPanel::SlotPanel(int slot, const QString& buttonName, QWidget* parent)
   Button->setProperty("tag", slot);
 }
 
-void SlotPanel::ShowRecord(const SlotRecord& record) {
+void SavedGamePanel::ShowRecord(const SlotRecord& record) {
   Name->setText(QString::fromStdString(record.Name));
   Name->setCursorPosition(0);
   credits->setText(SlotMoneyCaption(record.Credits, "credits"));

@@ -12,12 +12,12 @@ class QPushButton;
 // One saved-game slot in the slot dialog: its name (which the player may
 // edit before saving), the title, the date, the credits and the amount
 // borrowed, and the button that saves into it or opens it.
-class SlotPanel : public QFrame {
+class SavedGamePanel : public QFrame {
   Q_OBJECT
 
  public:
   // buttonName is the button's component name ("OKBtn", "BitBtn1", ...).
-  SlotPanel(int slot, const QString& buttonName, QWidget* parent);
+  SavedGamePanel(int slot, const QString& buttonName, QWidget* parent);
 
   // Fills the controls from a slot record.
   void ShowRecord(const SlotRecord& record);
