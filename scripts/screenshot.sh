@@ -13,32 +13,11 @@ for tool in Xvfb xdotool import; do
 done
 [[ -x $program ]] || { echo "no game at $program: run ./play or give its path" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid= game_pid=
-cleanup() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 number <&"$display_fd" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$number XDG_CONFIG_HOME=$work SDL_AUDIODRIVER=dummy
-unset QT_QPA_PLATFORM
-
-"$program" >"$work/game.log" 2>&1 &
-game_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
-  [[ -n $window ]] && break
-  sleep 0.1
-done
-[[ -n $window ]] || { echo "the game's window did not appear" >&2; exit 1; }
-sleep 1
+# The end-to-end runs' own steps: a private X server and settings folder,
+# the real program, and the wait for its window.
+source tests/app/e2e_common.sh "$program"
+screen_size=1024x768 start_x
+start_game
 # No window manager runs: the keyboard focus is given directly.
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" m
