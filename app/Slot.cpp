@@ -12,7 +12,6 @@
 #include "EventLoopClock.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
-#include "Money.h"
 #include "Music.h"
 #include "MusicPlaylist.h"
 #include "Palette.h"
@@ -119,26 +118,17 @@ void TForm1::FormCreate() {
   // environment; the background picture dialog starts in the program's folder.
   openDialogFolder_ = environment_.programDir;
   help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
-  state_.FreeSpins = 0;
+  // The game starts from GameState's own start-up values.
   settings_.BackColor = Settings::ButtonFaceColor;
-  state_.Stops = {26, 2, 8};
-  state_.PowerPts = 0;
-  state_.CoinValue = DefaultCoinValue;
-  state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins);
   backgroundBitmap_ = QImage();
   settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
   sounds_->LoadEventWaves(environment_.programDir.toStdString());
   QPalette face = palette();
   face.setColor(QPalette::Window, palette::ButtonFace);
   setPalette(face);
-  state_.Credits = NewGameCredits;
-  state_.Borrowed = state_.Credits;
-  state_.Wager = state_.LastBet = state_.WinAmount = 0;
-  state_.Spins = state_.FreeSpinsPlayed = 0;
   Fast1Click();
   // Switches, speed, coin value, background mode, playlist and sound paths.
   settings_ = DefaultSettings(environment_.programDir.toStdString());
-  state_.CoinValue = DefaultCoinValue;
 
   ApplyLoadedSettings();
   setUpdatesEnabled(true);
@@ -148,7 +138,9 @@ void TForm1::FormCreate() {
 
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
-  LoadSaveSettings(false, environment_.settingsPath.toStdString(), state_, settings_, maxed);
+  GameState loaded = machine_.State();
+  LoadSaveSettings(false, environment_.settingsPath.toStdString(), loaded, settings_, maxed);
+  machine_.RestoreGame(loaded);
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -209,12 +201,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // reach the credits before they are written.
     machine_.SettleNow();
     closePending_ = true;
-    Timer1->stop();
+    machine_.StopAutoSpinTimer();
     event->ignore();
     return;
   }
   closePending_ = false;
-  Timer1->stop();
+  machine_.StopAutoSpinTimer();
   Timer2->stop();
   Timer3->stop();
   // Coins placed but not spun are not written as a wager: they go back to
@@ -227,8 +219,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
   bool maxed = isMaximized();
-  if (const auto error =
-          LoadSaveSettings(true, environment_.settingsPath.toStdString(), state_, settings_, maxed))
+  // The file code reads and writes through one key table; it writes from a
+  // copy, so the game in play has no writer but the machine.
+  GameState written = machine_.State();
+  if (const auto error = LoadSaveSettings(true, environment_.settingsPath.toStdString(), written,
+                                          settings_, maxed))
     ShowMessage(*error);
 }
 

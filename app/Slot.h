@@ -134,11 +134,9 @@ class TForm1 : public QMainWindow, public MachineView {
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
-  bool AutoSpinChecked() const override;
   void SetAutoSpinChecked(bool checked) override;
   void SetBetAmountMark(int bet) override;
   void SetSpeedMark(int speed) override;
-  bool AutoSpinTimerRunning() const override;
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
   std::int64_t TickCount() override;

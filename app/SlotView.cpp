@@ -46,10 +46,6 @@ void TForm1::SetButtonsEnabled(bool enabled) {
 
 void TForm1::FocusSpinButton() { Button1->setFocus(); }
 
-bool TForm1::AutoSpinChecked() const {
-  return findChild<QAction*>(QStringLiteral("AutoSpin2"))->isChecked();
-}
-
 void TForm1::SetAutoSpinChecked(bool checked) {
   findChild<QAction*>(QStringLiteral("AutoSpin2"))->setChecked(checked);
 }
@@ -65,8 +61,6 @@ void TForm1::SetSpeedMark(int speed) {
     findChild<QAction*>(QString::fromLatin1(SpeedItems[static_cast<std::size_t>(row)]))
         ->setChecked(row == speed);
 }
-
-bool TForm1::AutoSpinTimerRunning() const { return Timer1->isActive(); }
 
 void TForm1::SetAutoSpinTimer(bool running) {
   if (running)

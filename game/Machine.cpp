@@ -142,7 +142,7 @@ void Machine::RunSpin() {
   else if (state_.PowerPts >= FullPower)
     AwardBonus();
 
-  if (view_.AutoSpinChecked() || state_.FreeSpins >= 1) view_.SetAutoSpinTimer(true);
+  if (autoSpin_ || state_.FreeSpins >= 1) ArmAutoSpinTimer(true);
 }
 
 bool Machine::TakeBet() {
@@ -163,7 +163,7 @@ bool Machine::TakeBet() {
     return false;
   }
   if (money::Less(state_.Credits, state_.LastBet)) {
-    view_.SetAutoSpinChecked(false);
+    SetAutoSpin(false);
     view_.ShowMessage(
         "You do not have enough credits to bet the same amount as you last spin; "
         "you better borrow some credits!.");
@@ -340,18 +340,30 @@ void Machine::Timer1Timer() {
   // again when it ends if auto spin or free spins call for it.
   if (IsBusy()) return;
   const bool autoSpinCanPay =
-      view_.AutoSpinChecked() && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
-  view_.SetAutoSpinTimer(false);
+      autoSpin_ && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
+  ArmAutoSpinTimer(false);
   if (autoSpinCanPay || state_.FreeSpins > 0)
     Spin();
   else
-    view_.SetAutoSpinChecked(false);
+    SetAutoSpin(false);
 }
 
 void Machine::AutoSpinClick() {
-  view_.SetAutoSpinChecked(!view_.AutoSpinChecked());
-  view_.SetAutoSpinTimer(!view_.AutoSpinTimerRunning());
+  SetAutoSpin(!autoSpin_);
+  ArmAutoSpinTimer(!autoSpinTimerArmed_);
 }
+
+void Machine::SetAutoSpin(bool on) {
+  autoSpin_ = on;
+  view_.SetAutoSpinChecked(on);
+}
+
+void Machine::ArmAutoSpinTimer(bool armed) {
+  autoSpinTimerArmed_ = armed;
+  view_.SetAutoSpinTimer(armed);
+}
+
+void Machine::PutStripsOnWheels() { InstallStrips(state_); }
 
 void Machine::SelectSpeed(int speed) {
   const int delay = timings::SpinDelayForSpeed(speed);

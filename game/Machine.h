@@ -29,6 +29,14 @@ class Machine {
  public:
   Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random);
 
+  // The game in play, for the face, the dialogs and the settings file.
+  const GameState& State() const { return state_; }
+  // Start-up: the game as the settings file brought it back.
+  void RestoreGame(const GameState& loaded) { state_ = loaded; }
+  // Puts the strips on the wheels (the free-spin strip while free spins
+  // remain) and works out the window anew; run for every new art size.
+  void PutStripsOnWheels();
+
   // "Bet 1", "Bet Max" and "Spin".
   void Bet1();
   void BetMax();
@@ -38,6 +46,11 @@ class Machine {
   void Timer1Timer();
   // "Auto Spin": toggles the mark and the timer.
   void AutoSpinClick();
+  bool AutoSpinOn() const { return autoSpin_; }
+  // Whether Timer1 is running, as the machine armed it.
+  bool AutoSpinTimerArmed() const { return autoSpinTimerArmed_; }
+  // The window is closing: no more ticks.
+  void StopAutoSpinTimer() { ArmAutoSpinTimer(false); }
 
   // Fast, Medium, Slow.
   void SelectSpeed(int speed);
@@ -98,6 +111,8 @@ class Machine {
   void Pause(int ms);
   void AddToPoolForMaxBet();
   void ApplyCoinValueChange();
+  void SetAutoSpin(bool on);
+  void ArmAutoSpinTimer(bool armed);
 
   GameState& state_;
   Settings& settings_;
@@ -109,4 +124,6 @@ class Machine {
   std::int64_t paceMark_ = 0;
   bool hurry_ = false;
   bool instant_ = false;
+  bool autoSpin_ = false;
+  bool autoSpinTimerArmed_ = false;
 };

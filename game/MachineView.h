@@ -51,13 +51,11 @@ class MachineView {
   virtual void SetGameCommandsEnabled(bool enabled) = 0;
 
   // Menu marks.
-  virtual bool AutoSpinChecked() const = 0;
   virtual void SetAutoSpinChecked(bool checked) = 0;
   virtual void SetBetAmountMark(int bet) = 0;  // -1 clears all six
   virtual void SetSpeedMark(int speed) = 0;    // 0 Fast, 1 Medium, 2 Slow
 
   // Timer1 (auto spin and free spins) and Timer3 (blinking).
-  virtual bool AutoSpinTimerRunning() const = 0;
   virtual void SetAutoSpinTimer(bool running) = 0;
   virtual void SetBlinkTimer(bool running) = 0;
 

@@ -125,9 +125,12 @@ TEST_F(MachineTest, AutoSpinWithoutAPreviousBetClearsItself) {
 }
 
 TEST_F(MachineTest, AutoSpinToggledWhileFreeSpinsWaitStopsTheirTimer) {
-  state.FreeSpins = 3;
+  // A free spin ends with the timer armed for the next one.
+  state.FreeSpins = 4;
   state.LastBet = 0.25;
-  view.autoSpinTimer = true;
+  SpinAt(QuietStops);
+  ASSERT_TRUE(view.autoSpinTimer);
+  ASSERT_FALSE(view.autoSpinChecked);
   machine.AutoSpinClick();
   EXPECT_TRUE(view.autoSpinChecked);
   EXPECT_FALSE(view.autoSpinTimer);
@@ -163,8 +166,8 @@ TEST_F(MachineTest, NothingThatMovesMoneyInterleavesWithASpin) {
   });
   state.Spins = 1;
   PlaceCoins(2);
-  view.autoSpinTimer = true;
-  view.autoSpinChecked = true;
+  machine.AutoSpinClick();
+  ASSERT_TRUE(view.autoSpinTimer && view.autoSpinChecked);
   SpinAt(QuietStops);
   EXPECT_EQ(intruder.outcomes, std::vector<std::string>(5, "-"));
   EXPECT_EQ(state.Spins, 2);
