@@ -195,6 +195,7 @@ void TForm1::ChooseStartupBackground() {
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  closeQueued_ = false;
   if (machine_.IsBusy()) {
     // The spin in progress is settled at once (no more waits or sounds) and
     // the close is carried out when it has ended, so its win and the pool
@@ -228,8 +229,9 @@ void TForm1::FormClose() {
 }
 
 void TForm1::FinishPendingClose() {
-  if (closePending_ && !machine_.IsBusy())
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  if (!closePending_ || machine_.IsBusy() || closeQueued_) return;
+  closeQueued_ = true;
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

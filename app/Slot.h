@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "DialogHooks.h"
@@ -160,9 +161,13 @@ class TForm1 : public QMainWindow, public MachineView {
   void FormClose();
 
   void ChooseCoinValue(int bet);
-  // Tells the player why a command that moves money waits, while a spin is
-  // in progress; true when it was refused.
-  bool RefusedDuringSpin();
+  // What a command that the rules refuse during a bet or spin does then:
+  // the buttons and Timer1 leave it to the rules, which drop it quietly; a
+  // menu command tells the player why it waits and does nothing.
+  enum class WhenSpinning { LeaveToRules, SayWhyItWaits };
+  // Runs such a command; afterwards, a close that waited for the spin to
+  // end is carried out.
+  void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
   void RunSlotDialog(SlotMode mode);
   void ToggleSoundSwitch(const char* item, bool Settings::*flag);
   void SetBackgroundMarks(bool tiled);
@@ -171,7 +176,7 @@ class TForm1 : public QMainWindow, public MachineView {
   void PlaceClientArea();
   void PlaceButtons();
   // After a command that may have run the rules: a close that waited for the
-  // spin to end is carried out now.
+  // spin to end is carried out now, once.
   void FinishPendingClose();
   void KeepFixedBorder();
   // Visible and neither maximized, full screen nor minimized.
@@ -205,4 +210,5 @@ class TForm1 : public QMainWindow, public MachineView {
   QSize lastClientSize_;
   QSize normalClientSize_;
   bool closePending_ = false;
+  bool closeQueued_ = false;
 };

@@ -22,25 +22,30 @@ constexpr int SoundHelp = SoundHelpContext;
 
 }  // namespace
 
-void TForm1::BitBtn1Click() {
-  machine_.Bet1();
+void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
+  if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_.IsBusy()) {
+    ShowMessage(WaitForWheelsText);
+    return;
+  }
+  command();
   FinishPendingClose();
+}
+
+void TForm1::BitBtn1Click() {
+  RunGameCommand([this] { machine_.Bet1(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  machine_.BetMax();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.BetMax(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
-  machine_.Spin();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.Spin(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
   if (closePending_) return;
-  machine_.Timer1Timer();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.Timer1Timer(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::AutoSpin2Click() { machine_.AutoSpinClick(); }
@@ -49,22 +54,14 @@ void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
 void TForm1::Medium1Click() { machine_.SelectSpeed(1); }
 void TForm1::Slow1Click() { machine_.SelectSpeed(2); }
 
-bool TForm1::RefusedDuringSpin() {
-  if (!machine_.IsBusy()) return false;
-  ShowMessage(WaitForWheelsText);
-  return true;
-}
-
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
-  if (RefusedDuringSpin()) return;
-  machine_.ChooseCoinValue(bet);
+  RunGameCommand([this, bet] { machine_.ChooseCoinValue(bet); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::NewGame2Click() {
-  if (RefusedDuringSpin()) return;
-  machine_.NewGame();
+  RunGameCommand([this] { machine_.NewGame(); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::ToggleSoundSwitch(const char* item, bool Settings::*flag) {
@@ -123,13 +120,11 @@ void TForm1::BitBtn3Click() {
 // The menu holds these off during a spin; the refusal stays for any other
 // way in.
 void TForm1::Open1Click() {
-  if (RefusedDuringSpin()) return;
-  RunSlotDialog(SlotMode::Open);
+  RunGameCommand([this] { RunSlotDialog(SlotMode::Open); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::Save1Click() {
-  if (RefusedDuringSpin()) return;
-  RunSlotDialog(SlotMode::Save);
+  RunGameCommand([this] { RunSlotDialog(SlotMode::Save); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::RunSlotDialog(SlotMode mode) {
@@ -142,10 +137,13 @@ void TForm1::RunSlotDialog(SlotMode mode) {
 }
 
 void TForm1::BorrowCredits1Click() {
-  if (RefusedDuringSpin()) return;
-  TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
-  dialog.exec();
-  face_->RepaintMachine();
+  RunGameCommand(
+      [this] {
+        TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
+        dialog.exec();
+        face_->RepaintMachine();
+      },
+      WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::AboutClick() {
