@@ -99,7 +99,7 @@ void TForm1::CreateMusic() {
 
   mediaPlayer1_ = std::make_unique<SdlMusicPlayer>();
   MusicPlaylistHost host;
-  host.setOnMark = [this](bool on) { findChild<QAction*>(QStringLiteral("On2"))->setChecked(on); };
+  host.setOnMark = [this](bool on) { On2->setChecked(on); };
   host.showWarning = [this](const std::string& text) {
     environment_.dialogs.warning(this, QString::fromStdString(text));
   };
@@ -150,22 +150,8 @@ void TForm1::ApplyLoadedSettings() {
         &Settings::PowerDownSound, &Settings::BonusSound})
     if (!FileExists(settings_.*path)) settings_.*path = defaults.*path;
 
-  const std::array<std::pair<const char*, bool Settings::*>, 11> soundMarks{{
-      {"On1", &Settings::Sound},
-      {"Bonus1", &Settings::sndBonus},
-      {"Coins1", &Settings::sndCoins},
-      {"WheelSpin1", &Settings::sndWheelSpin},
-      {"SlotSpin1", &Settings::sndSpin},
-      {"Stop1", &Settings::sndStop},
-      {"Win1", &Settings::sndWin},
-      {"Lose1", &Settings::sndLose},
-      {"PowerUp1", &Settings::sndPowerUp},
-      {"PowerDrain1", &Settings::sndPowerDown},
-      {"Credits1", &Settings::sndCredits},
-  }};
-  for (const auto& [item, flag] : soundMarks)
-    findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
-  findChild<QAction*>(QStringLiteral("On2"))->setChecked(settings_.MusicOn);
+  ShowSoundSwitchMarks();
+  On2->setChecked(settings_.MusicOn);
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.

@@ -20,6 +20,7 @@
 class MachineFace;
 class MusicPlaylist;
 class SdlMusicPlayer;
+class QAction;
 class QPushButton;
 class QTimer;
 class SoundPlayer;
@@ -66,6 +67,42 @@ class TForm1 : public QMainWindow, public MachineView {
   QTimer* Timer1 = nullptr;        // auto spin and free spins
   QTimer* Timer2 = nullptr;        // music start, once
   QTimer* Timer3 = nullptr;        // blinking and the next song
+
+  // Menu items, made from the menu table (SlotMenus.cpp).
+  QAction* NewGame2 = nullptr;
+  QAction* Open1 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Tiled1 = nullptr;
+  QAction* None1 = nullptr;
+  QAction* N5001 = nullptr;
+  QAction* N1001 = nullptr;
+  QAction* N50c1 = nullptr;
+  QAction* N25c1 = nullptr;
+  QAction* N10c1 = nullptr;
+  QAction* N5c1 = nullptr;
+  QAction* BorrowCredits1 = nullptr;
+  QAction* On2 = nullptr;
+  QAction* ChangeSongs1 = nullptr;
+  QAction* On1 = nullptr;
+  QAction* Bonus1 = nullptr;
+  QAction* Coins1 = nullptr;
+  QAction* Credits1 = nullptr;
+  QAction* Lose1 = nullptr;
+  QAction* PowerDrain1 = nullptr;
+  QAction* PowerUp1 = nullptr;
+  QAction* SlotSpin1 = nullptr;
+  QAction* Stop1 = nullptr;
+  QAction* WheelSpin1 = nullptr;
+  QAction* Win1 = nullptr;
+  QAction* ChangeWAVs1 = nullptr;
+  QAction* Fast1 = nullptr;
+  QAction* Medium1 = nullptr;
+  QAction* Slow1 = nullptr;
+  QAction* AutoSpin2 = nullptr;
+  QAction* About = nullptr;
+  QAction* Catalog1 = nullptr;
+  QAction* Manual1 = nullptr;
 
   // Buttons.
   void BitBtn1Click();
@@ -169,7 +206,10 @@ class TForm1 : public QMainWindow, public MachineView {
   // end is carried out.
   void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
   void RunSlotDialog(SlotMode mode);
-  void ToggleSoundSwitch(const char* item, bool Settings::*flag);
+  // Flips a sound switch and its item's mark.
+  void ToggleSoundSwitch(bool Settings::*flag);
+  // Every sound switch's mark as the settings have it.
+  void ShowSoundSwitchMarks();
   void SetBackgroundMarks(bool tiled);
   void UpdateFaceBackground();
   void PlaceWindow();

@@ -64,22 +64,17 @@ void TForm1::NewGame2Click() {
   RunGameCommand([this] { machine_.NewGame(); }, WhenSpinning::SayWhyItWaits);
 }
 
-void TForm1::ToggleSoundSwitch(const char* item, bool Settings::*flag) {
-  settings_.*flag = !(settings_.*flag);
-  findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
-}
-
-void TForm1::On1Click() { ToggleSoundSwitch("On1", &Settings::Sound); }
-void TForm1::Bonus1Click() { ToggleSoundSwitch("Bonus1", &Settings::sndBonus); }
-void TForm1::Coins1Click() { ToggleSoundSwitch("Coins1", &Settings::sndCoins); }
-void TForm1::Credits1Click() { ToggleSoundSwitch("Credits1", &Settings::sndCredits); }
-void TForm1::Lose1Click() { ToggleSoundSwitch("Lose1", &Settings::sndLose); }
-void TForm1::PowerDrain1Click() { ToggleSoundSwitch("PowerDrain1", &Settings::sndPowerDown); }
-void TForm1::PowerUp1Click() { ToggleSoundSwitch("PowerUp1", &Settings::sndPowerUp); }
-void TForm1::SlotSpin1Click() { ToggleSoundSwitch("SlotSpin1", &Settings::sndSpin); }
-void TForm1::Stop1Click() { ToggleSoundSwitch("Stop1", &Settings::sndStop); }
-void TForm1::WheelSpin1Click() { ToggleSoundSwitch("WheelSpin1", &Settings::sndWheelSpin); }
-void TForm1::Win1Click() { ToggleSoundSwitch("Win1", &Settings::sndWin); }
+void TForm1::On1Click() { ToggleSoundSwitch(&Settings::Sound); }
+void TForm1::Bonus1Click() { ToggleSoundSwitch(&Settings::sndBonus); }
+void TForm1::Coins1Click() { ToggleSoundSwitch(&Settings::sndCoins); }
+void TForm1::Credits1Click() { ToggleSoundSwitch(&Settings::sndCredits); }
+void TForm1::Lose1Click() { ToggleSoundSwitch(&Settings::sndLose); }
+void TForm1::PowerDrain1Click() { ToggleSoundSwitch(&Settings::sndPowerDown); }
+void TForm1::PowerUp1Click() { ToggleSoundSwitch(&Settings::sndPowerUp); }
+void TForm1::SlotSpin1Click() { ToggleSoundSwitch(&Settings::sndSpin); }
+void TForm1::Stop1Click() { ToggleSoundSwitch(&Settings::sndStop); }
+void TForm1::WheelSpin1Click() { ToggleSoundSwitch(&Settings::sndWheelSpin); }
+void TForm1::Win1Click() { ToggleSoundSwitch(&Settings::sndWin); }
 
 void TForm1::ChangeWAVs1Click() {
   TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this,
