@@ -45,10 +45,10 @@ void TForm1::Button1Click() {
 
 void TForm1::Timer1Timer() {
   if (closePending_) return;
-  RunGameCommand([this] { machine_.Timer1Timer(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { machine_.AutoSpinTick(); }, WhenSpinning::LeaveToRules);
 }
 
-void TForm1::AutoSpin2Click() { machine_.AutoSpinClick(); }
+void TForm1::AutoSpin2Click() { machine_.ToggleAutoSpin(); }
 
 void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
 void TForm1::Medium1Click() { machine_.SelectSpeed(1); }

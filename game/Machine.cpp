@@ -335,7 +335,7 @@ void Machine::Pause(int ms) {
   paceMark_ = now - due < ms ? due : now;
 }
 
-void Machine::Timer1Timer() {
+void Machine::AutoSpinTick() {
   // A tick that arrives during a spin is dropped; the spin arms the timer
   // again when it ends if auto spin or free spins call for it.
   if (IsBusy()) return;
@@ -348,7 +348,7 @@ void Machine::Timer1Timer() {
     SetAutoSpin(false);
 }
 
-void Machine::AutoSpinClick() {
+void Machine::ToggleAutoSpin() {
   SetAutoSpin(!autoSpin_);
   ArmAutoSpinTimer(!autoSpinTimerArmed_);
 }

@@ -43,9 +43,9 @@ class Machine {
   void Spin();
 
   // Timer1's tick: plays auto spin and the free spins.
-  void Timer1Timer();
+  void AutoSpinTick();
   // "Auto Spin": toggles the mark and the timer.
-  void AutoSpinClick();
+  void ToggleAutoSpin();
   bool AutoSpinOn() const { return autoSpin_; }
   // Whether Timer1 is running, as the machine armed it.
   bool AutoSpinTimerArmed() const { return autoSpinTimerArmed_; }

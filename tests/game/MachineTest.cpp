@@ -15,7 +15,7 @@ TEST_F(MachineTest, RepeatBetWithoutCreditsStopsAutoSpinWithTheCreditMessage) {
   PlaceCoins(3);
   SpinAt(QuietStops);
   state.Credits = 0.50;
-  machine.AutoSpinClick();
+  machine.ToggleAutoSpin();
   EXPECT_TRUE(view.autoSpinChecked);
   machine.Spin();
   EXPECT_EQ(view.messages.back(),
