@@ -23,11 +23,15 @@ enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
 
 // The rules of the machine: betting, the spin cycle, the count-ups, the power
 // meter and bonus, coin value, new game and borrowing. The window's handlers
-// call these operations; the machine reaches the window only through
-// MachineView.
+// call these operations; the machine reaches the window only through its
+// face, its controls and its clock (MachineView.h).
 class Machine {
  public:
-  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random);
+  Machine(GameState& state, Settings& settings, FaceView& face, ControlsView& controls,
+          GameClock& clock, RandomSource& random);
+  // A window that plays all three parts itself.
+  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random)
+      : Machine(state, settings, view, view, view, random) {}
 
   // The game in play, for the face, the dialogs and the settings file.
   const GameState& State() const { return state_; }
@@ -116,7 +120,9 @@ class Machine {
 
   GameState& state_;
   Settings& settings_;
-  MachineView& view_;
+  FaceView& face_;
+  ControlsView& controls_;
+  GameClock& clock_;
   RandomSource& random_;
   BlurSource blur_;
   int spinDelay_ = 10;
