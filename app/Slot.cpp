@@ -12,7 +12,6 @@
 #include "EventLoopClock.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
-#include "Money.h"
 #include "Music.h"
 #include "MusicPlaylist.h"
 #include "Palette.h"
@@ -88,7 +87,7 @@ void TForm1::CreateTimers() {
 void TForm1::CreateMusic() {
   mediaPlayer1_ = std::make_unique<SdlMusicPlayer>();
   MusicPlaylistHost host;
-  host.setOnMark = [this](bool on) { findChild<QAction*>(QStringLiteral("On2"))->setChecked(on); };
+  host.setOnMark = [this](bool on) { On2->setChecked(on); };
   host.showWarning = [this](const std::string& text) {
     environment_.dialogs.warning(this, QString::fromStdString(text));
   };
@@ -106,26 +105,17 @@ void TForm1::FormCreate() {
   // environment; the background picture dialog starts in the program's folder.
   openDialogFolder_ = environment_.programDir;
   help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
-  state_.FreeSpins = 0;
+  // The game starts from GameState's own start-up values.
   settings_.BackColor = Settings::ButtonFaceColor;
-  state_.Stops = {26, 2, 8};
-  state_.PowerPts = 0;
-  state_.CoinValue = DefaultCoinValue;
-  state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins);
   backgroundBitmap_ = QImage();
   settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
   sounds_->LoadEventWaves(environment_.programDir.toStdString());
   QPalette face = palette();
   face.setColor(QPalette::Window, palette::ButtonFace);
   setPalette(face);
-  state_.Credits = NewGameCredits;
-  state_.Borrowed = state_.Credits;
-  state_.Wager = state_.LastBet = state_.WinAmount = 0;
-  state_.Spins = state_.FreeSpinsPlayed = 0;
   Fast1Click();
   // Switches, speed, coin value, background mode, playlist and sound paths.
   settings_ = DefaultSettings(environment_.programDir.toStdString());
-  state_.CoinValue = DefaultCoinValue;
 
   ApplyLoadedSettings();
   setUpdatesEnabled(true);
@@ -135,8 +125,10 @@ void TForm1::FormCreate() {
 
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
-  LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), state_, settings_,
+  GameState loaded = machine_.State();
+  LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), loaded, settings_,
                    maxed);
+  machine_.RestoreGame(loaded);
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -146,22 +138,8 @@ void TForm1::ApplyLoadedSettings() {
         &Settings::PowerDownSound, &Settings::BonusSound})
     if (!FileExists(settings_.*path)) settings_.*path = defaults.*path;
 
-  const std::array<std::pair<const char*, bool Settings::*>, 11> soundMarks{{
-      {"On1", &Settings::Sound},
-      {"Bonus1", &Settings::sndBonus},
-      {"Coins1", &Settings::sndCoins},
-      {"WheelSpin1", &Settings::sndWheelSpin},
-      {"SlotSpin1", &Settings::sndSpin},
-      {"Stop1", &Settings::sndStop},
-      {"Win1", &Settings::sndWin},
-      {"Lose1", &Settings::sndLose},
-      {"PowerUp1", &Settings::sndPowerUp},
-      {"PowerDrain1", &Settings::sndPowerDown},
-      {"Credits1", &Settings::sndCredits},
-  }};
-  for (const auto& [item, flag] : soundMarks)
-    findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
-  findChild<QAction*>(QStringLiteral("On2"))->setChecked(settings_.MusicOn);
+  ShowSoundSwitchMarks();
+  On2->setChecked(settings_.MusicOn);
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.
@@ -191,18 +169,19 @@ void TForm1::ChooseStartupBackground() {
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  closeQueued_ = false;
   if (machine_.IsBusy()) {
     // The spin in progress is settled at once (no more waits or sounds) and
     // the close is carried out when it has ended, so its win and the pool
     // reach the credits before they are written.
     machine_.SettleNow();
     closePending_ = true;
-    Timer1->stop();
+    machine_.StopAutoSpinTimer();
     event->ignore();
     return;
   }
   closePending_ = false;
-  Timer1->stop();
+  machine_.StopAutoSpinTimer();
   Timer2->stop();
   Timer3->stop();
   // Coins placed but not spun are not written as a wager: they go back to
@@ -215,14 +194,18 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
   bool maxed = isMaximized();
+  // The file code reads and writes through one key table; it writes from a
+  // copy, so the game in play has no writer but the machine.
+  GameState written = machine_.State();
   if (const auto error = LoadSaveSettings(
-          SettingsAccess::Save, environment_.settingsPath.toStdString(), state_, settings_, maxed))
+          SettingsAccess::Save, environment_.settingsPath.toStdString(), written, settings_, maxed))
     ShowMessage(*error);
 }
 
 void TForm1::FinishPendingClose() {
-  if (closePending_ && !machine_.IsBusy())
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  if (!closePending_ || machine_.IsBusy() || closeQueued_) return;
+  closeQueued_ = true;
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

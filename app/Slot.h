@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "GameState.h"
@@ -18,6 +19,7 @@
 class MachineFace;
 class MusicPlaylist;
 class SdlMusicPlayer;
+class QAction;
 class QPushButton;
 class QTimer;
 class SoundPlayer;
@@ -62,6 +64,42 @@ class TForm1 : public QMainWindow, public MachineView {
   QTimer* Timer1 = nullptr;        // auto spin and free spins
   QTimer* Timer2 = nullptr;        // music start, once
   QTimer* Timer3 = nullptr;        // blinking and the next song
+
+  // Menu items, made from the menu table (SlotMenus.cpp).
+  QAction* NewGame2 = nullptr;
+  QAction* Open1 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Tiled1 = nullptr;
+  QAction* None1 = nullptr;
+  QAction* N5001 = nullptr;
+  QAction* N1001 = nullptr;
+  QAction* N50c1 = nullptr;
+  QAction* N25c1 = nullptr;
+  QAction* N10c1 = nullptr;
+  QAction* N5c1 = nullptr;
+  QAction* BorrowCredits1 = nullptr;
+  QAction* On2 = nullptr;
+  QAction* ChangeSongs1 = nullptr;
+  QAction* On1 = nullptr;
+  QAction* Bonus1 = nullptr;
+  QAction* Coins1 = nullptr;
+  QAction* Credits1 = nullptr;
+  QAction* Lose1 = nullptr;
+  QAction* PowerDrain1 = nullptr;
+  QAction* PowerUp1 = nullptr;
+  QAction* SlotSpin1 = nullptr;
+  QAction* Stop1 = nullptr;
+  QAction* WheelSpin1 = nullptr;
+  QAction* Win1 = nullptr;
+  QAction* ChangeWAVs1 = nullptr;
+  QAction* Fast1 = nullptr;
+  QAction* Medium1 = nullptr;
+  QAction* Slow1 = nullptr;
+  QAction* AutoSpin2 = nullptr;
+  QAction* About = nullptr;
+  QAction* Catalog1 = nullptr;
+  QAction* Manual1 = nullptr;
 
   // Buttons.
   void BitBtn1Click();
@@ -131,11 +169,9 @@ class TForm1 : public QMainWindow, public MachineView {
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
-  bool AutoSpinChecked() const override;
   void SetAutoSpinChecked(bool checked) override;
   void SetBetAmountMark(int bet) override;
   void SetSpeedMark(int speed) override;
-  bool AutoSpinTimerRunning() const override;
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
   std::int64_t TickCount() override;
@@ -159,18 +195,25 @@ class TForm1 : public QMainWindow, public MachineView {
   void FormClose();
 
   void ChooseCoinValue(int bet);
-  // Tells the player why a command that moves money waits, while a spin is
-  // in progress; true when it was refused.
-  bool RefusedDuringSpin();
+  // What a command that the rules refuse during a bet or spin does then:
+  // the buttons and Timer1 leave it to the rules, which drop it quietly; a
+  // menu command tells the player why it waits and does nothing.
+  enum class WhenSpinning { LeaveToRules, SayWhyItWaits };
+  // Runs such a command; afterwards, a close that waited for the spin to
+  // end is carried out.
+  void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
   void RunSlotDialog(SlotMode mode);
-  void ToggleSoundSwitch(const char* item, bool Settings::*flag);
+  // Flips a sound switch and its item's mark.
+  void ToggleSoundSwitch(bool Settings::*flag);
+  // Every sound switch's mark as the settings have it.
+  void ShowSoundSwitchMarks();
   void SetBackgroundMarks(bool tiled);
   void UpdateFaceBackground();
   void PlaceWindow();
   void PlaceClientArea();
   void PlaceButtons();
   // After a command that may have run the rules: a close that waited for the
-  // spin to end is carried out now.
+  // spin to end is carried out now, once.
   void FinishPendingClose();
   void KeepFixedBorder();
   // Visible and neither maximized, full screen nor minimized.
@@ -203,4 +246,5 @@ class TForm1 : public QMainWindow, public MachineView {
   QSize lastClientSize_;
   QSize normalClientSize_;
   bool closePending_ = false;
+  bool closeQueued_ = false;
 };

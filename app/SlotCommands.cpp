@@ -16,67 +16,59 @@
 #include "SoundPlayer.h"
 #include "Sounds.h"
 
-void TForm1::BitBtn1Click() {
-  machine_.Bet1();
+void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
+  if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_.IsBusy()) {
+    ShowMessage(WaitForWheelsText);
+    return;
+  }
+  command();
   FinishPendingClose();
+}
+
+void TForm1::BitBtn1Click() {
+  RunGameCommand([this] { machine_.Bet1(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  machine_.BetMax();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.BetMax(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
-  machine_.Spin();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.Spin(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
   if (closePending_) return;
-  machine_.Timer1Timer();
-  FinishPendingClose();
+  RunGameCommand([this] { machine_.AutoSpinTick(); }, WhenSpinning::LeaveToRules);
 }
 
-void TForm1::AutoSpin2Click() { machine_.AutoSpinClick(); }
+void TForm1::AutoSpin2Click() { machine_.ToggleAutoSpin(); }
 
 void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
 void TForm1::Medium1Click() { machine_.SelectSpeed(1); }
 void TForm1::Slow1Click() { machine_.SelectSpeed(2); }
 
-bool TForm1::RefusedDuringSpin() {
-  if (!machine_.IsBusy()) return false;
-  ShowMessage(WaitForWheelsText);
-  return true;
-}
-
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
-  if (RefusedDuringSpin()) return;
-  machine_.ChooseCoinValue(bet);
+  RunGameCommand([this, bet] { machine_.ChooseCoinValue(bet); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::NewGame2Click() {
-  if (RefusedDuringSpin()) return;
-  machine_.NewGame();
+  RunGameCommand([this] { machine_.NewGame(); }, WhenSpinning::SayWhyItWaits);
 }
 
-void TForm1::ToggleSoundSwitch(const char* item, bool Settings::*flag) {
-  settings_.*flag = !(settings_.*flag);
-  findChild<QAction*>(QString::fromLatin1(item))->setChecked(settings_.*flag);
-}
-
-void TForm1::On1Click() { ToggleSoundSwitch("On1", &Settings::Sound); }
-void TForm1::Bonus1Click() { ToggleSoundSwitch("Bonus1", &Settings::sndBonus); }
-void TForm1::Coins1Click() { ToggleSoundSwitch("Coins1", &Settings::sndCoins); }
-void TForm1::Credits1Click() { ToggleSoundSwitch("Credits1", &Settings::sndCredits); }
-void TForm1::Lose1Click() { ToggleSoundSwitch("Lose1", &Settings::sndLose); }
-void TForm1::PowerDrain1Click() { ToggleSoundSwitch("PowerDrain1", &Settings::sndPowerDown); }
-void TForm1::PowerUp1Click() { ToggleSoundSwitch("PowerUp1", &Settings::sndPowerUp); }
-void TForm1::SlotSpin1Click() { ToggleSoundSwitch("SlotSpin1", &Settings::sndSpin); }
-void TForm1::Stop1Click() { ToggleSoundSwitch("Stop1", &Settings::sndStop); }
-void TForm1::WheelSpin1Click() { ToggleSoundSwitch("WheelSpin1", &Settings::sndWheelSpin); }
-void TForm1::Win1Click() { ToggleSoundSwitch("Win1", &Settings::sndWin); }
+void TForm1::On1Click() { ToggleSoundSwitch(&Settings::Sound); }
+void TForm1::Bonus1Click() { ToggleSoundSwitch(&Settings::sndBonus); }
+void TForm1::Coins1Click() { ToggleSoundSwitch(&Settings::sndCoins); }
+void TForm1::Credits1Click() { ToggleSoundSwitch(&Settings::sndCredits); }
+void TForm1::Lose1Click() { ToggleSoundSwitch(&Settings::sndLose); }
+void TForm1::PowerDrain1Click() { ToggleSoundSwitch(&Settings::sndPowerDown); }
+void TForm1::PowerUp1Click() { ToggleSoundSwitch(&Settings::sndPowerUp); }
+void TForm1::SlotSpin1Click() { ToggleSoundSwitch(&Settings::sndSpin); }
+void TForm1::Stop1Click() { ToggleSoundSwitch(&Settings::sndStop); }
+void TForm1::WheelSpin1Click() { ToggleSoundSwitch(&Settings::sndWheelSpin); }
+void TForm1::Win1Click() { ToggleSoundSwitch(&Settings::sndWin); }
 
 void TForm1::ChangeWAVs1Click() {
   TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this, Services());
@@ -114,13 +106,11 @@ void TForm1::BitBtn3Click() {
 // The menu holds these off during a spin; the refusal stays for any other
 // way in.
 void TForm1::Open1Click() {
-  if (RefusedDuringSpin()) return;
-  RunSlotDialog(SlotMode::Open);
+  RunGameCommand([this] { RunSlotDialog(SlotMode::Open); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::Save1Click() {
-  if (RefusedDuringSpin()) return;
-  RunSlotDialog(SlotMode::Save);
+  RunGameCommand([this] { RunSlotDialog(SlotMode::Save); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::RunSlotDialog(SlotMode mode) {
@@ -133,10 +123,13 @@ void TForm1::RunSlotDialog(SlotMode mode) {
 }
 
 void TForm1::BorrowCredits1Click() {
-  if (RefusedDuringSpin()) return;
-  TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
-  dialog.exec();
-  face_->RepaintMachine();
+  RunGameCommand(
+      [this] {
+        TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
+        dialog.exec();
+        face_->RepaintMachine();
+      },
+      WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::AboutClick() {

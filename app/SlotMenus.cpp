@@ -10,114 +10,192 @@ namespace {
 
 using Handler = void (TForm1::*)();
 
-QMenu* AddSubmenu(QWidget* parent, QMenu* into, const char* name, const QString& caption) {
-  auto* menu = new QMenu(caption, parent);
-  menu->setObjectName(QString::fromLatin1(name));
-  menu->menuAction()->setObjectName(QString::fromLatin1(name));
-  if (into != nullptr) into->addMenu(menu);
-  return menu;
-}
+enum class Menu { Bar, File, Options, Background, BetAmount, Music, Sounds, SpinSpeed, Auto, Help };
+constexpr std::size_t MenuCount = 10;
 
-// The commands that change the game in play; they wait while a bet or spin
-// runs, disabled rather than refused, so no box stops the wheels.
-constexpr std::array<const char*, 10> GameCommandItems{
-    "NewGame2", "Open1", "Save1", "N5001", "N1001",
-    "N50c1",    "N25c1", "N10c1", "N5c1",  "BorrowCredits1"};
+enum class Mark { None, Check, CheckedAtStart };
+
+// One row of the menu bar, in order: a submenu (`opens`), an item, or a
+// separator (no name). An item's name is its object name and the window's
+// member that holds it.
+struct MenuRow {
+  Menu in;
+  const char* name = nullptr;
+  const char* caption = nullptr;  // UTF-8
+  Menu opens = Menu::Bar;
+  QAction* TForm1::*item = nullptr;
+  Handler handler = nullptr;
+  Mark mark = Mark::None;
+  // What a marked item stands for: a sound switch, a coin value (row of the
+  // Bet Amount menu) or a spin speed.
+  bool Settings::*soundSwitch = nullptr;
+  int coinValue = -1;
+  int speed = -1;
+  // Changes the game in play: held off while a bet or spin runs, disabled
+  // rather than refused, so no box stops the wheels.
+  bool gameCommand = false;
+};
+
+#define MENU_ITEM(menu, member) .in = Menu::menu, .name = #member
+#define MENU_ACTION(member) .item = &TForm1::member, .handler = &TForm1::member##Click
+
+constexpr MenuRow Submenu(Menu in, const char* name, const char* caption, Menu opens) {
+  return {.in = in, .name = name, .caption = caption, .opens = opens};
+}
+constexpr MenuRow Separator(Menu in) { return {.in = in}; }
+
+const std::array MenuRows{
+    Submenu(Menu::Bar, "File1", "&File", Menu::File),
+    MenuRow{MENU_ITEM(File, NewGame2), .caption = "&New Game", MENU_ACTION(NewGame2),
+            .gameCommand = true},
+    Separator(Menu::File),
+    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1), .gameCommand = true},
+    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1), .gameCommand = true},
+    Separator(Menu::File),
+    MenuRow{MENU_ITEM(File, Exit1), .caption = "E&xit", MENU_ACTION(Exit1)},
+
+    Submenu(Menu::Bar, "Options1", "&Options", Menu::Options),
+    Submenu(Menu::Options, "Background1", "Back&ground", Menu::Background),
+    MenuRow{MENU_ITEM(Background, Tiled1), .caption = "Tiled Bitmap", MENU_ACTION(Tiled1),
+            .mark = Mark::CheckedAtStart},
+    MenuRow{MENU_ITEM(Background, None1), .caption = "Solid Color", MENU_ACTION(None1),
+            .mark = Mark::Check},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "BetAmount1", "&Bet Amount", Menu::BetAmount),
+    MenuRow{MENU_ITEM(BetAmount, N5001), .caption = CoinValueCaptions[0], MENU_ACTION(N5001),
+            .mark = Mark::Check, .coinValue = 0, .gameCommand = true},
+    MenuRow{MENU_ITEM(BetAmount, N1001), .caption = CoinValueCaptions[1], MENU_ACTION(N1001),
+            .mark = Mark::Check, .coinValue = 1, .gameCommand = true},
+    MenuRow{MENU_ITEM(BetAmount, N50c1), .caption = CoinValueCaptions[2], MENU_ACTION(N50c1),
+            .mark = Mark::Check, .coinValue = 2, .gameCommand = true},
+    MenuRow{MENU_ITEM(BetAmount, N25c1), .caption = CoinValueCaptions[3], MENU_ACTION(N25c1),
+            .mark = Mark::Check, .coinValue = 3, .gameCommand = true},
+    MenuRow{MENU_ITEM(BetAmount, N10c1), .caption = CoinValueCaptions[4], MENU_ACTION(N10c1),
+            .mark = Mark::Check, .coinValue = 4, .gameCommand = true},
+    MenuRow{MENU_ITEM(BetAmount, N5c1), .caption = CoinValueCaptions[5], MENU_ACTION(N5c1),
+            .mark = Mark::Check, .coinValue = 5, .gameCommand = true},
+    Separator(Menu::Options),
+    MenuRow{MENU_ITEM(Options, BorrowCredits1), .caption = "Borrow &Credits",
+            MENU_ACTION(BorrowCredits1), .gameCommand = true},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "Music1", "&Music", Menu::Music),
+    MenuRow{MENU_ITEM(Music, On2), .caption = "On", MENU_ACTION(On2), .mark = Mark::Check},
+    Separator(Menu::Music),
+    MenuRow{MENU_ITEM(Music, ChangeSongs1), .caption = "Change Songs", MENU_ACTION(ChangeSongs1)},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "Sounds1", "&Sounds", Menu::Sounds),
+    MenuRow{MENU_ITEM(Sounds, On1), .caption = "On", MENU_ACTION(On1), .mark = Mark::Check,
+            .soundSwitch = &Settings::Sound},
+    Separator(Menu::Sounds),
+    MenuRow{MENU_ITEM(Sounds, Bonus1), .caption = "Bonus", MENU_ACTION(Bonus1), .mark = Mark::Check,
+            .soundSwitch = &Settings::sndBonus},
+    MenuRow{MENU_ITEM(Sounds, Coins1), .caption = "Coins", MENU_ACTION(Coins1), .mark = Mark::Check,
+            .soundSwitch = &Settings::sndCoins},
+    MenuRow{MENU_ITEM(Sounds, Credits1), .caption = "Credits", MENU_ACTION(Credits1),
+            .mark = Mark::Check, .soundSwitch = &Settings::sndCredits},
+    MenuRow{MENU_ITEM(Sounds, Lose1), .caption = "Lose", MENU_ACTION(Lose1), .mark = Mark::Check,
+            .soundSwitch = &Settings::sndLose},
+    MenuRow{MENU_ITEM(Sounds, PowerDrain1), .caption = "Power Drain", MENU_ACTION(PowerDrain1),
+            .mark = Mark::Check, .soundSwitch = &Settings::sndPowerDown},
+    MenuRow{MENU_ITEM(Sounds, PowerUp1), .caption = "Power Up", MENU_ACTION(PowerUp1),
+            .mark = Mark::Check, .soundSwitch = &Settings::sndPowerUp},
+    MenuRow{MENU_ITEM(Sounds, SlotSpin1), .caption = "Slot Spin", MENU_ACTION(SlotSpin1),
+            .mark = Mark::Check, .soundSwitch = &Settings::sndSpin},
+    MenuRow{MENU_ITEM(Sounds, Stop1), .caption = "Stop", MENU_ACTION(Stop1), .mark = Mark::Check,
+            .soundSwitch = &Settings::sndStop},
+    MenuRow{MENU_ITEM(Sounds, WheelSpin1), .caption = "Wheel Spin", MENU_ACTION(WheelSpin1),
+            .mark = Mark::Check, .soundSwitch = &Settings::sndWheelSpin},
+    MenuRow{MENU_ITEM(Sounds, Win1), .caption = "Win", MENU_ACTION(Win1), .mark = Mark::Check,
+            .soundSwitch = &Settings::sndWin},
+    Separator(Menu::Sounds),
+    MenuRow{MENU_ITEM(Sounds, ChangeWAVs1), .caption = "Change WAVs", MENU_ACTION(ChangeWAVs1)},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "SpinSpeed1", "Spin Spee&d", Menu::SpinSpeed),
+    MenuRow{MENU_ITEM(SpinSpeed, Fast1), .caption = "Fast", MENU_ACTION(Fast1), .mark = Mark::Check,
+            .speed = 0},
+    MenuRow{MENU_ITEM(SpinSpeed, Medium1), .caption = "Medium", MENU_ACTION(Medium1),
+            .mark = Mark::Check, .speed = 1},
+    MenuRow{MENU_ITEM(SpinSpeed, Slow1), .caption = "Slow", MENU_ACTION(Slow1), .mark = Mark::Check,
+            .speed = 2},
+
+    Submenu(Menu::Bar, "Auto1", "&Auto", Menu::Auto),
+    MenuRow{MENU_ITEM(Auto, AutoSpin2), .caption = "&Auto Spin", MENU_ACTION(AutoSpin2),
+            .mark = Mark::Check},
+
+    Submenu(Menu::Bar, "Help1", "&Help", Menu::Help),
+    MenuRow{MENU_ITEM(Help, About), .caption = "&About", MENU_ACTION(About)},
+    Separator(Menu::Help),
+    MenuRow{MENU_ITEM(Help, Catalog1), .caption = "&Catalog", MENU_ACTION(Catalog1)},
+    Separator(Menu::Help),
+    MenuRow{MENU_ITEM(Help, Manual1), .caption = "&Manual", MENU_ACTION(Manual1)},
+};
+
+#undef MENU_ITEM
+#undef MENU_ACTION
+
+bool IsItem(const MenuRow& row) { return row.item != nullptr; }
 
 }  // namespace
 
-void TForm1::SetGameCommandsEnabled(bool enabled) {
-  for (const char* name : GameCommandItems)
-    findChild<QAction*>(QString::fromLatin1(name))->setEnabled(enabled);
-}
-
 void TForm1::CreateMenus() {
-  // A check-mark item's handler decides its mark itself, as the commands
-  // toggle, set or keep it; Qt's own toggle on a click is undone first.
-  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                              Handler handler, bool checkable = false) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
-      if (action->isCheckable()) action->setChecked(!checked);
-      (this->*handler)();
-    });
-    menu->addAction(action);
-    return action;
-  };
-
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
+  std::array<QMenu*, MenuCount> menus{};
 
-  QMenu* file = AddSubmenu(this, nullptr, "File1", QStringLiteral("&File"));
-  bar->addMenu(file);
-  addItem(file, "NewGame2", QStringLiteral("&New Game"), &TForm1::NewGame2Click);
-  file->addSeparator();
-  addItem(file, "Open1", QStringLiteral("&Open"), &TForm1::Open1Click);
-  addItem(file, "Save1", QStringLiteral("&Save"), &TForm1::Save1Click);
-  file->addSeparator();
-  addItem(file, "Exit1", QStringLiteral("E&xit"), &TForm1::Exit1Click);
+  for (const MenuRow& row : MenuRows) {
+    QMenu* into = menus[static_cast<std::size_t>(row.in)];
+    if (row.name == nullptr) {
+      into->addSeparator();
+    } else if (!IsItem(row)) {
+      auto* menu = new QMenu(QString::fromUtf8(row.caption), this);
+      menu->setObjectName(QString::fromLatin1(row.name));
+      menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
+      if (into != nullptr)
+        into->addMenu(menu);
+      else
+        bar->addMenu(menu);
+      menus[static_cast<std::size_t>(row.opens)] = menu;
+    } else {
+      auto* action = new QAction(QString::fromUtf8(row.caption), this);
+      action->setObjectName(QString::fromLatin1(row.name));
+      action->setCheckable(row.mark != Mark::None);
+      action->setChecked(row.mark == Mark::CheckedAtStart);
+      // A check-mark item's handler decides its mark itself, as the
+      // commands toggle, set or keep it; Qt's own toggle on a click is
+      // undone first.
+      const Handler handler = row.handler;
+      connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+        if (action->isCheckable()) action->setChecked(!checked);
+        (this->*handler)();
+      });
+      into->addAction(action);
+      this->*row.item = action;
+    }
+  }
+}
 
-  QMenu* options = AddSubmenu(this, nullptr, "Options1", QStringLiteral("&Options"));
-  bar->addMenu(options);
-  QMenu* background = AddSubmenu(this, options, "Background1", QStringLiteral("Back&ground"));
-  addItem(background, "Tiled1", QStringLiteral("Tiled Bitmap"), &TForm1::Tiled1Click, true)
-      ->setChecked(true);
-  addItem(background, "None1", QStringLiteral("Solid Color"), &TForm1::None1Click, true);
+void TForm1::SetGameCommandsEnabled(bool enabled) {
+  for (const MenuRow& row : MenuRows)
+    if (row.gameCommand) (this->*row.item)->setEnabled(enabled);
+}
 
-  options->addSeparator();
-  QMenu* bet = AddSubmenu(this, options, "BetAmount1", QStringLiteral("&Bet Amount"));
-  static constexpr std::array<const char*, CoinValueCount> betNames{"N5001", "N1001", "N50c1",
-                                                                    "N25c1", "N10c1", "N5c1"};
-  static constexpr std::array<Handler, CoinValueCount> betHandlers{
-      &TForm1::N5001Click, &TForm1::N1001Click, &TForm1::N50c1Click,
-      &TForm1::N25c1Click, &TForm1::N10c1Click, &TForm1::N5c1Click};
-  for (std::size_t row = 0; row < CoinValueCount; ++row)
-    addItem(bet, betNames[row], QString::fromUtf8(CoinValueCaptions[row]), betHandlers[row], true);
+void TForm1::SetBetAmountMark(int bet) {
+  for (const MenuRow& row : MenuRows)
+    if (row.coinValue >= 0) (this->*row.item)->setChecked(row.coinValue == bet);
+}
 
-  options->addSeparator();
-  addItem(options, "BorrowCredits1", QStringLiteral("Borrow &Credits"),
-          &TForm1::BorrowCredits1Click);
+void TForm1::SetSpeedMark(int speed) {
+  for (const MenuRow& row : MenuRows)
+    if (row.speed >= 0) (this->*row.item)->setChecked(row.speed == speed);
+}
 
-  options->addSeparator();
-  QMenu* music = AddSubmenu(this, options, "Music1", QStringLiteral("&Music"));
-  addItem(music, "On2", QStringLiteral("On"), &TForm1::On2Click, true);
-  music->addSeparator();
-  addItem(music, "ChangeSongs1", QStringLiteral("Change Songs"), &TForm1::ChangeSongs1Click);
+void TForm1::ToggleSoundSwitch(bool Settings::*flag) {
+  settings_.*flag = !(settings_.*flag);
+  for (const MenuRow& row : MenuRows)
+    if (row.soundSwitch == flag) (this->*row.item)->setChecked(settings_.*flag);
+}
 
-  options->addSeparator();
-  QMenu* sounds = AddSubmenu(this, options, "Sounds1", QStringLiteral("&Sounds"));
-  addItem(sounds, "On1", QStringLiteral("On"), &TForm1::On1Click, true);
-  sounds->addSeparator();
-  addItem(sounds, "Bonus1", QStringLiteral("Bonus"), &TForm1::Bonus1Click, true);
-  addItem(sounds, "Coins1", QStringLiteral("Coins"), &TForm1::Coins1Click, true);
-  addItem(sounds, "Credits1", QStringLiteral("Credits"), &TForm1::Credits1Click, true);
-  addItem(sounds, "Lose1", QStringLiteral("Lose"), &TForm1::Lose1Click, true);
-  addItem(sounds, "PowerDrain1", QStringLiteral("Power Drain"), &TForm1::PowerDrain1Click, true);
-  addItem(sounds, "PowerUp1", QStringLiteral("Power Up"), &TForm1::PowerUp1Click, true);
-  addItem(sounds, "SlotSpin1", QStringLiteral("Slot Spin"), &TForm1::SlotSpin1Click, true);
-  addItem(sounds, "Stop1", QStringLiteral("Stop"), &TForm1::Stop1Click, true);
-  addItem(sounds, "WheelSpin1", QStringLiteral("Wheel Spin"), &TForm1::WheelSpin1Click, true);
-  addItem(sounds, "Win1", QStringLiteral("Win"), &TForm1::Win1Click, true);
-  sounds->addSeparator();
-  addItem(sounds, "ChangeWAVs1", QStringLiteral("Change WAVs"), &TForm1::ChangeWAVs1Click);
-
-  options->addSeparator();
-  QMenu* speed = AddSubmenu(this, options, "SpinSpeed1", QStringLiteral("Spin Spee&d"));
-  addItem(speed, "Fast1", QStringLiteral("Fast"), &TForm1::Fast1Click, true);
-  addItem(speed, "Medium1", QStringLiteral("Medium"), &TForm1::Medium1Click, true);
-  addItem(speed, "Slow1", QStringLiteral("Slow"), &TForm1::Slow1Click, true);
-
-  QMenu* autoMenu = AddSubmenu(this, nullptr, "Auto1", QStringLiteral("&Auto"));
-  bar->addMenu(autoMenu);
-  addItem(autoMenu, "AutoSpin2", QStringLiteral("&Auto Spin"), &TForm1::AutoSpin2Click, true);
-
-  QMenu* help = AddSubmenu(this, nullptr, "Help1", QStringLiteral("&Help"));
-  bar->addMenu(help);
-  addItem(help, "About", QStringLiteral("&About"), &TForm1::AboutClick);
-  help->addSeparator();
-  addItem(help, "Catalog1", QStringLiteral("&Catalog"), &TForm1::Catalog1Click);
-  help->addSeparator();
-  addItem(help, "Manual1", QStringLiteral("&Manual"), &TForm1::Manual1Click);
+void TForm1::ShowSoundSwitchMarks() {
+  for (const MenuRow& row : MenuRows)
+    if (row.soundSwitch != nullptr) (this->*row.item)->setChecked(settings_.*row.soundSwitch);
 }

@@ -8,14 +8,6 @@
 #include "Slot.h"
 #include "SoundPlayer.h"
 
-namespace {
-
-constexpr std::array<const char*, CoinValueCount> BetItems{"N5001", "N1001", "N50c1",
-                                                           "N25c1", "N10c1", "N5c1"};
-constexpr std::array<const char*, 3> SpeedItems{"Fast1", "Medium1", "Slow1"};
-
-}  // namespace
-
 void TForm1::DrawMoneyReadout(MoneyReadout which, double value) {
   face_->DrawMoneyReadout(which, value);
 }
@@ -46,27 +38,7 @@ void TForm1::SetButtonsEnabled(bool enabled) {
 
 void TForm1::FocusSpinButton() { Button1->setFocus(); }
 
-bool TForm1::AutoSpinChecked() const {
-  return findChild<QAction*>(QStringLiteral("AutoSpin2"))->isChecked();
-}
-
-void TForm1::SetAutoSpinChecked(bool checked) {
-  findChild<QAction*>(QStringLiteral("AutoSpin2"))->setChecked(checked);
-}
-
-void TForm1::SetBetAmountMark(int bet) {
-  for (int row = 0; row < CoinValueCount; ++row)
-    findChild<QAction*>(QString::fromLatin1(BetItems[static_cast<std::size_t>(row)]))
-        ->setChecked(row == bet);
-}
-
-void TForm1::SetSpeedMark(int speed) {
-  for (int row = 0; row < 3; ++row)
-    findChild<QAction*>(QString::fromLatin1(SpeedItems[static_cast<std::size_t>(row)]))
-        ->setChecked(row == speed);
-}
-
-bool TForm1::AutoSpinTimerRunning() const { return Timer1->isActive(); }
+void TForm1::SetAutoSpinChecked(bool checked) { AutoSpin2->setChecked(checked); }
 
 void TForm1::SetAutoSpinTimer(bool running) {
   if (running)

@@ -34,10 +34,14 @@ double ShownWager(const GameState& state) {
 
 }  // namespace
 
-MachineFace::MachineFace(GameState& state, QWidget* parent)
+MachineFace::MachineFace(const GameState& state, QWidget* parent)
     : CanvasWidget(parent), state_(state), reels_(MakeReelBitmaps(symbolSize_)) {
   setAccessibleName(QStringLiteral("Slot machine"));
   UpdateLayout();
+}
+
+std::array<double, 5> MachineFace::ShownLineBets() const {
+  return DealtLineBets(ShownWager(state_), state_.CoinValue);
 }
 
 void MachineFace::SetSymbolSize(int symbolSize) {
@@ -221,7 +225,6 @@ void MachineFace::PaintReadouts() {
     DrawLedText(*this, QString::number(k + 1), r - 114, f.RowLines + 2 + 20 * k, false, LedGreen,
                 symbolSize_);
 
-  DealLineBets(state_, wager);
   DrawLineLamps(std::min(money::CoinsIn(wager, state_.CoinValue), MaxCoins));
 }
 

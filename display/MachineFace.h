@@ -24,9 +24,8 @@ class MachineFace : public CanvasWidget {
   Q_OBJECT
 
  public:
-  // The full paint deals the shown wager over the lines, so the state is
-  // written (LineBet) as well as read.
-  explicit MachineFace(GameState& state, QWidget* parent = nullptr);
+  // The face only reads the game; what it shows is worked out from it.
+  explicit MachineFace(const GameState& state, QWidget* parent = nullptr);
 
   // Symbol size and art. LoadSymbolArt makes fresh reel bitmaps and loads
   // the art file for the current size from the program's folder; on failure
@@ -53,6 +52,10 @@ class MachineFace : public CanvasWidget {
   void RepaintMachine();  // full paint, shown now
   void ShowWheels(const std::array<int, 3>& positions);
 
+  // The wager the face shows (the coins on the table, or the last bet while
+  // none are), dealt over the five lines as its lamps light.
+  std::array<double, 5> ShownLineBets() const;
+
   // Timer3's blinking step: flips the phase and redraws every Voltaro cell
   // of the window, then the winning paylines over them.
   void Blink();
@@ -72,7 +75,7 @@ class MachineFace : public CanvasWidget {
   // The accessible description follows every readout and meter drawn.
   void Describe();
 
-  GameState& state_;
+  const GameState& state_;
   Background background_;
   int symbolSize_ = 96;
   QImage symbolArt_;

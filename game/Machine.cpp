@@ -51,12 +51,12 @@ void CountOne(std::int32_t& counter) {
 class Machine::BusyScope {
  public:
   explicit BusyScope(Machine& machine) : machine_(machine) {
-    if (machine_.busyDepth_++ == 0) machine_.view_.SetGameCommandsEnabled(false);
+    if (machine_.busyDepth_++ == 0) machine_.controls_.SetGameCommandsEnabled(false);
   }
   ~BusyScope() {
     if (--machine_.busyDepth_ == 0) {
       machine_.hurry_ = false;
-      machine_.view_.SetGameCommandsEnabled(true);
+      machine_.controls_.SetGameCommandsEnabled(true);
     }
   }
   BusyScope(const BusyScope&) = delete;
@@ -66,10 +66,13 @@ class Machine::BusyScope {
   Machine& machine_;
 };
 
-Machine::Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random)
+Machine::Machine(GameState& state, Settings& settings, FaceView& face, ControlsView& controls,
+                 GameClock& clock, RandomSource& random)
     : state_(state),
       settings_(settings),
-      view_(view),
+      face_(face),
+      controls_(controls),
+      clock_(clock),
       random_(random),
       blur_(static_cast<std::uint64_t>(random.Below(1 << 30))) {}
 
@@ -83,7 +86,7 @@ void Machine::Bet1() {
   DealAndShowLamps(state_.Wager);
   state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
   ShowCredits();
-  view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+  face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
   PlaySound(SoundEvent::seCoins);
   if (!money::Less(state_.Wager, MaxWager(state_))) RunSpin();
 }
@@ -100,7 +103,7 @@ void Machine::BetMax() {
     state_.Wager = money::Add(state_.Wager, state_.CoinValue);
     DealAndShowLamps(state_.Wager);
     ShowCredits();
-    view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+    face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
     PlaySound(SoundEvent::seCoins);
     Pause(timings::BetMaxCoinPause);
   }
@@ -117,23 +120,23 @@ void Machine::RunSpin() {
   ClearLineResults(state_);
   if (!TakeBet()) return;
 
-  view_.SetBlinkTimer(false);
+  controls_.SetBlinkTimer(false);
   if (state_.FreeSpins > 0) {
     CountOne(state_.FreeSpinsPlayed);
-    view_.DrawCountReadout(CountReadout::FreeSpinsPlayed, state_.FreeSpinsPlayed);
+    face_.DrawCountReadout(CountReadout::FreeSpinsPlayed, state_.FreeSpinsPlayed);
   } else {
     CountOne(state_.Spins);
-    view_.DrawCountReadout(CountReadout::Spins, state_.Spins);
+    face_.DrawCountReadout(CountReadout::Spins, state_.Spins);
   }
-  view_.SetButtonsEnabled(false);
+  controls_.SetButtonsEnabled(false);
   AnimateWheels();
 
   ComputeWindow(state_);
   EvaluateWindow();
   if (state_.WinAmount > 0) CountWin();
   if (state_.FreeSpins == 0) UpdatePowerMeter();
-  view_.SetButtonsEnabled(true);
-  view_.FocusSpinButton();
+  controls_.SetButtonsEnabled(true);
+  controls_.FocusSpinButton();
   state_.LastBet = state_.Wager;
   state_.Wager = 0;
 
@@ -142,13 +145,13 @@ void Machine::RunSpin() {
   else if (state_.PowerPts >= FullPower)
     AwardBonus();
 
-  if (view_.AutoSpinChecked() || state_.FreeSpins >= 1) view_.SetAutoSpinTimer(true);
+  if (autoSpin_ || state_.FreeSpins >= 1) ArmAutoSpinTimer(true);
 }
 
 bool Machine::TakeBet() {
   if (state_.FreeSpins > 0) {
     // A free spin plays the last bet again on the same lines, at no cost.
-    view_.DrawCountReadout(CountReadout::SpinFree, state_.FreeSpins - 1);
+    face_.DrawCountReadout(CountReadout::SpinFree, state_.FreeSpins - 1);
     state_.Wager = state_.LastBet;
     DealAndShowLamps(state_.LastBet);
     return true;
@@ -159,12 +162,12 @@ bool Machine::TakeBet() {
     return true;
   }
   if (state_.LastBet <= 0) {
-    view_.ShowMessage("Please place a bet before spinning.");
+    controls_.ShowMessage("Please place a bet before spinning.");
     return false;
   }
   if (money::Less(state_.Credits, state_.LastBet)) {
-    view_.SetAutoSpinChecked(false);
-    view_.ShowMessage(
+    SetAutoSpin(false);
+    controls_.ShowMessage(
         "You do not have enough credits to bet the same amount as you last spin; "
         "you better borrow some credits!.");
     return false;
@@ -173,7 +176,7 @@ bool Machine::TakeBet() {
   state_.Wager = state_.LastBet;
   state_.Credits = money::Sub(state_.Credits, state_.LastBet);
   ShowCredits();
-  view_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
+  face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
   AddToPoolForMaxBet();
   return true;
 }
@@ -181,7 +184,7 @@ bool Machine::TakeBet() {
 void Machine::AddToPoolForMaxBet() {
   if (!money::Less(state_.Wager, MaxWager(state_)))
     state_.BonusPool = money::Add(state_.BonusPool, money::Times(state_.Wager, PoolShareOfMaxBet));
-  view_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+  face_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
 }
 
 void Machine::AnimateWheels() {
@@ -190,29 +193,29 @@ void Machine::AnimateWheels() {
     return;
   }
   std::array<int, 3> positions{state_.Stops[0], state_.Stops[1], state_.Stops[2]};
-  std::int64_t mark = view_.TickCount();
+  std::int64_t mark = clock_.TickCount();
   for (int step = 1; step <= AnimationSteps; ++step) {
     if (!Hurrying()) {
       // Steps keep to the schedule; only a step that is late by a whole
       // step's time or more starts the schedule afresh, so that the wheels
       // never race to catch up.
       const std::int64_t due = mark + spinDelay_;
-      view_.WaitUntil(due);
-      const std::int64_t now = view_.TickCount();
+      clock_.WaitUntil(due);
+      const std::int64_t now = clock_.TickCount();
       mark = now - due < spinDelay_ ? due : now;
     }
     for (int wheel = 0; wheel < 3; ++wheel) {
       auto& position = positions[static_cast<std::size_t>(wheel)];
       position = PositionAtStep(wheel, step, position, random_, blur_);
     }
-    if (!Hurrying()) view_.ShowWheels(positions);
+    if (!Hurrying()) face_.ShowWheels(positions);
     if (IsStopSoundStep(step))
       PlaySound(SoundEvent::seStop);
     else if (IsClickStep(step, spinDelay_))
       PlaySound(SoundEvent::seSlotSpin);
   }
   for (std::size_t wheel = 0; wheel < 3; ++wheel) state_.Stops[wheel] = positions[wheel];
-  view_.SetBlinkTimer(true);
+  controls_.SetBlinkTimer(true);
 }
 
 void Machine::StopWheelsAtOnce() {
@@ -224,16 +227,16 @@ void Machine::StopWheelsAtOnce() {
     state_.Stops[wheel] =
         ((locked - schedule.rollSteps) % WheelPositions + WheelPositions) % WheelPositions;
   }
-  view_.SetBlinkTimer(true);
+  controls_.SetBlinkTimer(true);
 }
 
 void Machine::EvaluateWindow() {
   const double total = EvaluateLines(state_);
   for (int line = 0; line < LineCount; ++line)
-    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) view_.DrawPayline(line);
+    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) face_.DrawPayline(line);
   if (total > 0) {
     state_.WinAmount = total;
-    view_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
+    face_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
     PlaySound(SoundEvent::seWin);
     DealAndShowLamps(state_.Wager);
   } else {
@@ -256,7 +259,7 @@ void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pause
       state_.Credits = money::Add(state_.Credits, source);
       source = 0;
       ShowCredits();
-      view_.DrawMoneyReadout(readout, source);
+      face_.DrawMoneyReadout(readout, source);
       return;
     }
     const double coinsLeft = money::CoinsLeft(source, state_.CoinValue);
@@ -264,7 +267,7 @@ void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pause
     state_.Credits = money::Add(state_.Credits, coin);
     source = money::Sub(source, coin);
     ShowCredits();
-    view_.DrawMoneyReadout(readout, source);
+    face_.DrawMoneyReadout(readout, source);
     PlaySound(SoundEvent::seCredits);
     Pause(pauseFor(coinsLeft));
   }
@@ -280,13 +283,13 @@ void Machine::UpdatePowerMeter() {
   if (drain >= 1) {
     PlaySound(SoundEvent::sePowerDrain);
     state_.PowerPts /= 2;
-    view_.DrawPowerMeter(false);
+    face_.DrawPowerMeter(false);
   } else if (voltaro >= 1) {
     PlaySound(SoundEvent::sePowerUp);
     // Summed wide: a meter loaded from the file may be near the integer limit.
     const std::int64_t raised = std::int64_t{state_.PowerPts} + PowerPerVoltaro * voltaro;
     state_.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
-    view_.DrawPowerMeter(true);
+    face_.DrawPowerMeter(true);
   }
 }
 
@@ -296,7 +299,7 @@ void Machine::SettleFreeSpin() {
   if (state_.FreeSpins == 0) {
     SeedPool();
     SwitchToNormalStrip(state_);
-    view_.RepaintMachine();
+    face_.RepaintMachine();
   }
 }
 
@@ -306,23 +309,23 @@ void Machine::AwardBonus() {
   state_.FreeSpins = FreeSpinsPerBonus;
   state_.PowerPts = 0;
   SwitchToFreeSpinStrip(state_);
-  view_.RepaintMachine();
+  face_.RepaintMachine();
 }
 
 void Machine::SeedPool() { state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins); }
 
 void Machine::DealAndShowLamps(double amount) {
   DealLineBets(state_, amount);
-  view_.DrawLineLamps(money::CoinsIn(amount, state_.CoinValue));
+  face_.DrawLineLamps(money::CoinsIn(amount, state_.CoinValue));
 }
 
-void Machine::ShowCredits() { view_.DrawMoneyReadout(MoneyReadout::Credits, state_.Credits); }
+void Machine::ShowCredits() { face_.DrawMoneyReadout(MoneyReadout::Credits, state_.Credits); }
 
 void Machine::PlaySound(SoundEvent event) {
-  if (!Hurrying()) view_.PlayEventSound(event);
+  if (!Hurrying()) controls_.PlayEventSound(event);
 }
 
-void Machine::StartPacing() { paceMark_ = view_.TickCount(); }
+void Machine::StartPacing() { paceMark_ = clock_.TickCount(); }
 
 void Machine::Pause(int ms) {
   if (Hurrying()) return;
@@ -330,34 +333,46 @@ void Machine::Pause(int ms) {
   // the late wake-ups in between do not add up over thousands of coins.
   // A pause that overran by a whole pause or more starts afresh.
   const std::int64_t due = paceMark_ + ms;
-  view_.WaitUntil(due);
-  const std::int64_t now = view_.TickCount();
+  clock_.WaitUntil(due);
+  const std::int64_t now = clock_.TickCount();
   paceMark_ = now - due < ms ? due : now;
 }
 
-void Machine::Timer1Timer() {
+void Machine::AutoSpinTick() {
   // A tick that arrives during a spin is dropped; the spin arms the timer
   // again when it ends if auto spin or free spins call for it.
   if (IsBusy()) return;
   const bool autoSpinCanPay =
-      view_.AutoSpinChecked() && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
-  view_.SetAutoSpinTimer(false);
+      autoSpin_ && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
+  ArmAutoSpinTimer(false);
   if (autoSpinCanPay || state_.FreeSpins > 0)
     Spin();
   else
-    view_.SetAutoSpinChecked(false);
+    SetAutoSpin(false);
 }
 
-void Machine::AutoSpinClick() {
-  view_.SetAutoSpinChecked(!view_.AutoSpinChecked());
-  view_.SetAutoSpinTimer(!view_.AutoSpinTimerRunning());
+void Machine::ToggleAutoSpin() {
+  SetAutoSpin(!autoSpin_);
+  ArmAutoSpinTimer(!autoSpinTimerArmed_);
 }
+
+void Machine::SetAutoSpin(bool on) {
+  autoSpin_ = on;
+  controls_.SetAutoSpinChecked(on);
+}
+
+void Machine::ArmAutoSpinTimer(bool armed) {
+  autoSpinTimerArmed_ = armed;
+  controls_.SetAutoSpinTimer(armed);
+}
+
+void Machine::PutStripsOnWheels() { InstallStrips(state_); }
 
 void Machine::SelectSpeed(int speed) {
   const int delay = timings::SpinDelayForSpeed(speed);
   if (delay == 0) return;
   spinDelay_ = delay;
-  view_.SetSpeedMark(speed);
+  controls_.SetSpeedMark(speed);
   settings_.Speed = static_cast<std::uint8_t>(speed);
 }
 
@@ -369,24 +384,24 @@ bool Machine::ChooseCoinValue(int bet) {
   state_.CoinValue = CoinValues[static_cast<std::size_t>(bet)];
   SeedPool();
   ApplyCoinValueChange();
-  view_.SetBetAmountMark(bet);
+  controls_.SetBetAmountMark(bet);
   settings_.Bet = static_cast<std::uint8_t>(bet);
   return true;
 }
 
 void Machine::ApplyCoinValueChange() {
-  view_.SetBetAmountMark(-1);
+  controls_.SetBetAmountMark(-1);
   ReturnWager();
   state_.LastBet = 0;
-  view_.RepaintMachine();
+  face_.RepaintMachine();
 }
 
 void Machine::ApplyLoadedBet() {
   if (settings_.Bet < CoinValueCount) {
-    view_.SetBetAmountMark(settings_.Bet);
+    controls_.SetBetAmountMark(settings_.Bet);
     state_.CoinValue = CoinValues[settings_.Bet];
   } else {
-    view_.SetBetAmountMark(-1);
+    controls_.SetBetAmountMark(-1);
   }
 }
 
@@ -400,7 +415,7 @@ bool Machine::NewGame() {
   state_.PowerPts = 0;
   state_.Credits = NewGameCredits;
   state_.Borrowed = state_.Credits;
-  view_.RepaintMachine();
+  face_.RepaintMachine();
   return true;
 }
 

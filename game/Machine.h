@@ -23,11 +23,23 @@ enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
 
 // The rules of the machine: betting, the spin cycle, the count-ups, the power
 // meter and bonus, coin value, new game and borrowing. The window's handlers
-// call these operations; the machine reaches the window only through
-// MachineView.
+// call these operations; the machine reaches the window only through its
+// face, its controls and its clock (MachineView.h).
 class Machine {
  public:
-  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random);
+  Machine(GameState& state, Settings& settings, FaceView& face, ControlsView& controls,
+          GameClock& clock, RandomSource& random);
+  // A window that plays all three parts itself.
+  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random)
+      : Machine(state, settings, view, view, view, random) {}
+
+  // The game in play, for the face, the dialogs and the settings file.
+  const GameState& State() const { return state_; }
+  // Start-up: the game as the settings file brought it back.
+  void RestoreGame(const GameState& loaded) { state_ = loaded; }
+  // Puts the strips on the wheels (the free-spin strip while free spins
+  // remain) and works out the window anew; run for every new art size.
+  void PutStripsOnWheels();
 
   // "Bet 1", "Bet Max" and "Spin".
   void Bet1();
@@ -35,9 +47,14 @@ class Machine {
   void Spin();
 
   // Timer1's tick: plays auto spin and the free spins.
-  void Timer1Timer();
+  void AutoSpinTick();
   // "Auto Spin": toggles the mark and the timer.
-  void AutoSpinClick();
+  void ToggleAutoSpin();
+  bool AutoSpinOn() const { return autoSpin_; }
+  // Whether Timer1 is running, as the machine armed it.
+  bool AutoSpinTimerArmed() const { return autoSpinTimerArmed_; }
+  // The window is closing: no more ticks.
+  void StopAutoSpinTimer() { ArmAutoSpinTimer(false); }
 
   // Fast, Medium, Slow.
   void SelectSpeed(int speed);
@@ -98,10 +115,14 @@ class Machine {
   void Pause(int ms);
   void AddToPoolForMaxBet();
   void ApplyCoinValueChange();
+  void SetAutoSpin(bool on);
+  void ArmAutoSpinTimer(bool armed);
 
   GameState& state_;
   Settings& settings_;
-  MachineView& view_;
+  FaceView& face_;
+  ControlsView& controls_;
+  GameClock& clock_;
   RandomSource& random_;
   BlurSource blur_;
   int spinDelay_ = 10;
@@ -109,4 +130,6 @@ class Machine {
   std::int64_t paceMark_ = 0;
   bool hurry_ = false;
   bool instant_ = false;
+  bool autoSpin_ = false;
+  bool autoSpinTimerArmed_ = false;
 };

@@ -14,24 +14,31 @@ enum class CountReadout {
   SpinFree,         // free spins left, one digit
 };
 
-// Everything the game rules need of the window: the face, the sounds, the
-// controls, the timers and the clock. The main window implements it; the
-// tests implement it with a recording fake that runs on a virtual clock.
-class MachineView {
- public:
-  virtual ~MachineView() = default;
+// What the game rules need of the window, by role: the face that shows the
+// game, the controls (buttons, menu marks, timers, message box, sounds) and
+// the clock. The main window plays them; the tests play them with recording
+// fakes that run on a virtual clock.
 
-  // The face. Readouts and lamps are redrawn alone, at once.
+// The face. Readouts and lamps are redrawn alone, at once.
+class FaceView {
+ public:
+  virtual ~FaceView() = default;
+
   virtual void DrawMoneyReadout(MoneyReadout which, double value) = 0;
   virtual void DrawCountReadout(CountReadout which, int value) = 0;
-  // Lights one lamp per coin (LineBet has been dealt already); lamps on a
-  // line whose LinePay is above 0 show as won.
+  // Lights one lamp per coin; lamps on a line whose LinePay is above 0 show
+  // as won.
   virtual void DrawLineLamps(int coins) = 0;
   virtual void DrawPayline(int index) = 0;  // 0..4, marks a winning line
   virtual void DrawPowerMeter(bool rising) = 0;
   virtual void RepaintMachine() = 0;  // full paint, now
   // One animation step: the three wheels rendered at these positions.
   virtual void ShowWheels(const std::array<int, 3>& positions) = 0;
+};
+
+class ControlsView {
+ public:
+  virtual ~ControlsView() = default;
 
   // Plays the event's sound if its switches allow; memory sounds return at
   // once, file sounds when they have ended.
@@ -51,18 +58,24 @@ class MachineView {
   virtual void SetGameCommandsEnabled(bool enabled) = 0;
 
   // Menu marks.
-  virtual bool AutoSpinChecked() const = 0;
   virtual void SetAutoSpinChecked(bool checked) = 0;
   virtual void SetBetAmountMark(int bet) = 0;  // -1 clears all six
   virtual void SetSpeedMark(int speed) = 0;    // 0 Fast, 1 Medium, 2 Slow
 
   // Timer1 (auto spin and free spins) and Timer3 (blinking).
-  virtual bool AutoSpinTimerRunning() const = 0;
   virtual void SetAutoSpinTimer(bool running) = 0;
   virtual void SetBlinkTimer(bool running) = 0;
+};
+
+class GameClock {
+ public:
+  virtual ~GameClock() = default;
 
   // The millisecond tick count, and a wait until it reaches `tick` that keeps
   // the window alive (paints, timers and menus run meanwhile).
   virtual std::int64_t TickCount() = 0;
   virtual void WaitUntil(std::int64_t tick) = 0;
 };
+
+// All three parts in one object, as the main window and the fakes are.
+class MachineView : public FaceView, public ControlsView, public GameClock {};

@@ -10,15 +10,20 @@ int PayFor(int first, int second, int third) {
   return 0;
 }
 
-void DealLineBets(GameState& state, double amount) {
-  int coins = money::CoinsIn(amount, state.CoinValue);
+std::array<double, LineCount> DealtLineBets(double amount, double coinValue) {
+  int coins = money::CoinsIn(amount, coinValue);
   if (coins < 0) coins = 0;
   if (coins > MaxCoins) coins = MaxCoins;
-  state.LineBet.fill(0.0);
+  std::array<double, LineCount> lines{};
   for (int j = 1; j <= coins; ++j) {
-    double& line = state.LineBet[static_cast<std::size_t>((j - 1) % LineCount)];
-    line = money::Add(line, state.CoinValue);
+    double& line = lines[static_cast<std::size_t>((j - 1) % LineCount)];
+    line = money::Add(line, coinValue);
   }
+  return lines;
+}
+
+void DealLineBets(GameState& state, double amount) {
+  state.LineBet = DealtLineBets(amount, state.CoinValue);
 }
 
 void ClearLineResults(GameState& state) { state.LinePay.fill(0.0); }

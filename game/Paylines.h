@@ -22,7 +22,9 @@ inline constexpr std::array<std::array<int, 3>, LineCount> PaylineRows{{
 int PayFor(int first, int second, int third);
 
 // Spreads an amount over the lines coin by coin: coin j goes to line
-// ((j - 1) mod 5) + 1. Fills LineBet.
+// ((j - 1) mod 5) + 1; at most MaxCoins coins are dealt.
+std::array<double, LineCount> DealtLineBets(double amount, double coinValue);
+// The same into LineBet.
 void DealLineBets(GameState& state, double amount);
 
 // Sets every LinePay to 0 (a winning line stays marked until this runs).

@@ -21,11 +21,9 @@ class SilentView : public MachineView {
   void SetButtonsEnabled(bool) override {}
   void FocusSpinButton() override {}
   void SetGameCommandsEnabled(bool enabled) override { gameCommandsEnabled = enabled; }
-  bool AutoSpinChecked() const override { return autoSpinChecked; }
   void SetAutoSpinChecked(bool checked) override { autoSpinChecked = checked; }
   void SetBetAmountMark(int bet) override { betMark = bet; }
   void SetSpeedMark(int) override {}
-  bool AutoSpinTimerRunning() const override { return autoSpinTimer; }
   void SetAutoSpinTimer(bool running) override { autoSpinTimer = running; }
   void SetBlinkTimer(bool) override {}
   std::int64_t TickCount() override { return now; }

@@ -77,7 +77,7 @@ SimulationResult Simulate(std::uint64_t seed, long paidSpins, int coins) {
       cycleLengths.Add(static_cast<double>(sinceBonus));
       sinceBonus = 0;
       while (state.FreeSpins > 0) {
-        machine.Timer1Timer();
+        machine.AutoSpinTick();
         ++result.freeSpins;
       }
     }

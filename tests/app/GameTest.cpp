@@ -118,8 +118,13 @@ class GameTest : public QObject {
     autoSpin->trigger();
     QVERIFY(!autoSpin->isChecked());
     QVERIFY(!form.Timer1->isActive());
-    state.FreeSpins = 3;
-    form.Timer1->start();
+    // A free spin ends with the timer armed for the next one.
+    state.FreeSpins = 4;
+    ScriptSmallWin(fixture);
+    form.Timer1Timer();
+    QCOMPARE(state.FreeSpins, 3);
+    QVERIFY(form.Timer1->isActive());
+    QVERIFY(!autoSpin->isChecked());
     autoSpin->trigger();
     QVERIFY(autoSpin->isChecked());
     QVERIFY(!form.Timer1->isActive());

@@ -30,8 +30,9 @@ class LampsAndMeterTest : public QObject {
         QTest::addRow("%d x %.2f", coins, value) << coins << value;
   }
 
-  // The full paint deals the wager coin by coin over lines 1..5 and lights
-  // one lamp per coin, column by column.
+  // The full paint shows the wager dealt coin by coin over lines 1..5 and
+  // lights one lamp per coin, column by column; the game itself is only
+  // read.
   void lampsForEveryCount() {
     QFETCH(int, coins);
     QFETCH(double, coinValue);
@@ -39,9 +40,12 @@ class LampsAndMeterTest : public QObject {
     rig.state.CoinValue = coinValue;
     rig.state.Wager = money::Times(coinValue, coins);
     rig.face->FormPaint();
+    QCOMPARE(rig.state.LineBet, (std::array<double, 5>{}));
+    const std::array<double, 5> shown = rig.face->ShownLineBets();
     for (int k = 0; k < 5; ++k) {
       const int onLine = coins / 5 + (k < coins % 5 ? 1 : 0);
-      QCOMPARE(money::ToCents(rig.state.LineBet[k]), money::ToCents(coinValue * onLine));
+      QCOMPARE(money::ToCents(shown[static_cast<std::size_t>(k)]),
+               money::ToCents(coinValue * onLine));
       for (int j = 0; j < 5; ++j) QCOMPARE(LampAt(rig, j, k), 5 * j + k < coins ? Red : Black);
     }
   }

@@ -91,7 +91,7 @@ TEST_F(MachineTest, SevenFreeSpinsPlayTheWinningBetForNothing) {
     ASSERT_TRUE(view.autoSpinTimer);
     view.log.clear();
     NextStops(freeSpin % 2 ? ThreeVoltaroStops : QuietStops);
-    machine.Timer1Timer();
+    machine.AutoSpinTick();
     EXPECT_EQ(state.Credits, creditsAfterBonus) << "free spin " << freeSpin;
     EXPECT_EQ(state.Spins, spins);
     EXPECT_EQ(state.FreeSpinsPlayed, freeSpin);

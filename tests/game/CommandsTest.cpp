@@ -97,19 +97,19 @@ TEST_F(MachineTest, OpeningAGameKeepsTheBetAndCoinValue) {
 TEST_F(MachineTest, AutoSpinRepeatsTheBetUntilCreditsRunOut) {
   PlaceCoins(4);
   SpinAt(QuietStops);
-  machine.AutoSpinClick();
+  machine.ToggleAutoSpin();
   EXPECT_TRUE(view.autoSpinChecked);
   EXPECT_TRUE(view.autoSpinTimer);
 
   state.Credits = 2.00;  // two more spins of 1.00
   for (int tick = 0; tick < 2; ++tick) {
     NextStops(QuietStops);
-    machine.Timer1Timer();
+    machine.AutoSpinTick();
     EXPECT_TRUE(view.autoSpinTimer) << "re-armed after spin " << tick;
   }
   EXPECT_EQ(state.Spins, 3);
   EXPECT_EQ(state.Credits, 0);
-  machine.Timer1Timer();  // nothing left to bet: the mark clears itself
+  machine.AutoSpinTick();  // nothing left to bet: the mark clears itself
   EXPECT_FALSE(view.autoSpinChecked);
   EXPECT_FALSE(view.autoSpinTimer);
   EXPECT_EQ(state.Spins, 3);
@@ -117,18 +117,21 @@ TEST_F(MachineTest, AutoSpinRepeatsTheBetUntilCreditsRunOut) {
 }
 
 TEST_F(MachineTest, AutoSpinWithoutAPreviousBetClearsItself) {
-  machine.AutoSpinClick();
-  machine.Timer1Timer();
+  machine.ToggleAutoSpin();
+  machine.AutoSpinTick();
   EXPECT_FALSE(view.autoSpinChecked);
   EXPECT_FALSE(view.autoSpinTimer);
   EXPECT_EQ(state.Spins, 0);
 }
 
 TEST_F(MachineTest, AutoSpinToggledWhileFreeSpinsWaitStopsTheirTimer) {
-  state.FreeSpins = 3;
+  // A free spin ends with the timer armed for the next one.
+  state.FreeSpins = 4;
   state.LastBet = 0.25;
-  view.autoSpinTimer = true;
-  machine.AutoSpinClick();
+  SpinAt(QuietStops);
+  ASSERT_TRUE(view.autoSpinTimer);
+  ASSERT_FALSE(view.autoSpinChecked);
+  machine.ToggleAutoSpin();
   EXPECT_TRUE(view.autoSpinChecked);
   EXPECT_FALSE(view.autoSpinTimer);
   SpinAt(QuietStops);
@@ -151,7 +154,7 @@ TEST_F(MachineTest, NothingThatMovesMoneyInterleavesWithASpin) {
     auto& in = *static_cast<Intruder*>(context);
     if (in.done) return;
     in.done = true;
-    in.machine->Timer1Timer();
+    in.machine->AutoSpinTick();
     in.machine->Spin();
     in.machine->Bet1();
     in.machine->BetMax();
@@ -163,8 +166,8 @@ TEST_F(MachineTest, NothingThatMovesMoneyInterleavesWithASpin) {
   });
   state.Spins = 1;
   PlaceCoins(2);
-  view.autoSpinTimer = true;
-  view.autoSpinChecked = true;
+  machine.ToggleAutoSpin();
+  ASSERT_TRUE(view.autoSpinTimer && view.autoSpinChecked);
   SpinAt(QuietStops);
   EXPECT_EQ(intruder.outcomes, std::vector<std::string>(5, "-"));
   EXPECT_EQ(state.Spins, 2);

@@ -28,11 +28,9 @@ class FakeView : public MachineView {
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
-  bool AutoSpinChecked() const override { return autoSpinChecked; }
   void SetAutoSpinChecked(bool checked) override;
   void SetBetAmountMark(int bet) override;
   void SetSpeedMark(int speed) override;
-  bool AutoSpinTimerRunning() const override { return autoSpinTimer; }
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
   std::int64_t TickCount() override { return now; }

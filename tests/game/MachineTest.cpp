@@ -15,7 +15,8 @@ TEST_F(MachineTest, RepeatBetWithoutCreditsStopsAutoSpinWithTheCreditMessage) {
   PlaceCoins(3);
   SpinAt(QuietStops);
   state.Credits = 0.50;
-  view.autoSpinChecked = true;
+  machine.ToggleAutoSpin();
+  EXPECT_TRUE(view.autoSpinChecked);
   machine.Spin();
   EXPECT_EQ(view.messages.back(),
             "You do not have enough credits to bet the same amount as you last spin; you better "

@@ -87,9 +87,9 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
     } else if (action < 65) {
       machine.BetMax();
     } else if (action < 80) {
-      machine.Timer1Timer();
+      machine.AutoSpinTick();
     } else if (action < 84) {
-      machine.AutoSpinClick();
+      machine.ToggleAutoSpin();
     } else if (action < 90) {
       const double amount = money::FromCents(1 + choices.Below(20000));
       if (machine.Borrow(amount) == MoneyMove::Done) borrowedMove = amount;
