@@ -14,6 +14,8 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A command that ends the script under set -e says which one it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
   fail "cpack: $(tail -5 "$work/cpack.log")"
@@ -47,7 +49,9 @@ for _ in $(seq 100); do
   sleep 0.1
   kill -0 "$game_pid" 2>/dev/null || fail "the program ended: $(cat "$work/game.log")"
   [[ -f $SDL_DISKAUDIOFILE ]] || continue
-  heard=$(tr -d '\0' <"$SDL_DISKAUDIOFILE" | head -c 1000 | wc -c)
+  # head reads the file itself: cutting tr's output short would kill tr
+  # with SIGPIPE and, under pipefail, end this script without a word.
+  heard=$(head -c 100000 "$SDL_DISKAUDIOFILE" | tr -d '\0' | wc -c)
   [[ $heard -ge 1000 ]] && break
 done
 [[ $heard -ge 1000 ]] || fail "no song was heard from the unpacked program"
