@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "GameStatistics.h"
+#include "PlayRecord.h"
+
 // The game in progress. Field names are the ones used throughout the program
 // and in the settings file.
 struct GameState {
@@ -26,6 +29,9 @@ struct GameState {
   std::string Strip1;
   std::string Strip2;
   std::string Strip3;
+  // The last ten settled plays and the totals since New Game.
+  GameHistory History;
+  GameStatistics Statistics;
 };
 
 // Pay per coin on a line, by combination (see Paylines.h for the rows).
