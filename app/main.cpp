@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "Application.h"
+#include "CloseOnSignal.h"
 #include "CommandLine.h"
 #include "SingleGame.h"
 #include "Slot.h"
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
   if (!settingsLock) return 1;
   TForm1 form(std::move(environment));
   form.CreatePayoffChart();
+  // A logout, a closed terminal or Ctrl+C closes the game as File > Exit
+  // does, boxes and dialogs first.
+  const CloseOnSignal closeOnSignal([&form](int) { CloseAllWindows(form); });
   form.show();
   return QApplication::exec();
 }

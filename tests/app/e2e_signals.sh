@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SIGTERM, SIGHUP and SIGINT close the real program as File > Exit does: it
+# ends normally and has written the game, also with a box open and in the
+# middle of a spin.
+source "$(dirname "$0")/e2e_common.sh"
+
+# Sends a signal and waits for the program to end; it must end by itself,
+# with status 0, not by the signal's default action.
+close_with() {
+  kill "-$1" "$game_pid"
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "SIG$1 did not close the program"
+  wait "$game_pid" || status=$?
+  game_pid=
+  [[ $status == 0 ]] || fail "SIG$1 ended the program with status $status: $(cat "$work/game.log")"
+  [[ -f $settings ]] || fail "SIG$1: no settings file was written"
+}
+
+# Keys reach the window only once it has the focus: there is no window
+# manager to give it.
+press() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key "$@"
+}
+
+start_x
+
+# A fresh game: nothing is written before the close.
+start_game
+close_with TERM
+[[ $(value_of Credits) == 1000.00 ]] || fail "SIGTERM wrote Credits $(value_of Credits)"
+
+# With the "place a bet" box open.
+rm -f "$settings"
+start_game
+press s
+box=
+for _ in $(seq 50); do
+  box=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" | head -1 || true)
+  [[ -n $box ]] && break
+  sleep 0.1
+done
+[[ -n $box ]] || fail "the box asking for a bet did not appear"
+close_with HUP
+
+# Coins on the table go back to the credits; in the middle of a spin the
+# spin is settled first and counted.
+start_game
+press b b b
+sleep 0.5
+close_with INT
+[[ $(value_of Credits) == 1000.00 ]] || fail "the wager was lost: Credits $(value_of Credits)"
+
+start_game
+press b s
+sleep 0.3
+close_with TERM
+[[ $(value_of Spins) == 1 ]] || fail "the spin in progress was not counted: Spins $(value_of Spins)"
+echo "PASS: SIGTERM, SIGHUP and SIGINT close the game and write it"
