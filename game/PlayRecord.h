@@ -12,7 +12,7 @@ struct PlayRecord {
   double coinValue = 0;
   std::int32_t coins = 0;                // coins bet (a free spin replays the bet that won it)
   bool free = false;                     // a free spin of the bonus round
-  std::array<std::int32_t, 9> window{};  // symbol codes, row by row, left to right
+  std::array<std::int32_t, 9> window{};  // symbol codes as GameState::Window: wheel * 3 + row
   std::uint8_t winningLines = 0;         // bit n set: payline n paid
   double win = 0;                        // paid on the lines
   double poolPaid = 0;                   // the bonus pool, when this play filled the meter
