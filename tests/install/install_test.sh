@@ -73,7 +73,7 @@ sleep 0.5
 xdotool key --window "$window" s
 sleep 3
 [[ -s $SDL_DISKAUDIOFILE ]] || fail "nothing was played"
-[[ $(head -c 100000 "$SDL_DISKAUDIOFILE" | tr -d '\0' | wc -c) -ge 1000 ]] || fail "only silence"
+[[ $(tr -d '\0' <"$SDL_DISKAUDIOFILE" | wc -c) -ge 1000 ]] || fail "only silence"
 
 # F1 opens the manual, with no message about a missing help file.
 xdotool key --window "$window" F1
