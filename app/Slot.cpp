@@ -22,15 +22,17 @@
 #include "SymbolArt.h"
 #include "Timings.h"
 
-TForm1::TForm1(SlotEnvironment environment, QWidget* parent)
+TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& watchFace)
     : QMainWindow(parent),
       environment_(std::move(environment)),
       settings_(DefaultSettings(environment_.programDir.toStdString())),
-      machine_(state_, settings_, *this, *environment_.random),
       sounds_(std::make_unique<SoundPlayer>(settings_)),
       help_(environment_.programDir,
             [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
   CreateComponents();
+  if (watchFace) faceWatcher_ = watchFace(*face_);
+  FaceView& face = faceWatcher_ ? static_cast<FaceView&>(*faceWatcher_) : *face_;
+  machine_ = std::make_unique<Machine>(state_, settings_, face, *this, *this, *environment_.random);
   FormCreate();
   // The first sizing chooses the art and installs the strips; a maximized
   // start gives a second one when the window is shown.
@@ -125,10 +127,10 @@ void TForm1::FormCreate() {
 
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
-  GameState loaded = machine_.State();
+  GameState loaded = machine_->State();
   LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), loaded, settings_,
                    maxed);
-  machine_.RestoreGame(loaded);
+  machine_->RestoreGame(loaded);
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -143,8 +145,8 @@ void TForm1::ApplyLoadedSettings() {
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.
-  if (settings_.Speed <= 2) machine_.SelectSpeed(settings_.Speed);
-  machine_.ApplyLoadedBet();
+  if (settings_.Speed <= 2) machine_->SelectSpeed(settings_.Speed);
+  machine_->ApplyLoadedBet();
   UpdateFaceBackground();
 }
 
@@ -170,23 +172,23 @@ void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   closeQueued_ = false;
-  if (machine_.IsBusy()) {
+  if (machine_->IsBusy()) {
     // The spin in progress is settled at once (no more waits or sounds) and
     // the close is carried out when it has ended, so its win and the pool
     // reach the credits before they are written.
-    machine_.SettleNow();
+    machine_->SettleNow();
     closePending_ = true;
-    machine_.StopAutoSpinTimer();
+    machine_->StopAutoSpinTimer();
     event->ignore();
     return;
   }
   closePending_ = false;
-  machine_.StopAutoSpinTimer();
+  machine_->StopAutoSpinTimer();
   Timer2->stop();
   Timer3->stop();
   // Coins placed but not spun are not written as a wager: they go back to
   // the credits that are.
-  machine_.ReturnWager();
+  machine_->ReturnWager();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
   event->accept();
@@ -196,14 +198,14 @@ void TForm1::FormClose() {
   bool maxed = isMaximized();
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  GameState written = machine_.State();
+  GameState written = machine_->State();
   if (const auto error = LoadSaveSettings(
           SettingsAccess::Save, environment_.settingsPath.toStdString(), written, settings_, maxed))
     ShowMessage(*error);
 }
 
 void TForm1::FinishPendingClose() {
-  if (!closePending_ || machine_.IsBusy() || closeQueued_) return;
+  if (!closePending_ || machine_->IsBusy() || closeQueued_) return;
   closeQueued_ = true;
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

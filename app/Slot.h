@@ -26,19 +26,26 @@ class SoundPlayer;
 class TPayoffs;
 struct DialogServices;
 
+// Puts a watcher between the rules and the face: given the real face, it
+// returns a relay that passes every call on to it (tests and the benchmark
+// see the steps drawn this way).
+using FaceWatch = std::function<std::unique_ptr<FaceRelay>(FaceView& face)>;
+
 // The main window: the painted machine face above the button panel, the menu
 // bar, the three timers, and the owner of the game state and the settings.
-// The rules run in Machine; this window is their MachineView.
-class TForm1 : public QMainWindow, public MachineView {
+// The rules run in Machine; they draw on the face and reach this window as
+// their controls and clock.
+class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   Q_OBJECT
 
  public:
-  explicit TForm1(SlotEnvironment environment, QWidget* parent = nullptr);
+  explicit TForm1(SlotEnvironment environment, QWidget* parent = nullptr,
+                  const FaceWatch& watchFace = {});
   ~TForm1() override;
 
   GameState& State() { return state_; }
   Settings& CurrentSettings() { return settings_; }
-  Machine& Rules() { return machine_; }
+  Machine& Rules() { return *machine_; }
   MachineFace& Face() { return *face_; }
   HelpViewer& Help() { return help_; }
   SoundPlayer& Sounds() { return *sounds_; }
@@ -156,14 +163,7 @@ class TForm1 : public QMainWindow, public MachineView {
   // client size, then a full paint.
   void FormResize();
 
-  // MachineView.
-  void DrawMoneyReadout(MoneyReadout which, double value) override;
-  void DrawCountReadout(CountReadout which, int value) override;
-  void DrawLineLamps(int coins) override;
-  void DrawPayline(int index) override;
-  void DrawPowerMeter(bool rising) override;
-  void RepaintMachine() override;
-  void ShowWheels(const std::array<int, 3>& positions) override;
+  // ControlsView and GameClock.
   void PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
@@ -228,7 +228,9 @@ class TForm1 : public QMainWindow, public MachineView {
   SlotEnvironment environment_;
   GameState state_;
   Settings settings_;
-  Machine machine_;
+  // Made once the face exists: the rules draw on it from the start.
+  std::unique_ptr<FaceRelay> faceWatcher_;
+  std::unique_ptr<Machine> machine_;
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
