@@ -18,9 +18,17 @@
 #include "Paychart.h"
 #include "SdlMusicPlayer.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
 #include "SoundPlayer.h"
 #include "SymbolArt.h"
 #include "Timings.h"
+
+namespace {
+
+// Coins placed with "Bet 1" are written this long after the first of them.
+constexpr int KeepCoinsDelay = 1000;
+
+}  // namespace
 
 TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& watchFace)
     : QMainWindow(parent),
@@ -84,6 +92,12 @@ void TForm1::CreateTimers() {
   Timer3->setObjectName(QStringLiteral("Timer3"));
   Timer3->setInterval(timings::BlinkInterval);
   connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+
+  KeepTimer = new QTimer(this);
+  KeepTimer->setObjectName(QStringLiteral("KeepTimer"));
+  KeepTimer->setInterval(KeepCoinsDelay);
+  KeepTimer->setSingleShot(true);
+  connect(KeepTimer, &QTimer::timeout, this, &TForm1::WriteKeptGame);
 }
 
 void TForm1::CreateMusic() {
@@ -147,6 +161,7 @@ void TForm1::ApplyLoadedSettings() {
   // A speed that is none of the three leaves Fast in force.
   if (settings_.Speed <= 2) machine_->SelectSpeed(settings_.Speed);
   machine_->ApplyLoadedBet();
+  machine_->ResumeGame();
   UpdateFaceBackground();
 }
 
@@ -184,6 +199,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   closePending_ = false;
   machine_->StopAutoSpinTimer();
+  // The close writes the game in whole; nothing kept earlier is left to write.
+  KeepTimer->stop();
+  keptGame_.reset();
   Timer2->stop();
   Timer3->stop();
   // Coins placed but not spun are not written as a wager: they go back to
@@ -195,13 +213,46 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-  bool maxed = isMaximized();
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  GameState written = machine_->State();
-  if (const auto error = LoadSaveSettings(
-          SettingsAccess::Save, environment_.settingsPath.toStdString(), written, settings_, maxed))
-    ShowMessage(*error);
+  if (const auto error = WriteSettingsFile(machine_->State())) ShowMessage(*error);
+}
+
+std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
+  bool maxed = isMaximized();
+  GameState written = GameToStore(game);
+  return LoadSaveSettings(SettingsAccess::Save, environment_.settingsPath.toStdString(), written,
+                          settings_, maxed);
+}
+
+void TForm1::KeepGame(const GameState& game) {
+  keptGame_ = game;
+  WriteKeptGame();
+}
+
+void TForm1::KeepGameSoon(const GameState& game) {
+  keptGame_ = game;
+  if (!KeepTimer->isActive()) KeepTimer->start();
+}
+
+void TForm1::WriteKeptGame() {
+  KeepTimer->stop();
+  if (!keptGame_) return;
+  const GameState game = std::move(*keptGame_);
+  keptGame_.reset();
+  if (auto error = WriteSettingsFile(game)) {
+    if (!writeFailureTold_) writeFailure_ = std::move(error);
+    ReportWriteFailure();
+  }
+}
+
+void TForm1::ReportWriteFailure() {
+  // A box in the middle of a spin would hold its wheels; it waits for the end.
+  if (!writeFailure_ || machine_->IsBusy()) return;
+  writeFailureTold_ = true;
+  const std::string text = std::move(*writeFailure_);
+  writeFailure_.reset();
+  ShowMessage(text);
 }
 
 void TForm1::FinishPendingClose() {

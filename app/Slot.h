@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "GameState.h"
 #include "HelpViewer.h"
@@ -71,6 +73,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   QTimer* Timer1 = nullptr;        // auto spin and free spins
   QTimer* Timer2 = nullptr;        // music start, once
   QTimer* Timer3 = nullptr;        // blinking and the next song
+  QTimer* KeepTimer = nullptr;     // writes the coins placed, a second after the first
 
   // Menu items, made from the menu table (SlotMenus.cpp).
   QAction* NewGame2 = nullptr;
@@ -174,6 +177,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void SetSpeedMark(int speed) override;
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
+  void KeepGame(const GameState& game) override;
+  void KeepGameSoon(const GameState& game) override;
   std::int64_t TickCount() override;
   void WaitUntil(std::int64_t tick) override;
 
@@ -193,6 +198,13 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void ApplyLoadedSettings();
   void ChooseStartupBackground();
   void FormClose();
+  // Writes the Settings section: the settings and this game.
+  std::optional<std::string> WriteSettingsFile(const GameState& game);
+  // Writes the last game kept, if one waits.
+  void WriteKeptGame();
+  // A write that failed during play is told once a run, when no spin is
+  // in progress; play goes on.
+  void ReportWriteFailure();
 
   void ChooseCoinValue(int bet);
   // What a command that the rules refuse during a bet or spin does then:
@@ -249,4 +261,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   QSize normalClientSize_;
   bool closePending_ = false;
   bool closeQueued_ = false;
+  // The last game the rules asked to keep that is not yet written.
+  std::optional<GameState> keptGame_;
+  std::optional<std::string> writeFailure_;
+  bool writeFailureTold_ = false;
 };

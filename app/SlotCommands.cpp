@@ -22,6 +22,7 @@ void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning w
     return;
   }
   command();
+  ReportWriteFailure();
   FinishPendingClose();
 }
 

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
 #include "SoundEvent.h"
+
+struct GameState;
 
 enum class MoneyReadout { Credits, Wager, Won, Bonus };
 enum class CountReadout {
@@ -88,6 +91,14 @@ class ControlsView {
   // Timer1 (auto spin and free spins) and Timer3 (blinking).
   virtual void SetAutoSpinTimer(bool running) = 0;
   virtual void SetBlinkTimer(bool running) = 0;
+
+  // The game must outlive a kill from here on: a spin's settled game before
+  // its wheels turn, a borrow, a new game... The window writes it at once.
+  // A window without a file keeps nothing.
+  virtual void KeepGame(const GameState&) {}
+  // Coins placed on the table: written within a second, so that a run of
+  // clicks costs one write.
+  virtual void KeepGameSoon(const GameState&) {}
 };
 
 class GameClock {
@@ -98,6 +109,13 @@ class GameClock {
   // the window alive (paints, timers and menus run meanwhile).
   virtual std::int64_t TickCount() = 0;
   virtual void WaitUntil(std::int64_t tick) = 0;
+
+  // The time of day of a play, in seconds since 1970-01-01 UTC.
+  virtual std::int64_t UnixTime() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  }
 };
 
 // All three parts in one object, as the test fakes and the silent window are.
