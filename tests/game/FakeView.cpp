@@ -120,6 +120,7 @@ void FakeView::SetBlinkTimer(bool running) {
 }
 
 void FakeView::KeepGame(const GameState& game) {
+  now += keepCost;
   kept.push_back(game);
   keptAtFrame.push_back(frames.size());
 }

@@ -58,8 +58,10 @@ class FakeView : public MachineView {
 
   std::int64_t now = 1'000'000;
   std::int64_t unixTime = 1'700'000'000;
-  // Milliseconds that drawing a readout takes on this pretend screen.
+  // Milliseconds that drawing a readout takes on this pretend screen, and
+  // that keeping a game takes on its pretend disk.
   int readoutCost = 0;
+  int keepCost = 0;
   bool autoSpinChecked = false;
   bool autoSpinTimer = false;
   bool blinkTimer = true;

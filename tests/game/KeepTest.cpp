@@ -5,6 +5,7 @@
 
 #include "MachineFixture.h"
 #include "SpinOutcome.h"
+#include "Timings.h"
 
 namespace {
 
@@ -94,6 +95,19 @@ TEST(KeptSpin, AnimatedSpinEndsInTheGameKeptBeforeIt) {
   EXPECT_GT(roundEnds, 5);
   EXPECT_GT(hurried, 100);
   EXPECT_GT(wins, 100);
+}
+
+// The write comes before the wheels' schedule starts: a slow disk makes the
+// spin start later, never a step shorter.
+TEST_F(MachineTest, ASlowWriteShortensNoStep) {
+  view.keepCost = 700;
+  PlaceCoins(1);
+  const std::int64_t clicked = view.now;
+  SpinAt(QuietStops);
+  ASSERT_EQ(view.frameTimes.size(), std::size_t{AnimationSteps});
+  EXPECT_EQ(view.frameTimes.front(), clicked + 700 + timings::SpinDelayFast);
+  for (std::size_t step = 1; step < view.frameTimes.size(); ++step)
+    ASSERT_EQ(view.frameTimes[step] - view.frameTimes[step - 1], timings::SpinDelayFast) << step;
 }
 
 TEST_F(MachineTest, EachSpinRecordsItsPlay) {
