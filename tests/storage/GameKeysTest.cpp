@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keys that carry a free-spin round and an unspun wager across a close.
+// The keys that carry a free-spin round and an unspun wager across a close
+// (their order and round trip are in SettingsFileTest).
 #include <gtest/gtest.h>
 
 #include "Money.h"
@@ -23,36 +24,6 @@ Loaded LoadFrom(const std::string& path, const GameState& before = {}) {
 }
 
 }  // namespace
-
-TEST(GameKeys, ComeAfterEveryOlderKey) {
-  GameState state;
-  Settings settings;
-  bool maxed = false;
-  const auto keys = SettingsKeys(state, settings, maxed);
-  ASSERT_GE(keys.size(), 4u);
-  const std::vector<std::string> last{keys[keys.size() - 4].name, keys[keys.size() - 3].name,
-                                      keys[keys.size() - 2].name, keys[keys.size() - 1].name};
-  EXPECT_EQ(last,
-            (std::vector<std::string>{"FreeSpins", "FreeSpinBet", "FreeSpinsPlayed", "Wager"}));
-}
-
-TEST(GameKeys, AFreeSpinRoundAndAWagerRoundTrip) {
-  TempFolder folder;
-  const std::string path = folder.File("VOLTA.INI");
-  Loaded saved;
-  saved.state.FreeSpins = 4;
-  saved.state.LastBet = 2.50;
-  saved.state.FreeSpinsPlayed = 13;
-  saved.state.Wager = 0.75;
-  GameState stored = GameToStore(saved.state);
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, stored, saved.settings, saved.maxed),
-            std::nullopt);
-  const Loaded read = LoadFrom(path);
-  EXPECT_EQ(read.state.FreeSpins, 4);
-  EXPECT_EQ(read.state.LastBet, 2.50);
-  EXPECT_EQ(read.state.FreeSpinsPlayed, 13);
-  EXPECT_EQ(read.state.Wager, 0.75);
-}
 
 // Outside a free-spin round the last bet is not the file's: it is written
 // as 0, and a game starts without one, as it always has.
