@@ -18,19 +18,29 @@
 #include "Paychart.h"
 #include "SdlMusicPlayer.h"
 #include "SettingsFile.h"
+#include "SettingsKeys.h"
 #include "SoundPlayer.h"
 #include "SymbolArt.h"
 #include "Timings.h"
 
-TForm1::TForm1(SlotEnvironment environment, QWidget* parent)
+namespace {
+
+// Coins placed with "Bet 1" are written this long after the first of them.
+constexpr int KeepCoinsDelay = 1000;
+
+}  // namespace
+
+TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& watchFace)
     : QMainWindow(parent),
       environment_(std::move(environment)),
       settings_(DefaultSettings(environment_.programDir.toStdString())),
-      machine_(state_, settings_, *this, *environment_.random),
       sounds_(std::make_unique<SoundPlayer>(settings_)),
       help_(environment_.programDir,
             [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
   CreateComponents();
+  if (watchFace) faceWatcher_ = watchFace(*face_);
+  FaceView& face = faceWatcher_ ? static_cast<FaceView&>(*faceWatcher_) : *face_;
+  machine_ = std::make_unique<Machine>(state_, settings_, face, *this, *this, *environment_.random);
   FormCreate();
   // The first sizing chooses the art and installs the strips; a maximized
   // start gives a second one when the window is shown.
@@ -82,6 +92,12 @@ void TForm1::CreateTimers() {
   Timer3->setObjectName(QStringLiteral("Timer3"));
   Timer3->setInterval(timings::BlinkInterval);
   connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+
+  KeepTimer = new QTimer(this);
+  KeepTimer->setObjectName(QStringLiteral("KeepTimer"));
+  KeepTimer->setInterval(KeepCoinsDelay);
+  KeepTimer->setSingleShot(true);
+  connect(KeepTimer, &QTimer::timeout, this, &TForm1::WriteKeptGame);
 }
 
 void TForm1::CreateMusic() {
@@ -125,10 +141,10 @@ void TForm1::FormCreate() {
 
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
-  GameState loaded = machine_.State();
+  GameState loaded = machine_->State();
   LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), loaded, settings_,
                    maxed);
-  machine_.RestoreGame(loaded);
+  machine_->RestoreGame(loaded);
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -143,8 +159,9 @@ void TForm1::ApplyLoadedSettings() {
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.
-  if (settings_.Speed <= 2) machine_.SelectSpeed(settings_.Speed);
-  machine_.ApplyLoadedBet();
+  if (settings_.Speed <= 2) machine_->SelectSpeed(settings_.Speed);
+  machine_->ApplyLoadedBet();
+  machine_->ResumeGame();
   UpdateFaceBackground();
 }
 
@@ -170,40 +187,76 @@ void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   closeQueued_ = false;
-  if (machine_.IsBusy()) {
+  if (machine_->IsBusy()) {
     // The spin in progress is settled at once (no more waits or sounds) and
     // the close is carried out when it has ended, so its win and the pool
     // reach the credits before they are written.
-    machine_.SettleNow();
+    machine_->SettleNow();
     closePending_ = true;
-    machine_.StopAutoSpinTimer();
+    machine_->StopAutoSpinTimer();
     event->ignore();
     return;
   }
   closePending_ = false;
-  machine_.StopAutoSpinTimer();
+  machine_->StopAutoSpinTimer();
+  // The close writes the game in whole; nothing kept earlier is left to write.
+  KeepTimer->stop();
+  keptGame_.reset();
   Timer2->stop();
   Timer3->stop();
   // Coins placed but not spun are not written as a wager: they go back to
   // the credits that are.
-  machine_.ReturnWager();
+  machine_->ReturnWager();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
   event->accept();
 }
 
 void TForm1::FormClose() {
-  bool maxed = isMaximized();
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  GameState written = machine_.State();
-  if (const auto error = LoadSaveSettings(
-          SettingsAccess::Save, environment_.settingsPath.toStdString(), written, settings_, maxed))
-    ShowMessage(*error);
+  if (const auto error = WriteSettingsFile(machine_->State())) ShowMessage(*error);
+}
+
+std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
+  bool maxed = isMaximized();
+  GameState written = GameToStore(game);
+  return LoadSaveSettings(SettingsAccess::Save, environment_.settingsPath.toStdString(), written,
+                          settings_, maxed);
+}
+
+void TForm1::KeepGame(const GameState& game) {
+  keptGame_ = game;
+  WriteKeptGame();
+}
+
+void TForm1::KeepGameSoon(const GameState& game) {
+  keptGame_ = game;
+  if (!KeepTimer->isActive()) KeepTimer->start();
+}
+
+void TForm1::WriteKeptGame() {
+  KeepTimer->stop();
+  if (!keptGame_) return;
+  const GameState game = std::move(*keptGame_);
+  keptGame_.reset();
+  if (auto error = WriteSettingsFile(game)) {
+    if (!writeFailureTold_) writeFailure_ = std::move(error);
+    ReportWriteFailure();
+  }
+}
+
+void TForm1::ReportWriteFailure() {
+  // A box in the middle of a spin would hold its wheels; it waits for the end.
+  if (!writeFailure_ || machine_->IsBusy()) return;
+  writeFailureTold_ = true;
+  const std::string text = std::move(*writeFailure_);
+  writeFailure_.reset();
+  ShowMessage(text);
 }
 
 void TForm1::FinishPendingClose() {
-  if (!closePending_ || machine_.IsBusy() || closeQueued_) return;
+  if (!closePending_ || machine_->IsBusy() || closeQueued_) return;
   closeQueued_ = true;
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }

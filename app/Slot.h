@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "GameState.h"
 #include "HelpViewer.h"
@@ -26,19 +28,26 @@ class SoundPlayer;
 class TPayoffs;
 struct DialogServices;
 
+// Puts a watcher between the rules and the face: given the real face, it
+// returns a relay that passes every call on to it (tests and the benchmark
+// see the steps drawn this way).
+using FaceWatch = std::function<std::unique_ptr<FaceRelay>(FaceView& face)>;
+
 // The main window: the painted machine face above the button panel, the menu
 // bar, the three timers, and the owner of the game state and the settings.
-// The rules run in Machine; this window is their MachineView.
-class TForm1 : public QMainWindow, public MachineView {
+// The rules run in Machine; they draw on the face and reach this window as
+// their controls and clock.
+class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   Q_OBJECT
 
  public:
-  explicit TForm1(SlotEnvironment environment, QWidget* parent = nullptr);
+  explicit TForm1(SlotEnvironment environment, QWidget* parent = nullptr,
+                  const FaceWatch& watchFace = {});
   ~TForm1() override;
 
   GameState& State() { return state_; }
   Settings& CurrentSettings() { return settings_; }
-  Machine& Rules() { return machine_; }
+  Machine& Rules() { return *machine_; }
   MachineFace& Face() { return *face_; }
   HelpViewer& Help() { return help_; }
   SoundPlayer& Sounds() { return *sounds_; }
@@ -64,6 +73,7 @@ class TForm1 : public QMainWindow, public MachineView {
   QTimer* Timer1 = nullptr;        // auto spin and free spins
   QTimer* Timer2 = nullptr;        // music start, once
   QTimer* Timer3 = nullptr;        // blinking and the next song
+  QTimer* KeepTimer = nullptr;     // writes the coins placed, a second after the first
 
   // Menu items, made from the menu table (SlotMenus.cpp).
   QAction* NewGame2 = nullptr;
@@ -156,14 +166,7 @@ class TForm1 : public QMainWindow, public MachineView {
   // client size, then a full paint.
   void FormResize();
 
-  // MachineView.
-  void DrawMoneyReadout(MoneyReadout which, double value) override;
-  void DrawCountReadout(CountReadout which, int value) override;
-  void DrawLineLamps(int coins) override;
-  void DrawPayline(int index) override;
-  void DrawPowerMeter(bool rising) override;
-  void RepaintMachine() override;
-  void ShowWheels(const std::array<int, 3>& positions) override;
+  // ControlsView and GameClock.
   void PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
@@ -174,6 +177,8 @@ class TForm1 : public QMainWindow, public MachineView {
   void SetSpeedMark(int speed) override;
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
+  void KeepGame(const GameState& game) override;
+  void KeepGameSoon(const GameState& game) override;
   std::int64_t TickCount() override;
   void WaitUntil(std::int64_t tick) override;
 
@@ -193,6 +198,13 @@ class TForm1 : public QMainWindow, public MachineView {
   void ApplyLoadedSettings();
   void ChooseStartupBackground();
   void FormClose();
+  // Writes the Settings section: the settings and this game.
+  std::optional<std::string> WriteSettingsFile(const GameState& game);
+  // Writes the last game kept, if one waits.
+  void WriteKeptGame();
+  // A write that failed during play is told once a run, when no spin is
+  // in progress; play goes on.
+  void ReportWriteFailure();
 
   void ChooseCoinValue(int bet);
   // What a command that the rules refuse during a bet or spin does then:
@@ -228,7 +240,9 @@ class TForm1 : public QMainWindow, public MachineView {
   SlotEnvironment environment_;
   GameState state_;
   Settings settings_;
-  Machine machine_;
+  // Made once the face exists: the rules draw on it from the start.
+  std::unique_ptr<FaceRelay> faceWatcher_;
+  std::unique_ptr<Machine> machine_;
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
@@ -247,4 +261,8 @@ class TForm1 : public QMainWindow, public MachineView {
   QSize normalClientSize_;
   bool closePending_ = false;
   bool closeQueued_ = false;
+  // The last game the rules asked to keep that is not yet written.
+  std::optional<GameState> keptGame_;
+  std::optional<std::string> writeFailure_;
+  bool writeFailureTold_ = false;
 };

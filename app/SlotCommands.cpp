@@ -17,45 +17,46 @@
 #include "Sounds.h"
 
 void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
-  if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_.IsBusy()) {
+  if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_->IsBusy()) {
     ShowMessage(WaitForWheelsText);
     return;
   }
   command();
+  ReportWriteFailure();
   FinishPendingClose();
 }
 
 void TForm1::BitBtn1Click() {
-  RunGameCommand([this] { machine_.Bet1(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { machine_->Bet1(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  RunGameCommand([this] { machine_.BetMax(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { machine_->BetMax(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
-  RunGameCommand([this] { machine_.Spin(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { machine_->Spin(); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
   if (closePending_) return;
-  RunGameCommand([this] { machine_.AutoSpinTick(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { machine_->AutoSpinTick(); }, WhenSpinning::LeaveToRules);
 }
 
-void TForm1::AutoSpin2Click() { machine_.ToggleAutoSpin(); }
+void TForm1::AutoSpin2Click() { machine_->ToggleAutoSpin(); }
 
-void TForm1::Fast1Click() { machine_.SelectSpeed(0); }
-void TForm1::Medium1Click() { machine_.SelectSpeed(1); }
-void TForm1::Slow1Click() { machine_.SelectSpeed(2); }
+void TForm1::Fast1Click() { machine_->SelectSpeed(0); }
+void TForm1::Medium1Click() { machine_->SelectSpeed(1); }
+void TForm1::Slow1Click() { machine_->SelectSpeed(2); }
 
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
-  RunGameCommand([this, bet] { machine_.ChooseCoinValue(bet); }, WhenSpinning::SayWhyItWaits);
+  RunGameCommand([this, bet] { machine_->ChooseCoinValue(bet); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::NewGame2Click() {
-  RunGameCommand([this] { machine_.NewGame(); }, WhenSpinning::SayWhyItWaits);
+  RunGameCommand([this] { machine_->NewGame(); }, WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::On1Click() { ToggleSoundSwitch(&Settings::Sound); }
@@ -115,7 +116,7 @@ void TForm1::Save1Click() {
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  TLoadSave dialog(mode, slots_, machine_, state_, environment_.settingsPath.toStdString(),
+  TLoadSave dialog(mode, slots_, *machine_, state_, environment_.settingsPath.toStdString(),
                    TodaySlotDate, Services(), this);
   dialog.exec();
   // An opened game is shown in whole.
@@ -125,7 +126,7 @@ void TForm1::RunSlotDialog(SlotMode mode) {
 void TForm1::BorrowCredits1Click() {
   RunGameCommand(
       [this] {
-        TBorrowC dialog(machine_, state_, face_->SymbolSize(), Services(), this);
+        TBorrowC dialog(*machine_, state_, face_->SymbolSize(), Services(), this);
         dialog.exec();
         face_->RepaintMachine();
       },

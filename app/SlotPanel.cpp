@@ -106,7 +106,7 @@ void TForm1::FormResize() {
   face_->SetSymbolSize(symbolSize);
   // The strips do not depend on the art, so a missing art file never leaves
   // the wheels without strips to spin.
-  machine_.PutStripsOnWheels();
+  machine_->PutStripsOnWheels();
   const auto error = newArt ? face_->LoadSymbolArt(environment_.programDir) : std::nullopt;
   PlaceButtons();
   if (error) environment_.dialogs.warning(this, *error);

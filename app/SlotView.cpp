@@ -4,27 +4,8 @@
 #include <QTimer>
 
 #include "EventLoopClock.h"
-#include "MachineFace.h"
 #include "Slot.h"
 #include "SoundPlayer.h"
-
-void TForm1::DrawMoneyReadout(MoneyReadout which, double value) {
-  face_->DrawMoneyReadout(which, value);
-}
-
-void TForm1::DrawCountReadout(CountReadout which, int value) {
-  face_->DrawCountReadout(which, value);
-}
-
-void TForm1::DrawLineLamps(int coins) { face_->DrawLineLamps(coins); }
-
-void TForm1::DrawPayline(int index) { face_->DrawPayline(index); }
-
-void TForm1::DrawPowerMeter(bool rising) { face_->DrawPowerMeter(rising); }
-
-void TForm1::RepaintMachine() { face_->RepaintMachine(); }
-
-void TForm1::ShowWheels(const std::array<int, 3>& positions) { face_->ShowWheels(positions); }
 
 void TForm1::PlayEventSound(SoundEvent event) { sounds_->PlayEventSound(event); }
 

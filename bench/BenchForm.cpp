@@ -35,6 +35,26 @@ class FirstPaintCatcher : public QObject {
 
 }  // namespace
 
+class BenchForm::FaceWatch : public FaceRelay {
+ public:
+  FaceWatch(FaceView& face, BenchForm& form) : FaceRelay(face), face_(face), form_(form) {}
+  void ShowWheels(const std::array<int, 3>& positions) override {
+    form_.ShowWheels(face_, positions);
+  }
+  void DrawMoneyReadout(MoneyReadout which, double value) override {
+    form_.DrawMoneyReadout(face_, which, value);
+  }
+  void DrawPowerMeter(bool rising) override { form_.DrawPowerMeter(face_, rising); }
+
+ private:
+  FaceView& face_;
+  BenchForm& form_;
+};
+
+BenchForm::BenchForm(SlotEnvironment environment)
+    : TForm1(std::move(environment), nullptr,
+             [this](FaceView& face) { return std::make_unique<FaceWatch>(face, *this); }) {}
+
 void BenchForm::SetButtonsEnabled(bool enabled) {
   if (!enabled)
     trace_.animationStart = Now();
@@ -43,13 +63,13 @@ void BenchForm::SetButtonsEnabled(bool enabled) {
   TForm1::SetButtonsEnabled(enabled);
 }
 
-void BenchForm::ShowWheels(const std::array<int, 3>& positions) {
-  TForm1::ShowWheels(positions);
+void BenchForm::ShowWheels(FaceView& face, const std::array<int, 3>& positions) {
+  face.ShowWheels(positions);
   trace_.lastStep = Now();
   ++trace_.steps;
 }
 
-void BenchForm::DrawMoneyReadout(MoneyReadout which, double value) {
+void BenchForm::DrawMoneyReadout(FaceView& face, MoneyReadout which, double value) {
   // The count-up begins with the first coin put into the credits after the
   // wheels have stopped on a win.
   if (which == MoneyReadout::Credits && trace_.steps == AnimationSteps &&
@@ -59,7 +79,7 @@ void BenchForm::DrawMoneyReadout(MoneyReadout which, double value) {
   }
   if (which == MoneyReadout::Credits && counting_) ++trace_.coinsCounted;
   const std::int64_t start = process_stats::WallNanos();
-  TForm1::DrawMoneyReadout(which, value);
+  face.DrawMoneyReadout(which, value);
   if (counting_) trace_.countDrawing += process_stats::WallNanos() - start;
 }
 
@@ -79,9 +99,9 @@ void BenchForm::WaitUntil(std::int64_t tick) {
   trace_.countAsked += asked;
 }
 
-void BenchForm::DrawPowerMeter(bool rising) {
+void BenchForm::DrawPowerMeter(FaceView& face, bool rising) {
   CountUpOver();
-  TForm1::DrawPowerMeter(rising);
+  face.DrawPowerMeter(rising);
 }
 
 void BenchForm::CountUpOver() {

@@ -27,23 +27,26 @@ struct SpinTrace {
 };
 
 // The real main window, watched: it records the moments of a spin as the
-// rules reach it through MachineView, and then does what the window does.
+// rules reach its controls, clock and face, and then does what the window
+// does.
 class BenchForm : public TForm1 {
  public:
-  using TForm1::TForm1;
+  explicit BenchForm(SlotEnvironment environment);
 
   // Forgets the last spin's moments.
   void StartTrace() { trace_ = {}; }
   const SpinTrace& Trace() const { return trace_; }
 
   void SetButtonsEnabled(bool enabled) override;
-  void ShowWheels(const std::array<int, 3>& positions) override;
-  void DrawMoneyReadout(MoneyReadout which, double value) override;
   void PlayEventSound(SoundEvent event) override;
-  void DrawPowerMeter(bool rising) override;
   void WaitUntil(std::int64_t tick) override;
 
  private:
+  // What the rules draw, seen on its way to the face.
+  class FaceWatch;
+  void ShowWheels(FaceView& face, const std::array<int, 3>& positions);
+  void DrawMoneyReadout(FaceView& face, MoneyReadout which, double value);
+  void DrawPowerMeter(FaceView& face, bool rising);
   // A sign that the rules have moved past the count-up.
   void CountUpOver();
 

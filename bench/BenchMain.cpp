@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   MeasureFaceCosts(table, numbers[0]);
   MeasureSpins(form, script, table, numbers[1]);
   MeasureCountUp(form, script, table);
+  MeasureGameKeeping(form, table);
 
   table.AddPlain("peak memory (VmHWM) after play",
                  static_cast<double>(process_stats::PeakResidentKiB()) / 1024, "MiB");

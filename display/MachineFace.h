@@ -16,11 +16,11 @@
 
 // The painted machine face above the button panel: wheels, readouts,
 // captions, payline lamps, paylines and the power meter, drawn from the
-// game state. The main window forwards MachineView's face methods here.
+// game state. The rules draw on it through FaceView.
 //
 // The face fills the client area above the 57-px button panel; its layout
 // counts the panel in the client height.
-class MachineFace : public CanvasWidget {
+class MachineFace : public CanvasWidget, public FaceView {
   Q_OBJECT
 
  public:
@@ -43,14 +43,14 @@ class MachineFace : public CanvasWidget {
   // The layout of the last full paint (or of the current size before any).
   const FaceLayout& Layout() const { return layout_; }
 
-  // MachineView's face.
-  void DrawMoneyReadout(MoneyReadout which, double value);
-  void DrawCountReadout(CountReadout which, int value);
-  void DrawLineLamps(int coins);
-  void DrawPayline(int index);
-  void DrawPowerMeter(bool rising);
-  void RepaintMachine();  // full paint, shown now
-  void ShowWheels(const std::array<int, 3>& positions);
+  // FaceView.
+  void DrawMoneyReadout(MoneyReadout which, double value) override;
+  void DrawCountReadout(CountReadout which, int value) override;
+  void DrawLineLamps(int coins) override;
+  void DrawPayline(int index) override;
+  void DrawPowerMeter(bool rising) override;
+  void RepaintMachine() override;  // full paint, shown now
+  void ShowWheels(const std::array<int, 3>& positions) override;
 
   // The wager the face shows (the coins on the table, or the last bet while
   // none are), dealt over the five lines as its lamps light.

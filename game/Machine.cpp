@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "Money.h"
 #include "Paylines.h"
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr int StopSoundSteps[] = {59, 79, 99};
-constexpr int PowerPerVoltaro = 10;
-constexpr int FullPower = 100;
 constexpr double PoolShareOfMaxBet = 0.04;  // one coin of a 25-coin wager
 
 bool IsStopSoundStep(int step) {
@@ -88,7 +87,10 @@ void Machine::Bet1() {
   ShowCredits();
   face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
   PlaySound(SoundEvent::seCoins);
-  if (!money::Less(state_.Wager, MaxWager(state_))) RunSpin();
+  if (!money::Less(state_.Wager, MaxWager(state_)))
+    RunSpin();
+  else
+    controls_.KeepGameSoon(state_);
 }
 
 void Machine::BetMax() {
@@ -128,13 +130,17 @@ void Machine::RunSpin() {
     CountOne(state_.Spins);
     face_.DrawCountReadout(CountReadout::Spins, state_.Spins);
   }
+  // Decided and kept before the wheels turn: a game killed from here on
+  // finds this spin settled when it starts again, never the bet given back.
+  SpinOutcome outcome = DecideSpin(state_, DrawLocks(random_), clock_.UnixTime());
+  controls_.KeepGame(outcome.settled);
   controls_.SetButtonsEnabled(false);
-  AnimateWheels();
+  AnimateWheels(outcome.locks);
 
   ComputeWindow(state_);
-  EvaluateWindow();
+  ShowLineResults(outcome);
   if (state_.WinAmount > 0) CountWin();
-  if (state_.FreeSpins == 0) UpdatePowerMeter();
+  ShowMeterMove(outcome);
   controls_.SetButtonsEnabled(true);
   controls_.FocusSpinButton();
   state_.LastBet = state_.Wager;
@@ -142,8 +148,10 @@ void Machine::RunSpin() {
 
   if (state_.FreeSpins >= 1)
     SettleFreeSpin();
-  else if (state_.PowerPts >= FullPower)
+  else if (outcome.bonus)
     AwardBonus();
+  state_.History = std::move(outcome.settled.History);
+  state_.Statistics = outcome.settled.Statistics;
 
   if (autoSpin_ || state_.FreeSpins >= 1) ArmAutoSpinTimer(true);
 }
@@ -187,9 +195,9 @@ void Machine::AddToPoolForMaxBet() {
   face_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
 }
 
-void Machine::AnimateWheels() {
+void Machine::AnimateWheels(const std::array<int, 3>& locks) {
   if (Hurrying()) {
-    StopWheelsAtOnce();
+    StopWheelsAtOnce(locks);
     return;
   }
   std::array<int, 3> positions{state_.Stops[0], state_.Stops[1], state_.Stops[2]};
@@ -204,9 +212,14 @@ void Machine::AnimateWheels() {
       const std::int64_t now = clock_.TickCount();
       mark = now - due < spinDelay_ ? due : now;
     }
-    for (int wheel = 0; wheel < 3; ++wheel) {
-      auto& position = positions[static_cast<std::size_t>(wheel)];
-      position = PositionAtStep(wheel, step, position, random_, blur_);
+    for (std::size_t wheel = 0; wheel < 3; ++wheel) {
+      auto& position = positions[wheel];
+      // The lock was drawn when the spin was decided; the other steps draw
+      // only the blur.
+      const int wheelIndex = static_cast<int>(wheel);
+      position = step == Schedules[wheel].lockStep
+                     ? locks[wheel]
+                     : PositionAtStep(wheelIndex, step, position, random_, blur_);
     }
     if (!Hurrying()) face_.ShowWheels(positions);
     if (IsStopSoundStep(step))
@@ -218,24 +231,18 @@ void Machine::AnimateWheels() {
   controls_.SetBlinkTimer(true);
 }
 
-void Machine::StopWheelsAtOnce() {
-  // The same draws in the same order as the watched animation, without the
-  // blur in between.
-  for (std::size_t wheel = 0; wheel < 3; ++wheel) {
-    const WheelSchedule& schedule = Schedules[wheel];
-    const int locked = 2 * random_.Below(StripLength);
-    state_.Stops[wheel] =
-        ((locked - schedule.rollSteps) % WheelPositions + WheelPositions) % WheelPositions;
-  }
+void Machine::StopWheelsAtOnce(const std::array<int, 3>& locks) {
+  for (std::size_t wheel = 0; wheel < 3; ++wheel)
+    state_.Stops[wheel] = RestingStop(static_cast<int>(wheel), locks[wheel]);
   controls_.SetBlinkTimer(true);
 }
 
-void Machine::EvaluateWindow() {
-  const double total = EvaluateLines(state_);
+void Machine::ShowLineResults(const SpinOutcome& outcome) {
+  state_.LinePay = outcome.settled.LinePay;
   for (int line = 0; line < LineCount; ++line)
     if (state_.LinePay[static_cast<std::size_t>(line)] > 0) face_.DrawPayline(line);
-  if (total > 0) {
-    state_.WinAmount = total;
+  if (outcome.win > 0) {
+    state_.WinAmount = outcome.win;
     face_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
     PlaySound(SoundEvent::seWin);
     DealAndShowLamps(state_.Wager);
@@ -273,24 +280,12 @@ void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pause
   }
 }
 
-void Machine::UpdatePowerMeter() {
-  int voltaro = 0;
-  int drain = 0;
-  for (int symbol : state_.Window) {
-    if (symbol == VoltaroSymbol) ++voltaro;
-    if (symbol == PowerDrainSymbol) ++drain;
-  }
-  if (drain >= 1) {
-    PlaySound(SoundEvent::sePowerDrain);
-    state_.PowerPts /= 2;
-    face_.DrawPowerMeter(false);
-  } else if (voltaro >= 1) {
-    PlaySound(SoundEvent::sePowerUp);
-    // Summed wide: a meter loaded from the file may be near the integer limit.
-    const std::int64_t raised = std::int64_t{state_.PowerPts} + PowerPerVoltaro * voltaro;
-    state_.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
-    face_.DrawPowerMeter(true);
-  }
+void Machine::ShowMeterMove(const SpinOutcome& outcome) {
+  if (outcome.meterMove == MeterMove::None) return;
+  const bool rising = outcome.meterMove == MeterMove::Rising;
+  PlaySound(rising ? SoundEvent::sePowerUp : SoundEvent::sePowerDrain);
+  state_.PowerPts = outcome.meterAfterMove;
+  face_.DrawPowerMeter(rising);
 }
 
 void Machine::SettleFreeSpin() {
@@ -312,7 +307,7 @@ void Machine::AwardBonus() {
   face_.RepaintMachine();
 }
 
-void Machine::SeedPool() { state_.BonusPool = money::Times(state_.CoinValue, PoolSeedCoins); }
+void Machine::SeedPool() { state_.BonusPool = SeededPool(state_.CoinValue); }
 
 void Machine::DealAndShowLamps(double amount) {
   DealLineBets(state_, amount);
@@ -386,6 +381,7 @@ bool Machine::ChooseCoinValue(int bet) {
   ApplyCoinValueChange();
   controls_.SetBetAmountMark(bet);
   settings_.Bet = static_cast<std::uint8_t>(bet);
+  KeepGame();
   return true;
 }
 
@@ -415,7 +411,10 @@ bool Machine::NewGame() {
   state_.PowerPts = 0;
   state_.Credits = NewGameCredits;
   state_.Borrowed = state_.Credits;
+  // The plays stay on record; the totals are the new game's own.
+  state_.Statistics = {};
   face_.RepaintMachine();
+  KeepGame();
   return true;
 }
 
@@ -434,6 +433,8 @@ MoneyMove Machine::Borrow(double amount) {
   const double lent = money::FromCents(std::min(money::ToCents(amount), room));
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
+  state_.Statistics.AddBorrowed(lent);
+  KeepGame();
   return MoneyMove::Done;
 }
 
@@ -441,8 +442,11 @@ MoneyMove Machine::PayBack(double amount) {
   if (IsBusy()) return MoneyMove::Busy;
   if (money::Less(state_.Credits, amount)) return MoneyMove::NotEnoughCredits;
   if (money::Less(state_.Borrowed, amount)) return MoneyMove::MoreThanBorrowed;
-  state_.Credits = money::Sub(state_.Credits, amount);
-  state_.Borrowed = money::Sub(state_.Borrowed, amount);
+  const double paid = money::Round(amount);
+  state_.Credits = money::Sub(state_.Credits, paid);
+  state_.Borrowed = money::Sub(state_.Borrowed, paid);
+  state_.Statistics.AddPaidBack(paid);
+  KeepGame();
   return MoneyMove::Done;
 }
 
@@ -454,5 +458,24 @@ bool Machine::OpenGame(const GameSnapshot& saved) {
   state_.BonusPool = money::Round(saved.BonusPool);
   state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
   state_.PowerPts = saved.PowerPts;
+  state_.Statistics = {};
+  KeepGame();
   return true;
+}
+
+void Machine::ResumeGame() {
+  if (state_.Wager > 0) state_.Credits = money::Add(state_.Credits, state_.Wager);
+  state_.Wager = 0;
+  if (state_.FreeSpinsPlayed < 0) state_.FreeSpinsPlayed = 0;
+  const std::int64_t coin = money::ToCents(state_.CoinValue);
+  const std::int64_t bet = money::ToCents(state_.LastBet);
+  const bool wholeCoins = coin > 0 && bet > 0 && bet % coin == 0 && bet / coin <= MaxCoins;
+  if (state_.FreeSpins < 1 || state_.FreeSpins > FreeSpinsPerBonus || !wholeCoins) {
+    // Outside a free-spin round a game starts with no last bet.
+    state_.FreeSpins = 0;
+    state_.LastBet = 0;
+    return;
+  }
+  PutStripsOnWheels();
+  ArmAutoSpinTimer(true);
 }

@@ -8,6 +8,7 @@
 #include "MachineView.h"
 #include "Random.h"
 #include "Settings.h"
+#include "SpinOutcome.h"
 
 // What a saved game brings back when it is opened.
 struct GameSnapshot {
@@ -37,6 +38,13 @@ class Machine {
   const GameState& State() const { return state_; }
   // Start-up: the game as the settings file brought it back.
   void RestoreGame(const GameState& loaded) { state_ = loaded; }
+  // Start-up, once the loaded coin value is in force: a wager the file still
+  // holds (the game ended without its close) goes back to the credits, and
+  // a free-spin round the file holds plays on where it stopped, its strip on
+  // the wheel and Timer1 armed. Free spins whose figures cannot be right
+  // (more than a bonus gives, or a bet that is not 1 to 25 whole coins) are
+  // dropped, as they were before the file kept them.
+  void ResumeGame();
   // Puts the strips on the wheels (the free-spin strip while free spins
   // remain) and works out the window anew; run for every new art size.
   void PutStripsOnWheels();
@@ -96,15 +104,15 @@ class Machine {
 
   void RunSpin();
   bool TakeBet();
-  void AnimateWheels();
-  void StopWheelsAtOnce();
+  void AnimateWheels(const std::array<int, 3>& locks);
+  void StopWheelsAtOnce(const std::array<int, 3>& locks);
   bool Hurrying() const { return hurry_ || instant_; }
-  void EvaluateWindow();
+  void ShowLineResults(const SpinOutcome& outcome);
   void CountWin();
   // Moves an amount into the credits coin by coin, each coin shown, sounded
   // and followed by its pause.
   void CountIntoCredits(double& source, MoneyReadout readout, int (*pauseFor)(double));
-  void UpdatePowerMeter();
+  void ShowMeterMove(const SpinOutcome& outcome);
   void SettleFreeSpin();
   void AwardBonus();
   void SeedPool();
@@ -116,6 +124,8 @@ class Machine {
   void AddToPoolForMaxBet();
   void ApplyCoinValueChange();
   void SetAutoSpin(bool on);
+  // The game changed outside a spin: the window keeps it at once.
+  void KeepGame() { controls_.KeepGame(state_); }
   void ArmAutoSpinTimer(bool armed);
 
   GameState& state_;

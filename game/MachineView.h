@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
 #include "SoundEvent.h"
+
+struct GameState;
 
 enum class MoneyReadout { Credits, Wager, Won, Bonus };
 enum class CountReadout {
@@ -16,8 +19,8 @@ enum class CountReadout {
 
 // What the game rules need of the window, by role: the face that shows the
 // game, the controls (buttons, menu marks, timers, message box, sounds) and
-// the clock. The main window plays them; the tests play them with recording
-// fakes that run on a virtual clock.
+// the clock. The painted face plays the first, the main window the other
+// two; the tests play them with recording fakes that run on a virtual clock.
 
 // The face. Readouts and lamps are redrawn alone, at once.
 class FaceView {
@@ -34,6 +37,29 @@ class FaceView {
   virtual void RepaintMachine() = 0;  // full paint, now
   // One animation step: the three wheels rendered at these positions.
   virtual void ShowWheels(const std::array<int, 3>& positions) = 0;
+};
+
+// A face that passes every call on to another one: the base of a watcher
+// put between the rules and the real face, which overrides only the calls it
+// wants to see (the tests count the wheel steps, the benchmark times them).
+class FaceRelay : public FaceView {
+ public:
+  explicit FaceRelay(FaceView& face) : face_(face) {}
+
+  void DrawMoneyReadout(MoneyReadout which, double value) override {
+    face_.DrawMoneyReadout(which, value);
+  }
+  void DrawCountReadout(CountReadout which, int value) override {
+    face_.DrawCountReadout(which, value);
+  }
+  void DrawLineLamps(int coins) override { face_.DrawLineLamps(coins); }
+  void DrawPayline(int index) override { face_.DrawPayline(index); }
+  void DrawPowerMeter(bool rising) override { face_.DrawPowerMeter(rising); }
+  void RepaintMachine() override { face_.RepaintMachine(); }
+  void ShowWheels(const std::array<int, 3>& positions) override { face_.ShowWheels(positions); }
+
+ private:
+  FaceView& face_;
 };
 
 class ControlsView {
@@ -65,6 +91,14 @@ class ControlsView {
   // Timer1 (auto spin and free spins) and Timer3 (blinking).
   virtual void SetAutoSpinTimer(bool running) = 0;
   virtual void SetBlinkTimer(bool running) = 0;
+
+  // The game must outlive a kill from here on: a spin's settled game before
+  // its wheels turn, a borrow, a new game... The window writes it at once.
+  // A window without a file keeps nothing.
+  virtual void KeepGame(const GameState&) {}
+  // Coins placed on the table: written within a second, so that a run of
+  // clicks costs one write.
+  virtual void KeepGameSoon(const GameState&) {}
 };
 
 class GameClock {
@@ -75,7 +109,14 @@ class GameClock {
   // the window alive (paints, timers and menus run meanwhile).
   virtual std::int64_t TickCount() = 0;
   virtual void WaitUntil(std::int64_t tick) = 0;
+
+  // The time of day of a play, in seconds since 1970-01-01 UTC.
+  virtual std::int64_t UnixTime() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  }
 };
 
-// All three parts in one object, as the main window and the fakes are.
+// All three parts in one object, as the test fakes and the silent window are.
 class MachineView : public FaceView, public ControlsView, public GameClock {};

@@ -41,5 +41,15 @@ std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool
   for (int n = 0; n < SongSlots; ++n) {
     keys.push_back({"MIDIName" + std::to_string(n), &s.MIDIName[n], false, SongNameCapacity});
   }
+  keys.push_back({"FreeSpins", &state.FreeSpins, true});
+  keys.push_back({"FreeSpinBet", &state.LastBet});
+  keys.push_back({"FreeSpinsPlayed", &state.FreeSpinsPlayed, true});
+  keys.push_back({"Wager", &state.Wager});
   return keys;
+}
+
+GameState GameToStore(const GameState& game) {
+  GameState stored = game;
+  if (stored.FreeSpins <= 0) stored.LastBet = 0;
+  return stored;
 }

@@ -20,5 +20,13 @@ struct SettingsKey {
   std::size_t capacity = PathCapacity;
 };
 
-// Every key of the section, in the order the file lists them.
+// Every key of the section, in the order the file lists them. The keys of a
+// free-spin round and of an unspun wager come last, so older readers pass
+// over them: FreeSpins, FreeSpinBet (the bet the free spins replay, held in
+// LastBet), FreeSpinsPlayed and Wager. A file without them reads as no
+// free spins and no wager.
 std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool& maxed);
+
+// The game as the section stores it: the last bet only while free spins
+// remain to replay it, 0 otherwise.
+GameState GameToStore(const GameState& game);

@@ -33,17 +33,27 @@ const std::vector<const char*> GameCommands{"NewGame2", "Open1",         "Save1"
 // `midSpin` from the event loop once the wheels are a third of the way.
 class SteppedForm : public TForm1 {
  public:
-  using TForm1::TForm1;
+  explicit SteppedForm(SlotEnvironment environment)
+      : TForm1(std::move(environment), nullptr,
+               [this](FaceView& face) { return std::make_unique<StepWatch>(face, *this); }) {}
 
   std::vector<std::int64_t> stepTicks;
   std::function<void()> midSpin;
 
-  void ShowWheels(const std::array<int, 3>& positions) override {
-    stepTicks.push_back(TickCount());
-    if (stepTicks.size() == AnimationSteps / 3 && midSpin)
-      QMetaObject::invokeMethod(this, midSpin, Qt::QueuedConnection);
-    TForm1::ShowWheels(positions);
-  }
+ private:
+  class StepWatch : public FaceRelay {
+   public:
+    StepWatch(FaceView& face, SteppedForm& form) : FaceRelay(face), form_(form) {}
+    void ShowWheels(const std::array<int, 3>& positions) override {
+      form_.stepTicks.push_back(form_.TickCount());
+      if (form_.stepTicks.size() == AnimationSteps / 3 && form_.midSpin)
+        QMetaObject::invokeMethod(&form_, form_.midSpin, Qt::QueuedConnection);
+      FaceRelay::ShowWheels(positions);
+    }
+
+   private:
+    SteppedForm& form_;
+  };
 };
 
 }  // namespace

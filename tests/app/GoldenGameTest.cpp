@@ -64,7 +64,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "3a9c6cc0c49b33784fb47526f883fb0a6c6ae7841787cfb47f0a0ed4aeb12afb";
+    "4c27c072f04dd4301b8279219c772e7b2d384f84480f5a8609f348e424b1e1ff";
 
 }  // namespace
 

@@ -116,6 +116,10 @@ class StartupTest : public QObject {
                          "PowerDownSound", "PowerUpSound"};
     for (const char* family : {"PlayList", "MIDISong", "MIDIName"})
       for (int n = 0; n < 8; ++n) expected << QString::fromLatin1(family) + QString::number(n);
+    expected << "FreeSpins"
+             << "FreeSpinBet"
+             << "FreeSpinsPlayed"
+             << "Wager";
     QCOMPARE(SectionKeys(fixture.SettingsPath(), "Settings"), expected);
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"), QStringLiteral("777.25"));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Speed"), QStringLiteral("2"));

@@ -119,6 +119,12 @@ void FakeView::SetBlinkTimer(bool running) {
   log.push_back(running ? "timer3 on" : "timer3 off");
 }
 
+void FakeView::KeepGame(const GameState& game) {
+  now += keepCost;
+  kept.push_back(game);
+  keptAtFrame.push_back(frames.size());
+}
+
 void FakeView::WaitUntil(std::int64_t tick) {
   if (tick > now) {
     waits.push_back(static_cast<int>(tick - now));

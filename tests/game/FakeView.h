@@ -33,8 +33,11 @@ class FakeView : public MachineView {
   void SetSpeedMark(int speed) override;
   void SetAutoSpinTimer(bool running) override;
   void SetBlinkTimer(bool running) override;
+  void KeepGame(const GameState& game) override;
+  void KeepGameSoon(const GameState& game) override { keptSoon.push_back(game); }
   std::int64_t TickCount() override { return now; }
   void WaitUntil(std::int64_t tick) override;
+  std::int64_t UnixTime() override { return unixTime; }
 
   // Events, one string each, in the order they happened: "sound seStop",
   // "credits 999.75", "message ...", "buttons off", "wait 120", ...
@@ -47,9 +50,18 @@ class FakeView : public MachineView {
   std::vector<std::int64_t> soundTimes;    // clock at each sound heard
   std::vector<int> waits;                  // every paced pause, in ms
 
+  // The games the rules asked to keep, at once and soon, and how many wheel
+  // steps had been shown when each was kept at once.
+  std::vector<GameState> kept;
+  std::vector<GameState> keptSoon;
+  std::vector<std::size_t> keptAtFrame;
+
   std::int64_t now = 1'000'000;
-  // Milliseconds that drawing a readout takes on this pretend screen.
+  std::int64_t unixTime = 1'700'000'000;
+  // Milliseconds that drawing a readout takes on this pretend screen, and
+  // that keeping a game takes on its pretend disk.
   int readoutCost = 0;
+  int keepCost = 0;
   bool autoSpinChecked = false;
   bool autoSpinTimer = false;
   bool blinkTimer = true;

@@ -62,6 +62,7 @@ TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
         (n < 3 ? "VOLTA" + std::to_string(n) + ".MID" : "MIDI Song #" + std::to_string(n + 1)) +
         "\r\n";
   }
+  expected += "FreeSpins=0\r\nFreeSpinBet=0.00\r\nFreeSpinsPlayed=0\r\nWager=0.00\r\n";
   EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -75,6 +76,10 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
   saved.state.BonusPool = 61.25;
   saved.state.Spins = 25;
   saved.state.PowerPts = 40;
+  saved.state.FreeSpins = 3;
+  saved.state.LastBet = 1.25;
+  saved.state.FreeSpinsPlayed = 4;
+  saved.state.Wager = 0.50;
   Settings& s = saved.settings;
   s.Sound = s.sndCoins = s.sndCredits = s.sndStop = s.sndWin = false;
   s.sndBonus = s.sndPowerUp = s.sndPowerDown = false;
@@ -102,7 +107,7 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
   const auto savedKeys = SettingsKeys(saved.state, saved.settings, saved.maxed);
   const auto readKeys = SettingsKeys(read.state, read.settings, read.maxed);
   const auto startKeys = SettingsKeys(start.state, start.settings, start.maxed);
-  ASSERT_EQ(savedKeys.size(), 51u);
+  ASSERT_EQ(savedKeys.size(), 55u);
   for (std::size_t i = 0; i < savedKeys.size(); ++i) {
     const auto equal = [&](const SettingsKey& a, const SettingsKey& b) {
       return std::visit([&](auto* x) { return *x == *std::get<decltype(x)>(b.field); }, a.field);

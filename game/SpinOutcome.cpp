@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SpinOutcome.h"
+
+#include <algorithm>
+
+#include "Money.h"
+#include "Paylines.h"
+#include "Reels.h"
+
+namespace {
+
+constexpr int PowerPerVoltaro = 10;
+constexpr int FullPower = 100;
+
+void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
+  int voltaro = 0;
+  int drain = 0;
+  for (int symbol : game.Window) {
+    if (symbol == VoltaroSymbol) ++voltaro;
+    if (symbol == PowerDrainSymbol) ++drain;
+  }
+  if (drain >= 1) {
+    outcome.meterMove = MeterMove::Falling;
+    game.PowerPts /= 2;
+  } else if (voltaro >= 1) {
+    outcome.meterMove = MeterMove::Rising;
+    // Summed wide: a meter loaded from the file may be near the integer limit.
+    const std::int64_t raised = std::int64_t{game.PowerPts} + PowerPerVoltaro * voltaro;
+    game.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
+  }
+}
+
+std::uint8_t WinningLines(const GameState& game) {
+  std::uint8_t lines = 0;
+  for (std::size_t line = 0; line < LineCount; ++line)
+    if (game.LinePay[line] > 0) lines = static_cast<std::uint8_t>(lines | (1U << line));
+  return lines;
+}
+
+}  // namespace
+
+std::array<int, 3> DrawLocks(RandomSource& random) {
+  std::array<int, 3> locks{};
+  for (int& lock : locks) lock = 2 * random.Below(StripLength);
+  return locks;
+}
+
+int RestingStop(int wheel, int lock) {
+  const int roll = Schedules[static_cast<std::size_t>(wheel)].rollSteps;
+  return ((lock - roll) % WheelPositions + WheelPositions) % WheelPositions;
+}
+
+double SeededPool(double coinValue) { return money::Times(coinValue, PoolSeedCoins); }
+
+SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
+                       std::int64_t playedAt) {
+  SpinOutcome outcome;
+  outcome.locks = locks;
+  GameState& game = outcome.settled;
+  game = staked;
+  const bool free = staked.FreeSpins > 0;
+
+  for (int wheel = 0; wheel < 3; ++wheel)
+    game.Stops[static_cast<std::size_t>(wheel)] =
+        RestingStop(wheel, locks[static_cast<std::size_t>(wheel)]);
+  ComputeWindow(game);
+  outcome.win = EvaluateLines(game);
+  if (outcome.win > 0) {
+    game.Credits = money::Add(game.Credits, outcome.win);
+    game.WinAmount = 0;
+  }
+  // Only a paid spin moves the meter.
+  if (game.FreeSpins == 0) MovePowerMeter(game, outcome);
+  outcome.meterAfterMove = game.PowerPts;
+  game.LastBet = game.Wager;
+  game.Wager = 0;
+
+  if (game.FreeSpins >= 1) {
+    --game.FreeSpins;
+    game.PowerPts = 0;
+    if (game.FreeSpins == 0) {
+      outcome.roundEnds = true;
+      game.BonusPool = SeededPool(game.CoinValue);
+      SwitchToNormalStrip(game);
+    }
+  } else if (game.PowerPts >= FullPower) {
+    outcome.bonus = true;
+    outcome.poolPaid = game.BonusPool;
+    game.Credits = money::Add(game.Credits, game.BonusPool);
+    game.BonusPool = 0;
+    game.FreeSpins = FreeSpinsPerBonus;
+    game.PowerPts = 0;
+    SwitchToFreeSpinStrip(game);
+  }
+
+  PlayRecord& play = outcome.play;
+  play.playedAt = playedAt;
+  play.coinValue = staked.CoinValue;
+  play.coins = money::CoinsIn(staked.Wager, staked.CoinValue);
+  play.free = free;
+  play.window = game.Window;
+  play.winningLines = WinningLines(game);
+  play.win = outcome.win;
+  play.poolPaid = outcome.poolPaid;
+  // A paid wager has already left the credits; a free one never did.
+  play.creditsBefore = free ? staked.Credits : money::Add(staked.Credits, staked.Wager);
+  play.creditsAfter = game.Credits;
+  play.meterBefore = staked.PowerPts;
+  play.meterAfter = game.PowerPts;
+  game.History.Add(play);
+  game.Statistics.AddPlay(play);
+  return outcome;
+}

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A spin is decided and kept before it is shown; the commands that move
+// money outside a spin are kept too; a game read back at start-up plays on.
+#include <sstream>
+
+#include "MachineFixture.h"
+#include "SpinOutcome.h"
+#include "Timings.h"
+
+namespace {
+
+// Every field two games may differ in, named, so a failure says which.
+std::string Differences(const GameState& a, const GameState& b) {
+  std::ostringstream out;
+  const auto field = [&out](const char* name, bool same) {
+    if (!same) out << name << ' ';
+  };
+  field("Credits", a.Credits == b.Credits);
+  field("Borrowed", a.Borrowed == b.Borrowed);
+  field("BonusPool", a.BonusPool == b.BonusPool);
+  field("Spins", a.Spins == b.Spins);
+  field("FreeSpinsPlayed", a.FreeSpinsPlayed == b.FreeSpinsPlayed);
+  field("FreeSpins", a.FreeSpins == b.FreeSpins);
+  field("PowerPts", a.PowerPts == b.PowerPts);
+  field("CoinValue", a.CoinValue == b.CoinValue);
+  field("Wager", a.Wager == b.Wager);
+  field("LastBet", a.LastBet == b.LastBet);
+  field("WinAmount", a.WinAmount == b.WinAmount);
+  field("LineBet", a.LineBet == b.LineBet);
+  field("LinePay", a.LinePay == b.LinePay);
+  field("Stops", a.Stops == b.Stops);
+  field("Window", a.Window == b.Window);
+  field("Strips", a.Strip1 == b.Strip1 && a.Strip2 == b.Strip2 && a.Strip3 == b.Strip3);
+  field("History", a.History == b.History);
+  field("Statistics", a.Statistics == b.Statistics);
+  return out.str();
+}
+
+void HurryFromWait(void* machine) { static_cast<Machine*>(machine)->SettleNow(); }
+
+}  // namespace
+
+// Thousands of seeded spins of every kind, watched, hurried and instant:
+// after each one the game in play is exactly the game kept before its
+// first wheel step.
+TEST(KeptSpin, AnimatedSpinEndsInTheGameKeptBeforeIt) {
+  GameState state;
+  Settings settings = DefaultSettings("/opt/voltaro/");
+  settings.Sound = false;
+  FakeView view(settings);
+  RandomSource random(20240611);
+  Machine machine(state, settings, view, random);
+  InstallStrips(state);
+  state.Credits = 1'000'000.00;
+  view.duringWaitContext = &machine;
+
+  int paid = 0, poolShares = 0, free = 0, bonuses = 0, roundEnds = 0, hurried = 0, wins = 0;
+  for (int spin = 0; spin < 3000; ++spin) {
+    view.log.clear();
+    view.duringWait.clear();
+    const bool hurry = spin % 7 == 3;
+    machine.SetInstant(spin % 11 == 5);
+    if (hurry) view.duringWait.push_back(HurryFromWait);
+    const int freeBefore = state.FreeSpins;
+    const double poolBefore = state.BonusPool;
+    const std::size_t keptBefore = view.kept.size();
+    const std::size_t framesBefore = view.frames.size();
+    // A meter close to full now and then, so bonuses come often.
+    if (freeBefore == 0 && spin % 40 == 0) state.PowerPts = 90;
+    if (freeBefore > 0) {
+      machine.AutoSpinTick();
+    } else if (spin % 3 == 0) {
+      machine.BetMax();
+    } else {
+      for (int coin = 0; coin <= spin % 6; ++coin) machine.Bet1();
+      machine.Spin();
+    }
+    ASSERT_EQ(view.kept.size(), keptBefore + 1) << "spin " << spin;
+    ASSERT_EQ(view.keptAtFrame.back(), framesBefore) << "kept after a wheel step, spin " << spin;
+    ASSERT_EQ(Differences(state, view.kept.back()), "") << "spin " << spin;
+
+    hurried += hurry ? 1 : 0;
+    free += freeBefore > 0 ? 1 : 0;
+    paid += freeBefore == 0 ? 1 : 0;
+    poolShares += freeBefore == 0 && state.BonusPool > poolBefore ? 1 : 0;
+    bonuses += freeBefore == 0 && state.FreeSpins == FreeSpinsPerBonus ? 1 : 0;
+    roundEnds += freeBefore == 1 ? 1 : 0;
+    wins += state.History.Plays().front().win > 0 ? 1 : 0;
+  }
+  // Every kind of spin was met, more than once.
+  EXPECT_GT(paid, 100);
+  EXPECT_GT(poolShares, 50);
+  EXPECT_GT(free, 50);
+  EXPECT_GT(bonuses, 5);
+  EXPECT_GT(roundEnds, 5);
+  EXPECT_GT(hurried, 100);
+  EXPECT_GT(wins, 100);
+}
+
+// The write comes before the wheels' schedule starts: a slow disk makes the
+// spin start later, never a step shorter.
+TEST_F(MachineTest, ASlowWriteShortensNoStep) {
+  view.keepCost = 700;
+  PlaceCoins(1);
+  const std::int64_t clicked = view.now;
+  SpinAt(QuietStops);
+  ASSERT_EQ(view.frameTimes.size(), std::size_t{AnimationSteps});
+  EXPECT_EQ(view.frameTimes.front(), clicked + 700 + timings::SpinDelayFast);
+  for (std::size_t step = 1; step < view.frameTimes.size(); ++step)
+    ASSERT_EQ(view.frameTimes[step] - view.frameTimes[step - 1], timings::SpinDelayFast) << step;
+}
+
+TEST_F(MachineTest, EachSpinRecordsItsPlay) {
+  view.unixTime = 1'750'000'000;
+  // Five coins, one a line: top row 3 3 3 (20 a coin) and middle row 5 5 5
+  // (5 a coin), one Voltaro symbol.
+  PlaceCoins(5);
+  SpinAt(TwoLineStops);
+  PlayRecord expected;
+  expected.playedAt = 1'750'000'000;
+  expected.coinValue = 0.25;
+  expected.coins = 5;
+  expected.free = false;
+  expected.window = state.Window;
+  expected.winningLines = 0b00011;
+  expected.win = 6.25;
+  expected.creditsBefore = 1000.00;
+  expected.creditsAfter = 1005.00;
+  expected.meterBefore = 0;
+  expected.meterAfter = 10;
+  ASSERT_EQ(state.History.Plays().size(), 1u);
+  EXPECT_EQ(state.History.Plays().front(), expected);
+
+  // Three Voltaro symbols fill the meter from 90: the pool is paid and the
+  // meter empties.
+  state.PowerPts = 90;
+  PlaceCoins(1);
+  SpinAt(ThreeVoltaroStops);
+  const PlayRecord bonus = state.History.Plays().front();
+  EXPECT_EQ(bonus.coins, 1);
+  EXPECT_EQ(bonus.win, 0.0);
+  EXPECT_EQ(bonus.poolPaid, 50.00);
+  EXPECT_EQ(bonus.winningLines, 0);
+  EXPECT_EQ(bonus.creditsBefore, 1005.00);
+  EXPECT_EQ(bonus.creditsAfter, 1054.75);
+  EXPECT_EQ(bonus.meterBefore, 90);
+  EXPECT_EQ(bonus.meterAfter, 0);
+
+  // A free spin replays the one coin at no cost: 5 5 3 on line 1.
+  SpinAt(TwoFivesStops);
+  const PlayRecord replay = state.History.Plays().front();
+  EXPECT_TRUE(replay.free);
+  EXPECT_EQ(replay.coins, 1);
+  EXPECT_EQ(replay.win, 0.50);
+  EXPECT_EQ(replay.winningLines, 0b00001);
+  EXPECT_EQ(replay.creditsBefore, 1054.75);
+  EXPECT_EQ(replay.creditsAfter, 1055.25);
+
+  // The totals are the sum of the three plays.
+  const GameStatistics& totals = state.Statistics;
+  EXPECT_EQ(totals.paidSpins, 2);
+  EXPECT_EQ(totals.freeSpins, 1);
+  EXPECT_EQ(totals.coinsWagered, 6);
+  EXPECT_EQ(totals.moneyWagered, 1.50);
+  EXPECT_EQ(totals.wonOnLines, 6.75);
+  EXPECT_EQ(totals.wonFromPool, 50.00);
+  EXPECT_EQ(totals.bonuses, 1);
+  EXPECT_EQ(totals.biggestWin, 50.00);
+  EXPECT_EQ(state.History.Plays().size(), 3u);
+}
+
+TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
+  // Coins on the table are kept soon, the spin they make at once.
+  PlaceCoins(2);
+  ASSERT_EQ(view.keptSoon.size(), 2u);
+  EXPECT_EQ(view.keptSoon.back().Wager, 0.50);
+  EXPECT_EQ(view.keptSoon.back().Credits, 999.50);
+  EXPECT_TRUE(view.kept.empty());
+  NextStops(QuietStops);
+  PlaceCoins(23);
+  EXPECT_EQ(view.keptSoon.size(), 24u);  // the 25th coin spins
+  ASSERT_EQ(view.kept.size(), 1u);
+  EXPECT_EQ(view.kept.back().Wager, 0.0);
+  EXPECT_EQ(view.kept.back().LastBet, 6.25);
+
+  // Borrow and pay back are kept with the amount that moved; at the money
+  // limit a loan gives only what fits.
+  EXPECT_EQ(machine.Borrow(500), MoneyMove::Done);
+  EXPECT_EQ(view.kept.back().Borrowed, 1500.00);
+  EXPECT_EQ(view.kept.back().Statistics.borrowed, 500.00);
+  EXPECT_EQ(machine.PayBack(200), MoneyMove::Done);
+  EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
+  EXPECT_EQ(machine.PayBack(1e6), MoneyMove::NotEnoughCredits);
+  EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
+  state.Credits = money::LargestAmount - 1.00;
+  EXPECT_EQ(machine.Borrow(5), MoneyMove::Done);
+  EXPECT_EQ(view.kept.back().Statistics.borrowed, 501.00);
+  EXPECT_EQ(view.kept.back().Credits, money::LargestAmount);
+
+  // A coin value, a new game and an opened game are kept at once; the last
+  // two start the totals afresh and keep the plays on record.
+  const std::size_t kept = view.kept.size();
+  ASSERT_TRUE(machine.ChooseCoinValue(2));
+  EXPECT_EQ(view.kept.size(), kept + 1);
+  EXPECT_EQ(view.kept.back().CoinValue, 0.50);
+  ASSERT_TRUE(machine.NewGame());
+  EXPECT_EQ(view.kept.back().Credits, 1000.00);
+  EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
+  EXPECT_EQ(view.kept.back().History.Plays().size(), 1u);
+  ASSERT_TRUE(machine.Borrow(100) == MoneyMove::Done);
+  GameSnapshot saved;
+  saved.Credits = 40.00;
+  ASSERT_TRUE(machine.OpenGame(saved));
+  EXPECT_EQ(view.kept.back().Credits, 40.00);
+  EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
+  EXPECT_EQ(view.kept.back().History.Plays().size(), 1u);
+}
+
+TEST_F(MachineTest, StartUpGivesBackAWagerAndResumesFreeSpins) {
+  state.Credits = 10.00;
+  state.Wager = 0.75;
+  state.FreeSpins = 3;
+  state.LastBet = 1.25;  // five coins
+  state.BonusPool = 0;
+  machine.ResumeGame();
+  EXPECT_EQ(state.Credits, 10.75);
+  EXPECT_EQ(state.Wager, 0.0);
+  EXPECT_EQ(state.FreeSpins, 3);
+  EXPECT_EQ(state.Strip2, std::string(Strip2FreeSpinDigits));
+  EXPECT_TRUE(view.autoSpinTimer);
+
+  // The round plays on at no cost, then the pool is seeded again.
+  for (int free = 0; free < 3; ++free) {
+    NextStops(QuietStops);
+    machine.AutoSpinTick();
+    EXPECT_EQ(view.lampCoins, 5);
+  }
+  EXPECT_EQ(state.FreeSpins, 0);
+  EXPECT_EQ(state.FreeSpinsPlayed, 3);
+  EXPECT_EQ(state.Credits, 10.75);
+  EXPECT_EQ(state.BonusPool, 50.00);
+  EXPECT_EQ(state.Strip2, std::string(Strip2NormalDigits));
+  EXPECT_FALSE(view.autoSpinTimer);
+}
+
+TEST_F(MachineTest, StartUpDropsFreeSpinsThatCannotBeRight) {
+  struct Case {
+    std::int32_t freeSpins;
+    double bet;
+  };
+  // More than a bonus gives, fewer than none, no bet, a part coin, 26
+  // coins, a negative bet.
+  for (const Case& bad : {Case{8, 1.25}, Case{-1, 1.25}, Case{3, 0}, Case{3, 0.30}, Case{3, 6.50},
+                          Case{3, -0.25}, Case{0, 1.25}}) {
+    GameState loaded;
+    loaded.FreeSpins = bad.freeSpins;
+    loaded.LastBet = bad.bet;
+    loaded.Wager = -5.00;  // a negative wager is no money owed
+    machine.RestoreGame(loaded);
+    view.autoSpinTimer = false;
+    machine.ResumeGame();
+    SCOPED_TRACE(std::to_string(bad.freeSpins) + " " + std::to_string(bad.bet));
+    EXPECT_EQ(state.FreeSpins, 0);
+    EXPECT_EQ(state.LastBet, 0.0);
+    EXPECT_EQ(state.Credits, 1000.00);
+    EXPECT_EQ(state.Wager, 0.0);
+    EXPECT_FALSE(view.autoSpinTimer);
+  }
+  // Twenty-five whole coins is the most a round can replay.
+  GameState loaded;
+  loaded.FreeSpins = 7;
+  loaded.LastBet = 6.25;
+  machine.RestoreGame(loaded);
+  machine.ResumeGame();
+  EXPECT_EQ(state.FreeSpins, 7);
+  EXPECT_EQ(state.LastBet, 6.25);
+}
