@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 #include "EventLoopClock.h"
 #include "FileReplace.h"
@@ -212,6 +213,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TForm1::KeepGameAtExit() {
+  // In the middle of a spin the game is written as that spin was decided;
+  // at rest, coins on the table go back first. The settings are today's.
+  const bool midSpin = machine_->IsBusy() && lastKept_;
+  if (!midSpin) machine_->ReturnWager();
+  if (const auto error = WriteSettingsFile(midSpin ? *lastKept_ : machine_->State()))
+    std::fprintf(stderr, "%s\n", error->c_str());
+}
+
 void TForm1::FormClose() {
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
@@ -227,6 +237,7 @@ std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
 
 void TForm1::KeepGame(const GameState& game) {
   keptGame_ = game;
+  lastKept_ = game;
   WriteKeptGame();
 }
 

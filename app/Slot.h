@@ -122,6 +122,9 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void Open1Click();
   void Save1Click();
   void Exit1Click();
+  // The program ends without a close (the display went away): the game is
+  // written as the close would write it, without a box or a paint.
+  void KeepGameAtExit();
 
   // Options.
   void Tiled1Click();
@@ -263,6 +266,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   bool closeQueued_ = false;
   // The last game the rules asked to keep that is not yet written.
   std::optional<GameState> keptGame_;
+  // The last game written at once (a spin as decided, a loan, a new game).
+  std::optional<GameState> lastKept_;
   std::optional<std::string> writeFailure_;
   bool writeFailureTold_ = false;
 };

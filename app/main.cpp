@@ -22,6 +22,10 @@ int main(int argc, char* argv[]) {
   // A logout, a closed terminal or Ctrl+C closes the game as File > Exit
   // does, boxes and dialogs first.
   const CloseOnSignal closeOnSignal([&form](int) { CloseAllWindows(form); });
+  // Qt ends the program with exit() when the display goes away.
+  KeepAtExit([&form] { form.KeepGameAtExit(); });
   form.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  KeepAtExit(nullptr);
+  return status;
 }
