@@ -199,6 +199,16 @@ void ProfileText::Write(std::string_view section,
   sections_.reset();
 }
 
+void ProfileText::ReplaceSection(std::string_view section,
+                                 const std::vector<std::pair<std::string, std::string>>& entries) {
+  if (Section* found = FindSection(section)) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(found->header + 1),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(found->insertAt));
+    sections_.reset();
+  }
+  Write(section, entries);
+}
+
 std::string ProfileText::Bytes() const {
   std::size_t size = 0;
   for (const Line& line : lines_) size += line.text.size() + line.ending.size();

@@ -42,6 +42,11 @@ class ProfileText {
   // The same as writing each entry in turn, in one pass over the file.
   void Write(std::string_view section,
              const std::vector<std::pair<std::string, std::string>>& entries);
+  // Makes the section hold exactly these entries: its keys and the lines
+  // among them go, the comments and blank lines after its last key stay. A
+  // missing section is added at the end, as by Write.
+  void ReplaceSection(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& entries);
 
   // The whole file as it would be stored.
   std::string Bytes() const;
