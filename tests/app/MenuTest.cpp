@@ -11,6 +11,8 @@
 #include "About.h"
 #include "AppFixture.h"
 #include "Borrow.h"
+#include "GameHistoryWindow.h"
+#include "GameRecordsText.h"
 #include "Paychart.h"
 #include "Save.h"
 #include "Version.h"
@@ -57,7 +59,7 @@ class MenuTest : public QObject {
     for (const QAction* action : form.menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, (QStringList{"&File", "&Options", "&Auto", "&Help"}));
     QCOMPARE(Items(Submenu(form, "File1")),
-             (QStringList{"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+             (QStringList{"&New Game", "-", "&Open", "&Save", "-", "Game &History", "-", "E&xit"}));
     QCOMPARE(Items(Submenu(form, "Options1")),
              (QStringList{">Back&ground", "-", ">&Bet Amount", "-", "Borrow &Credits", "-",
                           ">&Music", "-", ">&Sounds", "-", ">Spin Spee&d"}));
@@ -273,6 +275,53 @@ class MenuTest : public QObject {
     fixture.Item("Manual1")->trigger();
     QCOMPARE(form.Help().ShownTopic(), QString());
     QVERIFY(form.Help().Browser()->toPlainText().contains("Voltaro manual"));
+  }
+
+  // A game from an earlier run: File > Game History shows its plays and
+  // totals as the machine holds them, and F1 there opens the window's topic.
+  void gameHistoryShowsTheMachinesPlays() {
+    PlayRecord older;
+    older.playedAt = 1796740000;
+    older.coinValue = 0.25;
+    older.coins = 25;
+    older.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
+    older.winningLines = 1;
+    older.win = 2.50;
+    older.creditsBefore = 1000;
+    older.creditsAfter = 996.25;
+    PlayRecord newer = older;
+    newer.playedAt += 60;
+    newer.coins = 3;
+    newer.free = true;
+    newer.win = 0;
+    const QString ini =
+        QStringLiteral(
+            "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
+            "Play2=%2\r\n[Game Statistics]\r\nPaidSpins=1\r\nFreeSpins=1\r\n"
+            "MoneyWagered=6.25\r\nWonOnLines=2.50\r\nSpinsByCoins=25:1\r\n")
+            .arg(QString::fromStdString(PlayText(newer)), QString::fromStdString(PlayText(older)));
+    FormFixture fixture(ini);
+    TForm1& form = fixture.Form();
+    QCOMPARE(form.Rules().State().History.Plays().size(), std::size_t{2});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QStringList shown;
+    QTimer::singleShot(0, &form, [&] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      if (window == nullptr) return;
+      for (const char* name : {"Play1Kind", "Play1Coins", "Play2Kind", "Play2Coins", "Play2Win",
+                               "PaidSpins", "ReturnSoFar"})
+        shown << window->findChild<QLabel*>(name)->text();
+      shown << (window->findChild<QLabel*>("Play3Kind") == nullptr ? "two rows" : "more rows");
+      // F1 goes to the active window's topic.
+      QApplication::setActiveWindow(window);
+      if (QTest::qWaitForWindowActive(window)) QTest::keyClick(window, Qt::Key_F1);
+      window->close();
+    });
+    fixture.Item("GameHistory1")->trigger();
+    QCOMPARE(shown, (QStringList{"Free", "3", "Paid", "25", "$2.50", "1", "40.0%", "two rows"}));
+    QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41012"));
   }
 
   void missingHelpFileIsReported() {
