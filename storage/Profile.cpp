@@ -28,12 +28,7 @@ std::optional<std::string> WriteProfileSections(const std::string& path,
   if (contents.status == FileReadStatus::Failed) return UnableToWriteMessage(path);
 
   ProfileText file = ProfileText::Parse(contents.bytes);
-  for (const ProfileSectionWrite& write : writes) {
-    if (write.replaceWhole)
-      file.ReplaceSection(write.section, write.entries);
-    else
-      file.Write(write.section, write.entries);
-  }
+  file.Write(writes);
   if (!ReplaceFileAtomically(path, file.Bytes())) return UnableToWriteMessage(path);
   return std::nullopt;
 }

@@ -27,11 +27,7 @@ std::optional<std::string> WriteProfileEntries(const std::string& path, std::str
 
 // One section's part of a write: its entries, merged into the keys already
 // there, or replacing the whole section so that keys it no longer has go.
-struct ProfileSectionWrite {
-  std::string section;
-  ProfileEntries entries;
-  bool replaceWhole = false;
-};
+using ProfileSectionWrite = ProfileText::SectionEntries;
 
 // Several sections written in one replace of the file; every other section
 // comes back byte for byte. Either all of them land or none.
