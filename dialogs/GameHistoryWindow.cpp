@@ -231,15 +231,14 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
   grid->setColumnStretch(6, 1);
 
   const int coins = s.MostUsedCoins();
-  const bool known = s.paidSpins > 0 && s.moneyWagered > 0 && coins > 0;
   QString soFar = QString::fromLatin1(NotYetKnown);
   QString longRun = QString::fromLatin1(NotYetKnown);
   QString range = QString::fromLatin1(NotYetKnown);
   QString longRunCaption = QStringLiteral("Long-run return at the most used bet:");
-  if (known) {
+  if (s.moneyWagered > 0) soFar = ReturnText(s.ReturnPercent() / 100.0);
+  if (s.paidSpins > 0 && coins > 0) {
     const MachineFigures& machine = StandardMachineFigures();
     const auto n = static_cast<std::size_t>(coins);
-    soFar = ReturnText(s.ReturnPercent() / 100.0);
     longRun = ReturnText(machine.longRunReturn[n]);
     // 99 games in 100 of this many paid spins end within this of the long-run return.
     const double spread = Z99 * machine.deviation[n] / std::sqrt(static_cast<double>(s.paidSpins));
