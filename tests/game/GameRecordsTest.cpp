@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <vector>
 
 #include "GameState.h"
@@ -22,30 +21,6 @@ PlayRecord Play(int coins, int coinCents, bool free, int winCents, int poolCents
 }
 
 }  // namespace
-
-TEST(GameHistory, KeepsTheTenNewestNewestFirst) {
-  GameHistory history;
-  for (int n = 1; n <= 13; ++n) {
-    PlayRecord play;
-    play.playedAt = n;
-    history.Add(play);
-  }
-  ASSERT_EQ(history.Plays().size(), 10u);
-  EXPECT_EQ(history.Plays().front().playedAt, 13);
-  EXPECT_EQ(history.Plays().back().playedAt, 4);
-}
-
-TEST(PlayRecord, WindowIsReadWheelByWheel) {
-  PlayRecord play;
-  play.window = {0, 1, 2, 3, 4, 5, 6, 0, 1};  // as GameState::Window
-  EXPECT_EQ(play.SymbolAt(0, 2), 2);
-  EXPECT_EQ(play.SymbolAt(1, 0), 3);
-  EXPECT_EQ(play.SymbolAt(2, 1), 0);
-  play.winningLines = 0b10010;
-  EXPECT_FALSE(play.PaidOnLine(0));
-  EXPECT_TRUE(play.PaidOnLine(1));
-  EXPECT_TRUE(play.PaidOnLine(4));
-}
 
 // The totals equal a plain sum in whole cents over the same plays, however
 // odd the amounts, and free spins wager nothing.
@@ -96,16 +71,4 @@ TEST(GameStatistics, NothingWageredHasNoReturnAndNoBet) {
   statistics.AddPlay(Play(25, 25, true, 500));  // a free spin alone
   EXPECT_EQ(statistics.MostUsedCoins(), 0);
   EXPECT_EQ(statistics.ReturnPercent(), 0);
-}
-
-// A hand-edited file may put a count at its limit; it stays there.
-TEST(GameStatistics, CountsAtTheirLimitDoNotWrap) {
-  GameStatistics statistics;
-  statistics.paidSpins = std::numeric_limits<std::int64_t>::max();
-  statistics.coinsWagered = std::numeric_limits<std::int64_t>::max() - 3;
-  statistics.moneyWagered = money::LargestAmount;
-  statistics.AddPlay(Play(25, 500, false, 0));
-  EXPECT_EQ(statistics.paidSpins, std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(statistics.coinsWagered, std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(statistics.moneyWagered, money::LargestAmount);
 }

@@ -58,18 +58,6 @@ TEST(MachineMath, SplitByMeterMoveAddsUpToTheWholeOdds) {
   }
 }
 
-TEST(MachineMath, StandardFiguresMatchTheFiguresFromTheStrips) {
-  const MachineFigures& figures = StandardMachineFigures();
-  const StripOdds base = ComputeOdds(Strip1Digits, Strip2NormalDigits, Strip3Digits);
-  const StripOdds free = ComputeOdds(Strip1Digits, Strip2FreeSpinDigits, Strip3Digits);
-  const double spinsPerBonus = SolveMeter(base).spinsToBonus[0];
-  for (int coins : {1, 7, 25}) {
-    const auto n = static_cast<std::size_t>(coins);
-    EXPECT_DOUBLE_EQ(figures.longRunReturn[n], LongRunReturn(base, free, spinsPerBonus, coins));
-    EXPECT_GT(figures.deviation[n], 0);
-  }
-}
-
 // Short games stray from the long-run return by the computed spread. The
 // tolerance is well inside the gap to the spread of the base game alone, so
 // a formula that lost the bonus part cannot pass.

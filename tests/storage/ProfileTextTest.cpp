@@ -209,14 +209,4 @@ TEST(ProfileText, OneWriteOfManySectionsEqualsSectionAfterSection) {
   }
 }
 
-TEST(ProfileText, ReplacingASectionDropsItsKeysAndKeepsWhatFollows) {
-  ProfileText file =
-      ProfileText::Parse("[A]\r\nX=1\r\n[History]\nPlay1=a\n; note\nPlay2=b\n\n; after\n[B]\nY=2");
-  file.ReplaceSection("history", {{"Play1", "new"}});
-  EXPECT_EQ(file.Bytes(), "[A]\r\nX=1\r\n[History]\nPlay1=new\r\n\n; after\n[B]\nY=2");
-  EXPECT_EQ(file.Find("History", "Play2"), std::nullopt);
-  file.ReplaceSection("History", {});
-  EXPECT_EQ(file.Bytes(), "[A]\r\nX=1\r\n[History]\n\n; after\n[B]\nY=2");
-}
-
 }  // namespace
