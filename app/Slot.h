@@ -79,6 +79,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   QAction* NewGame2 = nullptr;
   QAction* Open1 = nullptr;
   QAction* Save1 = nullptr;
+  QAction* GameHistory1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* Tiled1 = nullptr;
   QAction* None1 = nullptr;
@@ -121,6 +122,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void NewGame2Click();
   void Open1Click();
   void Save1Click();
+  void GameHistory1Click();
   void Exit1Click();
   // The program ends without a close (the display went away): the game is
   // written as the close would write it, without a box or a paint.

@@ -52,6 +52,11 @@ const std::array MenuRows{
     MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1), .gameCommand = true},
     MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1), .gameCommand = true},
     Separator(Menu::File),
+    // Held off during a spin like Open: the window would wait on the wheels
+    // in a loop of its own, and the play in progress is not in it yet.
+    MenuRow{MENU_ITEM(File, GameHistory1), .caption = "Game &History", MENU_ACTION(GameHistory1),
+            .gameCommand = true},
+    Separator(Menu::File),
     MenuRow{MENU_ITEM(File, Exit1), .caption = "E&xit", MENU_ACTION(Exit1)},
 
     Submenu(Menu::Bar, "Options1", "&Options", Menu::Options),

@@ -16,6 +16,7 @@
 #include "BenchForm.h"
 #include "BenchTable.h"
 #include "FaceCosts.h"
+#include "HistoryWindowCosts.h"
 #include "MachineFace.h"
 #include "PlayTimings.h"
 #include "ProcessStats.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
   MeasureSpins(form, script, table, numbers[1]);
   MeasureCountUp(form, script, table);
   MeasureGameKeeping(form, table);
+  MeasureHistoryWindowCosts(form, table, 20);
 
   table.AddPlain("peak memory (VmHWM) after play",
                  static_cast<double>(process_stats::PeakResidentKiB()) / 1024, "MiB");

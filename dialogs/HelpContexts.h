@@ -9,5 +9,6 @@ inline constexpr int PaychartHelpContext = 41009;
 inline constexpr int SaveHelpContext = 41010;
 // The sound and the song dialog share one topic.
 inline constexpr int SoundHelpContext = 41011;
+inline constexpr int HistoryHelpContext = 41012;
 
 inline constexpr const char* HelpContextProperty = "helpContext";

@@ -22,6 +22,12 @@ struct PlayRecord {
   std::int32_t meterBefore = 0;
   std::int32_t meterAfter = 0;
 
+  // The symbol on a wheel (0 to 2, left to right) in a row (0 top to 2 bottom).
+  std::int32_t SymbolAt(int wheel, int row) const {
+    return window[static_cast<std::size_t>(wheel * 3 + row)];
+  }
+  bool PaidOnLine(int line) const { return (winningLines >> line & 1u) != 0; }  // line 0 to 4
+
   bool operator==(const PlayRecord&) const = default;
 };
 

@@ -17,13 +17,18 @@ std::string UnableToWriteMessage(const std::string& path) { return "Unable to wr
 
 std::optional<std::string> WriteProfileEntries(const std::string& path, std::string_view section,
                                                const ProfileEntries& entries) {
+  return WriteProfileSections(path, {{std::string(section), entries, false}});
+}
+
+std::optional<std::string> WriteProfileSections(const std::string& path,
+                                                const std::vector<ProfileSectionWrite>& writes) {
   const FileContents contents = ReadWholeFile(path);
   // A file that exists but cannot be read must not be replaced by one holding
   // only these entries.
   if (contents.status == FileReadStatus::Failed) return UnableToWriteMessage(path);
 
   ProfileText file = ProfileText::Parse(contents.bytes);
-  file.Write(section, entries);
+  file.Write(writes);
   if (!ReplaceFileAtomically(path, file.Bytes())) return UnableToWriteMessage(path);
   return std::nullopt;
 }

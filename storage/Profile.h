@@ -25,6 +25,15 @@ using ProfileEntries = std::vector<std::pair<std::string, std::string>>;
 std::optional<std::string> WriteProfileEntries(const std::string& path, std::string_view section,
                                                const ProfileEntries& entries);
 
+// One section's part of a write: its entries, merged into the keys already
+// there, or replacing the whole section so that keys it no longer has go.
+using ProfileSectionWrite = ProfileText::SectionEntries;
+
+// Several sections written in one replace of the file; every other section
+// comes back byte for byte. Either all of them land or none.
+std::optional<std::string> WriteProfileSections(const std::string& path,
+                                                const std::vector<ProfileSectionWrite>& writes);
+
 std::optional<std::string> WriteProfileString(const std::string& path, std::string_view section,
                                               std::string_view key, std::string_view value);
 

@@ -172,31 +172,81 @@ void ProfileText::Write(std::string_view section, std::string_view key, std::str
 
 void ProfileText::Write(std::string_view section,
                         const std::vector<std::pair<std::string, std::string>>& entries) {
-  Section* found = FindSection(section);
-  std::vector<Line> added;
-  // Keys new to the file, by name, so that a key given twice ends as one line.
-  std::unordered_map<std::string, std::size_t> addedKeys;
-  if (found == nullptr) added.push_back({"[" + std::string(section) + "]", WrittenLineEnd});
-  for (const auto& [key, fullValue] : entries) {
-    const std::string_view value =
-        std::string_view(fullValue).substr(0, fullValue.find_first_of("\r\n"));
-    if (found != nullptr) {
-      if (const auto line = FindKey(*found, key)) {
-        const std::string spelling(Classify(lines_[*line].text).name);
-        lines_[*line] = Line{spelling + "=" + std::string(value), WrittenLineEnd};
-        continue;
+  Write({{std::string(section), entries, false}});
+}
+
+void ProfileText::ReplaceSection(std::string_view section,
+                                 const std::vector<std::pair<std::string, std::string>>& entries) {
+  Write({{std::string(section), entries, true}});
+}
+
+void ProfileText::Write(const std::vector<SectionEntries>& sections) {
+  std::vector<Splice> splices;
+  std::unordered_map<std::string, bool> written;
+  for (const SectionEntries& write : sections) {
+    // A section given twice sees the first write made.
+    if (!written.try_emplace(IndexName(write.section), true).second) {
+      ApplySplices(std::move(splices));
+      splices.clear();
+      written = {{IndexName(write.section), true}};
+    }
+    Section* found = FindSection(write.section);
+    std::vector<Line> added;
+    // Keys new to the section, by name, so that a key given twice ends as one line.
+    std::unordered_map<std::string, std::size_t> addedKeys;
+    if (found == nullptr) added.push_back({"[" + write.section + "]", WrittenLineEnd});
+    for (const auto& [key, fullValue] : write.entries) {
+      const std::string_view value =
+          std::string_view(fullValue).substr(0, fullValue.find_first_of("\r\n"));
+      if (found != nullptr && !write.replaceWhole) {
+        // In place: the line keeps its key, so the index stays right.
+        if (const auto line = FindKey(*found, key)) {
+          const std::string spelling(Classify(lines_[*line].text).name);
+          lines_[*line] = Line{spelling + "=" + std::string(value), WrittenLineEnd};
+          continue;
+        }
+      }
+      const auto [entry, isNew] = addedKeys.try_emplace(IndexName(key), added.size());
+      if (isNew) {
+        added.push_back({std::string(key) + "=" + std::string(value), WrittenLineEnd});
+      } else {
+        Line& line = added[entry->second];
+        line.text = line.text.substr(0, line.text.find('=')) + "=" + std::string(value);
       }
     }
-    const auto [entry, isNew] = addedKeys.try_emplace(IndexName(key), added.size());
-    if (isNew) {
-      added.push_back({std::string(key) + "=" + std::string(value), WrittenLineEnd});
-    } else {
-      Line& line = added[entry->second];
-      line.text = line.text.substr(0, line.text.find('=')) + "=" + std::string(value);
-    }
+    if (found == nullptr)
+      splices.push_back({lines_.size(), 0, std::move(added), true});
+    else if (write.replaceWhole)
+      splices.push_back({found->header + 1, found->insertAt - found->header - 1, std::move(added)});
+    else
+      splices.push_back({found->insertAt, 0, std::move(added)});
   }
-  Insert(found == nullptr ? lines_.size() : found->insertAt, std::move(added));
-  sections_.reset();
+  ApplySplices(std::move(splices));
+}
+
+void ProfileText::ApplySplices(std::vector<Splice> splices) {
+  // From the end of the file back, so the places still ahead stay right. At
+  // the end of the file new sections follow the keys added to the last one,
+  // in the order given: there the later goes in first.
+  std::vector<std::size_t> order(splices.size());
+  for (std::size_t n = 0; n < order.size(); ++n) order[n] = n;
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (splices[a].at != splices[b].at) return splices[a].at > splices[b].at;
+    if (splices[a].newSection != splices[b].newSection) return splices[a].newSection;
+    return a > b;
+  });
+  bool changed = false;
+  for (const std::size_t n : order) {
+    Splice& splice = splices[n];
+    if (splice.erase > 0) {
+      const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(splice.at);
+      lines_.erase(first, first + static_cast<std::ptrdiff_t>(splice.erase));
+      changed = true;
+    }
+    changed |= !splice.lines.empty();
+    Insert(splice.at, std::move(splice.lines));
+  }
+  if (changed) sections_.reset();
 }
 
 std::string ProfileText::Bytes() const {

@@ -42,6 +42,21 @@ class ProfileText {
   // The same as writing each entry in turn, in one pass over the file.
   void Write(std::string_view section,
              const std::vector<std::pair<std::string, std::string>>& entries);
+  // Makes the section hold exactly these entries: its keys and the lines
+  // among them go, the comments and blank lines after its last key stay. A
+  // missing section is added at the end, as by Write.
+  void ReplaceSection(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& entries);
+
+  // One section's part of a write of several.
+  struct SectionEntries {
+    std::string section;
+    std::vector<std::pair<std::string, std::string>> entries;
+    bool replaceWhole = false;  // as ReplaceSection, else as Write
+  };
+  // The same as writing each section in turn, with one look-up of the
+  // sections, so a save of several sections costs one pass over a long file.
+  void Write(const std::vector<SectionEntries>& sections);
 
   // The whole file as it would be stored.
   std::string Bytes() const;
@@ -66,6 +81,16 @@ class ProfileText {
   Section* FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(Section& section, std::string_view key) const;
   void Insert(std::size_t index, std::vector<Line> added);
+  // Lines to take out at a place in the file and the lines to put there.
+  struct Splice {
+    std::size_t at = 0;
+    std::size_t erase = 0;
+    std::vector<Line> lines;
+    bool newSection = false;  // added at the end of the file
+  };
+  // Made in the order given; each counts its place in the file as it stood
+  // before any of them.
+  void ApplySplices(std::vector<Splice> splices);
 
   Encoding encoding_ = Encoding::Utf8;
   std::string byteOrderMark_;  // kept, but not part of the first line's text

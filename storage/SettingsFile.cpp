@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsFile.h"
 
+#include "GameRecordsText.h"
 #include "MoneyText.h"
 #include "Profile.h"
 #include "ProfileValues.h"
@@ -60,10 +61,17 @@ std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::st
   if (access == SettingsAccess::Load) {
     const ProfileText file = LoadProfile(path);
     for (const SettingsKey& key : keys) ReadKey(file, key);
+    state.History = ReadHistory(file);
+    state.Statistics = ReadStatistics(file);
     return std::nullopt;
   }
   ProfileEntries entries;
   entries.reserve(keys.size());
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
-  return WriteProfileEntries(path, SettingsSection, entries);
+  // The history and the totals are rewritten whole, so a shorter history
+  // leaves no older plays behind.
+  return WriteProfileSections(path,
+                              {{SettingsSection, std::move(entries), false},
+                               {HistorySection, HistoryEntries(state.History), true},
+                               {StatisticsSection, StatisticsEntries(state.Statistics), true}});
 }

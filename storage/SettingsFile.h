@@ -18,6 +18,10 @@ enum class SettingsAccess { Load, Save };
 // which fall back to 0 / false. Values are taken as they are; the caller
 // decides what an out-of-range Speed or Bet means. A load never fails.
 //
+// The game's history and statistics have sections of their own (see
+// GameRecordsText.h), read and written with the Settings section; a file
+// without them reads as an empty history and zero totals.
+//
 // Save writes every key in table order in one replace of the file. Returns "Unable to write to
 // <path>" when that fails; the file is then left as it was.
 std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::string& path,

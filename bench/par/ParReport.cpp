@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr double Z99 = 2.576;  // two-sided 99%
 constexpr int CoinCounts[] = {1, 5, 10, 25};
 const char* const Combinations[7] = {
     "0 0 0 (three Voltaro)", "1 1 1", "2 2 2", "3 3 3", "4 4 4", "5 5 5", "5 5 any other"};
@@ -76,7 +75,9 @@ int main(int argc, char** argv) {
 
   std::printf("\nLong-run return with pool and free spins\n");
   for (int coins : CoinCounts)
-    std::printf("  %2d coins: %.5f\n", coins, LongRunReturn(base, free, spinsPerBonus, coins));
+    std::printf("  %2d coins: %.5f, spread of one paid spin %.4f per coin\n", coins,
+                LongRunReturn(base, free, spinsPerBonus, coins),
+                ReturnDeviationPerSpin(base, free, meter, coins));
 
   std::printf("\nSimulation: %ld paid spins at each bet, seed %llu\n", spins, seed);
   bool allAgree = true;

@@ -35,7 +35,7 @@ TestProgramDir::TestProgramDir() {
   tile.fill(BackgroundColor());
   tile.save(File(QStringLiteral("BKGRND1.BMP")), "BMP");
   QString topics;
-  for (int context : {41005, 41006, 41009, 41010, 41011})
+  for (int context : {41005, 41006, 41009, 41010, 41011, 41012})
     topics += QStringLiteral("<h2><a name=\"%1\">Topic %1</a></h2><p>Text.</p>").arg(context);
   WriteText(File(QStringLiteral("VOLTA.HLP")),
             QStringLiteral("<html><body><h1>Voltaro manual</h1>%1</body></html>").arg(topics));

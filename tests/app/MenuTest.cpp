@@ -7,10 +7,15 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <array>
+#include <cmath>
+#include <vector>
 
 #include "About.h"
 #include "AppFixture.h"
 #include "Borrow.h"
+#include "GameHistoryWindow.h"
+#include "GameRecordsText.h"
 #include "Paychart.h"
 #include "Save.h"
 #include "Version.h"
@@ -57,7 +62,7 @@ class MenuTest : public QObject {
     for (const QAction* action : form.menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, (QStringList{"&File", "&Options", "&Auto", "&Help"}));
     QCOMPARE(Items(Submenu(form, "File1")),
-             (QStringList{"&New Game", "-", "&Open", "&Save", "-", "E&xit"}));
+             (QStringList{"&New Game", "-", "&Open", "&Save", "-", "Game &History", "-", "E&xit"}));
     QCOMPARE(Items(Submenu(form, "Options1")),
              (QStringList{">Back&ground", "-", ">&Bet Amount", "-", "Borrow &Credits", "-",
                           ">&Music", "-", ">&Sounds", "-", ">Spin Spee&d"}));
@@ -273,6 +278,141 @@ class MenuTest : public QObject {
     fixture.Item("Manual1")->trigger();
     QCOMPARE(form.Help().ShownTopic(), QString());
     QVERIFY(form.Help().Browser()->toPlainText().contains("Voltaro manual"));
+  }
+
+  // A game from an earlier run: File > Game History shows its plays and
+  // totals as the machine holds them, and F1 there opens the window's topic.
+  void gameHistoryShowsTheMachinesPlays() {
+    PlayRecord older;
+    older.playedAt = 1796740000;
+    older.coinValue = 0.25;
+    older.coins = 25;
+    older.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
+    older.winningLines = 1;
+    older.win = 2.50;
+    older.creditsBefore = 1000;
+    older.creditsAfter = 996.25;
+    PlayRecord newer = older;
+    newer.playedAt += 60;
+    newer.coins = 3;
+    newer.free = true;
+    newer.win = 0;
+    const QString ini =
+        QStringLiteral(
+            "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
+            "Play2=%2\r\n[Game Statistics]\r\nPaidSpins=1\r\nFreeSpins=1\r\n"
+            "MoneyWagered=6.25\r\nWonOnLines=2.50\r\nSpinsByCoins=25:1\r\n")
+            .arg(QString::fromStdString(PlayText(newer)), QString::fromStdString(PlayText(older)));
+    FormFixture fixture(ini);
+    TForm1& form = fixture.Form();
+    QCOMPARE(form.Rules().State().History.Plays().size(), std::size_t{2});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QStringList shown;
+    QTimer::singleShot(0, &form, [&] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      if (window == nullptr) return;
+      for (const char* name : {"Play1Kind", "Play1Coins", "Play2Kind", "Play2Coins", "Play2Win",
+                               "PaidSpins", "ReturnSoFar"})
+        shown << window->findChild<QLabel*>(name)->text();
+      shown << (window->findChild<QLabel*>("Play3Kind") == nullptr ? "two rows" : "more rows");
+      // F1 goes to the active window's topic.
+      QApplication::setActiveWindow(window);
+      if (QTest::qWaitForWindowActive(window)) QTest::keyClick(window, Qt::Key_F1);
+      window->close();
+    });
+    fixture.Item("GameHistory1")->trigger();
+    QCOMPARE(shown, (QStringList{"Free", "3", "Paid", "25", "$2.50", "1", "40.0%", "two rows"}));
+    QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41012"));
+  }
+
+  // Twelve spins, then a restart on the file they left: the window shows the
+  // last ten as they were played, and totals that a sum over the spins gives.
+  void gameHistoryAfterARestartMatchesTheSpins() {
+    struct Spin {
+      int coins = 0;
+      std::array<std::int32_t, 9> window{};
+      std::int64_t beforeCents = 0;
+      std::int64_t afterCents = 0;
+    };
+    std::vector<Spin> spins;
+    QByteArray file;
+    {
+      FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\n"));
+      TForm1& form = fixture.Form();
+      for (int n = 0; n < 12; ++n) {
+        // Never a bonus: its free spins would play on from the event loop.
+        form.State().PowerPts = 0;
+        Spin spin;
+        spin.coins = 1 + n % 4;
+        spin.beforeCents = std::llround(form.State().Credits * 100);
+        fixture.Stops().NextStops((3 * n) % 20, (7 * n + 4) % 20, (11 * n) % 20);
+        for (int coin = 0; coin < spin.coins; ++coin)
+          QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QTRY_VERIFY(!form.Rules().IsBusy());
+        spin.afterCents = std::llround(form.State().Credits * 100);
+        spin.window = form.State().Window;
+        spins.push_back(spin);
+      }
+      QFile saved(fixture.SettingsPath());
+      QVERIFY(saved.open(QIODevice::ReadOnly));
+      file = saved.readAll();
+    }
+
+    FormFixture restarted(QString::fromUtf8(file));
+    TForm1& form = restarted.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList problems{"the window did not open"};
+    QTimer::singleShot(0, &form, [&] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      if (window == nullptr) return;
+      problems.clear();
+      const auto text = [window](const QString& name) {
+        const auto* label = window->findChild<QLabel*>(name);
+        return label ? label->text() : QStringLiteral("<none>");
+      };
+      const auto money = [](std::int64_t cents) {
+        return QStringLiteral("$%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
+      };
+      std::int64_t wagered = 0;
+      std::int64_t won = 0;
+      for (int row = 1; row <= 10; ++row) {
+        const Spin& spin = spins[spins.size() - static_cast<std::size_t>(row)];
+        const QString p = QStringLiteral("Play%1").arg(row);
+        const std::int64_t bet = 25 * spin.coins;
+        const QStringList expected{
+            QString::number(spin.coins), "Paid", money(spin.afterCents - spin.beforeCents + bet),
+            money(spin.beforeCents) + QString::fromUtf8(" \u2192\n") + money(spin.afterCents)};
+        const QStringList shown{text(p + "Coins"), text(p + "Kind"), text(p + "Win"),
+                                text(p + "Credits")};
+        if (shown != expected)
+          problems << p + ": " + shown.join('|') + " not " + expected.join('|');
+        // Each cell of the test art is one colour: the picture shows the symbols.
+        auto* picture = window->findChild<QLabel*>(p + "Window");
+        const QImage image = picture ? picture->grab().toImage() : QImage();
+        for (int wheel = 0; wheel < 3 && !image.isNull(); ++wheel)
+          for (int row3 = 0; row3 < 3; ++row3) {
+            const int symbol = spin.window[static_cast<std::size_t>(wheel * 3 + row3)];
+            const QPoint at = GameHistoryWindow::CellOrigin(wheel, row3) + QPoint(12, 3);
+            if (image.pixelColor(at) != TestProgramDir::CellColor(symbol))
+              problems << p + QStringLiteral(" wheel %1 row %2").arg(wheel).arg(row3);
+          }
+      }
+      for (const Spin& spin : spins) {
+        wagered += 25 * spin.coins;
+        won += spin.afterCents - spin.beforeCents + 25 * spin.coins;
+      }
+      if (text("Play11Time") != "<none>") problems << "more than ten rows";
+      if (text("PaidSpins") != "12") problems << "paid spins " + text("PaidSpins");
+      if (text("MoneyWagered") != money(wagered)) problems << "wagered " + text("MoneyWagered");
+      if (text("WonOnLines") != money(won)) problems << "won " + text("WonOnLines");
+      window->close();
+    });
+    restarted.Item("GameHistory1")->trigger();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
   void missingHelpFileIsReported() {

@@ -172,4 +172,41 @@ TEST(ProfileText, OneWriteOfManyKeysEqualsKeyAfterKey) {
   }
 }
 
+// A write of several sections gives the bytes of writing them one after
+// another, whatever the file holds and in whatever order the sections stand.
+TEST(ProfileText, OneWriteOfManySectionsEqualsSectionAfterSection) {
+  std::mt19937 random(11);
+  const std::vector<std::string> pieces{"[S]", "[t]", "[U]", "K=1", "L=3", "; c", "", "junk"};
+  const std::vector<std::string> endings{"\r\n", "\n", "\r", ""};
+  const std::vector<std::string> sections{"S", "T", "U", "V"};
+  const std::vector<std::string> keys{"K", "L", "N"};
+  for (int round = 0; round < 3000; ++round) {
+    std::string before;
+    const int lines = static_cast<int>(random() % 10);
+    for (int i = 0; i < lines; ++i)
+      before += pieces[random() % pieces.size()] + endings[random() % (i + 1 < lines ? 3 : 4)];
+    std::vector<ProfileText::SectionEntries> writes;
+    const int count = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < count; ++i) {
+      ProfileText::SectionEntries write{
+          sections[random() % sections.size()], {}, random() % 2 == 0};
+      const int keyCount = static_cast<int>(random() % 3);
+      for (int k = 0; k < keyCount; ++k)
+        write.entries.emplace_back(keys[random() % keys.size()], std::to_string(i * 10 + k));
+      writes.push_back(write);
+    }
+
+    ProfileText batch = ProfileText::Parse(before);
+    batch.Write(writes);
+    ProfileText single = ProfileText::Parse(before);
+    for (const auto& write : writes) {
+      if (write.replaceWhole)
+        single.ReplaceSection(write.section, write.entries);
+      else
+        single.Write(write.section, write.entries);
+    }
+    ASSERT_EQ(batch.Bytes(), single.Bytes()) << '[' << before << ']';
+  }
+}
+
 }  // namespace

@@ -90,7 +90,7 @@ class HelpFilesTest : public QObject {
     const HelpPage manual = ReadPage("VOLTA.HLP");
     QVERIFY(manual.utf8);
     QVERIFY(!manual.html.isEmpty());
-    const QStringList topics{"41006", "41005", "41009", "41010", "41011"};
+    const QStringList topics{"41006", "41005", "41009", "41010", "41011", "41012"};
     for (const QString& topic : topics) {
       QVERIFY2(manual.anchors.contains(topic), qPrintable("no topic " + topic));
       // The contents at the top leads to every topic before any topic begins.

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HistoryWindowCosts.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <vector>
+
+#include "GameHistoryWindow.h"
+#include "ProcessStats.h"
+#include "Slot.h"
+
+namespace {
+
+// Ten plays as full as they come: every line paid, a pool, the most digits.
+void FillHistory(GameState& game) {
+  for (int n = 0; n < GameHistory::Capacity; ++n) {
+    PlayRecord play;
+    play.playedAt = 1796740000 + 60 * n;
+    play.coinValue = 0.25;
+    play.coins = 25;
+    for (std::size_t cell = 0; cell < play.window.size(); ++cell)
+      play.window[cell] = static_cast<std::int32_t>((cell + static_cast<std::size_t>(n)) % 7);
+    play.winningLines = 0b11111;
+    play.win = 1250.00;
+    play.poolPaid = 1234.50;
+    play.creditsBefore = 123456.75;
+    play.creditsAfter = 125941.25;
+    play.meterBefore = 90;
+    play.meterAfter = 100;
+    game.History.Add(play);
+    game.Statistics.AddPlay(play);
+  }
+}
+
+}  // namespace
+
+void MeasureHistoryWindowCosts(TForm1& form, BenchTable& table, int repetitions) {
+  const GameHistory keptHistory = form.State().History;
+  const GameStatistics keptStatistics = form.State().Statistics;
+  FillHistory(form.State());
+  std::vector<double> millis;
+  for (int round = 0; round < repetitions; ++round) {
+    const std::int64_t start = process_stats::WallNanos();
+    GameHistoryWindow window(form.Rules().State(), form.ProgramDir(), form.Services(), &form);
+    window.show();
+    window.repaint();  // the window and every row, now
+    QCoreApplication::processEvents();
+    millis.push_back(static_cast<double>(process_stats::WallNanos() - start) / 1e6);
+    window.close();
+  }
+  form.State().History = keptHistory;
+  form.State().Statistics = keptStatistics;
+  std::sort(millis.begin(), millis.end());
+  table.AddBelowLimit("game history window opened, ten plays (median)", millis[millis.size() / 2],
+                      100, "ms");
+  table.AddBelowLimit(
+      "game history window opened, ten plays (worst of " + std::to_string(repetitions) + ")",
+      millis.back(), 300, "ms");
+}

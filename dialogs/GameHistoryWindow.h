@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+#include "DialogServices.h"
+#include "GameState.h"
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The game history: the last ten settled plays, newest first, and below them
+// the totals of the game since its New Game, with the return so far beside
+// the machine's exact long-run return. Shown modally; it only reads the game.
+//
+// Every figure is a named label, so a test or a screen reader finds it:
+// "Play<n>Time", "Play<n>Coin", "Play<n>Coins", "Play<n>Kind", "Play<n>Window"
+// (the picture), "Play<n>Win", "Play<n>Pool", "Play<n>Credits", "Play<n>Meter"
+// for play n (1 the newest), and the statistics by their file key.
+class GameHistoryWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  GameHistoryWindow(const GameState& game, const QString& programDir, DialogServices services,
+                    QWidget* parent = nullptr);
+
+  // The picture of a play's window: the nine symbols, PictureCell pixels a
+  // cell with a gap of PictureGap, and each winning payline drawn through the
+  // centres of its cells.
+  static constexpr int PictureCell = 24;
+  static constexpr int PictureGap = 2;
+  static constexpr int PictureSize = 3 * PictureCell + 4 * PictureGap;
+  static QImage WindowPicture(const PlayRecord& play, const QImage& icons);
+  // Where a cell's picture starts inside the window picture.
+  static QPoint CellOrigin(int wheel, int row);
+  static inline const QColor LineColour{0xFF, 0x00, 0x00};
+
+  // The symbol icons, seven PictureCell squares in a row; empty when the art
+  // file could not be read (the figures are still shown).
+  const QImage& Icons() const { return icons_; }
+
+  QPushButton* Button1 = nullptr;  // "OK"
+
+ private:
+  QWidget* MakePlaysTable(const GameHistory& history);
+  QWidget* MakeStatistics(const GameStatistics& statistics);
+
+  DialogServices services_;
+  QImage icons_;
+};
+
+// The text of an amount of money in the window: "$1234.50".
+QString HistoryMoneyText(double amount);
+// A coin value as the Bet Amount menu names it ("25¢", "$1"), else in dollars.
+QString HistoryCoinText(double coinValue);
+// A return as a percentage with one decimal: "97.3%".
+QString ReturnText(double fraction);

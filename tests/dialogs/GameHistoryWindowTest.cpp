@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <ctime>
+#include <memory>
+
+#include "DialogAnswers.h"
+#include "GameHistoryWindow.h"
+#include "GameState.h"
+#include "HelpContexts.h"
+#include "MachineMath.h"
+#include "Palette.h"
+#include "Paylines.h"
+#include "QtTestClasses.h"
+#include "Reels.h"
+#include "SymbolArt.h"
+
+namespace {
+
+QString ProgramDir() { return QStringLiteral(VOLTARO_RUNTIME_DIR); }
+
+// The local date and time by the C library, apart from Qt's own conversion.
+QString LocalTime(std::int64_t secondsSince1970) {
+  const std::time_t at = static_cast<std::time_t>(secondsSince1970);
+  std::tm local{};
+  localtime_r(&at, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d\n%H:%M:%S", &local);
+  return QString::fromLatin1(text);
+}
+
+// A play with nine symbols no two rows or wheels of which are alike, so a
+// picture turned on its side or shifted cannot pass.
+PlayRecord Play(int n, std::uint8_t lines) {
+  PlayRecord play;
+  play.playedAt = 1796740000 + 3600 * n;
+  play.coinValue = n == 2 ? 0.30 : 0.25;
+  play.coins = 5 * n;
+  play.free = n == 3;
+  // Wheel by wheel, top to bottom, as the game's own window.
+  play.window = {0, 1, 2, 3, 4, 5, 6, (n % 3) + 1, 4};
+  play.winningLines = lines;
+  play.win = 1.25 * n;
+  play.poolPaid = n == 1 ? 62.75 : 0;
+  play.creditsBefore = 1000 - n;
+  play.creditsAfter = 1000.5 + n;
+  play.meterBefore = 10 * n;
+  play.meterAfter = 15 * n;
+  return play;
+}
+
+// The symbol pictures as the window should show them: the 96-pixel art cut
+// into its cells, each reduced to the cell size of the window picture.
+QImage ExpectedIcon(int symbol) {
+  QImage art;
+  if (LoadSymbolArtFile(ProgramDir(), 96, art)) return {};
+  return art.copy(96 * (symbol % 3), 96 * (symbol / 3), 96, 96)
+      .scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+// The band of a cell no payline crosses: above the middle row's line and
+// between the two diagonals.
+QImage LineFreeBand(const QImage& image, QPoint origin) {
+  return image.copy(origin.x() + 7, origin.y(), 10, 5).convertToFormat(QImage::Format_RGB32);
+}
+
+QPoint CellCentre(int wheel, int row) {
+  return GameHistoryWindow::CellOrigin(wheel, row) + QPoint(12, 12);
+}
+
+// Half way between the centres of a line's first two cells: the gap between
+// the pictures, where only that line's mark can be.
+QPoint MarkPoint(int line) {
+  const auto& rows = PaylineRows[static_cast<std::size_t>(line)];
+  const QPoint a = CellCentre(0, rows[0]);
+  const QPoint b = CellCentre(1, rows[1]);
+  return (a + b) / 2;
+}
+
+QString Text(const QWidget& window, const QString& name) {
+  const auto* label = window.findChild<QLabel*>(name);
+  return label ? label->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+}  // namespace
+
+class GameHistoryWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  GameState game;
+  DialogAnswers answers;
+
+  std::unique_ptr<GameHistoryWindow> Open(const QString& programDir = ProgramDir()) {
+    auto window = std::make_unique<GameHistoryWindow>(game, programDir, answers.Services());
+    window->show();
+    return window;
+  }
+
+ private slots:
+  void init() {
+    game = GameState();
+    answers = DialogAnswers();
+  }
+
+  void emptyGameSaysSoAndKnowsNoReturn() {
+    const auto window = Open();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Game History"));
+    QCOMPARE(window->property(HelpContextProperty).toInt(), HistoryHelpContext);
+    QCOMPARE(Text(*window, "NoPlays"), QStringLiteral("No plays yet."));
+    QVERIFY(window->findChild<QLabel*>("Play1Time") == nullptr);
+    QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("0"));
+    QCOMPARE(Text(*window, "MoneyWagered"), QStringLiteral("$0.00"));
+    // Nothing wagered yet: no return, rather than 0%.
+    QCOMPARE(Text(*window, "ReturnSoFar"), QStringLiteral("Not yet known"));
+    QCOMPARE(Text(*window, "LongRunReturn"), QStringLiteral("Not yet known"));
+    QCOMPARE(Text(*window, "ChanceRange"), QStringLiteral("Not yet known"));
+    QVERIFY(answers.warnings.isEmpty());
+    QTest::mouseClick(window->Button1, Qt::LeftButton);
+    QCOMPARE(window->result(), int(QDialog::Accepted));
+  }
+
+  void rowsShowThePlaysNewestFirst() {
+    for (int n = 1; n <= 3; ++n) game.History.Add(Play(n, 0));
+    const auto window = Open();
+    QVERIFY(window->findChild<QLabel*>("NoPlays") == nullptr);
+    // Play 3 was added last: it is the first row.
+    for (int row = 1; row <= 3; ++row) {
+      const int n = 4 - row;
+      const QString p = QStringLiteral("Play%1").arg(row);
+      QCOMPARE(Text(*window, p + "Time"), LocalTime(1796740000 + 3600 * n));
+      QCOMPARE(Text(*window, p + "Coins"), QString::number(5 * n));
+    }
+    QCOMPARE(Text(*window, "Play1Kind"), QStringLiteral("Free"));
+    QCOMPARE(Text(*window, "Play2Kind"), QStringLiteral("Paid"));
+    QCOMPARE(Text(*window, "Play3Coin"), QString::fromUtf8("25\u00a2"));
+    QCOMPARE(Text(*window, "Play2Coin"), QStringLiteral("$0.30"));  // not a menu value
+    QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$3.75"));
+    QCOMPARE(Text(*window, "Play3Pool"), QStringLiteral("$62.75"));
+    QCOMPARE(Text(*window, "Play2Pool"), QStringLiteral("$0.00"));
+    QCOMPARE(Text(*window, "Play1Credits"), QString::fromUtf8("$997.00 \u2192\n$1003.50"));
+    QCOMPARE(Text(*window, "Play3Meter"), QString::fromUtf8("10% \u2192 15%"));
+    QVERIFY(window->findChild<QLabel*>("Play4Time") == nullptr);
+  }
+
+  void statisticsShowTheTotalsAndTheReturns() {
+    GameStatistics& s = game.Statistics;
+    s.paidSpins = 40;
+    s.freeSpins = 14;
+    s.coinsWagered = 400;
+    s.moneyWagered = 100.00;
+    s.wonOnLines = 90.00;
+    s.wonFromPool = 7.50;
+    s.bonuses = 2;
+    s.borrowed = 2000;
+    s.paidBack = 1000.05;
+    s.biggestWin = 62.75;
+    s.spinsByCoins[25] = 10;
+    s.spinsByCoins[5] = 30;
+    const auto window = Open();
+    QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("40"));
+    QCOMPARE(Text(*window, "FreeSpins"), QStringLiteral("14"));
+    QCOMPARE(Text(*window, "CoinsWagered"), QStringLiteral("400"));
+    QCOMPARE(Text(*window, "MoneyWagered"), QStringLiteral("$100.00"));
+    QCOMPARE(Text(*window, "WonOnLines"), QStringLiteral("$90.00"));
+    QCOMPARE(Text(*window, "WonFromPool"), QStringLiteral("$7.50"));
+    QCOMPARE(Text(*window, "Bonuses"), QStringLiteral("2"));
+    QCOMPARE(Text(*window, "Borrowed"), QStringLiteral("$2000.00"));
+    QCOMPARE(Text(*window, "PaidBack"), QStringLiteral("$1000.05"));
+    QCOMPARE(Text(*window, "BiggestWin"), QStringLiteral("$62.75"));
+    // (90.00 + 7.50) / 100.00
+    QCOMPARE(Text(*window, "ReturnSoFar"), QStringLiteral("97.5%"));
+    // Five coins were bet most often; the machine returns 1.40668 of a bet there.
+    QVERIFY(Text(*window, "LongRunCaption").contains("5 coins"));
+    QCOMPARE(Text(*window, "LongRunReturn"), QStringLiteral("140.7%"));
+    const double points = 100 * 2.576 * StandardMachineFigures().deviation[5] / std::sqrt(40.0);
+    QCOMPARE(Text(*window, "ChanceRange"),
+             QString::fromUtf8("\u00b1%1 points in 99 games of 100").arg(points, 0, 'f', 1));
+  }
+
+  // The pictures are read back from the dialog as it is drawn on the screen.
+  void windowPictureShowsTheSymbolsAndTheWinningLines() {
+    const std::uint8_t paid = 0b01001;  // the middle row and the falling diagonal
+    game.History.Add(Play(1, paid));
+    const auto window = Open();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto* label = window->findChild<QLabel*>("Play1Window");
+    QVERIFY(label != nullptr);
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint at = label->mapTo(window.get(), QPoint(0, 0));
+
+    std::array<QImage, SymbolCount> bands;
+    for (int symbol = 0; symbol < SymbolCount; ++symbol) {
+      const QImage icon = ExpectedIcon(symbol);
+      QVERIFY(!icon.isNull());
+      bands[static_cast<std::size_t>(symbol)] = LineFreeBand(icon, QPoint(0, 0));
+      for (int other = 0; other < symbol; ++other)
+        QVERIFY(bands[static_cast<std::size_t>(other)] != bands[static_cast<std::size_t>(symbol)]);
+    }
+    const PlayRecord play = Play(1, paid);
+    for (int wheel = 0; wheel < 3; ++wheel) {
+      for (int row = 0; row < 3; ++row) {
+        const int symbol = play.window[static_cast<std::size_t>(wheel * 3 + row)];
+        const QImage band = LineFreeBand(shown, at + GameHistoryWindow::CellOrigin(wheel, row));
+        QVERIFY2(band == bands[static_cast<std::size_t>(symbol)],
+                 qPrintable(QStringLiteral("wheel %1 row %2").arg(wheel).arg(row)));
+      }
+    }
+    for (int line = 0; line < 5; ++line) {
+      const QColor mark = shown.pixelColor(at + MarkPoint(line));
+      const bool marked = mark == GameHistoryWindow::LineColour;
+      QVERIFY2(marked == ((paid >> line & 1) != 0),
+               qPrintable(QStringLiteral("line %1").arg(line + 1)));
+      if (!marked) QCOMPARE(mark, palette::ButtonShadow);
+    }
+  }
+
+  void missingArtStillShowsTheFigures() {
+    game.History.Add(Play(2, 0b1));
+    QTemporaryDir empty;
+    const auto window = Open(empty.path() + "/");
+    QCOMPARE(answers.warnings.size(), 1);
+    QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$2.50"));
+    const QImage picture = window->findChild<QLabel*>("Play1Window")->pixmap().toImage();
+    QCOMPARE(picture.pixelColor(GameHistoryWindow::CellOrigin(2, 2) + QPoint(3, 3)),
+             palette::ButtonFace);
+    QCOMPARE(picture.pixelColor(MarkPoint(0)), GameHistoryWindow::LineColour);
+  }
+};
+
+QT_TEST_CLASS(GameHistoryWindowTest);
+#include "GameHistoryWindowTest.moc"

@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GameRecordsText.h"
+
+#include <gtest/gtest.h>
+
+#include "Money.h"
+#include "SettingsFile.h"
+#include "TempFolder.h"
+
+namespace {
+
+PlayRecord SamplePlay(int n) {
+  PlayRecord play;
+  play.playedAt = 1796740000 + 37 * n;
+  play.coinValue = CoinValues[static_cast<std::size_t>(n % CoinValueCount)];
+  play.coins = 1 + (n * 7) % MaxCoins;
+  play.free = n % 3 == 0;
+  for (std::size_t cell = 0; cell < play.window.size(); ++cell)
+    play.window[cell] = static_cast<std::int32_t>((cell + static_cast<std::size_t>(n)) % 7);
+  play.winningLines = static_cast<std::uint8_t>((n * 11) % 32);
+  play.win = 12.5 * n;
+  play.poolPaid = n == 4 ? 78.25 : 0;
+  play.creditsBefore = 1000 - 3.75 * n;
+  play.creditsAfter = play.creditsBefore + play.win + play.poolPaid - 0.05;
+  play.meterBefore = (10 * n) % 100;
+  play.meterAfter = (10 * n + 5) % 101;
+  return play;
+}
+
+GameStatistics SampleStatistics() {
+  GameStatistics s;
+  s.paidSpins = 5'000'000'123;  // beyond 32 bits
+  s.freeSpins = 70;
+  s.coinsWagered = 1234567;
+  s.moneyWagered = 98765.40;
+  s.wonOnLines = 87654.35;
+  s.wonFromPool = 4321.05;
+  s.bonuses = 10;
+  s.borrowed = 3000;
+  s.paidBack = 2000.01;
+  s.biggestWin = money::LargestAmount;
+  s.spinsByCoins[1] = 12;
+  s.spinsByCoins[25] = 5'000'000'000;
+  s.spinsByCoins[13] = 111;
+  return s;
+}
+
+struct Game {
+  GameState state;
+  Settings settings = DefaultSettings("/opt/voltaro/");
+  bool maxed = false;
+};
+
+void Save(const std::string& path, Game& game) {
+  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, game.state, game.settings, game.maxed),
+            std::nullopt);
+}
+
+Game Load(const std::string& path, const GameState& before = {}) {
+  Game game;
+  game.state = before;
+  LoadSaveSettings(SettingsAccess::Load, path, game.state, game.settings, game.maxed);
+  return game;
+}
+
+ProfileText WithHistory(const std::string& lines) {
+  return ProfileText::Parse("[Game History]\r\n" + lines);
+}
+
+}  // namespace
+
+TEST(GameRecordsFile, FullAndEmptyRecordsSurviveASaveAndALoad) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  Game game;
+  for (int n = 1; n <= 12; ++n) game.state.History.Add(SamplePlay(n));
+  game.state.Statistics = SampleStatistics();
+  Save(path, game);
+  Game loaded = Load(path);
+  EXPECT_EQ(loaded.state.History, game.state.History);
+  EXPECT_EQ(loaded.state.History.Plays().front(), SamplePlay(12));
+  EXPECT_EQ(loaded.state.Statistics, game.state.Statistics);
+
+  // New Game: a saved empty history leaves none of the ten behind.
+  game.state.History.Clear();
+  game.state.History.Add(SamplePlay(30));
+  game.state.Statistics = {};
+  Save(path, game);
+  loaded = Load(path);
+  ASSERT_EQ(loaded.state.History.Plays().size(), 1u);
+  EXPECT_EQ(loaded.state.History.Plays().front(), SamplePlay(30));
+  EXPECT_EQ(loaded.state.Statistics, GameStatistics{});
+  EXPECT_EQ(ReadBytes(path).find("Play2="), std::string::npos);
+  game.state.History.Clear();
+  Save(path, game);
+  EXPECT_TRUE(Load(path).state.History.Plays().empty());
+}
+
+TEST(GameRecordsFile, OlderFileReadsAsNoHistoryAndNoTotals) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  WriteBytes(path, "[Settings]\r\nCredits=250.00\r\nSpins=40\r\n");
+  GameState before;
+  before.History.Add(SamplePlay(1));
+  before.Statistics = SampleStatistics();
+  const Game loaded = Load(path, before);
+  EXPECT_EQ(loaded.state.Credits, 250.00);
+  EXPECT_TRUE(loaded.state.History.Plays().empty());
+  EXPECT_EQ(loaded.state.Statistics, GameStatistics{});
+}
+
+// The saved games and anything else in the file keep their bytes, line ends
+// and order; the two sections are written in the same replace as Settings.
+TEST(GameRecordsFile, SaveLeavesTheSavedGamesByteForByte) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  const std::string slots =
+      "[Saved Game 1]\nName=Lucky\nCredits=5.00\r\n; mine\r\n\r\n"
+      "[Saved Game 2]\rName=Second\rSpins=3\r";
+  WriteBytes(path, "[Settings]\r\nSpins=2\r\n" + slots +
+                       "[Game History]\r\nPlay4=stale\r\n; kept note\r\n"
+                       "[Game Statistics]\r\nOldKey=1\r\n");
+  Game game;
+  game.state.History.Add(SamplePlay(2));
+  game.state.Statistics.bonuses = 3;
+  Save(path, game);
+  const std::string bytes = ReadBytes(path);
+  EXPECT_NE(bytes.find(slots), std::string::npos) << bytes;
+  EXPECT_LT(bytes.find("[Settings]"), bytes.find(slots));
+  EXPECT_NE(
+      bytes.find("[Game History]\r\nPlay1=" + PlayText(SamplePlay(2)) + "\r\n; kept note\r\n"),
+      std::string::npos)
+      << bytes;
+  EXPECT_EQ(bytes.find("stale"), std::string::npos);
+  EXPECT_EQ(bytes.find("OldKey"), std::string::npos);
+  EXPECT_EQ(Load(path).state.Statistics.bonuses, 3);
+}
+
+TEST(GameRecordsFile, PlayLineIsReadableAndExact) {
+  PlayRecord play;
+  play.playedAt = 1796740325;
+  play.coinValue = 0.25;
+  play.coins = 25;
+  play.window = {0, 1, 2, 3, 4, 5, 6, 0, 1};
+  play.winningLines = 0b00101;
+  play.win = 12.5;
+  play.creditsBefore = 1000;
+  play.creditsAfter = 993.75;
+  play.meterBefore = 40;
+  play.meterAfter = 50;
+  const std::string text = PlayText(play);
+  EXPECT_EQ(text,
+            "2026-12-08T14:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 12.50, 0.00, 1000.00, "
+            "993.75, 40, 50");
+  EXPECT_EQ(ParsePlay(text), play);
+  play.free = true;
+  play.winningLines = 0;
+  EXPECT_EQ(ParsePlay(PlayText(play)), play);
+  EXPECT_NE(PlayText(play).find("Free, 012 345 601, none"), std::string::npos);
+}
+
+TEST(GameRecordsFile, UtcTimesRoundTripAndBadDatesAreRefused) {
+  for (std::int64_t at :
+       {std::int64_t{0}, std::int64_t{951782400} /* 2000-02-29 */, std::int64_t{253402300799}})
+    EXPECT_EQ(ParseUtcTime(UtcTimeText(at)), at) << UtcTimeText(at);
+  EXPECT_EQ(UtcTimeText(951782400), "2000-02-29T00:00:00Z");
+  for (const char* bad : {"2026-02-30T10:00:00Z", "1969-12-31T23:59:59Z", "2026-12-08T24:00:00Z",
+                          "2026-12-08 16:32:05Z", "2026-12-08T16:32:05", "2026-1a-08T16:32:05Z",
+                          "+026-12-08T16:32:05Z", ""})
+    EXPECT_EQ(ParseUtcTime(bad), std::nullopt) << bad;
+}
+
+TEST(GameRecordsFile, DamagedPlaysAreDroppedAndTheRestCloseUp) {
+  const std::string good = PlayText(SamplePlay(5));
+  const std::string damaged[] = {
+      "2026-12-08T16:32:05Z, x.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 0, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 26, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 671, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 60, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 6012, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 6, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Maybe, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, -1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.00, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, five",
+      "yesterday, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
+      "",
+  };
+  for (const std::string& text : damaged) {
+    EXPECT_EQ(ParsePlay(text), std::nullopt) << text;
+    // Play1 damaged, Play2 missing: the good Play3 becomes the newest.
+    const GameHistory history =
+        ReadHistory(WithHistory("Play1=" + text + "\r\nPlay3=" + good + "\r\n"));
+    ASSERT_EQ(history.Plays().size(), 1u) << text;
+    EXPECT_EQ(history.Plays().front(), SamplePlay(5));
+  }
+}
+
+TEST(GameRecordsFile, HandEditedValuesAreHeldWithinTheirLimits) {
+  std::string lines;
+  for (int n = 1; n <= 12; ++n)
+    lines += "Play" + std::to_string(n) + "=" + PlayText(SamplePlay(n)) + "\r\n";
+  // More than ten: the eleventh and twelfth are never read.
+  const GameHistory ten = ReadHistory(WithHistory(lines));
+  ASSERT_EQ(ten.Plays().size(), 10u);
+  EXPECT_EQ(ten.Plays().front(), SamplePlay(1));
+  EXPECT_EQ(ten.Plays().back(), SamplePlay(10));
+
+  const GameHistory odd =
+      ReadHistory(WithHistory("Play1=2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, "
+                              "123456789012345, 0.00, -5.00, 9.00, -40, 250\r\n"));
+  ASSERT_EQ(odd.Plays().size(), 1u);
+  EXPECT_EQ(odd.Plays().front().win, money::LargestAmount);
+  EXPECT_EQ(odd.Plays().front().creditsBefore, -5.00);
+  EXPECT_EQ(odd.Plays().front().meterBefore, 0);
+  EXPECT_EQ(odd.Plays().front().meterAfter, 100);
+
+  const GameStatistics s = ReadStatistics(ProfileText::Parse(
+      "[Game "
+      "Statistics]\r\nPaidSpins=12abc\r\nFreeSpins=-3\r\nCoinsWagered=99999999999999999999\r\n"
+      "MoneyWagered=123456789012345\r\nWonOnLines=-4.00\r\nWonFromPool=lots\r\n"
+      "Bonuses=7\r\nBorrowed=1000.5\r\nPaidBack=\r\n"
+      "SpinsByCoins=0:5 26:3 3:-1 x:2 4:7 5: 6:1e3 25:40\r\n"));
+  EXPECT_EQ(s.paidSpins, 0);
+  EXPECT_EQ(s.freeSpins, 0);
+  EXPECT_EQ(s.coinsWagered, 0);
+  EXPECT_EQ(s.moneyWagered, money::LargestAmount);
+  EXPECT_EQ(s.wonOnLines, 0);
+  EXPECT_EQ(s.wonFromPool, 0);
+  EXPECT_EQ(s.bonuses, 7);
+  EXPECT_EQ(s.borrowed, 1000.50);
+  EXPECT_EQ(s.paidBack, 0);
+  std::array<std::int64_t, 26> byCoins{};
+  byCoins[4] = 7;
+  byCoins[25] = 40;
+  EXPECT_EQ(s.spinsByCoins, byCoins);
+}
