@@ -28,11 +28,20 @@ borrow_dialog() {
   echo "$dialog"
 }
 
+# Edits keys of the file between runs (no money moves with them).
+set_keys() {
+  tr -d '\r' <"$settings" | sed "$@" | sed 's/$/\r/' >"$work/edited.ini"
+  mv "$work/edited.ini" "$settings"
+}
 # The free-spin round of a bonus, as a kill during it leaves the file.
-start_free_spins() {
-  tr -d '\r' <"$settings" | sed -e 's/^FreeSpins=.*/FreeSpins=7/' -e 's/^FreeSpinBet=.*/FreeSpinBet=1.25/' \
-    -e 's/^PowerPts=.*/PowerPts=0/' | sed 's/$/\r/' >"$work/free.ini"
-  mv "$work/free.ini" "$settings"
+start_free_spins() { set_keys -e 's/^FreeSpins=.*/FreeSpins=7/' -e 's/^FreeSpinBet=.*/FreeSpinBet=1.25/'; }
+# The other scenes play paid spins and borrow: a round left running ends.
+end_free_spins() { set_keys -e 's/^FreeSpins=.*/FreeSpins=0/'; }
+
+spins_in() {
+  local spins
+  spins=$(sed -n 's/^Spins=\([0-9]*\).*/\1/p' "$1")
+  echo "${spins:-0}"
 }
 
 start_x
@@ -41,18 +50,20 @@ for round in $(seq "$kills"); do
   scene=$((round % 4))
   # Free spins need a written game to resume.
   [[ $scene == 3 && -f $settings ]] && start_free_spins
+  [[ $scene != 3 && -f $settings ]] && end_free_spins
   if [[ -f $settings ]]; then cp "$settings" "$work/before.ini"; else : >"$work/before.ini"; fi
   start_game
   case $scene in
     0) # Auto spin from a one-coin bet.
       press b s
-      sleep 0.3
+      sleep 0.5
       press alt+a a
       random_wait
       random_wait ;;
     1) # Bets, a spin, more bets.
       for _ in $(seq $((RANDOM % 6 + 1))); do press b; done
       press s
+      sleep 0.5
       random_wait
       press b b ;;
     2) # Borrowing, while nothing spins.
@@ -73,6 +84,11 @@ for round in $(seq "$kills"); do
   [[ -f $settings ]] || fail "round $round: no file after the kill"
   report=$("$checker" "$work/before.ini" "$settings" 2>&1) ||
     fail "round $round (scene $scene): $report"
+  # A spin asked for half a second before the kill was decided, and kept.
+  if [[ $scene == 0 || $scene == 1 ]] &&
+    (($(spins_in "$settings") <= $(spins_in "$work/before.ini"))); then
+    fail "round $round (scene $scene): the spin played before the kill is not in the file"
+  fi
   echo "round $round, scene $scene: $report"
 done
 echo "PASS: $kills kills, the file whole and the money accounted for each time"
