@@ -63,14 +63,28 @@ exit_through_menu() {
   xdotool mousemove --window "$window" 20 $(((client_y - window_y) / 2)) click 1
   sleep 0.7
   xdotool key x
+  wait_for_end "$game_pid" || fail "the program did not exit through File > Exit"
+  game_pid=
+  ((ended_with == 0)) || fail "the program exited with an error"
+  [[ -f $settings ]] || fail "no settings file was written"
+}
+
+# Keys reach the window only once it has the focus: no window manager gives it.
+press() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key "$@"
+}
+
+# Waits up to ten seconds for a process of ours to end, and leaves its exit
+# status in ended_with. Fails (status 1) when it is still running.
+wait_for_end() {
   for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
+    kill -0 "$1" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$game_pid" 2>/dev/null && fail "the program did not exit through File > Exit"
-  wait "$game_pid" || fail "the program exited with an error"
-  game_pid=
-  [[ -f $settings ]] || fail "no settings file was written"
+  kill -0 "$1" 2>/dev/null && return 1
+  ended_with=0
+  wait "$1" || ended_with=$?
 }
 
 value_of() { sed -n "s/^$1=\(.*\)\r\?$/\1/p" "$settings" | tr -d '\r' | head -1; }

@@ -5,11 +5,6 @@
 # table given back and a setting chosen since the start kept.
 source "$(dirname "$0")/e2e_common.sh"
 
-press() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key "$@"
-}
-
 start_x
 start_game
 # Spin Speed > Slow (the third item; it has no key of its own), then two
@@ -23,11 +18,7 @@ sleep 0.3
 kill "$xvfb_pid"
 wait "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=
-for _ in $(seq 100); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the program went on without a display"
+wait_for_end "$game_pid" || fail "the program went on without a display"
 game_pid=
 [[ -f $settings ]] || fail "nothing was written when the display went away"
 [[ $(value_of Speed) == 2 ]] || fail "Speed $(value_of Speed): the close handling did not run"

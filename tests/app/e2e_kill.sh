@@ -9,11 +9,6 @@ source "$(dirname "$0")/e2e_common.sh"
 checker=$2
 kills=${3:-16}
 
-press() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key "$@"
-}
-
 # A moment from 0.2 to 3 seconds, tenths of a second.
 random_wait() { sleep "$((RANDOM % 29 / 10 + 0)).$((RANDOM % 10))"; }
 

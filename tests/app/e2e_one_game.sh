@@ -39,15 +39,9 @@ eval "$(xdotool getwindowgeometry --shell "$box")"
   fail "the second start showed more than its box"
 xdotool windowfocus --sync "$box"
 xdotool key Return
-status=0
-for _ in $(seq 50); do
-  kill -0 "$other_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$other_pid" 2>/dev/null && fail "the second start did not end after its box"
-wait "$other_pid" || status=$?
+wait_for_end "$other_pid" || fail "the second start did not end after its box"
 other_pid=
-((status != 0)) || fail "the second start ended with status 0"
+((ended_with != 0)) || fail "the second start ended with status 0"
 cmp -s "$settings" "$work/before.ini" || fail "the second start changed the file"
 [[ $(stat -c '%Y %i' "$settings") == "$stamp" ]] || fail "the second start replaced the file"
 

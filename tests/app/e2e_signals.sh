@@ -9,23 +9,10 @@ source "$(dirname "$0")/e2e_common.sh"
 # with status 0, not by the signal's default action.
 close_with() {
   kill "-$1" "$game_pid"
-  local status=0
-  for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$game_pid" 2>/dev/null && fail "SIG$1 did not close the program"
-  wait "$game_pid" || status=$?
+  wait_for_end "$game_pid" || fail "SIG$1 did not close the program"
   game_pid=
-  [[ $status == 0 ]] || fail "SIG$1 ended the program with status $status: $(cat "$work/game.log")"
+  ((ended_with == 0)) || fail "SIG$1 ended the program with status $ended_with: $(cat "$work/game.log")"
   [[ -f $settings ]] || fail "SIG$1: no settings file was written"
-}
-
-# Keys reach the window only once it has the focus: there is no window
-# manager to give it.
-press() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key "$@"
 }
 
 start_x
