@@ -4,19 +4,20 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
-#include "EventLoopClock.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
 #include "Music.h"
 #include "MusicPlaylist.h"
 #include "Palette.h"
 #include "Paychart.h"
+#include "PlanPlayer.h"
 #include "SdlMusicPlayer.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
@@ -40,17 +41,20 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
             [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
   CreateComponents();
   if (watchFace) faceWatcher_ = watchFace(*face_);
-  FaceView& face = faceWatcher_ ? static_cast<FaceView&>(*faceWatcher_) : *face_;
-  machine_ = std::make_unique<Machine>(state_, settings_, face, *this, *this, *environment_.random);
+  FaceView& face = faceWatcher_ ? *faceWatcher_ : static_cast<FaceView&>(*face_);
+  machine_ = std::make_unique<Machine>(settings_, *this, *this, *environment_.random);
+  player_ = std::make_unique<PlanPlayer>(shown_, face, *this, [this] { PlanEnded(); }, this);
   FormCreate();
   // The first sizing chooses the art and installs the strips; a maximized
   // start gives a second one when the window is shown.
   FormResize();
   client_->installEventFilter(this);
+  face_->installEventFilter(this);
 }
 
 TForm1::~TForm1() {
   qApp->removeEventFilter(&help_);
+  player_->Stop();
   // The face reads the state; it goes before the state does.
   delete client_;
 }
@@ -66,7 +70,9 @@ void TForm1::CreateComponents() {
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client_);
-  face_ = new MachineFace(state_, client_);
+  // The face paints the game as the player sees it: the game at rest, or the
+  // step of the plan in play.
+  face_ = new MachineFace(shown_, client_);
   face_->setObjectName(QStringLiteral("MachineFace"));
 
   CreateMenus();
@@ -146,6 +152,7 @@ void TForm1::ApplyLoadedSettings() {
   LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), loaded, settings_,
                    maxed);
   machine_->RestoreGame(loaded);
+  shown_ = machine_->State();
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
 
   const std::string programDir = environment_.programDir.toStdString();
@@ -163,6 +170,9 @@ void TForm1::ApplyLoadedSettings() {
   if (settings_.Speed <= 2) machine_->SelectSpeed(settings_.Speed);
   machine_->ApplyLoadedBet();
   machine_->ResumeGame();
+  ShowGameAtRest();
+  // Between the free spins of a resumed round the game may not be left.
+  SetGameCommandsEnabled(true);
   UpdateFaceBackground();
 }
 
@@ -187,18 +197,9 @@ void TForm1::ChooseStartupBackground() {
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  closeQueued_ = false;
-  if (machine_->IsBusy()) {
-    // The spin in progress is settled at once (no more waits or sounds) and
-    // the close is carried out when it has ended, so its win and the pool
-    // reach the credits before they are written.
-    machine_->SettleNow();
-    closePending_ = true;
-    machine_->StopAutoSpinTimer();
-    event->ignore();
-    return;
-  }
-  closePending_ = false;
+  // The rest of a plan in play is not shown: the game is written as it
+  // settled, or as it was before a bet whose spin the player never saw.
+  DropPlan();
   machine_->StopAutoSpinTimer();
   // The close writes the game in whole; nothing kept earlier is left to write.
   KeepTimer->stop();
@@ -208,18 +209,42 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // Coins placed but not spun are not written as a wager: they go back to
   // the credits that are.
   machine_->ReturnWager();
+  ShowGameAtRest();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
   event->accept();
 }
 
 void TForm1::KeepGameAtExit() {
-  // In the middle of a spin the game is written as that spin was decided;
-  // at rest, coins on the table go back first. The settings are today's.
-  const bool midSpin = machine_->IsBusy() && lastKept_;
-  if (!midSpin) machine_->ReturnWager();
-  if (const auto error = WriteSettingsFile(midSpin ? *lastKept_ : machine_->State()))
+  // As the close writes it, without a box or a paint; the settings are
+  // today's.
+  DropPlan();
+  machine_->ReturnWager();
+  if (const auto error = WriteSettingsFile(machine_->State()))
     std::fprintf(stderr, "%s\n", error->c_str());
+}
+
+void TForm1::DropPlan() {
+  if (!player_->Playing()) return;
+  const bool spinShown = player_->SpinShown();
+  player_->Stop();
+  machine_->DropPlan(spinShown);
+}
+
+void TForm1::Play(Plan plan) {
+  // The face follows the plan from the game at rest.
+  ShowGameAtRest();
+  player_->Play(std::move(plan));
+}
+
+void TForm1::PlanEnded() {
+  machine_->PlanEnded();
+  ShowGameAtRest();
+  ReportWriteFailure();
+}
+
+void TForm1::ShowGameAtRest() {
+  if (!player_->Playing()) shown_ = machine_->State();
 }
 
 void TForm1::FormClose() {
@@ -237,7 +262,6 @@ std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
 
 void TForm1::KeepGame(const GameState& game) {
   keptGame_ = game;
-  lastKept_ = game;
   WriteKeptGame();
 }
 
@@ -258,24 +282,24 @@ void TForm1::WriteKeptGame() {
 }
 
 void TForm1::ReportWriteFailure() {
-  // A box in the middle of a spin would hold its wheels; it waits for the end.
-  if (!writeFailure_ || machine_->IsBusy()) return;
+  // A box in the middle of a spin would stand over its wheels; it waits for
+  // the end.
+  if (!writeFailure_ || player_->Playing()) return;
   writeFailureTold_ = true;
   const std::string text = std::move(*writeFailure_);
   writeFailure_.reset();
   ShowMessage(text);
 }
 
-void TForm1::FinishPendingClose() {
-  if (!closePending_ || machine_->IsBusy() || closeQueued_) return;
-  closeQueued_ = true;
-  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Resize) {
     ResizeIfOwnSize();
     KeepFixedBorder();
+  }
+  if (watched == face_ && event->type() == QEvent::MouseButtonPress) {
+    const FaceLayout& f = face_->Layout();
+    const QRect wheels(f.ReelLeft, f.ReelTop, 3 * f.SymbolSize + 18, 3 * f.SymbolSize);
+    if (wheels.contains(static_cast<QMouseEvent*>(event)->position().toPoint())) HurryPlan();
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -314,7 +338,11 @@ void TForm1::KeepFixedBorder() {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+  const int key = event->key();
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  // The buttons are off while the wheels turn, so their keys come here.
+  if ((enter || key == Qt::Key_S || key == Qt::Key_Space) && HurryPlan()) return;
+  if (enter) {
     PressDefaultButton();
     return;
   }

@@ -20,6 +20,7 @@
 
 class MachineFace;
 class MusicPlaylist;
+class PlanPlayer;
 class SdlMusicPlayer;
 class QAction;
 class QPushButton;
@@ -28,15 +29,16 @@ class SoundPlayer;
 class TPayoffs;
 struct DialogServices;
 
-// Puts a watcher between the rules and the face: given the real face, it
-// returns a relay that passes every call on to it (tests and the benchmark
+// Puts a watcher between the plan player and the face: given the real face,
+// it returns a face that passes every call on to it (tests and the benchmark
 // see the steps drawn this way).
-using FaceWatch = std::function<std::unique_ptr<FaceRelay>(FaceView& face)>;
+using FaceWatch = std::function<std::unique_ptr<FaceView>(FaceView& face)>;
 
 // The main window: the painted machine face above the button panel, the menu
-// bar, the three timers, and the owner of the game state and the settings.
-// The rules run in Machine; they draw on the face and reach this window as
-// their controls and clock.
+// bar, the three timers, and the owner of the rules and the settings. The
+// rules (Machine) decide each command at once and reach this window as their
+// controls; the window plays the plan of what the player sees on its
+// PlanPlayer, which draws on the face.
 class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   Q_OBJECT
 
@@ -45,7 +47,11 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
                   const FaceWatch& watchFace = {});
   ~TForm1() override;
 
-  GameState& State() { return state_; }
+  const GameState& State() const { return machine_->State(); }
+  // The game the face shows: the game at rest, or as the plan in play has
+  // got to.
+  const GameState& ShownGame() const { return shown_; }
+  PlanPlayer& Player() { return *player_; }
   Settings& CurrentSettings() { return settings_; }
   Machine& Rules() { return *machine_; }
   MachineFace& Face() { return *face_; }
@@ -171,8 +177,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // client size, then a full paint.
   void FormResize();
 
-  // ControlsView and GameClock.
-  void PlayEventSound(SoundEvent event) override;
+  // ControlsView.
+  int PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
@@ -184,8 +190,6 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void SetBlinkTimer(bool running) override;
   void KeepGame(const GameState& game) override;
   void KeepGameSoon(const GameState& game) override;
-  std::int64_t TickCount() override;
-  void WaitUntil(std::int64_t tick) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -216,8 +220,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // the buttons and Timer1 leave it to the rules, which drop it quietly; a
   // menu command tells the player why it waits and does nothing.
   enum class WhenSpinning { LeaveToRules, SayWhyItWaits };
-  // Runs such a command; afterwards, a close that waited for the spin to
-  // end is carried out.
+  // Runs such a command; the face then shows the game as it rests.
   void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
   void RunSlotDialog(SlotMode mode);
   // Flips a sound switch and its item's mark.
@@ -229,9 +232,16 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void PlaceWindow();
   void PlaceClientArea();
   void PlaceButtons();
-  // After a command that may have run the rules: a close that waited for the
-  // spin to end is carried out now, once.
-  void FinishPendingClose();
+  // Plays a command's plan; the face follows it from the game at rest.
+  void Play(Plan plan);
+  void PlanEnded();
+  // A close during a plan drops the rest of it (see Machine::DropPlan).
+  void DropPlan();
+  // The face shows the game at rest, unless a plan is playing.
+  void ShowGameAtRest();
+  // Hurries the plan in play when the press asks for it (S, Space, Enter,
+  // a click on the wheels); false when there is nothing to hurry.
+  bool HurryPlan();
   void KeepFixedBorder();
   // Visible and neither maximized, full screen nor minimized.
   bool InNormalState() const;
@@ -243,11 +253,13 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void PressDefaultButton();
 
   SlotEnvironment environment_;
-  GameState state_;
+  // The game as the face shows it.
+  GameState shown_;
   Settings settings_;
-  // Made once the face exists: the rules draw on it from the start.
-  std::unique_ptr<FaceRelay> faceWatcher_;
+  // Made once the face exists.
+  std::unique_ptr<FaceView> faceWatcher_;
   std::unique_ptr<Machine> machine_;
+  std::unique_ptr<PlanPlayer> player_;
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
@@ -264,12 +276,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   QColor lastChosenColor_{Qt::black};
   QSize lastClientSize_;
   QSize normalClientSize_;
-  bool closePending_ = false;
-  bool closeQueued_ = false;
   // The last game the rules asked to keep that is not yet written.
   std::optional<GameState> keptGame_;
-  // The last game written at once (a spin as decided, a loan, a new game).
-  std::optional<GameState> lastKept_;
   std::optional<std::string> writeFailure_;
   bool writeFailureTold_ = false;
 };

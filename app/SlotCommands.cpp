@@ -10,6 +10,7 @@
 #include "Music.h"
 #include "MusicPlaylist.h"
 #include "Paychart.h"
+#include "PlanPlayer.h"
 #include "Save.h"
 #include "Slot.h"
 #include "Slots.h"
@@ -22,26 +23,29 @@ void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning w
     return;
   }
   command();
+  ShowGameAtRest();
   ReportWriteFailure();
-  FinishPendingClose();
 }
 
 void TForm1::BitBtn1Click() {
-  RunGameCommand([this] { machine_->Bet1(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Play(machine_->Bet1()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  RunGameCommand([this] { machine_->BetMax(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Play(machine_->BetMax()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
-  RunGameCommand([this] { machine_->Spin(); }, WhenSpinning::LeaveToRules);
+  // While the wheels turn or a win counts, Spin hurries them instead.
+  if (HurryPlan()) return;
+  RunGameCommand([this] { Play(machine_->Spin()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
-  if (closePending_) return;
-  RunGameCommand([this] { machine_->AutoSpinTick(); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Play(machine_->AutoSpinTick()); }, WhenSpinning::LeaveToRules);
 }
+
+bool TForm1::HurryPlan() { return player_->Hurry(); }
 
 void TForm1::AutoSpin2Click() { machine_->ToggleAutoSpin(); }
 
@@ -52,11 +56,23 @@ void TForm1::Slow1Click() { machine_->SelectSpeed(2); }
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
-  RunGameCommand([this, bet] { machine_->ChooseCoinValue(bet); }, WhenSpinning::SayWhyItWaits);
+  RunGameCommand(
+      [this, bet] {
+        if (!machine_->ChooseCoinValue(bet)) return;
+        ShowGameAtRest();
+        face_->RepaintMachine();
+      },
+      WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::NewGame2Click() {
-  RunGameCommand([this] { machine_->NewGame(); }, WhenSpinning::SayWhyItWaits);
+  RunGameCommand(
+      [this] {
+        if (!machine_->NewGame()) return;
+        ShowGameAtRest();
+        face_->RepaintMachine();
+      },
+      WhenSpinning::SayWhyItWaits);
 }
 
 void TForm1::On1Click() { ToggleSoundSwitch(&Settings::Sound); }
@@ -96,7 +112,7 @@ DialogServices TForm1::Services() {
 
 void TForm1::CreatePayoffChart() {
   payoffs_ = std::make_unique<TPayoffs>(
-      state_, settings_, environment_.programDir, [this] { return face_->SymbolSize(); },
+      machine_->State(), settings_, environment_.programDir, [this] { return face_->SymbolSize(); },
       Services(), this);
 }
 
@@ -116,18 +132,22 @@ void TForm1::Save1Click() {
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  TLoadSave dialog(mode, slots_, *machine_, state_, environment_.settingsPath.toStdString(),
-                   TodaySlotDate, Services(), this);
+  TLoadSave dialog(mode, slots_, *machine_, machine_->State(),
+                   environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
   dialog.exec();
   // An opened game is shown in whole.
-  if (mode == SlotMode::Open) face_->RepaintMachine();
+  if (mode == SlotMode::Open) {
+    ShowGameAtRest();
+    face_->RepaintMachine();
+  }
 }
 
 void TForm1::BorrowCredits1Click() {
   RunGameCommand(
       [this] {
-        TBorrowC dialog(*machine_, state_, face_->SymbolSize(), Services(), this);
+        TBorrowC dialog(*machine_, machine_->State(), face_->SymbolSize(), Services(), this);
         dialog.exec();
+        ShowGameAtRest();
         face_->RepaintMachine();
       },
       WhenSpinning::SayWhyItWaits);

@@ -18,6 +18,8 @@ enum class Mark { None, Check, CheckedAtStart };
 // One row of the menu bar, in order: a submenu (`opens`), an item, or a
 // separator (no name). An item's name is its object name and the window's
 // member that holds it.
+enum class Hold { Never, WhilePlaying, WhilePlayingOrFreeSpins };
+
 struct MenuRow {
   Menu in;
   const char* name = nullptr;
@@ -31,9 +33,10 @@ struct MenuRow {
   bool Settings::*soundSwitch = nullptr;
   int coinValue = -1;
   int speed = -1;
-  // Changes the game in play: held off while a bet or spin runs, disabled
-  // rather than refused, so no box stops the wheels.
-  bool gameCommand = false;
+  // Changes the game in play: held off (disabled rather than refused, so no
+  // box waits on the wheels) while a plan plays; the commands that leave the
+  // game for another also while its free spins remain.
+  Hold hold = Hold::Never;
 };
 
 #define MENU_ITEM(menu, member) .in = Menu::menu, .name = #member
@@ -47,15 +50,15 @@ constexpr MenuRow Separator(Menu in) { return {.in = in}; }
 const std::array MenuRows{
     Submenu(Menu::Bar, "File1", "&File", Menu::File),
     MenuRow{MENU_ITEM(File, NewGame2), .caption = "&New Game", MENU_ACTION(NewGame2),
-            .gameCommand = true},
+            .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::File),
-    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1), .gameCommand = true},
-    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1), .gameCommand = true},
+    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1), .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1), .hold = Hold::WhilePlaying},
     Separator(Menu::File),
-    // Held off during a spin like Open: the window would wait on the wheels
-    // in a loop of its own, and the play in progress is not in it yet.
+    // Held off during a spin: the play in progress is not in it until its
+    // wheels have stopped.
     MenuRow{MENU_ITEM(File, GameHistory1), .caption = "Game &History", MENU_ACTION(GameHistory1),
-            .gameCommand = true},
+            .hold = Hold::WhilePlaying},
     Separator(Menu::File),
     MenuRow{MENU_ITEM(File, Exit1), .caption = "E&xit", MENU_ACTION(Exit1)},
 
@@ -68,20 +71,20 @@ const std::array MenuRows{
     Separator(Menu::Options),
     Submenu(Menu::Options, "BetAmount1", "&Bet Amount", Menu::BetAmount),
     MenuRow{MENU_ITEM(BetAmount, N5001), .caption = CoinValueCaptions[0], MENU_ACTION(N5001),
-            .mark = Mark::Check, .coinValue = 0, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 0, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N1001), .caption = CoinValueCaptions[1], MENU_ACTION(N1001),
-            .mark = Mark::Check, .coinValue = 1, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 1, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N50c1), .caption = CoinValueCaptions[2], MENU_ACTION(N50c1),
-            .mark = Mark::Check, .coinValue = 2, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 2, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N25c1), .caption = CoinValueCaptions[3], MENU_ACTION(N25c1),
-            .mark = Mark::Check, .coinValue = 3, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 3, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N10c1), .caption = CoinValueCaptions[4], MENU_ACTION(N10c1),
-            .mark = Mark::Check, .coinValue = 4, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 4, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N5c1), .caption = CoinValueCaptions[5], MENU_ACTION(N5c1),
-            .mark = Mark::Check, .coinValue = 5, .gameCommand = true},
+            .mark = Mark::Check, .coinValue = 5, .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::Options),
     MenuRow{MENU_ITEM(Options, BorrowCredits1), .caption = "Borrow &Credits",
-            MENU_ACTION(BorrowCredits1), .gameCommand = true},
+            MENU_ACTION(BorrowCredits1), .hold = Hold::WhilePlaying},
     Separator(Menu::Options),
     Submenu(Menu::Options, "Music1", "&Music", Menu::Music),
     MenuRow{MENU_ITEM(Music, On2), .caption = "On", MENU_ACTION(On2), .mark = Mark::Check},
@@ -180,8 +183,14 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::SetGameCommandsEnabled(bool enabled) {
-  for (const MenuRow& row : MenuRows)
-    if (row.gameCommand) (this->*row.item)->setEnabled(enabled);
+  // A free-spin round belongs to the game it was won in: nothing may swap
+  // that game for another, or change its coin value, before it has ended.
+  const bool roundOver = machine_->State().FreeSpins <= 0;
+  for (const MenuRow& row : MenuRows) {
+    if (row.hold == Hold::WhilePlaying) (this->*row.item)->setEnabled(enabled);
+    if (row.hold == Hold::WhilePlayingOrFreeSpins)
+      (this->*row.item)->setEnabled(enabled && roundOver);
+  }
 }
 
 void TForm1::SetBetAmountMark(int bet) {

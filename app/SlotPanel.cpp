@@ -107,6 +107,7 @@ void TForm1::FormResize() {
   // The strips do not depend on the art, so a missing art file never leaves
   // the wheels without strips to spin.
   machine_->PutStripsOnWheels();
+  ShowGameAtRest();
   const auto error = newArt ? face_->LoadSymbolArt(environment_.programDir) : std::nullopt;
   PlaceButtons();
   if (error) environment_.dialogs.warning(this, *error);

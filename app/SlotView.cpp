@@ -3,11 +3,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "EventLoopClock.h"
 #include "Slot.h"
 #include "SoundPlayer.h"
 
-void TForm1::PlayEventSound(SoundEvent event) { sounds_->PlayEventSound(event); }
+int TForm1::PlayEventSound(SoundEvent event) { return sounds_->PlayEventSound(event); }
 
 void TForm1::ShowMessage(const std::string& text) {
   environment_.dialogs.information(this, QString::fromStdString(text));
@@ -34,7 +33,3 @@ void TForm1::SetBlinkTimer(bool running) {
   else
     Timer3->stop();
 }
-
-std::int64_t TForm1::TickCount() { return SteadyTickCount(); }
-
-void TForm1::WaitUntil(std::int64_t tick) { WaitInEventLoop(tick, &closePending_); }

@@ -20,8 +20,13 @@ int main(int argc, char* argv[]) {
   TForm1 form(std::move(environment));
   form.CreatePayoffChart();
   // A logout, a closed terminal or Ctrl+C closes the game as File > Exit
-  // does, boxes and dialogs first.
-  const CloseOnSignal closeOnSignal([&form](int) { CloseAllWindows(form); });
+  // does, boxes and dialogs first. Then every event loop ends, and a box or
+  // dialog that the interrupted handler would open next returns at once, so
+  // no handler keeps the program alive without its window.
+  const CloseOnSignal closeOnSignal([&form](int) {
+    CloseAllWindows(form);
+    QCoreApplication::exit(0);
+  });
   // Qt ends the program with exit() when the display goes away.
   KeepAtExit([&form] { form.KeepGameAtExit(); });
   form.show();

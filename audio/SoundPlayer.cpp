@@ -109,6 +109,7 @@ SoundPlayer::~SoundPlayer() {
   for (Mix_Chunk* wave : waves_)
     if (wave) Mix_FreeChunk(wave);
   if (defaultChunk_) Mix_FreeChunk(defaultChunk_);
+  if (fileChunk_) Mix_FreeChunk(fileChunk_);
 }
 
 void SoundPlayer::LoadEventWaves(const std::string& programDir) {
@@ -132,13 +133,14 @@ void SoundPlayer::SetObserver(std::function<void(const SoundStart&)> observer) {
   observer_ = std::move(observer);
 }
 
-void SoundPlayer::PlayEventSound(SoundEvent event) {
-  if (!EventSoundEnabled(settings_, event)) return;
+int SoundPlayer::PlayEventSound(SoundEvent event) {
+  if (!EventSoundEnabled(settings_, event)) return 0;
   const int index = WaveIndexOf(event);
-  if (index >= 0)
+  if (index >= 0) {
     PlayMemory(index);
-  else
-    PlayFile(PathOf(settings_, event));
+    return 0;
+  }
+  return PlayFile(PathOf(settings_, event));
 }
 
 void SoundPlayer::PlayMemory(int index) {
@@ -148,33 +150,38 @@ void SoundPlayer::PlayMemory(int index) {
   Start(chunk, {SoundSource::Memory, EventWaveFiles[static_cast<std::size_t>(index)], false});
 }
 
-void SoundPlayer::PlayFile(const std::string& path) {
-  if (!audio_device::Available()) return;
+int SoundPlayer::PlayFile(const std::string& path) {
+  if (!audio_device::Available()) return 0;
   Mix_Chunk* chunk = DecodeImage(ReadWaveFile(path));
   if (chunk) {
-    if (Start(chunk, {SoundSource::File, path, true})) WaitUntilDone(chunk);
-    Mix_FreeChunk(chunk);
-    return;
+    if (!Start(chunk, {SoundSource::File, path, true})) {
+      Mix_FreeChunk(chunk);
+      return 0;
+    }
+    // Kept until the next sound cuts it off: the mixer reads it meanwhile.
+    fileChunk_ = chunk;
+    return HoldOf(chunk);
   }
   Mix_Chunk* fallback = DefaultChunk();
-  if (fallback && Start(fallback, {SoundSource::Default, path, true})) WaitUntilDone(fallback);
+  if (fallback && Start(fallback, {SoundSource::Default, path, true})) return HoldOf(fallback);
+  return 0;
 }
 
 bool SoundPlayer::Start(Mix_Chunk* chunk, const SoundStart& start) {
   Mix_HaltChannel(audio_device::EffectChannel);
+  // The channel is quiet now, so the last file sound can go.
+  if (fileChunk_) {
+    Mix_FreeChunk(fileChunk_);
+    fileChunk_ = nullptr;
+  }
   if (Mix_PlayChannel(audio_device::EffectChannel, chunk, 0) < 0) return false;
   Notify(start);
   return true;
 }
 
-void SoundPlayer::WaitUntilDone(Mix_Chunk* chunk) {
-  // The deadline keeps a stalled device from holding the game for ever, and
-  // no sound holds it longer than the longest effect.
-  const Uint64 deadline =
-      SDL_GetTicks64() + std::min<Uint64>(DurationMs(chunk) + 500, MaxEffectSeconds * 1000ULL);
-  while (Mix_Playing(audio_device::EffectChannel) && SDL_GetTicks64() < deadline) SDL_Delay(5);
-  // The chunk is freed by the caller; it must not be left on the channel.
-  Mix_HaltChannel(audio_device::EffectChannel);
+int SoundPlayer::HoldOf(const Mix_Chunk* chunk) {
+  // No sound holds the game longer than the longest effect.
+  return static_cast<int>(std::min<Uint64>(DurationMs(chunk), MaxEffectSeconds * 1000ULL));
 }
 
 Mix_Chunk* SoundPlayer::DefaultChunk() {

@@ -17,7 +17,7 @@ enum class SoundSource { Memory, File, Default };
 struct SoundStart {
   SoundSource source;
   std::string name;  // the wave file's name (memory images) or full path (files)
-  bool synchronous;  // true when the call waits until the sound has ended
+  bool synchronous;  // true when the sound holds the game until it has ended
 };
 
 // The game's wave sounds. One channel is shared by all of them: starting a
@@ -35,13 +35,15 @@ class SoundPlayer {
   // A file that is missing or unreadable leaves its event silent.
   void LoadEventWaves(const std::string& programDir);
 
-  // Plays the event's sound if the master switch and its own switch are on.
-  // Memory sounds return at once; file sounds return when they have ended,
-  // after MaxEffectSeconds at the most.
-  void PlayEventSound(SoundEvent event);
+  // Starts the event's sound if the master switch and its own switch are on,
+  // and returns at once. Returns how long the sound holds the game, in
+  // milliseconds: 0 for the memory sounds, the length of a file sound (at
+  // most MaxEffectSeconds), which the steps of a spin after it wait for.
+  int PlayEventSound(SoundEvent event);
 
-  // Plays a wave file to its end whatever the switches say (dialog previews).
-  void PlayFile(const std::string& path);
+  // Starts a wave file whatever the switches say (dialog previews); returns
+  // its length in milliseconds as above.
+  int PlayFile(const std::string& path);
 
   // Called for every sound that actually starts; lets tests see what played.
   void SetObserver(std::function<void(const SoundStart&)> observer);
@@ -52,13 +54,14 @@ class SoundPlayer {
  private:
   void PlayMemory(int index);
   bool Start(Mix_Chunk* chunk, const SoundStart& start);
-  void WaitUntilDone(Mix_Chunk* chunk);
+  static int HoldOf(const Mix_Chunk* chunk);
   Mix_Chunk* DefaultChunk();
   void Notify(const SoundStart& start);
 
   const Settings& settings_;
   std::array<Mix_Chunk*, 4> waves_{};
   Mix_Chunk* defaultChunk_ = nullptr;
+  Mix_Chunk* fileChunk_ = nullptr;  // the file sound on the channel
   std::function<void(const SoundStart&)> observer_;
 };
 

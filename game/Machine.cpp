@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Money.h"
+#include "PlanWriter.h"
 #include "Paylines.h"
 #include "Reels.h"
 #include "Timings.h"
@@ -47,171 +48,188 @@ void CountOne(std::int32_t& counter) {
 
 }  // namespace
 
-class Machine::BusyScope {
- public:
-  explicit BusyScope(Machine& machine) : machine_(machine) {
-    if (machine_.busyDepth_++ == 0) machine_.controls_.SetGameCommandsEnabled(false);
-  }
-  ~BusyScope() {
-    if (--machine_.busyDepth_ == 0) {
-      machine_.hurry_ = false;
-      machine_.controls_.SetGameCommandsEnabled(true);
-    }
-  }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  Machine& machine_;
-};
-
-Machine::Machine(GameState& state, Settings& settings, FaceView& face, ControlsView& controls,
-                 GameClock& clock, RandomSource& random)
-    : state_(state),
-      settings_(settings),
-      face_(face),
+Machine::Machine(Settings& settings, ControlsView& controls, GameClock& clock,
+                 RandomSource& random)
+    : settings_(settings),
       controls_(controls),
       clock_(clock),
       random_(random),
       blur_(static_cast<std::uint64_t>(random.Below(1 << 30))) {}
 
-void Machine::Bet1() {
+Plan Machine::Begin(Plan plan, const GameState& before) {
+  busy_ = !plan.Empty();
+  planSpins_ = plan.spins;
+  if (busy_) beforePlan_ = before;
+  return plan;
+}
+
+void Machine::PlanEnded() {
+  if (!busy_) return;
+  busy_ = false;
+  beforePlan_.reset();
+  if (planSpins_ && (autoSpin_ || state_.FreeSpins >= 1)) ArmAutoSpinTimer(true);
+  planSpins_ = false;
+}
+
+void Machine::DropPlan(bool spinShown) {
+  if (!busy_) return;
+  busy_ = false;
+  planSpins_ = false;
+  if (!spinShown && beforePlan_) state_ = *beforePlan_;
+  beforePlan_.reset();
+}
+
+Plan Machine::Bet1() {
   // A coin placed between free spins would be neither played nor returned.
-  if (IsBusy() || state_.FreeSpins > 0) return;
-  BusyScope busy(*this);
-  ClearLineResults(state_);
-  if (money::Less(state_.Credits, state_.CoinValue)) return;
-  state_.Wager = money::Add(state_.Wager, state_.CoinValue);
-  DealAndShowLamps(state_.Wager);
-  state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
-  ShowCredits();
-  face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
-  PlaySound(SoundEvent::seCoins);
-  if (!money::Less(state_.Wager, MaxWager(state_)))
-    RunSpin();
-  else
-    controls_.KeepGameSoon(state_);
-}
-
-void Machine::BetMax() {
-  if (IsBusy() || state_.FreeSpins > 0) return;
-  BusyScope busy(*this);
-  ClearLineResults(state_);
-  const double missing = money::Sub(MaxWager(state_), state_.Wager);
-  if (money::Less(state_.Credits, missing)) return;
-  StartPacing();
-  while (money::Less(state_.Wager, MaxWager(state_))) {
-    state_.Credits = money::Sub(state_.Credits, state_.CoinValue);
-    state_.Wager = money::Add(state_.Wager, state_.CoinValue);
-    DealAndShowLamps(state_.Wager);
-    ShowCredits();
-    face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
-    PlaySound(SoundEvent::seCoins);
-    Pause(timings::BetMaxCoinPause);
+  if (busy_ || state_.FreeSpins > 0) return {};
+  busy_ = true;
+  Plan plan;
+  GameState shown = state_;
+  PlanWriter out(plan, shown);
+  out.GameCommands(false);
+  ClearLineResults(shown);
+  out.Show();
+  const bool placed = !money::Less(shown.Credits, shown.CoinValue);
+  if (placed) {
+    shown.Wager = money::Add(shown.Wager, shown.CoinValue);
+    out.Lamps(shown.Wager);
+    out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
+    out.Money(MoneyReadout::Wager, shown.Wager);
+    out.Sound(SoundEvent::seCoins);
+    if (!money::Less(shown.Wager, MaxWager(shown))) plan.spins = RunSpin(out, shown);
   }
-  RunSpin();
+  out.GameCommands(true);
+  const GameState before = state_;
+  state_ = plan.spins ? *plan.settled : shown;
+  if (placed && !plan.spins) controls_.KeepGameSoon(state_);
+  return Begin(std::move(plan), before);
 }
 
-void Machine::Spin() {
-  if (IsBusy()) return;
-  BusyScope busy(*this);
-  RunSpin();
+Plan Machine::BetMax() {
+  if (busy_ || state_.FreeSpins > 0) return {};
+  busy_ = true;
+  Plan plan;
+  GameState shown = state_;
+  PlanWriter out(plan, shown);
+  out.GameCommands(false);
+  ClearLineResults(shown);
+  out.Show();
+  const double missing = money::Sub(MaxWager(shown), shown.Wager);
+  if (!money::Less(shown.Credits, missing)) {
+    while (money::Less(shown.Wager, MaxWager(shown))) {
+      shown.Wager = money::Add(shown.Wager, shown.CoinValue);
+      out.Lamps(shown.Wager);
+      out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
+      out.Money(MoneyReadout::Wager, shown.Wager);
+      out.Sound(SoundEvent::seCoins);
+      out.Pause(timings::BetMaxCoinPause);
+    }
+    plan.spins = RunSpin(out, shown);
+  }
+  out.GameCommands(true);
+  const GameState before = state_;
+  state_ = plan.spins ? *plan.settled : shown;
+  return Begin(std::move(plan), before);
 }
 
-void Machine::RunSpin() {
-  ClearLineResults(state_);
-  if (!TakeBet()) return;
+Plan Machine::Spin() {
+  if (busy_) return {};
+  busy_ = true;
+  Plan plan;
+  GameState shown = state_;
+  PlanWriter out(plan, shown);
+  out.GameCommands(false);
+  plan.spins = RunSpin(out, shown);
+  out.GameCommands(true);
+  const GameState before = state_;
+  state_ = plan.spins ? *plan.settled : shown;
+  return Begin(std::move(plan), before);
+}
 
-  controls_.SetBlinkTimer(false);
-  if (state_.FreeSpins > 0) {
-    CountOne(state_.FreeSpinsPlayed);
-    face_.DrawCountReadout(CountReadout::FreeSpinsPlayed, state_.FreeSpinsPlayed);
+bool Machine::RunSpin(PlanWriter& out, GameState& shown) {
+  ClearLineResults(shown);
+  out.Show();
+  if (!TakeBet(out, shown)) return false;
+
+  out.BlinkTimer(false);
+  if (shown.FreeSpins > 0) {
+    CountOne(shown.FreeSpinsPlayed);
+    out.Count(CountReadout::FreeSpinsPlayed, shown.FreeSpinsPlayed);
   } else {
-    CountOne(state_.Spins);
-    face_.DrawCountReadout(CountReadout::Spins, state_.Spins);
+    CountOne(shown.Spins);
+    out.Count(CountReadout::Spins, shown.Spins);
   }
   // Decided and kept before the wheels turn: a game killed from here on
   // finds this spin settled when it starts again, never the bet given back.
-  SpinOutcome outcome = DecideSpin(state_, DrawLocks(random_), clock_.UnixTime());
-  controls_.KeepGame(outcome.settled);
-  controls_.SetButtonsEnabled(false);
-  AnimateWheels(outcome.locks);
+  const SpinOutcome outcome = DecideSpin(shown, DrawLocks(random_), clock_.UnixTime());
+  out.Keep(outcome.settled);
+  out.Buttons(false);
+  AnimateWheels(out, outcome.locks, shown);
 
-  ComputeWindow(state_);
-  ShowLineResults(outcome);
-  if (state_.WinAmount > 0) CountWin();
-  ShowMeterMove(outcome);
-  controls_.SetButtonsEnabled(true);
-  controls_.FocusSpinButton();
-  state_.LastBet = state_.Wager;
-  state_.Wager = 0;
+  ShowLineResults(out, outcome, shown);
+  if (shown.WinAmount > 0)
+    CountIntoCredits(out, shown, shown.WinAmount, MoneyReadout::Won, timings::WinCountPause);
+  ShowMeterMove(out, outcome, shown);
+  out.Buttons(true);
+  out.FocusSpin();
+  shown.LastBet = shown.Wager;
+  shown.Wager = 0;
 
-  if (state_.FreeSpins >= 1)
-    SettleFreeSpin();
+  if (shown.FreeSpins >= 1)
+    ShowFreeSpinSettled(out, shown);
   else if (outcome.bonus)
-    AwardBonus();
-  state_.History = std::move(outcome.settled.History);
-  state_.Statistics = outcome.settled.Statistics;
-
-  if (autoSpin_ || state_.FreeSpins >= 1) ArmAutoSpinTimer(true);
+    ShowBonus(out, shown);
+  shown.History = outcome.settled.History;
+  shown.Statistics = outcome.settled.Statistics;
+  out.Show();
+  return true;
 }
 
-bool Machine::TakeBet() {
-  if (state_.FreeSpins > 0) {
+bool Machine::TakeBet(PlanWriter& out, GameState& shown) {
+  if (shown.FreeSpins > 0) {
     // A free spin plays the last bet again on the same lines, at no cost.
-    face_.DrawCountReadout(CountReadout::SpinFree, state_.FreeSpins - 1);
-    state_.Wager = state_.LastBet;
-    DealAndShowLamps(state_.LastBet);
+    out.Count(CountReadout::SpinFree, shown.FreeSpins - 1);
+    shown.Wager = shown.LastBet;
+    out.Lamps(shown.LastBet);
     return true;
   }
-  if (!money::IsZero(state_.Wager)) {
+  if (!money::IsZero(shown.Wager)) {
     // Coins placed with "Bet 1" or "Bet Max" have already left the credits.
-    AddToPoolForMaxBet();
+    AddToPoolForMaxBet(out, shown);
     return true;
   }
-  if (state_.LastBet <= 0) {
+  if (shown.LastBet <= 0) {
     controls_.ShowMessage("Please place a bet before spinning.");
     return false;
   }
-  if (money::Less(state_.Credits, state_.LastBet)) {
+  if (money::Less(shown.Credits, shown.LastBet)) {
     SetAutoSpin(false);
     controls_.ShowMessage(
         "You do not have enough credits to bet the same amount as you last spin; "
         "you better borrow some credits!.");
     return false;
   }
-  DealAndShowLamps(state_.LastBet);
-  state_.Wager = state_.LastBet;
-  state_.Credits = money::Sub(state_.Credits, state_.LastBet);
-  ShowCredits();
-  face_.DrawMoneyReadout(MoneyReadout::Wager, state_.Wager);
-  AddToPoolForMaxBet();
+  out.Lamps(shown.LastBet);
+  shown.Wager = shown.LastBet;
+  out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.LastBet));
+  out.Money(MoneyReadout::Wager, shown.Wager);
+  AddToPoolForMaxBet(out, shown);
   return true;
 }
 
-void Machine::AddToPoolForMaxBet() {
-  if (!money::Less(state_.Wager, MaxWager(state_)))
-    state_.BonusPool = money::Add(state_.BonusPool, money::Times(state_.Wager, PoolShareOfMaxBet));
-  face_.DrawMoneyReadout(MoneyReadout::Bonus, state_.BonusPool);
+void Machine::AddToPoolForMaxBet(PlanWriter& out, GameState& shown) {
+  double pool = shown.BonusPool;
+  if (!money::Less(shown.Wager, MaxWager(shown)))
+    pool = money::Add(pool, money::Times(shown.Wager, PoolShareOfMaxBet));
+  out.Money(MoneyReadout::Bonus, pool);
 }
 
-void Machine::AnimateWheels(const std::array<int, 3>& locks) {
-  if (Hurrying()) {
-    StopWheelsAtOnce(locks);
-    return;
-  }
-  std::array<int, 3> positions{state_.Stops[0], state_.Stops[1], state_.Stops[2]};
-  std::int64_t mark = clock_.TickCount();
+void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks,
+                            GameState& shown) {
+  std::array<int, 3> positions{shown.Stops[0], shown.Stops[1], shown.Stops[2]};
+  out.BeginHurry();
   for (int step = 1; step <= AnimationSteps; ++step) {
-    if (!Hurrying()) {
-      // Steps keep to the schedule; only a step that is late by a whole
-      // step's time or more starts the schedule afresh, so that the wheels
-      // never race to catch up.
-      const std::int64_t due = mark + spinDelay_;
-      clock_.WaitUntil(due);
-      const std::int64_t now = clock_.TickCount();
-      mark = now - due < spinDelay_ ? due : now;
-    }
+    out.Pause(spinDelay_);
     for (std::size_t wheel = 0; wheel < 3; ++wheel) {
       auto& position = positions[wheel];
       // The lock was drawn when the spin was decided; the other steps draw
@@ -221,129 +239,92 @@ void Machine::AnimateWheels(const std::array<int, 3>& locks) {
                      ? locks[wheel]
                      : PositionAtStep(wheelIndex, step, position, random_, blur_);
     }
-    if (!Hurrying()) face_.ShowWheels(positions);
+    out.Wheels(positions);
     if (IsStopSoundStep(step))
-      PlaySound(SoundEvent::seStop);
+      out.Sound(SoundEvent::seStop);
     else if (IsClickStep(step, spinDelay_))
-      PlaySound(SoundEvent::seSlotSpin);
+      out.Sound(SoundEvent::seSlotSpin);
   }
-  for (std::size_t wheel = 0; wheel < 3; ++wheel) state_.Stops[wheel] = positions[wheel];
-  controls_.SetBlinkTimer(true);
+  // Hurried, the wheels jump to where they stop with one stop sound.
+  out.EndHurry(SoundEvent::seStop);
+  for (std::size_t wheel = 0; wheel < 3; ++wheel) shown.Stops[wheel] = positions[wheel];
+  ComputeWindow(shown);
+  out.Show();
+  out.BlinkTimer(true);
 }
 
-void Machine::StopWheelsAtOnce(const std::array<int, 3>& locks) {
-  for (std::size_t wheel = 0; wheel < 3; ++wheel)
-    state_.Stops[wheel] = RestingStop(static_cast<int>(wheel), locks[wheel]);
-  controls_.SetBlinkTimer(true);
-}
-
-void Machine::ShowLineResults(const SpinOutcome& outcome) {
-  state_.LinePay = outcome.settled.LinePay;
+void Machine::ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown) {
+  shown.LinePay = outcome.settled.LinePay;
+  out.Show();
   for (int line = 0; line < LineCount; ++line)
-    if (state_.LinePay[static_cast<std::size_t>(line)] > 0) face_.DrawPayline(line);
+    if (shown.LinePay[static_cast<std::size_t>(line)] > 0) out.Payline(line);
   if (outcome.win > 0) {
-    state_.WinAmount = outcome.win;
-    face_.DrawMoneyReadout(MoneyReadout::Won, state_.WinAmount);
-    PlaySound(SoundEvent::seWin);
-    DealAndShowLamps(state_.Wager);
+    out.Money(MoneyReadout::Won, outcome.win);
+    out.Sound(SoundEvent::seWin);
+    out.Lamps(shown.Wager);
   } else {
-    PlaySound(SoundEvent::seLose);
+    out.Sound(SoundEvent::seLose);
   }
 }
 
-void Machine::CountWin() {
-  CountIntoCredits(state_.WinAmount, MoneyReadout::Won, timings::WinCountPause);
-}
-
-void Machine::CountIntoCredits(double& source, MoneyReadout readout, int (*pauseFor)(double)) {
-  StartPacing();
+void Machine::CountIntoCredits(PlanWriter& out, GameState& shown, double& source,
+                               MoneyReadout readout, int (*pauseFor)(double)) {
   // Everything is counted, a last part of a coin included, so nothing stays
   // behind and an amount that is not a whole number of coins never goes
-  // below zero.
+  // below zero. Hurried, the rest goes in at once.
+  out.BeginHurry();
   while (money::ToCents(source) > 0) {
-    if (Hurrying()) {
-      // Nobody watches the coins go by: the rest in one move.
-      state_.Credits = money::Add(state_.Credits, source);
-      source = 0;
-      ShowCredits();
-      face_.DrawMoneyReadout(readout, source);
-      return;
-    }
-    const double coinsLeft = money::CoinsLeft(source, state_.CoinValue);
-    const double coin = std::min(state_.CoinValue, source);
-    state_.Credits = money::Add(state_.Credits, coin);
-    source = money::Sub(source, coin);
-    ShowCredits();
-    face_.DrawMoneyReadout(readout, source);
-    PlaySound(SoundEvent::seCredits);
-    Pause(pauseFor(coinsLeft));
+    const double coinsLeft = money::CoinsLeft(source, shown.CoinValue);
+    const double coin = std::min(shown.CoinValue, source);
+    const double rest = money::Sub(source, coin);
+    out.Money(MoneyReadout::Credits, money::Add(shown.Credits, coin));
+    out.Money(readout, rest);
+    out.Sound(SoundEvent::seCredits);
+    out.Pause(pauseFor(coinsLeft));
   }
+  out.EndHurry();
 }
 
-void Machine::ShowMeterMove(const SpinOutcome& outcome) {
+void Machine::ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome, GameState& /*shown*/) {
   if (outcome.meterMove == MeterMove::None) return;
   const bool rising = outcome.meterMove == MeterMove::Rising;
-  PlaySound(rising ? SoundEvent::sePowerUp : SoundEvent::sePowerDrain);
-  state_.PowerPts = outcome.meterAfterMove;
-  face_.DrawPowerMeter(rising);
+  out.Sound(rising ? SoundEvent::sePowerUp : SoundEvent::sePowerDrain);
+  out.Meter(rising, outcome.meterAfterMove);
 }
 
-void Machine::SettleFreeSpin() {
-  --state_.FreeSpins;
-  state_.PowerPts = 0;
-  if (state_.FreeSpins == 0) {
-    SeedPool();
-    SwitchToNormalStrip(state_);
-    face_.RepaintMachine();
+void Machine::ShowFreeSpinSettled(PlanWriter& out, GameState& shown) {
+  --shown.FreeSpins;
+  shown.PowerPts = 0;
+  if (shown.FreeSpins == 0) {
+    shown.BonusPool = SeededPool(shown.CoinValue);
+    SwitchToNormalStrip(shown);
+    out.Show();
+    out.Repaint();
   }
 }
 
-void Machine::AwardBonus() {
-  PlaySound(SoundEvent::seBonus);
-  CountIntoCredits(state_.BonusPool, MoneyReadout::Bonus, timings::BonusCountPause);
-  state_.FreeSpins = FreeSpinsPerBonus;
-  state_.PowerPts = 0;
-  SwitchToFreeSpinStrip(state_);
-  face_.RepaintMachine();
+void Machine::ShowBonus(PlanWriter& out, GameState& shown) {
+  out.Sound(SoundEvent::seBonus);
+  CountIntoCredits(out, shown, shown.BonusPool, MoneyReadout::Bonus, timings::BonusCountPause);
+  shown.FreeSpins = FreeSpinsPerBonus;
+  shown.PowerPts = 0;
+  SwitchToFreeSpinStrip(shown);
+  out.Show();
+  out.Repaint();
 }
 
 void Machine::SeedPool() { state_.BonusPool = SeededPool(state_.CoinValue); }
 
-void Machine::DealAndShowLamps(double amount) {
-  DealLineBets(state_, amount);
-  face_.DrawLineLamps(money::CoinsIn(amount, state_.CoinValue));
-}
-
-void Machine::ShowCredits() { face_.DrawMoneyReadout(MoneyReadout::Credits, state_.Credits); }
-
-void Machine::PlaySound(SoundEvent event) {
-  if (!Hurrying()) controls_.PlayEventSound(event);
-}
-
-void Machine::StartPacing() { paceMark_ = clock_.TickCount(); }
-
-void Machine::Pause(int ms) {
-  if (Hurrying()) return;
-  // Each pause ends a fixed time after the one before, so the drawing and
-  // the late wake-ups in between do not add up over thousands of coins.
-  // A pause that overran by a whole pause or more starts afresh.
-  const std::int64_t due = paceMark_ + ms;
-  clock_.WaitUntil(due);
-  const std::int64_t now = clock_.TickCount();
-  paceMark_ = now - due < ms ? due : now;
-}
-
-void Machine::AutoSpinTick() {
-  // A tick that arrives during a spin is dropped; the spin arms the timer
-  // again when it ends if auto spin or free spins call for it.
-  if (IsBusy()) return;
+Plan Machine::AutoSpinTick() {
+  // A tick that arrives during a plan is dropped; the plan's end arms the
+  // timer again if auto spin or free spins call for it.
+  if (busy_) return {};
   const bool autoSpinCanPay =
       autoSpin_ && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
   ArmAutoSpinTimer(false);
-  if (autoSpinCanPay || state_.FreeSpins > 0)
-    Spin();
-  else
-    SetAutoSpin(false);
+  if (autoSpinCanPay || state_.FreeSpins > 0) return Spin();
+  SetAutoSpin(false);
+  return {};
 }
 
 void Machine::ToggleAutoSpin() {
@@ -372,24 +353,19 @@ void Machine::SelectSpeed(int speed) {
 }
 
 bool Machine::ChooseCoinValue(int bet) {
-  if (IsBusy() || bet < 0 || bet >= CoinValueCount) return false;
+  if (!MayLeaveGame() || bet < 0 || bet >= CoinValueCount) return false;
   // Only a game with at least one paid spin may change its coin value.
   if (state_.Spins <= 0) return false;
   state_.PowerPts = 0;
   state_.CoinValue = CoinValues[static_cast<std::size_t>(bet)];
   SeedPool();
-  ApplyCoinValueChange();
+  controls_.SetBetAmountMark(-1);
+  ReturnWager();
+  state_.LastBet = 0;
   controls_.SetBetAmountMark(bet);
   settings_.Bet = static_cast<std::uint8_t>(bet);
   KeepGame();
   return true;
-}
-
-void Machine::ApplyCoinValueChange() {
-  controls_.SetBetAmountMark(-1);
-  ReturnWager();
-  state_.LastBet = 0;
-  face_.RepaintMachine();
 }
 
 void Machine::ApplyLoadedBet() {
@@ -402,31 +378,34 @@ void Machine::ApplyLoadedBet() {
 }
 
 bool Machine::NewGame() {
-  if (IsBusy()) return false;
+  if (!MayLeaveGame()) return false;
   SeedPool();
   state_.Wager = 0;
   state_.LastBet = 0;
   state_.Spins = 0;
   state_.FreeSpinsPlayed = 0;
   state_.PowerPts = 0;
+  state_.WinAmount = 0;
   state_.Credits = NewGameCredits;
   state_.Borrowed = state_.Credits;
+  // Nothing of the old game's last spin stays on the face.
+  ClearLineResults(state_);
+  DealLineBets(state_, 0);
   // The plays stay on record; the totals are the new game's own.
   state_.Statistics = {};
-  face_.RepaintMachine();
   KeepGame();
   return true;
 }
 
 bool Machine::ReturnWager() {
-  if (IsBusy()) return false;
+  if (busy_) return false;
   state_.Credits = money::Add(state_.Credits, state_.Wager);
   state_.Wager = 0;
   return true;
 }
 
 MoneyMove Machine::Borrow(double amount) {
-  if (IsBusy()) return MoneyMove::Busy;
+  if (busy_) return MoneyMove::Busy;
   // Credits at the money limit take only what still fits, and the debt
   // grows by what was lent, not by what was asked.
   const std::int64_t room = money::LargestCents - money::ToCents(state_.Credits);
@@ -439,7 +418,7 @@ MoneyMove Machine::Borrow(double amount) {
 }
 
 MoneyMove Machine::PayBack(double amount) {
-  if (IsBusy()) return MoneyMove::Busy;
+  if (busy_) return MoneyMove::Busy;
   if (money::Less(state_.Credits, amount)) return MoneyMove::NotEnoughCredits;
   if (money::Less(state_.Borrowed, amount)) return MoneyMove::MoreThanBorrowed;
   const double paid = money::Round(amount);
@@ -451,13 +430,17 @@ MoneyMove Machine::PayBack(double amount) {
 }
 
 bool Machine::OpenGame(const GameSnapshot& saved) {
-  if (IsBusy()) return false;
+  if (!MayLeaveGame()) return false;
+  // Coins on the table belong to the game being left, and go with it.
+  ReturnWager();
   state_.Credits = money::Round(saved.Credits);
   state_.Borrowed = money::Round(saved.Borrowed);
   state_.Spins = saved.Spins;
   state_.BonusPool = money::Round(saved.BonusPool);
   state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
   state_.PowerPts = saved.PowerPts;
+  state_.WinAmount = 0;
+  ClearLineResults(state_);
   state_.Statistics = {};
   KeepGame();
   return true;

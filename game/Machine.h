@@ -3,12 +3,16 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "GameState.h"
 #include "MachineView.h"
+#include "Plan.h"
 #include "Random.h"
 #include "Settings.h"
 #include "SpinOutcome.h"
+
+class PlanWriter;
 
 // What a saved game brings back when it is opened.
 struct GameSnapshot {
@@ -23,20 +27,21 @@ struct GameSnapshot {
 enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
 
 // The rules of the machine: betting, the spin cycle, the count-ups, the power
-// meter and bonus, coin value, new game and borrowing. The window's handlers
-// call these operations; the machine reaches the window only through its
-// face, its controls and its clock (MachineView.h).
+// meter and bonus, coin value, new game and borrowing. The machine owns the
+// game in play; everything else reads it through State().
+//
+// Each command is decided at once: the game goes straight to where it rests
+// afterwards, and the command returns the plan of what the player sees and
+// hears meanwhile (Plan.h). The window plays the plan and tells the machine
+// when it has ended (PlanEnded) or was dropped (DropPlan); until then the
+// machine is busy and refuses every command that would change the game.
 class Machine {
  public:
-  Machine(GameState& state, Settings& settings, FaceView& face, ControlsView& controls,
-          GameClock& clock, RandomSource& random);
-  // A window that plays all three parts itself.
-  Machine(GameState& state, Settings& settings, MachineView& view, RandomSource& random)
-      : Machine(state, settings, view, view, view, random) {}
+  Machine(Settings& settings, ControlsView& controls, GameClock& clock, RandomSource& random);
 
   // The game in play, for the face, the dialogs and the settings file.
   const GameState& State() const { return state_; }
-  // Start-up: the game as the settings file brought it back.
+  // Start-up and tests: the game as the settings file brought it back.
   void RestoreGame(const GameState& loaded) { state_ = loaded; }
   // Start-up, once the loaded coin value is in force: a wager the file still
   // holds (the game ended without its close) goes back to the credits, and
@@ -49,13 +54,13 @@ class Machine {
   // remain) and works out the window anew; run for every new art size.
   void PutStripsOnWheels();
 
-  // "Bet 1", "Bet Max" and "Spin".
-  void Bet1();
-  void BetMax();
-  void Spin();
+  // "Bet 1", "Bet Max" and "Spin". An empty plan when nothing happens.
+  Plan Bet1();
+  Plan BetMax();
+  Plan Spin();
 
   // Timer1's tick: plays auto spin and the free spins.
-  void AutoSpinTick();
+  Plan AutoSpinTick();
   // "Auto Spin": toggles the mark and the timer.
   void ToggleAutoSpin();
   bool AutoSpinOn() const { return autoSpin_; }
@@ -64,15 +69,26 @@ class Machine {
   // The window is closing: no more ticks.
   void StopAutoSpinTimer() { ArmAutoSpinTimer(false); }
 
+  // The last plan handed out has been played to its end: the machine is at
+  // rest, and Timer1 is armed again when auto spin or free spins call for it.
+  void PlanEnded();
+  // The window closes while a plan plays: the rest is not shown. A spin whose
+  // start the player saw (its Keep step was played) stays settled; otherwise
+  // the game goes back to where it was before the command, so coins still
+  // being fed by "Bet Max" return with the rest of the wager.
+  void DropPlan(bool spinShown);
+
   // Fast, Medium, Slow.
   void SelectSpeed(int speed);
   int SpinDelay() const { return spinDelay_; }
 
-  // A Bet Amount item (row 0 = "$5" .. 5 = "5¢").
-  // Returns false when refused (no paid spin yet, or a spin in progress).
+  // A Bet Amount item (row 0 = "$5" .. 5 = "5¢"). Returns false when refused
+  // (no paid spin yet, a plan playing, or free spins left to play).
   bool ChooseCoinValue(int bet);
   // Start-up's use of the loaded Bet: mark and coin value, pool untouched.
   void ApplyLoadedBet();
+  // Refused while a plan plays or free spins remain; coins on the table go
+  // back to the game being left first.
   bool NewGame();
 
   // Coins placed with "Bet 1" that have not been spun go back to the
@@ -82,64 +98,51 @@ class Machine {
 
   MoneyMove Borrow(double amount);
   MoneyMove PayBack(double amount);
+  // Refused like NewGame; the opened game starts with no wager and no round.
   bool OpenGame(const GameSnapshot& saved);
 
-  // True from the moment a bet, spin, count-up or bonus count starts until it
-  // has ended. Every command that changes Credits, Wager, LastBet or
-  // CoinValue is refused meanwhile, and no second spin starts.
-  bool IsBusy() const { return busyDepth_ > 0; }
-
-  // Finishes the operation in progress at once: no more waits or sounds, the
-  // wheels stop where they were going, wins and the pool are counted in
-  // whole. Used when the window closes in the middle of a spin.
-  void SettleNow() { hurry_ = true; }
-
-  // Plays every spin the way SettleNow finishes one: for simulations and
-  // long soak runs, where nobody watches. The outcome of each spin is drawn
-  // exactly as in a watched spin.
-  void SetInstant(bool instant) { instant_ = instant; }
+  // True while a plan plays. Every command that changes Credits, Wager,
+  // LastBet or CoinValue is refused meanwhile, and no second spin starts.
+  bool IsBusy() const { return busy_; }
+  // Whether the commands that leave or replace the game (New Game, Open, the
+  // coin values) may run now: not while busy, and not while free spins of
+  // this game remain to be played.
+  bool MayLeaveGame() const { return !busy_ && state_.FreeSpins <= 0; }
 
  private:
-  class BusyScope;
-
-  void RunSpin();
-  bool TakeBet();
-  void AnimateWheels(const std::array<int, 3>& locks);
-  void StopWheelsAtOnce(const std::array<int, 3>& locks);
-  bool Hurrying() const { return hurry_ || instant_; }
-  void ShowLineResults(const SpinOutcome& outcome);
-  void CountWin();
+  // Runs the bet and the spin on the shown game, writing their steps.
+  bool RunSpin(PlanWriter& out, GameState& shown);
+  bool TakeBet(PlanWriter& out, GameState& shown);
+  void AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown);
+  void ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown);
   // Moves an amount into the credits coin by coin, each coin shown, sounded
   // and followed by its pause.
-  void CountIntoCredits(double& source, MoneyReadout readout, int (*pauseFor)(double));
-  void ShowMeterMove(const SpinOutcome& outcome);
-  void SettleFreeSpin();
-  void AwardBonus();
+  void CountIntoCredits(PlanWriter& out, GameState& shown, double& source, MoneyReadout readout,
+                        int (*pauseFor)(double));
+  void ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome, GameState& shown);
+  void ShowFreeSpinSettled(PlanWriter& out, GameState& shown);
+  void ShowBonus(PlanWriter& out, GameState& shown);
+  void AddToPoolForMaxBet(PlanWriter& out, GameState& shown);
+  // Starts a plan: from here until it ends or is dropped the machine is busy.
+  Plan Begin(Plan plan, const GameState& before);
   void SeedPool();
-  void DealAndShowLamps(double amount);
-  void ShowCredits();
-  void PlaySound(SoundEvent event);
-  void StartPacing();
-  void Pause(int ms);
-  void AddToPoolForMaxBet();
-  void ApplyCoinValueChange();
   void SetAutoSpin(bool on);
   // The game changed outside a spin: the window keeps it at once.
   void KeepGame() { controls_.KeepGame(state_); }
   void ArmAutoSpinTimer(bool armed);
 
-  GameState& state_;
+  GameState state_;
   Settings& settings_;
-  FaceView& face_;
   ControlsView& controls_;
   GameClock& clock_;
   RandomSource& random_;
   BlurSource blur_;
   int spinDelay_ = 10;
-  int busyDepth_ = 0;
-  std::int64_t paceMark_ = 0;
-  bool hurry_ = false;
-  bool instant_ = false;
+  bool busy_ = false;
+  bool planSpins_ = false;
+  // The game before the plan in play, to go back to if it is dropped before
+  // its spin was shown.
+  std::optional<GameState> beforePlan_;
   bool autoSpin_ = false;
   bool autoSpinTimerArmed_ = false;
 };

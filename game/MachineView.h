@@ -19,8 +19,10 @@ enum class CountReadout {
 
 // What the game rules need of the window, by role: the face that shows the
 // game, the controls (buttons, menu marks, timers, message box, sounds) and
-// the clock. The painted face plays the first, the main window the other
-// two; the tests play them with recording fakes that run on a virtual clock.
+// the time of day. The rules decide each command at once; the face and the
+// sounds are reached through the steps of its plan (Plan.h), which the window
+// plays on a timer. The painted face plays the first role, the main window
+// the others; the tests play them with recording fakes.
 
 // The face. Readouts and lamps are redrawn alone, at once.
 class FaceView {
@@ -39,36 +41,15 @@ class FaceView {
   virtual void ShowWheels(const std::array<int, 3>& positions) = 0;
 };
 
-// A face that passes every call on to another one: the base of a watcher
-// put between the rules and the real face, which overrides only the calls it
-// wants to see (the tests count the wheel steps, the benchmark times them).
-class FaceRelay : public FaceView {
- public:
-  explicit FaceRelay(FaceView& face) : face_(face) {}
-
-  void DrawMoneyReadout(MoneyReadout which, double value) override {
-    face_.DrawMoneyReadout(which, value);
-  }
-  void DrawCountReadout(CountReadout which, int value) override {
-    face_.DrawCountReadout(which, value);
-  }
-  void DrawLineLamps(int coins) override { face_.DrawLineLamps(coins); }
-  void DrawPayline(int index) override { face_.DrawPayline(index); }
-  void DrawPowerMeter(bool rising) override { face_.DrawPowerMeter(rising); }
-  void RepaintMachine() override { face_.RepaintMachine(); }
-  void ShowWheels(const std::array<int, 3>& positions) override { face_.ShowWheels(positions); }
-
- private:
-  FaceView& face_;
-};
-
 class ControlsView {
  public:
   virtual ~ControlsView() = default;
 
-  // Plays the event's sound if its switches allow; memory sounds return at
-  // once, file sounds when they have ended.
-  virtual void PlayEventSound(SoundEvent event) = 0;
+  // Plays the event's sound if its switches allow. Returns how long the
+  // sound holds the game in milliseconds: 0 for the memory sounds, which
+  // play in the background, the length of a file sound, which the steps
+  // after it wait for.
+  virtual int PlayEventSound(SoundEvent event) = 0;
 
   // An information box with one OK button.
   virtual void ShowMessage(const std::string& text) = 0;
@@ -78,9 +59,8 @@ class ControlsView {
   virtual void FocusSpinButton() = 0;
 
   // The menu commands that would change the game in play (New Game, Open,
-  // Save, the coin values, Borrow Credits): held off from the moment a bet
-  // or spin starts until it has settled, so that nothing waits on them
-  // while the wheels turn.
+  // Save, Game History, the coin values, Borrow Credits): held off while a
+  // plan plays, and while free spins remain.
   virtual void SetGameCommandsEnabled(bool enabled) = 0;
 
   // Menu marks.
@@ -101,16 +81,13 @@ class ControlsView {
   virtual void KeepGameSoon(const GameState&) {}
 };
 
+// The time of day of a play, for its record. The rules read no other clock:
+// every pause of a spin is a due time in its plan.
 class GameClock {
  public:
   virtual ~GameClock() = default;
 
-  // The millisecond tick count, and a wait until it reaches `tick` that keeps
-  // the window alive (paints, timers and menus run meanwhile).
-  virtual std::int64_t TickCount() = 0;
-  virtual void WaitUntil(std::int64_t tick) = 0;
-
-  // The time of day of a play, in seconds since 1970-01-01 UTC.
+  // Seconds since 1970-01-01 UTC.
   virtual std::int64_t UnixTime() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
@@ -118,5 +95,5 @@ class GameClock {
   }
 };
 
-// All three parts in one object, as the test fakes and the silent window are.
+// All three parts in one object, as the test fakes are.
 class MachineView : public FaceView, public ControlsView, public GameClock {};

@@ -3,10 +3,9 @@
 
 #include "MachineView.h"
 
-// A window nobody watches: draws nothing, sounds nothing, answers every
-// message box at once and keeps a clock of its own that waits merely
-// advance. Used to play the real rules at full speed in simulations and soak
-// runs.
+// A window nobody watches: draws nothing, sounds nothing and answers every
+// message box at once. Used to play the real rules at full speed in
+// simulations and soak runs, where the plans of the commands are not played.
 class SilentView : public MachineView {
  public:
   void DrawMoneyReadout(MoneyReadout, double) override {}
@@ -16,7 +15,7 @@ class SilentView : public MachineView {
   void DrawPowerMeter(bool) override {}
   void RepaintMachine() override {}
   void ShowWheels(const std::array<int, 3>&) override {}
-  void PlayEventSound(SoundEvent) override {}
+  int PlayEventSound(SoundEvent) override { return 0; }
   void ShowMessage(const std::string&) override { ++messages; }
   void SetButtonsEnabled(bool) override {}
   void FocusSpinButton() override {}
@@ -26,12 +25,7 @@ class SilentView : public MachineView {
   void SetSpeedMark(int) override {}
   void SetAutoSpinTimer(bool running) override { autoSpinTimer = running; }
   void SetBlinkTimer(bool) override {}
-  std::int64_t TickCount() override { return now; }
-  void WaitUntil(std::int64_t tick) override {
-    if (tick > now) now = tick;
-  }
 
-  std::int64_t now = 0;
   bool autoSpinChecked = false;
   bool autoSpinTimer = false;
   int betMark = 3;

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "GameState.h"
+#include "MachineView.h"
+#include "SoundEvent.h"
+
+// What the player sees and hears of a command the rules have already
+// decided: an ordered list of steps, each due a number of milliseconds after
+// the plan starts. The window plays it on a timer; the tests read it as data.
+enum class StepKind : std::uint8_t {
+  Wheels,        // the three wheels at `wheels`
+  Sound,         // `sound`
+  Money,         // readout `which` shows `amount`
+  Count,         // readout `which` shows `count`
+  Lamps,         // `amount` dealt over the lines, `count` lamps lit
+  Payline,       // line `which` drawn as won
+  Meter,         // the meter moved (`which` 1 rising, 0 falling) to `count`
+  Repaint,       // the whole face
+  Buttons,       // "Bet 1", "Bet Max", "Payoff Chart" and "Spin" on (1) or off
+  GameCommands,  // the menu commands that change the game on (1) or off
+  FocusSpin,
+  BlinkTimer,  // Timer3 on (1) or off
+  Keep,        // the spin's start is shown: its settled game is written now
+  Show,        // the face's game becomes snapshot `which` (nothing drawn)
+};
+
+struct PlanStep {
+  std::int64_t due = 0;
+  StepKind kind = StepKind::Repaint;
+  int which = 0;
+  std::int32_t count = 0;
+  double amount = 0;
+  SoundEvent sound = SoundEvent::seCoins;
+  std::array<int, 3> wheels{};
+};
+
+// A run of steps the player may hurry through: the wheels turning, or the
+// coins of a count-up. A hurried run shows only where it ends, with
+// `endSound` (the wheels' one stop sound) if there is one.
+struct HurryRun {
+  std::size_t first = 0;
+  std::size_t end = 0;  // one past the last step
+  std::optional<SoundEvent> endSound;
+};
+
+struct Plan {
+  std::vector<PlanStep> steps;
+  // Games the face shows from a Show step on: the changes that draw nothing
+  // by themselves (lines cleared, wheels at rest, the free-spin strip...).
+  std::vector<GameState> snapshots;
+  std::vector<HurryRun> hurries;
+  // The game written by the Keep step.
+  std::optional<GameState> settled;
+  // Whether the plan plays a spin (the auto-spin timer may follow it).
+  bool spins = false;
+
+  bool Empty() const { return steps.empty(); }
+  // Index of the Keep step, or steps.size() when there is none.
+  std::size_t KeepStep() const;
+  // The hurry run that step `index` lies in, if any.
+  const HurryRun* HurryAt(std::size_t index) const;
+};
+
+// What a step changes in the game the face shows, without drawing it.
+void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown);
+
+// Draws or sounds a step (after ApplyToShown). Returns how long the step's
+// sound holds the game, in milliseconds: the steps after it wait that much
+// longer.
+int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, ControlsView& controls);
+
+// The player asked to hurry at step `next`: when it lies in a hurry run, the
+// run is applied to the shown game at once and only where it ends is drawn
+// (the wheels at their stops, each readout's last value), with the run's end
+// sound. Returns the step to play on from: the one after the run, or `next`
+// when there is nothing to hurry.
+std::size_t HurryThrough(const Plan& plan, std::size_t next, GameState& shown, FaceView& face,
+                         ControlsView& controls);
