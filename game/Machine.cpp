@@ -85,7 +85,7 @@ Plan Machine::Bet1() {
   busy_ = true;
   Plan plan;
   GameState shown = state_;
-  PlanWriter out(plan, shown);
+  PlanWriter out(plan, shown, watched_);
   out.GameCommands(false);
   ClearLineResults(shown);
   out.Show();
@@ -110,7 +110,7 @@ Plan Machine::BetMax() {
   busy_ = true;
   Plan plan;
   GameState shown = state_;
-  PlanWriter out(plan, shown);
+  PlanWriter out(plan, shown, watched_);
   out.GameCommands(false);
   ClearLineResults(shown);
   out.Show();
@@ -137,7 +137,7 @@ Plan Machine::Spin() {
   busy_ = true;
   Plan plan;
   GameState shown = state_;
-  PlanWriter out(plan, shown);
+  PlanWriter out(plan, shown, watched_);
   out.GameCommands(false);
   plan.spins = RunSpin(out, shown);
   out.GameCommands(true);
@@ -227,8 +227,13 @@ void Machine::AddToPoolForMaxBet(PlanWriter& out, GameState& shown) {
 void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks,
                             GameState& shown) {
   std::array<int, 3> positions{shown.Stops[0], shown.Stops[1], shown.Stops[2]};
+  if (!out.Records()) {
+    // Nobody watches the blur: the wheels go straight to their stops.
+    for (std::size_t wheel = 0; wheel < 3; ++wheel)
+      positions[wheel] = RestingStop(static_cast<int>(wheel), locks[wheel]);
+  }
   out.BeginHurry();
-  for (int step = 1; step <= AnimationSteps; ++step) {
+  for (int step = 1; out.Records() && step <= AnimationSteps; ++step) {
     out.Pause(spinDelay_);
     for (std::size_t wheel = 0; wheel < 3; ++wheel) {
       auto& position = positions[wheel];

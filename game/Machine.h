@@ -109,6 +109,11 @@ class Machine {
   // this game remain to be played.
   bool MayLeaveGame() const { return !busy_ && state_.FreeSpins <= 0; }
 
+  // Nobody watches (simulations, soak runs): commands decide the game as
+  // ever, and their plans hold only the spin's Keep step. A seeded game
+  // settles exactly as a watched one.
+  void SetWatched(bool watched) { watched_ = watched; }
+
  private:
   // Runs the bet and the spin on the shown game, writing their steps.
   bool RunSpin(PlanWriter& out, GameState& shown);
@@ -139,6 +144,7 @@ class Machine {
   BlurSource blur_;
   int spinDelay_ = 10;
   bool busy_ = false;
+  bool watched_ = true;
   bool planSpins_ = false;
   // The game before the plan in play, to go back to if it is dropped before
   // its spin was shown.

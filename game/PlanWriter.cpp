@@ -6,6 +6,10 @@
 void PlanWriter::Add(StepKind kind, PlanStep step) {
   step.due = due_;
   step.kind = kind;
+  if (!record_ && kind != StepKind::Keep) {
+    if (kind != StepKind::Show) ApplyToShown(plan_, step, shown_);
+    return;
+  }
   plan_.steps.push_back(step);
   ApplyToShown(plan_, plan_.steps.back(), shown_);
 }
@@ -84,6 +88,7 @@ void PlanWriter::Keep(const GameState& settled) {
 }
 
 void PlanWriter::Show() {
+  if (!record_) return;
   plan_.snapshots.push_back(shown_);
   PlanStep step;
   step.which = static_cast<int>(plan_.snapshots.size() - 1);
@@ -91,6 +96,6 @@ void PlanWriter::Show() {
 }
 
 void PlanWriter::EndHurry(std::optional<SoundEvent> endSound) {
-  if (plan_.steps.size() > hurryFirst_)
+  if (record_ && plan_.steps.size() > hurryFirst_)
     plan_.hurries.push_back({hurryFirst_, plan_.steps.size(), endSound});
 }

@@ -11,9 +11,15 @@
 // Writes the steps of a plan at a cursor that pauses move on, and keeps the
 // game the face would show after each step, through the same ApplyToShown
 // the player uses, so the plan and its playing can never disagree.
+//
+// A writer that does not record (nobody watches: simulations, soak runs)
+// still keeps the shown game, and writes only the Keep step.
 class PlanWriter {
  public:
-  PlanWriter(Plan& plan, GameState& shown) : plan_(plan), shown_(shown) {}
+  PlanWriter(Plan& plan, GameState& shown, bool record = true)
+      : plan_(plan), shown_(shown), record_(record) {}
+
+  bool Records() const { return record_; }
 
   void Pause(int ms) { due_ += ms; }
 
@@ -42,6 +48,7 @@ class PlanWriter {
 
   Plan& plan_;
   GameState& shown_;
+  bool record_;
   std::int64_t due_ = 0;
   std::size_t hurryFirst_ = 0;
 };

@@ -35,18 +35,23 @@ struct Mean {
 }  // namespace
 
 SimulationResult Simulate(std::uint64_t seed, long paidSpins, int coins) {
-  GameState state;
   Settings settings = DefaultSettings("");
   SilentView view;
   RandomSource random(seed);
-  InstallStrips(state);
-  Machine machine(state, settings, view, random);
-  machine.SetInstant(true);
-
+  Machine machine(settings, view, view, random);
+  machine.SetWatched(false);
+  const GameState& state = machine.State();
+  // An endless bankroll, betting the same coins every spin.
+  const auto refill = [&machine](double bet) {
+    GameState game = machine.State();
+    if (game.Strip1.empty()) InstallStrips(game);
+    game.Credits = 1e9;
+    if (bet > 0) game.LastBet = bet;
+    machine.RestoreGame(game);
+  };
   const double bet = money::Times(state.CoinValue, coins);
   const double coin = state.CoinValue;
-  state.Credits = 1e9;
-  state.LastBet = bet;
+  refill(bet);
 
   // Spins are not independent (the meter carries over), so the error of the
   // return comes from the means of large batches.
@@ -62,9 +67,11 @@ SimulationResult Simulate(std::uint64_t seed, long paidSpins, int coins) {
   SimulationResult result;
   const auto start = std::chrono::steady_clock::now();
   for (long spin = 0; spin < paidSpins; ++spin) {
-    if (state.Credits < 1e6) state.Credits = 1e9;  // an endless bankroll
+    if (state.Credits < 1e6) refill(0);
     const double before = state.Credits;
+    // Nobody watches: the plan of each spin is taken as played at once.
     machine.Spin();
+    machine.PlanEnded();
     ++sinceBonus;
     for (std::size_t line = 0; line < 5; ++line) {
       if (state.LineBet[line] > 0 && state.LinePay[line] > 0) {
@@ -78,6 +85,7 @@ SimulationResult Simulate(std::uint64_t seed, long paidSpins, int coins) {
       sinceBonus = 0;
       while (state.FreeSpins > 0) {
         machine.AutoSpinTick();
+        machine.PlanEnded();
         ++result.freeSpins;
       }
     }

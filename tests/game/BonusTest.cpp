@@ -5,14 +5,14 @@ TEST_F(MachineTest, MeterRisesTenPerVoltaroAnywhereInTheWindow) {
   PlaceCoins(1);  // line 1 only; the Voltaro symbols lie on other rows too
   SpinAt(ThreeVoltaroStops);
   EXPECT_EQ(state.PowerPts, 30);
-  state.PowerPts = 95;
+  Change([&](GameState& g) { g.PowerPts = 95; });
   SpinAt(ThreeVoltaroStops);
   EXPECT_EQ(state.FreeSpins, 7);  // capped at 100, then the bonus
 }
 
 TEST_F(MachineTest, DrainHalvesTheMeterAndOutweighsVoltaros) {
   PlaceCoins(1);
-  state.PowerPts = 55;
+  Change([&](GameState& g) { g.PowerPts = 55; });
   view.log.clear();
   SpinAt(DrainStops);
   EXPECT_EQ(state.PowerPts, 27);
@@ -20,7 +20,7 @@ TEST_F(MachineTest, DrainHalvesTheMeterAndOutweighsVoltaros) {
   EXPECT_EQ(view.Count("sound sePowerUp"), 0);
   EXPECT_TRUE(Logged("meter falling"));
 
-  state.PowerPts = 0;
+  Change([&](GameState& g) { g.PowerPts = 0; });
   SpinAt(DrainStops);
   EXPECT_EQ(state.PowerPts, 0);
   EXPECT_EQ(view.Count("sound sePowerDrain"), 2);
@@ -28,7 +28,7 @@ TEST_F(MachineTest, DrainHalvesTheMeterAndOutweighsVoltaros) {
 
 TEST_F(MachineTest, QuietSpinLeavesTheMeterAlone) {
   PlaceCoins(1);
-  state.PowerPts = 40;
+  Change([&](GameState& g) { g.PowerPts = 40; });
   view.log.clear();
   SpinAt(QuietStops);
   EXPECT_EQ(state.PowerPts, 40);
@@ -37,8 +37,10 @@ TEST_F(MachineTest, QuietSpinLeavesTheMeterAlone) {
 }
 
 TEST_F(MachineTest, FullMeterPaysThePoolCoinByCoin) {
-  state.PowerPts = 90;
-  state.BonusPool = 57.00;
+  Change([&](GameState& g) {
+    g.PowerPts = 90;
+    g.BonusPool = 57.00;
+  });
   PlaceCoins(2);
   view.log.clear();
   view.waits.clear();
@@ -66,10 +68,12 @@ TEST_F(MachineTest, FullMeterPaysThePoolCoinByCoin) {
 }
 
 TEST_F(MachineTest, PoolThatIsNotAWholeNumberOfCoinsPaysExactlyWhatItHolds) {
-  state.CoinValue = 5.00;
+  Change([&](GameState& g) { g.CoinValue = 5.00; });
   settings.Bet = 0;
-  state.BonusPool = 61.25;  // opened from a game saved at another coin value
-  state.PowerPts = 100;
+  Change([&](GameState& g) {
+    g.BonusPool = 61.25;  // opened from a game saved at another coin value
+    g.PowerPts = 100;
+  });
   PlaceCoins(1);
   const double before = state.Credits;
   SpinAt(QuietStops);
@@ -78,7 +82,7 @@ TEST_F(MachineTest, PoolThatIsNotAWholeNumberOfCoinsPaysExactlyWhatItHolds) {
 }
 
 TEST_F(MachineTest, SevenFreeSpinsPlayTheWinningBetForNothing) {
-  state.PowerPts = 90;
+  Change([&](GameState& g) { g.PowerPts = 90; });
   PlaceCoins(3);
   SpinAt(ThreeVoltaroStops);
   ASSERT_EQ(state.FreeSpins, 7);
@@ -91,7 +95,7 @@ TEST_F(MachineTest, SevenFreeSpinsPlayTheWinningBetForNothing) {
     ASSERT_TRUE(view.autoSpinTimer);
     view.log.clear();
     NextStops(freeSpin % 2 ? ThreeVoltaroStops : QuietStops);
-    machine.AutoSpinTick();
+    Run(machine.AutoSpinTick());
     EXPECT_EQ(state.Credits, creditsAfterBonus) << "free spin " << freeSpin;
     EXPECT_EQ(state.Spins, spins);
     EXPECT_EQ(state.FreeSpinsPlayed, freeSpin);
@@ -112,19 +116,23 @@ TEST_F(MachineTest, SevenFreeSpinsPlayTheWinningBetForNothing) {
 }
 
 TEST_F(MachineTest, FreeSpinWinsArePaidIntoTheCredits) {
-  state.FreeSpins = 2;
-  SwitchToFreeSpinStrip(state);
-  state.LastBet = 0.50;
+  Change([&](GameState& g) {
+    g.FreeSpins = 2;
+    SwitchToFreeSpinStrip(g);
+    g.LastBet = 0.50;
+  });
   SpinAt(TwoLineStops);
   EXPECT_EQ(state.Credits, 1006.25);
   EXPECT_EQ(state.FreeSpins, 1);
 }
 
 TEST_F(MachineTest, BetsAreRefusedBetweenFreeSpins) {
-  state.FreeSpins = 3;
-  state.LastBet = 1.25;
-  machine.Bet1();
-  machine.BetMax();
+  Change([&](GameState& g) {
+    g.FreeSpins = 3;
+    g.LastBet = 1.25;
+  });
+  Run(machine.Bet1());
+  Run(machine.BetMax());
   EXPECT_EQ(state.Credits, 1000.00);
   EXPECT_EQ(state.Wager, 0);
   EXPECT_TRUE(view.frames.empty());

@@ -47,7 +47,6 @@ std::string SoundName(SoundEvent event) {
 }
 
 void FakeView::DrawMoneyReadout(MoneyReadout which, double value) {
-  now += readoutCost;
   log.push_back(std::string(MoneyName(which)) + " " + Money(value));
 }
 
@@ -76,11 +75,12 @@ void FakeView::ShowWheels(const std::array<int, 3>& positions) {
   frameTimes.push_back(now);
 }
 
-void FakeView::PlayEventSound(SoundEvent event) {
-  if (!EventSoundEnabled(settings_, event)) return;
+int FakeView::PlayEventSound(SoundEvent event) {
+  if (!EventSoundEnabled(settings_, event)) return 0;
   heard.push_back(event);
   soundTimes.push_back(now);
   log.push_back("sound " + SoundName(event));
+  return EventPlaysFromMemory(event) ? 0 : fileSoundHold;
 }
 
 void FakeView::ShowMessage(const std::string& text) {
@@ -120,18 +120,15 @@ void FakeView::SetBlinkTimer(bool running) {
 }
 
 void FakeView::KeepGame(const GameState& game) {
-  now += keepCost;
   kept.push_back(game);
   keptAtFrame.push_back(frames.size());
 }
 
-void FakeView::WaitUntil(std::int64_t tick) {
-  if (tick > now) {
-    waits.push_back(static_cast<int>(tick - now));
-    log.push_back("wait " + std::to_string(tick - now));
-    now = tick;
-  }
-  for (auto handler : duringWait) handler(duringWaitContext);
+void FakeView::AdvanceTo(std::int64_t tick) {
+  if (tick <= now) return;
+  waits.push_back(static_cast<int>(tick - now));
+  log.push_back("wait " + std::to_string(tick - now));
+  now = tick;
 }
 
 int FakeView::Count(const std::string& entry) const {

@@ -10,8 +10,9 @@
 #include "MachineView.h"
 #include "Settings.h"
 
-// A window that records what the rules asked of it and keeps a virtual
-// clock: waits advance the clock at once, so a whole spin runs instantly.
+// A window that records what the rules and the steps of their plans asked of
+// it, with a virtual clock that the plan's player moves to each step's time,
+// so a whole spin runs instantly.
 class FakeView : public MachineView {
  public:
   explicit FakeView(const Settings& settings) : settings_(settings) {}
@@ -23,7 +24,7 @@ class FakeView : public MachineView {
   void DrawPowerMeter(bool rising) override;
   void RepaintMachine() override;
   void ShowWheels(const std::array<int, 3>& positions) override;
-  void PlayEventSound(SoundEvent event) override;
+  int PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
@@ -35,8 +36,8 @@ class FakeView : public MachineView {
   void SetBlinkTimer(bool running) override;
   void KeepGame(const GameState& game) override;
   void KeepGameSoon(const GameState& game) override { keptSoon.push_back(game); }
-  std::int64_t TickCount() override { return now; }
-  void WaitUntil(std::int64_t tick) override;
+  // Moves the clock on to `tick`, noting the wait.
+  void AdvanceTo(std::int64_t tick);
   std::int64_t UnixTime() override { return unixTime; }
 
   // Events, one string each, in the order they happened: "sound seStop",
@@ -48,7 +49,7 @@ class FakeView : public MachineView {
   std::vector<std::array<int, 3>> frames;  // wheel positions per step
   std::vector<std::int64_t> frameTimes;    // clock at each step
   std::vector<std::int64_t> soundTimes;    // clock at each sound heard
-  std::vector<int> waits;                  // every paced pause, in ms
+  std::vector<int> waits;                  // every time the clock moved on, in ms
 
   // The games the rules asked to keep, at once and soon, and how many wheel
   // steps had been shown when each was kept at once.
@@ -58,10 +59,8 @@ class FakeView : public MachineView {
 
   std::int64_t now = 1'000'000;
   std::int64_t unixTime = 1'700'000'000;
-  // Milliseconds that drawing a readout takes on this pretend screen, and
-  // that keeping a game takes on its pretend disk.
-  int readoutCost = 0;
-  int keepCost = 0;
+  // How long a file sound holds the game when it plays.
+  int fileSoundHold = 0;
   bool autoSpinChecked = false;
   bool autoSpinTimer = false;
   bool blinkTimer = true;
@@ -71,10 +70,6 @@ class FakeView : public MachineView {
   int speedMark = 0;
   int repaints = 0;
   int lampCoins = 0;
-
-  // Called inside every wait, as the event loop would run other handlers.
-  std::vector<void (*)(void*)> duringWait;
-  void* duringWaitContext = nullptr;
 
   int Count(const std::string& entry) const;
   int CountHeard(SoundEvent event) const;

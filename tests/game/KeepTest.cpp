@@ -7,6 +7,8 @@
 #include "SpinOutcome.h"
 #include "Timings.h"
 
+#include <optional>
+
 namespace {
 
 // Every field two games may differ in, named, so a failure says which.
@@ -36,56 +38,61 @@ std::string Differences(const GameState& a, const GameState& b) {
   return out.str();
 }
 
-void HurryFromWait(void* machine) { static_cast<Machine*>(machine)->SettleNow(); }
-
 }  // namespace
 
-// Thousands of seeded spins of every kind, watched, hurried and instant:
-// after each one the game in play is exactly the game kept before its
-// first wheel step.
-TEST(KeptSpin, AnimatedSpinEndsInTheGameKeptBeforeIt) {
-  GameState state;
-  Settings settings = DefaultSettings("/opt/voltaro/");
+// Thousands of seeded spins of every kind, watched and hurried: after each
+// one the game in play is exactly the game kept before its first wheel step,
+// and the face, having played the plan, shows that same game.
+TEST_F(MachineTest, EverySpinEndsInTheGameKeptBeforeIt) {
   settings.Sound = false;
-  FakeView view(settings);
-  RandomSource random(20240611);
-  Machine machine(state, settings, view, random);
-  InstallStrips(state);
-  state.Credits = 1'000'000.00;
-  view.duringWaitContext = &machine;
+  Change([](GameState& g) { g.Credits = 1'000'000.00; });
+  RandomSource seeded(20240611);
+  Machine played(settings, view, view, seeded);
+  played.RestoreGame(state);
+  GameState face = played.State();
 
   int paid = 0, poolShares = 0, free = 0, bonuses = 0, roundEnds = 0, hurried = 0, wins = 0;
   for (int spin = 0; spin < 3000; ++spin) {
     view.log.clear();
-    view.duringWait.clear();
     const bool hurry = spin % 7 == 3;
-    machine.SetInstant(spin % 11 == 5);
-    if (hurry) view.duringWait.push_back(HurryFromWait);
-    const int freeBefore = state.FreeSpins;
-    const double poolBefore = state.BonusPool;
+    const GameState& game = played.State();
+    const int freeBefore = game.FreeSpins;
+    const double poolBefore = game.BonusPool;
     const std::size_t keptBefore = view.kept.size();
     const std::size_t framesBefore = view.frames.size();
+    const auto play = [&](const Plan& plan) {
+      std::optional<std::size_t> hurryAt;
+      if (hurry && !plan.hurries.empty()) hurryAt = plan.hurries[spin % plan.hurries.size()].first;
+      face = PlayPlanAtOnce(plan, face, view, view, {}, hurryAt);
+      played.PlanEnded();
+    };
     // A meter close to full now and then, so bonuses come often.
-    if (freeBefore == 0 && spin % 40 == 0) state.PowerPts = 90;
+    if (freeBefore == 0 && spin % 40 == 0) {
+      GameState charged = game;
+      charged.PowerPts = 90;
+      played.RestoreGame(charged);
+      face.PowerPts = 90;
+    }
     if (freeBefore > 0) {
-      machine.AutoSpinTick();
+      play(played.AutoSpinTick());
     } else if (spin % 3 == 0) {
-      machine.BetMax();
+      play(played.BetMax());
     } else {
-      for (int coin = 0; coin <= spin % 6; ++coin) machine.Bet1();
-      machine.Spin();
+      for (int coin = 0; coin <= spin % 6; ++coin) play(played.Bet1());
+      play(played.Spin());
     }
     ASSERT_EQ(view.kept.size(), keptBefore + 1) << "spin " << spin;
     ASSERT_EQ(view.keptAtFrame.back(), framesBefore) << "kept after a wheel step, spin " << spin;
-    ASSERT_EQ(Differences(state, view.kept.back()), "") << "spin " << spin;
+    ASSERT_EQ(Differences(game, view.kept.back()), "") << "spin " << spin;
+    ASSERT_EQ(Differences(game, face), "") << "the face, spin " << spin;
 
     hurried += hurry ? 1 : 0;
     free += freeBefore > 0 ? 1 : 0;
     paid += freeBefore == 0 ? 1 : 0;
-    poolShares += freeBefore == 0 && state.BonusPool > poolBefore ? 1 : 0;
-    bonuses += freeBefore == 0 && state.FreeSpins == FreeSpinsPerBonus ? 1 : 0;
+    poolShares += freeBefore == 0 && game.BonusPool > poolBefore ? 1 : 0;
+    bonuses += freeBefore == 0 && game.FreeSpins == FreeSpinsPerBonus ? 1 : 0;
     roundEnds += freeBefore == 1 ? 1 : 0;
-    wins += state.History.Plays().front().win > 0 ? 1 : 0;
+    wins += game.History.Plays().front().win > 0 ? 1 : 0;
   }
   // Every kind of spin was met, more than once.
   EXPECT_GT(paid, 100);
@@ -97,17 +104,40 @@ TEST(KeptSpin, AnimatedSpinEndsInTheGameKeptBeforeIt) {
   EXPECT_GT(wins, 100);
 }
 
-// The write comes before the wheels' schedule starts: a slow disk makes the
-// spin start later, never a step shorter.
-TEST_F(MachineTest, ASlowWriteShortensNoStep) {
-  view.keepCost = 700;
+// The spin is written before the wheels' schedule starts, and the wheels keep
+// it step by step at every speed; a file sound holds the steps after it for
+// its length.
+TEST_F(MachineTest, WheelStepsFollowTheWriteOnTheirSchedule) {
+  for (int speed : {0, 1, 2}) {
+    SCOPED_TRACE(speed);
+    machine.SelectSpeed(speed);
+    PlaceCoins(1);
+    view.frameTimes.clear();
+    SpinAt(QuietStops);
+    const std::size_t keep = lastPlan.KeepStep();
+    ASSERT_LT(keep, lastPlan.steps.size());
+    const std::int64_t kept = lastPlan.steps[keep].due;
+    ASSERT_EQ(view.frameTimes.size(), std::size_t{AnimationSteps});
+    std::int64_t previous = view.frameTimes.front() - machine.SpinDelay();
+    for (std::size_t step = 0; step < view.frameTimes.size(); ++step) {
+      ASSERT_EQ(view.frameTimes[step] - previous, machine.SpinDelay()) << step;
+      previous = view.frameTimes[step];
+    }
+    for (std::size_t i = 0; i < keep; ++i) ASSERT_NE(lastPlan.steps[i].kind, StepKind::Wheels);
+    EXPECT_EQ(kept, 0);
+  }
+  // The lose sound holds the meter's move for its length.
+  view.fileSoundHold = 900;
+  settings.sndLose = true;
   PlaceCoins(1);
-  const std::int64_t clicked = view.now;
-  SpinAt(QuietStops);
-  ASSERT_EQ(view.frameTimes.size(), std::size_t{AnimationSteps});
-  EXPECT_EQ(view.frameTimes.front(), clicked + 700 + timings::SpinDelayFast);
-  for (std::size_t step = 1; step < view.frameTimes.size(); ++step)
-    ASSERT_EQ(view.frameTimes[step] - view.frameTimes[step - 1], timings::SpinDelayFast) << step;
+  view.log.clear();
+  view.soundTimes.clear();
+  SpinAt(DrainStops);
+  const std::size_t lose = Find("sound seLose");
+  const std::size_t drain = Find("sound sePowerDrain");
+  ASSERT_LT(drain, view.log.size());
+  EXPECT_EQ(view.soundTimes.back() - view.soundTimes[view.soundTimes.size() - 2], 900);
+  EXPECT_LT(lose, drain);
 }
 
 TEST_F(MachineTest, EachSpinRecordsItsPlay) {
@@ -133,7 +163,7 @@ TEST_F(MachineTest, EachSpinRecordsItsPlay) {
 
   // Three Voltaro symbols fill the meter from 90: the pool is paid and the
   // meter empties.
-  state.PowerPts = 90;
+  Change([&](GameState& g) { g.PowerPts = 90; });
   PlaceCoins(1);
   SpinAt(ThreeVoltaroStops);
   const PlayRecord bonus = state.History.Plays().front();
@@ -192,7 +222,7 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
   EXPECT_EQ(machine.PayBack(1e6), MoneyMove::NotEnoughCredits);
   EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
-  state.Credits = money::LargestAmount - 1.00;
+  Change([&](GameState& g) { g.Credits = money::LargestAmount - 1.00; });
   EXPECT_EQ(machine.Borrow(5), MoneyMove::Done);
   EXPECT_EQ(view.kept.back().Statistics.borrowed, 501.00);
   EXPECT_EQ(view.kept.back().Credits, money::LargestAmount);
@@ -217,11 +247,13 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
 }
 
 TEST_F(MachineTest, StartUpGivesBackAWagerAndResumesFreeSpins) {
-  state.Credits = 10.00;
-  state.Wager = 0.75;
-  state.FreeSpins = 3;
-  state.LastBet = 1.25;  // five coins
-  state.BonusPool = 0;
+  Change([&](GameState& g) {
+    g.Credits = 10.00;
+    g.Wager = 0.75;
+    g.FreeSpins = 3;
+    g.LastBet = 1.25;  // five coins
+    g.BonusPool = 0;
+  });
   machine.ResumeGame();
   EXPECT_EQ(state.Credits, 10.75);
   EXPECT_EQ(state.Wager, 0.0);
@@ -232,7 +264,7 @@ TEST_F(MachineTest, StartUpGivesBackAWagerAndResumesFreeSpins) {
   // The round plays on at no cost, then the pool is seeded again.
   for (int free = 0; free < 3; ++free) {
     NextStops(QuietStops);
-    machine.AutoSpinTick();
+    Run(machine.AutoSpinTick());
     EXPECT_EQ(view.lampCoins, 5);
   }
   EXPECT_EQ(state.FreeSpins, 0);

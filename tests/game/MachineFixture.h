@@ -10,6 +10,7 @@
 #include "GameState.h"
 #include "Machine.h"
 #include "Money.h"
+#include "PlanRun.h"
 #include "Reels.h"
 #include "ScriptedStops.h"
 #include "Settings.h"
@@ -28,26 +29,44 @@ inline constexpr std::array<int, 3> DrainStops{0, 34, 6};
 inline constexpr std::array<int, 3> TwoFivesStops{0, 12, 0};
 
 // A machine at its start-up state on a fake window, whose stops the test
-// chooses.
+// chooses. Each command's plan is played at once on the fake window, its
+// clock standing at each step's time.
 class MachineTest : public ::testing::Test {
  protected:
   MachineTest() : settings(DefaultSettings("/opt/voltaro/")), view(settings) {
-    InstallStrips(state);
+    Change([](GameState& game) { InstallStrips(game); });
+  }
+
+  // Sets the game up as a file could have brought it back.
+  template <typename Edit>
+  void Change(Edit edit) {
+    GameState game = machine.State();
+    edit(game);
+    machine.RestoreGame(game);
+  }
+  // Plays a plan as the window would, hurried when `hurryAt` is the next
+  // step, and tells the machine it has ended.
+  void Run(const Plan& plan, std::optional<std::size_t> hurryAt = std::nullopt) {
+    lastPlan = plan;
+    const std::int64_t start = view.now;
+    shown = PlayPlanAtOnce(
+        plan, shown, view, view, [&](std::int64_t at) { view.AdvanceTo(start + at); }, hurryAt);
+    machine.PlanEnded();
   }
 
   void PlaceCoins(int coins) {
-    for (int i = 0; i < coins; ++i) machine.Bet1();
+    for (int i = 0; i < coins; ++i) Run(machine.Bet1());
   }
   void NextStops(const std::array<int, 3>& stops) {
     random.NextStops(stops[0], stops[1], stops[2]);
   }
   void SpinAt(const std::array<int, 3>& stops) {
     NextStops(stops);
-    machine.Spin();
+    Run(machine.Spin());
   }
   void BetMaxAt(const std::array<int, 3>& stops) {
     NextStops(stops);
-    machine.BetMax();
+    Run(machine.BetMax());
   }
   // Position of the first log entry equal to `entry` at or after `from`.
   std::size_t Find(const std::string& entry, std::size_t from = 0) const {
@@ -56,9 +75,13 @@ class MachineTest : public ::testing::Test {
   }
   bool Logged(const std::string& entry) const { return Find(entry) < view.log.size(); }
 
-  GameState state;
   Settings settings;
   FakeView view;
   ScriptedStops random{777};
-  Machine machine{state, settings, view, random};
+  Machine machine{settings, view, view, random};
+  // The game in play, read only: tests change it through Change.
+  const GameState& state = machine.State();
+  // The game the face showed at the end of the last plan, and that plan.
+  GameState shown = machine.State();
+  Plan lastPlan;
 };

@@ -36,9 +36,14 @@ bool WholeCents(double amount) { return amount == money::Round(amount); }
 class Soak : public ::testing::Test {
  protected:
   Soak() : settings(DefaultSettings("/opt/voltaro/")), random(20261207) {
-    InstallStrips(state);
-    machine.SetInstant(true);
+    GameState game;
+    InstallStrips(game);
+    machine.RestoreGame(game);
+    machine.SetWatched(false);
   }
+
+  // Nobody watches: each command's plan is taken as played at once.
+  void Play(const Plan&) { machine.PlanEnded(); }
 
   void CheckAmounts(const char* after) {
     for (double amount : {state.Credits, state.Borrowed, state.BonusPool, state.Wager,
@@ -53,11 +58,11 @@ class Soak : public ::testing::Test {
     ASSERT_EQ(state.WinAmount, 0) << after;
   }
 
-  GameState state;
   Settings settings;
   SilentView view;
   RandomSource random;
-  Machine machine{state, settings, view, random};
+  Machine machine{settings, view, view, random};
+  const GameState& state = machine.State();
 };
 
 }  // namespace
@@ -80,14 +85,14 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
     const int action = choices.Below(100);
     double borrowedMove = 0;
     if (action < 40) {
-      machine.Spin();
+      Play(machine.Spin());
     } else if (action < 55) {
       const int coins = 1 + choices.Below(24);
-      for (int i = 0; i < coins && state.FreeSpins == 0; ++i) machine.Bet1();
+      for (int i = 0; i < coins && state.FreeSpins == 0; ++i) Play(machine.Bet1());
     } else if (action < 65) {
-      machine.BetMax();
+      Play(machine.BetMax());
     } else if (action < 80) {
-      machine.AutoSpinTick();
+      Play(machine.AutoSpinTick());
     } else if (action < 84) {
       machine.ToggleAutoSpin();
     } else if (action < 90) {
