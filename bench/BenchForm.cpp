@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "FaceRelay.h"
+#include "PlanPlayer.h"
 #include "ProcessStats.h"
 #include "Reels.h"
 
@@ -83,20 +85,21 @@ void BenchForm::DrawMoneyReadout(FaceView& face, MoneyReadout which, double valu
   if (counting_) trace_.countDrawing += process_stats::WallNanos() - start;
 }
 
-void BenchForm::PlayEventSound(SoundEvent event) {
+int BenchForm::PlayEventSound(SoundEvent event) {
   if (event != SoundEvent::seCredits) CountUpOver();
   const std::int64_t start = process_stats::WallNanos();
-  TForm1::PlayEventSound(event);
+  const int hold = TForm1::PlayEventSound(event);
   if (counting_) trace_.countSounds += process_stats::WallNanos() - start;
+  return hold;
 }
 
-void BenchForm::WaitUntil(std::int64_t tick) {
-  const std::int64_t start = process_stats::WallNanos();
-  const std::int64_t asked = (tick - TickCount()) * 1'000'000;
-  TForm1::WaitUntil(tick);
-  if (!counting_) return;
-  trace_.countWaits += process_stats::WallNanos() - start;
-  trace_.countAsked += asked;
+std::int64_t BenchForm::WaitForPlanEnd(int limitMs) {
+  QElapsedTimer waited;
+  waited.start();
+  // The player's own timer wakes the loop at every step.
+  while (Player().Playing() && waited.elapsed() < limitMs + 10000)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  return process_stats::WallNanos();
 }
 
 void BenchForm::DrawPowerMeter(FaceView& face, bool rising) {

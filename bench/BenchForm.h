@@ -22,13 +22,11 @@ struct SpinTrace {
   // Where the count-up's time went, in wall nanoseconds.
   std::int64_t countDrawing = 0;  // readouts drawn and shown
   std::int64_t countSounds = 0;   // the coin sound started
-  std::int64_t countWaits = 0;    // sleeping in the event loop
-  std::int64_t countAsked = 0;    // what the waits were asked to last
 };
 
 // The real main window, watched: it records the moments of a spin as the
-// rules reach its controls, clock and face, and then does what the window
-// does.
+// steps of its plan reach its controls and face, and then does what the
+// window does.
 class BenchForm : public TForm1 {
  public:
   explicit BenchForm(SlotEnvironment environment);
@@ -38,8 +36,11 @@ class BenchForm : public TForm1 {
   const SpinTrace& Trace() const { return trace_; }
 
   void SetButtonsEnabled(bool enabled) override;
-  void PlayEventSound(SoundEvent event) override;
-  void WaitUntil(std::int64_t tick) override;
+  int PlayEventSound(SoundEvent event) override;
+
+  // Runs the event loop until the plan in play has ended (or ten seconds
+  // more than `limitMs` have passed); returns the wall nanoseconds then.
+  std::int64_t WaitForPlanEnd(int limitMs = 60000);
 
  private:
   // What the rules draw, seen on its way to the face.

@@ -22,35 +22,44 @@ namespace {
 
 // The real rules over a window nobody watches, with scripted stops.
 struct ScriptedMachine {
-  GameState state;
   Settings settings;
   SilentView view;
   ScriptedStops chance;
-  Machine machine{state, settings, view, chance};
+  Machine machine{settings, view, view, chance};
+  const GameState& state = machine.State();
 
   ScriptedMachine() {
-    InstallStrips(state);
-    state.Credits = NewGameCredits;
+    Change([](GameState& game) {
+      InstallStrips(game);
+      game.Credits = NewGameCredits;
+    });
+  }
+  template <typename Edit>
+  void Change(Edit edit) {
+    GameState game = machine.State();
+    edit(game);
+    machine.RestoreGame(game);
   }
 
   void SpinWith(int coins) {
-    state.LastBet = money::Times(state.CoinValue, coins);
+    Change([coins](GameState& game) { game.LastBet = money::Times(game.CoinValue, coins); });
     machine.Spin();
+    machine.PlanEnded();
   }
 };
 
 }  // namespace
 
 TEST(ScriptedStops, WheelsComeToRestWhereScriptedWhetherWatchedOrNot) {
-  for (const bool instant : {false, true}) {
+  for (const bool watched : {false, true}) {
     ScriptedMachine play;
-    play.machine.SetInstant(instant);
+    play.machine.SetWatched(watched);
     for (const Stops stops : {Stops{0, 0, 0}, Stops{38, 2, 20}, Stops{14, 36, 6}}) {
       play.chance.NextStops(stops.wheel1, stops.wheel2, stops.wheel3);
       play.SpinWith(1);
-      EXPECT_EQ(play.state.Stops[0], stops.wheel1) << "instant " << instant;
-      EXPECT_EQ(play.state.Stops[1], stops.wheel2) << "instant " << instant;
-      EXPECT_EQ(play.state.Stops[2], stops.wheel3) << "instant " << instant;
+      EXPECT_EQ(play.state.Stops[0], stops.wheel1) << "watched " << watched;
+      EXPECT_EQ(play.state.Stops[1], stops.wheel2) << "watched " << watched;
+      EXPECT_EQ(play.state.Stops[2], stops.wheel3) << "watched " << watched;
     }
   }
 }
@@ -65,7 +74,7 @@ TEST(WindowSearch, FoundWindowsPlayAsAskedThroughTheRealRules) {
   ASSERT_TRUE(big.has_value());
 
   ScriptedMachine play;
-  play.machine.SetInstant(true);
+  play.machine.SetWatched(false);
   const double creditsBefore = play.state.Credits;
   play.chance.NextStops(big->wheel1, big->wheel2, big->wheel3);
   play.SpinWith(coins);
@@ -78,7 +87,7 @@ TEST(WindowSearch, FoundWindowsPlayAsAskedThroughTheRealRules) {
   const auto quiet = FindStops(
       MaxCoins, [](const GameState& s, int win) { return win == 0 && !ShowsPowerSymbol(s); });
   ASSERT_TRUE(quiet.has_value());
-  play.state.PowerPts = 40;
+  play.Change([](GameState& game) { game.PowerPts = 40; });
   const double creditsBeforeQuiet = play.state.Credits;
   play.chance.NextStops(quiet->wheel1, quiet->wheel2, quiet->wheel3);
   play.SpinWith(MaxCoins);

@@ -35,9 +35,10 @@ void FillHistory(GameState& game) {
 }  // namespace
 
 void MeasureHistoryWindowCosts(TForm1& form, BenchTable& table, int repetitions) {
-  const GameHistory keptHistory = form.State().History;
-  const GameStatistics keptStatistics = form.State().Statistics;
-  FillHistory(form.State());
+  const GameState kept = form.State();
+  GameState full = kept;
+  FillHistory(full);
+  form.Rules().RestoreGame(full);
   std::vector<double> millis;
   for (int round = 0; round < repetitions; ++round) {
     const std::int64_t start = process_stats::WallNanos();
@@ -48,8 +49,7 @@ void MeasureHistoryWindowCosts(TForm1& form, BenchTable& table, int repetitions)
     millis.push_back(static_cast<double>(process_stats::WallNanos() - start) / 1e6);
     window.close();
   }
-  form.State().History = keptHistory;
-  form.State().Statistics = keptStatistics;
+  form.Rules().RestoreGame(kept);
   std::sort(millis.begin(), millis.end());
   table.AddBelowLimit("game history window opened, ten plays (median)", millis[millis.size() / 2],
                       100, "ms");

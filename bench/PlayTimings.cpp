@@ -2,6 +2,7 @@
 #include "PlayTimings.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
@@ -17,6 +18,8 @@
 #include "Money.h"
 #include "Reels.h"
 #include "Timings.h"
+#include "PlanPlayer.h"
+#include "ProcessStats.h"
 #include "WindowSearch.h"
 
 namespace {
@@ -29,19 +32,44 @@ double Median(std::vector<double> values) {
 
 double Millis(std::int64_t nanos) { return static_cast<double>(nanos) / 1e6; }
 
-// Sets up a paid spin of `coins` coins from the credits and plays it through
+// Sets up a paid spin of `coins` coins from the credits and starts it through
 // the "Spin" button.
-const SpinTrace& PlaySpin(BenchForm& form, ScriptedStops& chance, int coins, Stops stops) {
-  GameState& state = form.State();
+void StartSpin(BenchForm& form, ScriptedStops& chance, int coins, Stops stops) {
+  GameState state = form.State();
   state.FreeSpins = 0;
   state.PowerPts = 0;
   state.Wager = 0;
   state.LastBet = money::Times(state.CoinValue, coins);
   if (money::Less(state.Credits, state.LastBet)) state.Credits = NewGameCredits;
+  form.Rules().RestoreGame(state);
   chance.NextStops(stops.wheel1, stops.wheel2, stops.wheel3);
   form.StartTrace();
   form.Button1Click();
+}
+
+// The same, played to its end.
+const SpinTrace& PlaySpin(BenchForm& form, ScriptedStops& chance, int coins, Stops stops) {
+  StartSpin(form, chance, coins, stops);
+  form.WaitForPlanEnd();
   return form.Trace();
+}
+
+// Presses Spin `afterMs` into a spin (a count-up's start when `duringCount`)
+// and returns the milliseconds from the press to the settled face.
+double PressToSettled(BenchForm& form, ScriptedStops& chance, int coins, Stops stops,
+                      int afterMs, bool duringCount) {
+  StartSpin(form, chance, coins, stops);
+  QElapsedTimer since;
+  since.start();
+  while (form.Player().Playing() && (duringCount ? form.Trace().countStart.wall == 0 : true) &&
+         since.elapsed() < afterMs)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  if (duringCount)
+    while (form.Player().Playing() && form.Trace().countStart.wall == 0)
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  const std::int64_t pressed = process_stats::WallNanos();
+  form.Button1Click();
+  return Millis(form.WaitForPlanEnd() - pressed);
 }
 
 }  // namespace
@@ -117,12 +145,50 @@ void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int
     if (trace.steps == AnimationSteps)
       durations.push_back(Millis(trace.lastStep.wall - trace.animationStart.wall) / 1000);
   }
-  holder.stop();
   if (!durations.empty())
     table.AddNearIdeal("Fast spin with the menu used mid-spin (median of " +
                            std::to_string(durations.size()) + ")",
                        Median(durations), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.03,
                        "s");
+
+  // The About box opened 100 ms into a Fast spin and read for 2 s: the
+  // wheels turn on underneath at their pace.
+  std::vector<double> underBox;
+  seen = nullptr;
+  for (int run = 0; run < spinsPerSpeed; ++run) {
+    QTimer::singleShot(100, &form, [&form] {
+      form.findChild<QAction*>(QStringLiteral("About"))->trigger();
+    });
+    QObject::disconnect(&holder, nullptr, nullptr, nullptr);
+    QObject::connect(&holder, &QTimer::timeout, &form, [&seen] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == seen) return;
+      seen = modal;
+      QTimer::singleShot(2000, modal, [modal] { modal->close(); });
+    });
+    const SpinTrace& trace = PlaySpin(form, chance, MaxCoins, *quiet);
+    // The box outlives the spin: wait for it to close before the next.
+    while (QApplication::activeModalWidget() != nullptr)
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (trace.steps == AnimationSteps)
+      underBox.push_back(Millis(trace.lastStep.wall - trace.animationStart.wall) / 1000);
+  }
+  holder.stop();
+  if (!underBox.empty())
+    table.AddNearIdeal("Fast spin with the About box open 2 s (median of " +
+                           std::to_string(underBox.size()) + ")",
+                       Median(underBox), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.01,
+                       "s");
+
+  // A Slow spin hurried 500 ms in: the press to the settled face.
+  form.Slow1Click();
+  std::vector<double> hurried;
+  for (int run = 0; run < spinsPerSpeed; ++run)
+    hurried.push_back(PressToSettled(form, chance, MaxCoins, *quiet, 500, false));
+  table.AddBelowLimit("press to settled face, hurried Slow spin (median of " +
+                          std::to_string(hurried.size()) + ")",
+                      Median(hurried), 100, "ms");
+  form.Fast1Click();
 }
 
 void MeasureCountUp(BenchForm& form, ScriptedStops& chance, BenchTable& table) {
@@ -151,9 +217,11 @@ void MeasureCountUp(BenchForm& form, ScriptedStops& chance, BenchTable& table) {
   table.AddAgainstIdeal("5000-coin count-up (" + std::to_string(coins) + " coins bet)", measured,
                         pauses / 1000, "s");
   char split[200];
-  std::snprintf(split, sizeof split,
-                "count-up split: waits %.3f s (asked %.3f s), readouts %.3f s, coin sounds %.3f s",
-                Millis(trace.countWaits) / 1000, Millis(trace.countAsked) / 1000,
+  std::snprintf(split, sizeof split, "count-up split: readouts %.3f s, coin sounds %.3f s",
                 Millis(trace.countDrawing) / 1000, Millis(trace.countSounds) / 1000);
   table.AddNote(split);
+
+  // The same count-up hurried as it starts: the press to the settled face.
+  const double hurried = PressToSettled(form, chance, coins, *stops, 0, true);
+  table.AddBelowLimit("press to settled face, hurried 5000-coin count-up", hurried, 100, "ms");
 }

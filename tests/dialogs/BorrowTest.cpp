@@ -14,7 +14,7 @@
 #include "LedReader.h"
 #include "Machine.h"
 #include "QtTestClasses.h"
-#include "QuietView.h"
+#include "SilentView.h"
 #include "Random.h"
 #include "Reels.h"
 #include "Settings.h"
@@ -34,15 +34,21 @@ class BorrowTest : public QObject {
   Q_OBJECT
 
  private:
-  GameState state;
   Settings settings = DefaultSettings("/");
-  QuietView view;
+  SilentView view;
   RandomSource random{11};
   std::unique_ptr<Machine> machine;
+  const GameState& State() const { return machine->State(); }
+  template <typename Edit>
+  void Change(Edit edit) {
+    GameState game = machine->State();
+    edit(game);
+    machine->RestoreGame(game);
+  }
   DialogAnswers answers;
 
   std::unique_ptr<TBorrowC> MakeDialog(int symbolSize = 96) {
-    auto dialog = std::make_unique<TBorrowC>(*machine, state, symbolSize, answers.Services());
+    auto dialog = std::make_unique<TBorrowC>(*machine, machine->State(), symbolSize, answers.Services());
     dialog->show();
     return dialog;
   }
@@ -50,10 +56,11 @@ class BorrowTest : public QObject {
 
  private slots:
   void init() {
-    state = GameState();
-    InstallStrips(state);
-    view = QuietView();
-    machine = std::make_unique<Machine>(state, settings, view, random);
+    view = SilentView();
+    machine = std::make_unique<Machine>(settings, view, view, random);
+    GameState start;
+    InstallStrips(start);
+    machine->RestoreGame(start);
     answers = DialogAnswers();
   }
 
@@ -93,16 +100,18 @@ class BorrowTest : public QObject {
     QFETCH(double, creditsAfter);
     QFETCH(double, borrowedAfter);
     QFETCH(QString, message);
-    state.Credits = credits;
-    state.Borrowed = borrowed;
+    Change([&](GameState& g) {
+      g.Credits = credits;
+      g.Borrowed = borrowed;
+    });
 
     auto dialog = MakeDialog();
     QVERIFY(dialog->RadioButton1->isChecked());
     if (payBack) Click(dialog->RadioButton2);
     for (int i = 0; i < clicks; ++i) Click(dialog->AmountButtons[static_cast<std::size_t>(button)]);
 
-    QCOMPARE(state.Credits, creditsAfter);
-    QCOMPARE(state.Borrowed, borrowedAfter);
+    QCOMPARE(State().Credits, creditsAfter);
+    QCOMPARE(State().Borrowed, borrowedAfter);
     QCOMPARE(answers.information, message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY(dialog->isVisible());
 
@@ -136,26 +145,22 @@ class BorrowTest : public QObject {
     QFETCH(bool, payBack);
     auto dialog = MakeDialog();
     if (payBack) Click(dialog->RadioButton2);
-    double creditsBefore = 0;
-    double creditsAfter = 0;
-    view.duringSpin = [&] {
-      creditsBefore = state.Credits;
-      Click(dialog->AmountButtons[3]);
-      creditsAfter = state.Credits;
-    };
     machine->Bet1();
-    machine->Spin();
-
-    QVERIFY(!view.duringSpin);  // the click ran inside the spin
-    QCOMPARE(creditsAfter, creditsBefore);
-    QCOMPARE(state.Borrowed, 1000.00);
+    machine->PlanEnded();
+    const Plan spin = machine->Spin();  // its plan not yet played out
+    QVERIFY(!spin.Empty());
+    const double creditsBefore = State().Credits;
+    Click(dialog->AmountButtons[3]);
+    QCOMPARE(State().Credits, creditsBefore);
+    QCOMPARE(State().Borrowed, 1000.00);
     QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
 
     // Once the wheels have stopped the same click goes through.
-    const double credits = state.Credits;
+    machine->PlanEnded();
+    const double credits = State().Credits;
     Click(dialog->AmountButtons[3]);
-    QCOMPARE(state.Borrowed, payBack ? 999.00 : 1001.00);
-    QCOMPARE(state.Credits, payBack ? credits - 1 : credits + 1);
+    QCOMPARE(State().Borrowed, payBack ? 999.00 : 1001.00);
+    QCOMPARE(State().Credits, payBack ? credits - 1 : credits + 1);
   }
 };
 

@@ -14,7 +14,7 @@
 #include "GameState.h"
 #include "Machine.h"
 #include "QtTestClasses.h"
-#include "QuietView.h"
+#include "SilentView.h"
 #include "Random.h"
 #include "Reels.h"
 #include "Save.h"
@@ -49,17 +49,23 @@ class SaveTest : public QObject {
  private:
   std::unique_ptr<QTemporaryDir> folder;
   std::string path;
-  GameState state;
   Settings settings = DefaultSettings("/");
-  QuietView view;
+  SilentView view;
   RandomSource random{5};
   std::unique_ptr<Machine> machine;
+  const GameState& State() const { return machine->State(); }
+  template <typename Edit>
+  void Change(Edit edit) {
+    GameState game = machine->State();
+    edit(game);
+    machine->RestoreGame(game);
+  }
   Slots savedGames;
   DialogAnswers answers;
 
   std::unique_ptr<TLoadSave> MakeDialog(SlotMode mode) {
     auto dialog = std::make_unique<TLoadSave>(
-        mode, savedGames, *machine, state, path, [] { return std::string(Today); },
+        mode, savedGames, *machine, machine->State(), path, [] { return std::string(Today); },
         answers.Services());
     dialog->show();
     return dialog;
@@ -73,22 +79,25 @@ class SaveTest : public QObject {
     return fromFile;
   }
   void PlayEvening() {
-    state.Credits = 1234.56;
-    state.Borrowed = 1000.00;
-    state.Spins = 25;
-    state.BonusPool = 61.25;
-    state.PowerPts = 40;
-    state.FreeSpinsPlayed = 3;
+    Change([&](GameState& g) {
+      g.Credits = 1234.56;
+      g.Borrowed = 1000.00;
+      g.Spins = 25;
+      g.BonusPool = 61.25;
+      g.PowerPts = 40;
+      g.FreeSpinsPlayed = 3;
+    });
   }
 
  private slots:
   void init() {
     folder = std::make_unique<QTemporaryDir>();
     path = (folder->path() + QStringLiteral("/VOLTA.INI")).toStdString();
-    state = GameState();
-    InstallStrips(state);
-    view = QuietView();
-    machine = std::make_unique<Machine>(state, settings, view, random);
+    view = SilentView();
+    machine = std::make_unique<Machine>(settings, view, view, random);
+    GameState start;
+    InstallStrips(start);
+    machine->RestoreGame(start);
     savedGames = Slots();
     answers = DialogAnswers();
   }
@@ -117,9 +126,11 @@ class SaveTest : public QObject {
     QCOMPARE(QString::fromStdString(file[2].Name), QStringLiteral("Game #2"));
 
     // A different game is in play when the slot is opened again.
-    state = GameState();
-    state.Wager = 1.25;
-    state.FreeSpins = 2;
+    machine->RestoreGame(GameState());
+    Change([&](GameState& g) {
+      g.Wager = 1.25;
+      g.FreeSpins = 2;
+    });
     auto dialog = MakeDialog(SlotMode::Open);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
     QCOMPARE(dialog->Panel(3).date->text(), QString::fromLatin1(Today));
@@ -129,21 +140,23 @@ class SaveTest : public QObject {
     ClickSlot(*dialog, 3);
     QVERIFY(!dialog->isVisible());
     // Free spins played come from memory: the file does not keep them.
-    QCOMPARE(Fields(state), QStringLiteral("1234.56 1000.00 61.25 25 40 3"));
-    QCOMPARE(state.Wager, 1.25);
-    QCOMPARE(state.CoinValue, 0.25);
-    QCOMPARE(state.FreeSpins, 2);
+    QCOMPARE(Fields(State()), QStringLiteral("1234.56 1000.00 61.25 25 40 3"));
+    QCOMPARE(State().Wager, 1.25);
+    QCOMPARE(State().CoinValue, 0.25);
+    QCOMPARE(State().FreeSpins, 2);
   }
 
   void neverSavedSlotOpensAsAFreshGame() {
-    state.Credits = 3.00;
-    state.Spins = 9;
-    state.PowerPts = 70;
-    state.FreeSpinsPlayed = 4;
+    Change([&](GameState& g) {
+      g.Credits = 3.00;
+      g.Spins = 9;
+      g.PowerPts = 70;
+      g.FreeSpinsPlayed = 4;
+    });
     auto dialog = MakeDialog(SlotMode::Open);
     QCOMPARE(dialog->Panel(5).credits->text(), Caption("1000.00", "credits"));
     ClickSlot(*dialog, 5);
-    QCOMPARE(Fields(state), QStringLiteral("1000.00 1000.00 10000.00 0 0 0"));
+    QCOMPARE(Fields(State()), QStringLiteral("1000.00 1000.00 10000.00 0 0 0"));
     QVERIFY(!QFile::exists(QString::fromStdString(path)));
   }
 
@@ -158,7 +171,7 @@ class SaveTest : public QObject {
     QFETCH(bool, saving);
     QFETCH(bool, atNamePrompt);
     PlayEvening();
-    const QString before = Fields(state);
+    const QString before = Fields(State());
     auto dialog = MakeDialog(saving ? SlotMode::Save : SlotMode::Open);
     if (atNamePrompt)
       ClickSlot(*dialog, 2);  // no reply queued: the prompt is cancelled
@@ -169,7 +182,7 @@ class SaveTest : public QObject {
     QCOMPARE(dialog->result(), int(atNamePrompt ? QDialog::Accepted : QDialog::Rejected));
     QVERIFY(!QFile::exists(QString::fromStdString(path)));
     QCOMPARE(QString::fromStdString(savedGames[2].Name), QStringLiteral("Game #2"));
-    QCOMPARE(Fields(state), before);
+    QCOMPARE(Fields(State()), before);
   }
 
   void longNamesKeepTheirFirstHundredCharacters() {
@@ -224,40 +237,42 @@ class SaveTest : public QObject {
     saved.Credits = 20.00;
     QVERIFY(!WriteSlot(path, 2, "Short game", saved, Today));
     auto dialog = MakeDialog(SlotMode::Open);
-    view.duringSpin = [&] { ClickSlot(*dialog, 2); };
     machine->Bet1();
-    machine->Spin();
-
-    QVERIFY(!view.duringSpin);
+    machine->PlanEnded();
+    const Plan spin = machine->Spin();  // its plan not yet played out
+    QVERIFY(!spin.Empty());
+    ClickSlot(*dialog, 2);
     QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
-    QCOMPARE(state.Borrowed, 1000.00);
-    QVERIFY(state.BonusPool != 7.00);
+    QCOMPARE(State().Borrowed, 1000.00);
+    QVERIFY(State().BonusPool != 7.00);
     QVERIFY(dialog->isVisible());
 
+    machine->PlanEnded();
     ClickSlot(*dialog, 2);
-    QCOMPARE(state.Borrowed, 5.00);
-    QCOMPARE(state.Credits, 20.00);
+    QCOMPARE(State().Borrowed, 5.00);
+    QCOMPARE(State().Credits, 20.00);
     QVERIFY(!dialog->isVisible());
   }
 
   void savingIsRefusedWhileTheWheelsTurn() {
     auto dialog = MakeDialog(SlotMode::Save);
     answers.names = {QStringLiteral("Mid-spin"), QStringLiteral("Settled")};
-    view.duringSpin = [&] { ClickSlot(*dialog, 3); };
     machine->Bet1();
-    machine->Spin();
-
-    QVERIFY(!view.duringSpin);
+    machine->PlanEnded();
+    const Plan spin = machine->Spin();  // its plan not yet played out
+    QVERIFY(!spin.Empty());
+    ClickSlot(*dialog, 3);
     QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
     QVERIFY(!QFile::exists(QString::fromStdString(path)));
     QVERIFY(dialog->isVisible());
 
     // Once the spin has settled the same slot takes the whole game.
+    machine->PlanEnded();
     ClickSlot(*dialog, 3);
     QVERIFY(!dialog->isVisible());
     const Slots stored = ReadBack();
     QCOMPARE(stored[3].Name, std::string("Settled"));
-    QCOMPARE(Fields(stored[3]), Fields(state));
+    QCOMPARE(Fields(stored[3]), Fields(State()));
   }
 
   void todayUsesTheSlotDateFormat() {

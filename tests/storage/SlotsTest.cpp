@@ -95,16 +95,24 @@ TEST(Slots, OpeningReplacesOnlyTheStoredFields) {
   Settings settings;
   SilentView view;
   RandomSource random(1);
-  Machine machine(game, settings, view, random);
-  ASSERT_TRUE(machine.OpenGame(SnapshotOf(SlotFromGame("Evening", Evening(), Today))));
-  EXPECT_EQ(game.Credits, 1234.56);
-  EXPECT_EQ(game.BonusPool, 61.25);
-  EXPECT_EQ(game.Spins, 25);
-  EXPECT_EQ(game.PowerPts, 40);
-  EXPECT_EQ(game.FreeSpinsPlayed, 3);
-  EXPECT_EQ(game.Wager, 1.25);
-  EXPECT_EQ(game.CoinValue, 0.05);
-  EXPECT_EQ(game.FreeSpins, 4);
+  Machine machine(settings, view, view, random);
+  machine.RestoreGame(game);
+  const GameSnapshot evening = SnapshotOf(SlotFromGame("Evening", Evening(), Today));
+  // A free-spin round is played out in the game it was won in.
+  EXPECT_FALSE(machine.OpenGame(evening));
+  game.FreeSpins = 0;
+  machine.RestoreGame(game);
+  ASSERT_TRUE(machine.OpenGame(evening));
+  const GameState& opened = machine.State();
+  EXPECT_EQ(opened.Credits, 1234.56);
+  EXPECT_EQ(opened.BonusPool, 61.25);
+  EXPECT_EQ(opened.Spins, 25);
+  EXPECT_EQ(opened.PowerPts, 40);
+  EXPECT_EQ(opened.FreeSpinsPlayed, 3);
+  // The coins on the table stayed with the game that was left.
+  EXPECT_EQ(opened.Wager, 0);
+  EXPECT_EQ(opened.CoinValue, 0.05);
+  EXPECT_EQ(opened.FreeSpins, 0);
 }
 
 }  // namespace
