@@ -26,8 +26,8 @@ class PlanPlayer : public QObject {
  public:
   // `shown` is the game the face paints; `ended` runs when a plan has played
   // to its end.
-  PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls,
-             std::function<void()> ended, QObject* parent = nullptr);
+  PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls, std::function<void()> ended,
+             QObject* parent = nullptr);
 
   // Plays the steps due at once before returning, the rest on the timer.
   // An empty plan plays nothing.

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Slot.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -43,7 +44,8 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
   if (watchFace) faceWatcher_ = watchFace(*face_);
   FaceView& face = faceWatcher_ ? *faceWatcher_ : static_cast<FaceView&>(*face_);
   machine_ = std::make_unique<Machine>(settings_, *this, *this, *environment_.random);
-  player_ = std::make_unique<PlanPlayer>(shown_, face, *this, [this] { PlanEnded(); }, this);
+  player_ = std::make_unique<PlanPlayer>(
+      shown_, face, *this, [this] { PlanEnded(); }, this);
   FormCreate();
   // The first sizing chooses the art and installs the strips; a maximized
   // start gives a second one when the window is shown.
@@ -243,6 +245,11 @@ void TForm1::PlanEnded() {
   ReportWriteFailure();
 }
 
+void TForm1::RestoreGame(const GameState& game) {
+  machine_->RestoreGame(game);
+  ShowGameAtRest();
+}
+
 void TForm1::ShowGameAtRest() {
   if (!player_->Playing()) shown_ = machine_->State();
 }
@@ -275,17 +282,31 @@ void TForm1::WriteKeptGame() {
   if (!keptGame_) return;
   const GameState game = std::move(*keptGame_);
   keptGame_.reset();
-  if (auto error = WriteSettingsFile(game)) {
-    if (!writeFailureTold_) writeFailure_ = std::move(error);
-    ReportWriteFailure();
+  NoteWrite(WriteSettingsFile(game));
+}
+
+void TForm1::NoteWrite(std::optional<std::string> error) {
+  if (!error) {
+    // Kept again: the title says so, and the next failure is told anew.
+    if (lastWriteFailure_) {
+      lastWriteFailure_.reset();
+      setWindowTitle(QString::fromUtf8(ProductTitle));
+    }
+    return;
   }
+  // From the first failure until a write succeeds the title says the game is
+  // not being kept; the box comes again only when the cause changes.
+  setWindowTitle(QString::fromUtf8(ProductTitle) + QString::fromUtf8(NotSavedSuffix));
+  if (error == lastWriteFailure_) return;
+  lastWriteFailure_ = error;
+  writeFailure_ = std::move(error);
+  ReportWriteFailure();
 }
 
 void TForm1::ReportWriteFailure() {
   // A box in the middle of a spin would stand over its wheels; it waits for
   // the end.
   if (!writeFailure_ || player_->Playing()) return;
-  writeFailureTold_ = true;
   const std::string text = std::move(*writeFailure_);
   writeFailure_.reset();
   ShowMessage(text);
@@ -335,6 +356,17 @@ void TForm1::KeepFixedBorder() {
   QTimer::singleShot(250, this, [this] {
     if (IsStraySize()) resize(size() - client_->size() + normalClientSize_);
   });
+}
+
+bool TForm1::event(QEvent* event) {
+  // While a plan plays, S is not the grey Spin button's shortcut but a key
+  // that hurries: taken as a plain key press, it comes to keyPressEvent.
+  if (event->type() == QEvent::ShortcutOverride && player_->Playing() &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_S && !Button1->isEnabled()) {
+    event->accept();
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

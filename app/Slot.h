@@ -29,6 +29,9 @@ class SoundPlayer;
 class TPayoffs;
 struct DialogServices;
 
+// After the title while the game cannot be written.
+inline constexpr const char* NotSavedSuffix = " (not saved)";
+
 // Puts a watcher between the plan player and the face: given the real face,
 // it returns a face that passes every call on to it (tests and the benchmark
 // see the steps drawn this way).
@@ -48,6 +51,9 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   ~TForm1() override;
 
   const GameState& State() const { return machine_->State(); }
+  // Tests and benchmarks: the game as a settings file could have brought it
+  // back, shown at rest.
+  void RestoreGame(const GameState& game);
   // The game the face shows: the game at rest, or as the plan in play has
   // got to.
   const GameState& ShownGame() const { return shown_; }
@@ -196,6 +202,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void CreateComponents();
@@ -211,8 +218,9 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   std::optional<std::string> WriteSettingsFile(const GameState& game);
   // Writes the last game kept, if one waits.
   void WriteKeptGame();
-  // A write that failed during play is told once a run, when no spin is
-  // in progress; play goes on.
+  // A write during play: a failure is told (when no spin is in progress)
+  // and shown in the title until a write succeeds again; play goes on.
+  void NoteWrite(std::optional<std::string> error);
   void ReportWriteFailure();
 
   void ChooseCoinValue(int bet);
@@ -278,6 +286,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   QSize normalClientSize_;
   // The last game the rules asked to keep that is not yet written.
   std::optional<GameState> keptGame_;
+  // The failure waiting to be told, and the last one met (none once a
+  // write has succeeded again).
   std::optional<std::string> writeFailure_;
-  bool writeFailureTold_ = false;
+  std::optional<std::string> lastWriteFailure_;
 };

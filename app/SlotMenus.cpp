@@ -52,8 +52,10 @@ const std::array MenuRows{
     MenuRow{MENU_ITEM(File, NewGame2), .caption = "&New Game", MENU_ACTION(NewGame2),
             .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::File),
-    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1), .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1), .hold = Hold::WhilePlaying},
+    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1),
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1),
+            .hold = Hold::WhilePlaying},
     Separator(Menu::File),
     // Held off during a spin: the play in progress is not in it until its
     // wheels have stopped.

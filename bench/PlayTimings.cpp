@@ -2,8 +2,8 @@
 #include "PlayTimings.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 
@@ -16,10 +16,10 @@
 
 #include "GameState.h"
 #include "Money.h"
-#include "Reels.h"
-#include "Timings.h"
 #include "PlanPlayer.h"
 #include "ProcessStats.h"
+#include "Reels.h"
+#include "Timings.h"
 #include "WindowSearch.h"
 
 namespace {
@@ -56,8 +56,8 @@ const SpinTrace& PlaySpin(BenchForm& form, ScriptedStops& chance, int coins, Sto
 
 // Presses Spin `afterMs` into a spin (a count-up's start when `duringCount`)
 // and returns the milliseconds from the press to the settled face.
-double PressToSettled(BenchForm& form, ScriptedStops& chance, int coins, Stops stops,
-                      int afterMs, bool duringCount) {
+double PressToSettled(BenchForm& form, ScriptedStops& chance, int coins, Stops stops, int afterMs,
+                      bool duringCount) {
   StartSpin(form, chance, coins, stops);
   QElapsedTimer since;
   since.start();
@@ -156,9 +156,8 @@ void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int
   std::vector<double> underBox;
   seen = nullptr;
   for (int run = 0; run < spinsPerSpeed; ++run) {
-    QTimer::singleShot(100, &form, [&form] {
-      form.findChild<QAction*>(QStringLiteral("About"))->trigger();
-    });
+    QTimer::singleShot(100, &form,
+                       [&form] { form.findChild<QAction*>(QStringLiteral("About"))->trigger(); });
     QObject::disconnect(&holder, nullptr, nullptr, nullptr);
     QObject::connect(&holder, &QTimer::timeout, &form, [&seen] {
       QWidget* modal = QApplication::activeModalWidget();
@@ -175,19 +174,18 @@ void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int
   }
   holder.stop();
   if (!underBox.empty())
-    table.AddNearIdeal("Fast spin with the About box open 2 s (median of " +
-                           std::to_string(underBox.size()) + ")",
-                       Median(underBox), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.01,
-                       "s");
+    table.AddNearIdeal(
+        "Fast spin with the About box open 2 s (median of " + std::to_string(underBox.size()) + ")",
+        Median(underBox), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.01, "s");
 
   // A Slow spin hurried 500 ms in: the press to the settled face.
   form.Slow1Click();
   std::vector<double> hurried;
   for (int run = 0; run < spinsPerSpeed; ++run)
     hurried.push_back(PressToSettled(form, chance, MaxCoins, *quiet, 500, false));
-  table.AddBelowLimit("press to settled face, hurried Slow spin (median of " +
-                          std::to_string(hurried.size()) + ")",
-                      Median(hurried), 100, "ms");
+  table.AddBelowLimit(
+      "press to settled face, hurried Slow spin (median of " + std::to_string(hurried.size()) + ")",
+      Median(hurried), 100, "ms");
   form.Fast1Click();
 }
 

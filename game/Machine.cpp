@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "Money.h"
-#include "PlanWriter.h"
 #include "Paylines.h"
+#include "PlanWriter.h"
 #include "Reels.h"
 #include "Timings.h"
 
@@ -16,6 +16,7 @@ namespace {
 
 constexpr int StopSoundSteps[] = {59, 79, 99};
 constexpr double PoolShareOfMaxBet = 0.04;  // one coin of a 25-coin wager
+constexpr int MaxCoinsCounted = 100'000;    // 200 s of count at the fastest pace
 
 bool IsStopSoundStep(int step) {
   return std::find(std::begin(StopSoundSteps), std::end(StopSoundSteps), step) !=
@@ -48,8 +49,7 @@ void CountOne(std::int32_t& counter) {
 
 }  // namespace
 
-Machine::Machine(Settings& settings, ControlsView& controls, GameClock& clock,
-                 RandomSource& random)
+Machine::Machine(Settings& settings, ControlsView& controls, GameClock& clock, RandomSource& random)
     : settings_(settings),
       controls_(controls),
       clock_(clock),
@@ -224,8 +224,7 @@ void Machine::AddToPoolForMaxBet(PlanWriter& out, GameState& shown) {
   out.Money(MoneyReadout::Bonus, pool);
 }
 
-void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks,
-                            GameState& shown) {
+void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown) {
   std::array<int, 3> positions{shown.Stops[0], shown.Stops[1], shown.Stops[2]};
   if (!out.Records()) {
     // Nobody watches the blur: the wheels go straight to their stops.
@@ -278,6 +277,13 @@ void Machine::CountIntoCredits(PlanWriter& out, GameState& shown, double& source
   // behind and an amount that is not a whole number of coins never goes
   // below zero. Hurried, the rest goes in at once.
   out.BeginHurry();
+  // A pool grown past any real game's (a hand-edited file) would count for
+  // days: what lies beyond the last coins counted one by one goes in first.
+  const double counted = money::Times(shown.CoinValue, MaxCoinsCounted);
+  if (money::Less(counted, source)) {
+    out.Money(MoneyReadout::Credits, money::Add(shown.Credits, money::Sub(source, counted)));
+    out.Money(readout, counted);
+  }
   while (money::ToCents(source) > 0) {
     const double coinsLeft = money::CoinsLeft(source, shown.CoinValue);
     const double coin = std::min(shown.CoinValue, source);

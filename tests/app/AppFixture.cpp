@@ -3,12 +3,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <QTextStream>
 #include <QtTest>
+
+#include "PlanPlayer.h"
 
 namespace {
 
@@ -165,4 +168,25 @@ void MaximizeOn(TForm1& form, QSize screenSize) {
   QTRY_COMPARE(form.screen(), screen);
   form.setWindowState(Qt::WindowMaximized);
   QTRY_COMPARE(form.centralWidget()->width(), screenSize.width());
+}
+
+void ChangeGame(TForm1& form, const std::function<void(GameState&)>& edit) {
+  GameState game = form.State();
+  edit(game);
+  form.RestoreGame(game);
+}
+
+bool PlayOut(TForm1& form, int timeoutMs) {
+  QElapsedTimer waited;
+  waited.start();
+  while (form.Player().Playing() && waited.elapsed() < timeoutMs) QTest::qWait(5);
+  return !form.Player().Playing();
+}
+
+bool HurryOut(TForm1& form, int timeoutMs) {
+  QElapsedTimer waited;
+  waited.start();
+  while (form.Player().Playing() && waited.elapsed() < timeoutMs)
+    if (!form.Player().Hurry()) QTest::qWait(2);
+  return !form.Player().Playing();
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -69,6 +70,15 @@ class FormFixture {
   ScriptedStops* stops_ = nullptr;
   std::unique_ptr<TForm1> form_;
 };
+
+// Sets the game in play up as a settings file could have brought it back.
+void ChangeGame(TForm1& form, const std::function<void(GameState&)>& edit);
+// Lets the plan in play run to its end in the event loop; false when it is
+// still playing after `timeoutMs`.
+bool PlayOut(TForm1& form, int timeoutMs = 30000);
+// Plays the plan in play to its end as fast as a player pressing Spin at
+// every chance would: each run of wheels or coins hurried as it comes.
+bool HurryOut(TForm1& form, int timeoutMs = 30000);
 
 // Reads the keys of a settings file's section in file order.
 QStringList SectionKeys(const QString& path, const QString& section);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -9,8 +11,10 @@
 #include <vector>
 
 #include "AppFixture.h"
-#include "EventLoopClock.h"
+#include "FaceRelay.h"
+#include "MachineFace.h"
 #include "Money.h"
+#include "PlanPlayer.h"
 #include "Reels.h"
 
 namespace {
@@ -39,15 +43,18 @@ class SteppedForm : public TForm1 {
 
   std::vector<std::int64_t> stepTicks;
   std::function<void()> midSpin;
+  // Milliseconds each wheel picture takes to draw, on top of the real cost.
+  int drawingCost = 0;
 
  private:
   class StepWatch : public FaceRelay {
    public:
     StepWatch(FaceView& face, SteppedForm& form) : FaceRelay(face), form_(form) {}
     void ShowWheels(const std::array<int, 3>& positions) override {
-      form_.stepTicks.push_back(form_.TickCount());
+      form_.stepTicks.push_back(SteadyTickCount());
       if (form_.stepTicks.size() == AnimationSteps / 3 && form_.midSpin)
         QMetaObject::invokeMethod(&form_, form_.midSpin, Qt::QueuedConnection);
+      if (form_.drawingCost > 0) QThread::msleep(static_cast<unsigned long>(form_.drawingCost));
       FaceRelay::ShowWheels(positions);
     }
 
@@ -62,36 +69,38 @@ class GameTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void waitSleepsInTheEventLoopAndKeepsTime() {
-    bool handled = false;
-    QTimer::singleShot(5, [&handled] { handled = true; });
-    const std::int64_t start = SteadyTickCount();
-    WaitInEventLoop(start + 50);
-    const std::int64_t waited = SteadyTickCount() - start;
-    QVERIFY(handled);
-    // Only the lower bound is a rule; how late a loaded machine wakes up is
-    // for the benchmarks to measure.
-    QVERIFY2(waited >= 50, qPrintable(QString::number(waited)));
-
-    // A stop request ends the wait at its next wake-up.
-    bool stop = false;
-    QTimer::singleShot(10, [&stop] { stop = true; });
-    const std::int64_t again = SteadyTickCount();
-    WaitInEventLoop(again + 60, &stop);
-    QVERIFY(SteadyTickCount() - again >= 60 || stop);
-
-    // A tick already passed still lets pending events run once.
-    bool late = false;
-    QMetaObject::invokeMethod(
-        qApp, [&late] { late = true; }, Qt::QueuedConnection);
-    WaitInEventLoop(SteadyTickCount() - 5);
-    QVERIFY(late);
+  // The player keeps every wheel step to its schedule, never early, and a
+  // step that cost drawing time does not push the ones after it back.
+  void wheelStepsKeepTheirSchedule() {
+    TestProgramDir program;
+    QTemporaryDir settingsDir;
+    SlotEnvironment environment;
+    environment.programDir = program.Path();
+    environment.settingsPath = settingsDir.filePath(QStringLiteral("VOLTA.INI"));
+    auto stops = std::make_unique<ScriptedStops>();
+    ScriptedStops& chance = *stops;
+    environment.random = std::move(stops);
+    DialogScript script;
+    environment.dialogs = script.Dialogs();
+    SteppedForm form(std::move(environment));
+    form.Medium1Click();
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    ScriptSmallWin(chance);
+    // A paint that costs 20 ms on every step, a third of Medium's 35.
+    form.drawingCost = 20;
+    const std::int64_t clicked = SteadyTickCount();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
+    QCOMPARE(form.stepTicks.size(), std::size_t(AnimationSteps));
+    for (std::size_t step = 0; step < form.stepTicks.size(); ++step)
+      QVERIFY2(form.stepTicks[step] >= clicked + 35 * std::int64_t(step + 1),
+               qPrintable(QString::number(step)));
   }
 
   void autoSpinTicks() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     QAction* autoSpin = fixture.Item("AutoSpin2");
 
     // No previous bet: the tick clears the mark and nothing spins.
@@ -99,25 +108,32 @@ class GameTest : public QObject {
     QVERIFY(autoSpin->isChecked());
     QVERIFY(form.Timer1->isActive());
     form.Timer1Timer();
+    QVERIFY(PlayOut(form));
     QVERIFY(!autoSpin->isChecked());
     QVERIFY(!form.Timer1->isActive());
     QCOMPARE(state.Spins, 0);
 
     // Credits below the last bet: the mark clears without a message.
-    state.LastBet = 1.00;
-    state.Credits = 0.50;
+    ChangeGame(form, [&](GameState& g) {
+      g.LastBet = 1.00;
+      g.Credits = 0.50;
+    });
     autoSpin->trigger();
     form.Timer1Timer();
+    QVERIFY(PlayOut(form));
     QVERIFY(!autoSpin->isChecked());
     QCOMPARE(state.Credits, 0.50);
     QVERIFY(fixture.Script().informations.isEmpty());
 
     // Covered: the tick spins the last bet again and the timer is re-armed.
-    state.Credits = 100.00;
-    state.LastBet = 0.25;
+    ChangeGame(form, [&](GameState& g) {
+      g.Credits = 100.00;
+      g.LastBet = 0.25;
+    });
     autoSpin->trigger();
     ScriptSmallWin(fixture);
     form.Timer1Timer();
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Spins, 1);
     QCOMPARE(state.Credits, 100.25);
     QVERIFY(autoSpin->isChecked());
@@ -129,9 +145,10 @@ class GameTest : public QObject {
     QVERIFY(!autoSpin->isChecked());
     QVERIFY(!form.Timer1->isActive());
     // A free spin ends with the timer armed for the next one.
-    state.FreeSpins = 4;
+    ChangeGame(form, [&](GameState& g) { g.FreeSpins = 4; });
     ScriptSmallWin(fixture);
     form.Timer1Timer();
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 3);
     QVERIFY(form.Timer1->isActive());
     QVERIFY(!autoSpin->isChecked());
@@ -143,12 +160,13 @@ class GameTest : public QObject {
   void wholeGameThroughTheButtons() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     // Spin without a bet is refused with a message.
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
 
     // One coin on line 1, then a small win.
@@ -157,6 +175,7 @@ class GameTest : public QObject {
     QCOMPARE(state.Credits, 999.75);
     ScriptSmallWin(fixture);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Spins, 1);
     QCOMPARE(state.Credits, 1000.25);
     QCOMPARE(state.LastBet, 0.25);
@@ -166,10 +185,14 @@ class GameTest : public QObject {
 
     // Twenty-five coins with "Bet 1": the last one spins at once, feeds the
     // pool, and the Voltaro symbol fills the meter: the bonus.
-    state.PowerPts = 90;
-    state.BonusPool = 1.00;  // a short pool count
+    ChangeGame(form, [&](GameState& g) {
+      g.PowerPts = 90;
+      // a short pool count
+      g.BonusPool = 1.00;
+    });
     ScriptSmallWin(fixture);
     for (int coin = 0; coin < 25; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Spins, 2);
     QCOMPARE(state.FreeSpins, 7);
     QCOMPARE(state.BonusPool, 0.0);
@@ -185,6 +208,7 @@ class GameTest : public QObject {
       fixture.Stops().NextStops(0, 0, 0);  // no line wins
       form.Timer1->stop();
       form.Timer1Timer();
+      QVERIFY(PlayOut(form));
       QCOMPARE(state.FreeSpinsPlayed, free);
       QCOMPARE(state.FreeSpins, 7 - free);
       QCOMPARE(state.Credits, 997.75);
@@ -196,22 +220,141 @@ class GameTest : public QObject {
     QCOMPARE(fixture.Script().informations.size(), 1);
   }
 
-  void closingDuringASpinSettlesItFirst() {
+  // A close mid-spin is carried out at once: the rest of the spin is not
+  // shown, and the file holds it settled, as its start was seen.
+  void closingDuringASpinKeepsItSettled() {
     FormFixture fixture;
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     ScriptSmallWin(fixture);
-    bool firstCloseAccepted = true;
-    QTimer::singleShot(300, &form, [&] { firstCloseAccepted = form.close(); });
+    bool closeAccepted = false;
+    bool playingAtClose = false;
+    QTimer::singleShot(300, &form, [&] {
+      playingAtClose = form.Player().Playing();
+      closeAccepted = form.close();
+    });
     QTest::mouseClick(form.Button1, Qt::LeftButton);
-    QVERIFY(!firstCloseAccepted);
     QTRY_VERIFY(!form.isVisible());
+    QVERIFY(playingAtClose);
+    QVERIFY(closeAccepted);
+    QVERIFY(!form.Player().Playing());
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
              QStringLiteral("1000.25"));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Spins"), QStringLiteral("1"));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "PowerPts"), QStringLiteral("10"));
+  }
+
+  // Every way a player hurries a Slow spin (S, Space, Enter, a click on the
+  // wheels) shows the settled face at once and keeps the same game as a
+  // spin left to run.
+  void hurriedSpinSettlesAtOnceAsItWouldHave_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("S") << int(Qt::Key_S);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("click on the wheels") << 0;
+  }
+  void hurriedSpinSettlesAtOnceAsItWouldHave() {
+    QFETCH(int, way);
+    const auto play = [](FormFixture& fixture, int hurryWith) {
+      TForm1& form = fixture.Form();
+      form.show();
+      QApplication::setActiveWindow(&form);
+      if (!QTest::qWaitForWindowActive(&form)) return false;
+      fixture.Item("Slow1")->trigger();
+      ChangeGame(form, [](GameState& g) { g.PowerPts = 90; });  // the bonus count too
+      for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+      ScriptSmallWin(fixture);
+      QTest::mouseClick(form.Button1, Qt::LeftButton);
+      if (hurryWith < 0) return PlayOut(form);
+      QTest::qWait(300);
+      if (!form.Player().Playing()) return false;
+      // Once for the wheels, once for the win's count, once for the pool's
+      // (by then Spin is lit, and its key clicks it after showing it down).
+      for (int press = 0; press < 6 && form.Player().Playing(); ++press) {
+        if (hurryWith == 0) {
+          const FaceLayout& f = form.Face().Layout();
+          QTest::mouseClick(&form.Face(), Qt::LeftButton, {},
+                            QPoint(f.ReelLeft + f.SymbolSize, f.ReelTop + f.SymbolSize));
+        } else {
+          QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                      : static_cast<QWidget*>(&form),
+                          Qt::Key(hurryWith));
+        }
+        QTest::qWait(150);
+      }
+      return !form.Player().Playing();
+    };
+    FormFixture left(Silent);
+    QVERIFY(play(left, -1));
+    FormFixture hurried(Silent);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(play(hurried, way));
+    // The Slow spin alone would take 5.5 s; the count and the pool more.
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    const GameState& a = left.Form().State();
+    const GameState& b = hurried.Form().State();
+    QCOMPARE(b.Credits, a.Credits);
+    QCOMPARE(b.FreeSpins, 7);
+    QCOMPARE(b.Stops, a.Stops);
+    QCOMPARE(b.BonusPool, a.BonusPool);
+    QCOMPARE(hurried.Form().ShownGame().Credits, a.Credits);
+    QCOMPARE(hurried.Form().ShownGame().Stops, a.Stops);
+    left.Form().close();
+    hurried.Form().close();
+    for (const char* key : {"Credits", "Borrowed", "BonusPool", "Spins", "PowerPts", "FreeSpins"})
+      QCOMPARE(SectionValue(hurried.SettingsPath(), "Settings", key),
+               SectionValue(left.SettingsPath(), "Settings", key));
+  }
+
+  // A modal window opened mid-spin runs its own loop; the spin's timer
+  // fires in it as in any other, so the wheels turn on underneath and the
+  // spin ends on time while the box is still up.
+  void aSlowSpinTurnsOnUnderTheAboutBox() {
+    FormFixture fixture(Silent);
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    fixture.Item("Slow1")->trigger();
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    ScriptSmallWin(fixture);
+    const FaceLayout& f = form.Face().Layout();
+    const QRect wheels(f.ReelLeft, f.ReelTop, 3 * f.SymbolSize + 18, 3 * f.SymbolSize);
+    QImage first, second;
+    bool boxWasUp = false;
+    bool endedUnderTheBox = false;
+    QElapsedTimer sinceSpin;
+    qint64 endedAfter = -1;
+    QTimer::singleShot(200, &form, [&] { fixture.Item("About")->trigger(); });
+    QTimer::singleShot(1000, &form, [&] {
+      boxWasUp = QApplication::activeModalWidget() != nullptr;
+      first = form.Face().Canvas().copy(wheels);
+    });
+    QTimer::singleShot(1080, &form, [&] { second = form.Face().Canvas().copy(wheels); });
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, &form, [&] {
+      if (form.Player().Playing()) return;
+      poll.stop();
+      endedAfter = sinceSpin.elapsed();
+      QWidget* box = QApplication::activeModalWidget();
+      endedUnderTheBox = box != nullptr;
+      if (box != nullptr) box->close();
+    });
+    sinceSpin.start();
+    poll.start();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!poll.isActive(), 15000);
+    QVERIFY(boxWasUp);
+    QVERIFY(!first.isNull() && !second.isNull());
+    QVERIFY(first != second);
+    QVERIFY(endedUnderTheBox);
+    // 101 steps of 55 ms, not held back by the box.
+    QVERIFY2(endedAfter >= 101 * 55, qPrintable(QString::number(endedAfter)));
+    QCOMPARE(form.State().Spins, 1);
   }
 
   // Mid-spin, every command that would change the game is disabled, so
@@ -261,8 +404,8 @@ class GameTest : public QObject {
     });
     watchdog.start();
 
-    GameState& state = form.State();
-    state.Spins = 3;
+    const GameState& state = form.State();
+    ChangeGame(form, [&](GameState& g) { g.Spins = 3; });
     QList<bool> enabledMidSpin;
     form.midSpin = [&] {
       for (const char* name : GameCommands) {
@@ -274,6 +417,7 @@ class GameTest : public QObject {
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     ScriptSmallWin(chance);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
 
     QCOMPARE(enabledMidSpin, QList<bool>(GameCommands.size(), false));
     QCOMPARE(boxes, QStringList());
@@ -323,7 +467,7 @@ class GameTest : public QObject {
     FormFixture fixture(
         QStringLiteral("[Settings]\r\nSound=0\r\nCredits=99999999999999999999\r\n"));
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     QCOMPARE(state.Credits, money::LargestAmount);
     QCOMPARE(form.Rules().Borrow(1000), MoneyMove::Done);
     QCOMPARE(state.Credits, money::LargestAmount);
@@ -338,23 +482,25 @@ class GameTest : public QObject {
   void closingDuringTheBonusCountPaysThePool() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    state.PowerPts = 90;
+    ChangeGame(form, [&](GameState& g) { g.PowerPts = 90; });
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     ScriptSmallWin(fixture);
     // Close as soon as the pool has begun to flow into the credits.
     QTimer watch;
     watch.setInterval(5);
     connect(&watch, &QTimer::timeout, &form, [&] {
-      if (state.BonusPool < 50.0 && state.BonusPool > 0.0) {
+      const double shownPool = form.ShownGame().BonusPool;
+      if (shownPool < 50.0 && shownPool > 0.0) {
         watch.stop();
         form.close();
       }
     });
     watch.start();
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(!watch.isActive());
     // 1000 - 0.25 + 0.50 won + the whole pool of 50.00.

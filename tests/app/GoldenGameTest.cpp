@@ -93,12 +93,14 @@ class GoldenGameTest : public QObject {
     const auto tick = [&form] {
       form.Timer1->stop();
       form.Timer1Timer();
+      QVERIFY(PlayOut(form));
     };
 
     checkpoint("start");
 
     // Spin without a bet is refused.
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
 
     // One coin, a small win, one Voltaro symbol on the meter.
@@ -106,6 +108,7 @@ class GoldenGameTest : public QObject {
     checkpoint("one coin");
     ScriptSmallWin(chance);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Credits, 1000.25);
     QCOMPARE(state.PowerPts, 80);
     checkpoint("small win");
@@ -115,6 +118,7 @@ class GoldenGameTest : public QObject {
     for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     chance.NextStops(0, 0, 0);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Credits, 999.50);
     QCOMPARE(state.PowerPts, 90);
     checkpoint("no win");
@@ -127,6 +131,7 @@ class GoldenGameTest : public QObject {
     // seven free spins follow.
     ScriptSmallWin(chance);
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     QCOMPARE(state.Strip2, std::string(Strip2FreeSpinDigits));
     // 999.50 - 6.25 + 2.50 won + the pool of 3.00 and its 0.25 share.

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "AppFixture.h"
+#include "FaceRelay.h"
 #include "MachineFace.h"
 #include "Reels.h"
 
@@ -101,11 +102,12 @@ class KeepGameTest : public QObject {
     double creditsShown = 0;
     game.atFirstStep = [&] {
       atFirstStep = FileBytes(game.SettingsPath());
-      creditsShown = state.Credits;
+      creditsShown = form.ShownGame().Credits;
     };
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     ScriptSmallWin(game.Stops());
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QVERIFY(!atFirstStep.isEmpty());
     // The wheels had not stopped: the credits shown were still without the win.
     QCOMPARE(creditsShown, 999.75);
@@ -121,6 +123,7 @@ class KeepGameTest : public QObject {
     atFirstStep.clear();
     ScriptSmallWin(game.Stops());
     QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     QVERIFY(!atFirstStep.isEmpty());
     FormFixture killedInBonus(QString::fromUtf8(atFirstStep));
@@ -151,7 +154,9 @@ class KeepGameTest : public QObject {
   }
 
   // A file that cannot be written is told once, after the spin, and play
-  // goes on; the close tells it again, as it always has.
+  // goes on with the title saying the game is not being saved; once a write
+  // succeeds the title is the game's own again, and a later failure is told
+  // anew. The close tells it again, as it always has.
   void aWriteFailureIsToldOnceAndPlayGoesOn() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
@@ -170,18 +175,33 @@ class KeepGameTest : public QObject {
       QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
       ScriptSmallWin(fixture.Stops());
       QTest::mouseClick(form.Button1, Qt::LeftButton);
+      QVERIFY(PlayOut(form));
       QCOMPARE(form.State().Spins, spin);
       QCOMPARE(boxes, QStringList{failure});
+      QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
     }
     QCOMPARE(form.State().Credits, 1000.75);
     QCOMPARE(busyAtBox, QList<bool>{false});
-    NewGameAndBorrowStillWork(fixture);
+
+    // Writable again: the next spin is kept and the title says so.
+    QVERIFY(QFile::setPermissions(fixture.SettingsPath(), QFile::ReadOwner | QFile::WriteOwner));
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    ScriptSmallWin(fixture.Stops());
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots"));
+    QCOMPARE(Value(fixture.SettingsPath(), "Spins"), QStringLiteral("4"));
     QCOMPARE(boxes, QStringList{failure});
+
+    QVERIFY(QFile::setPermissions(fixture.SettingsPath(), QFile::ReadOwner | QFile::ReadGroup));
+    NewGameAndBorrowStillWork(fixture);
+    QCOMPARE(boxes, (QStringList{failure, failure}));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
 
     fixture.Item("Exit1")->trigger();
     QTRY_VERIFY(!form.isVisible());
-    QCOMPARE(boxes, (QStringList{failure, failure}));
-    QCOMPARE(Value(fixture.SettingsPath(), "Credits"), QString());
+    QCOMPARE(boxes, (QStringList{failure, failure, failure}));
+    QCOMPARE(Value(fixture.SettingsPath(), "Spins"), QStringLiteral("4"));
   }
 
   // Closed between free spins, the game starts again in the same round: the
@@ -196,15 +216,15 @@ class KeepGameTest : public QObject {
     // needs to watch them here.
     const auto tick = [](TForm1& window) {
       window.Timer1->stop();
-      window.Rules().SetInstant(true);
       window.Timer1Timer();
-      window.Rules().SetInstant(false);
+      HurryOut(window);
     };
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (int coin = 0; coin < 5; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     ScriptSmallWin(fixture.Stops());
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     for (int free = 0; free < 2; ++free) {
       fixture.Stops().NextStops(0, 0, 0);

@@ -138,7 +138,7 @@ class MenuTest : public QObject {
 
   void coinValueItems() {
     FormFixture fixture;
-    GameState& state = fixture.Form().State();
+    const GameState& state = fixture.Form().State();
     const QStringList bets{"N5001", "N1001", "N50c1", "N25c1", "N10c1", "N5c1"};
     // No paid spin yet: the choice is refused and the mark stays.
     fixture.Item("N5001")->trigger();
@@ -148,7 +148,7 @@ class MenuTest : public QObject {
     fixture.Item("N25c1")->trigger();
     QCOMPARE(CheckedItems(fixture, bets), QStringList{"N25c1"});
 
-    state.Spins = 3;
+    ChangeGame(fixture.Form(), [&](GameState& g) { g.Spins = 3; });
     fixture.Item("N10c1")->trigger();
     QCOMPARE(CheckedItems(fixture, bets), QStringList{"N10c1"});
     QCOMPARE(state.CoinValue, 0.10);
@@ -343,7 +343,7 @@ class MenuTest : public QObject {
       TForm1& form = fixture.Form();
       for (int n = 0; n < 12; ++n) {
         // Never a bonus: its free spins would play on from the event loop.
-        form.State().PowerPts = 0;
+        ChangeGame(fixture.Form(), [&](GameState& g) { g.PowerPts = 0; });
         Spin spin;
         spin.coins = 1 + n % 4;
         spin.beforeCents = std::llround(form.State().Credits * 100);
@@ -351,6 +351,7 @@ class MenuTest : public QObject {
         for (int coin = 0; coin < spin.coins; ++coin)
           QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
         QTest::mouseClick(form.Button1, Qt::LeftButton);
+        QVERIFY(PlayOut(form));
         QTRY_VERIFY(!form.Rules().IsBusy());
         spin.afterCents = std::llround(form.State().Credits * 100);
         spin.window = form.State().Window;

@@ -48,7 +48,7 @@ class PlayerAccessTest : public QObject {
   void keysPressTheButtons() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     form.CreatePayoffChart();
     form.show();
     QApplication::setActiveWindow(&form);
@@ -61,10 +61,12 @@ class PlayerAccessTest : public QObject {
     QTRY_COMPARE(state.Wager, 0.25);
     QTest::keyClick(&form, Qt::Key_M);
     QTRY_COMPARE(state.Spins, 1);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.LastBet, 6.25);
     ScriptSmallWin(fixture);
     QTest::keyClick(&form, Qt::Key_S);
     QTRY_COMPARE(state.Spins, 2);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.Wager, 0.0);
 
     // The payoff chart opens modally; it is closed as soon as it shows.
@@ -99,7 +101,7 @@ class PlayerAccessTest : public QObject {
   void faceDescriptionFollowsTheReadouts() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     MachineFace& face = form.Face();
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&face);
     QVERIFY(access != nullptr);
@@ -112,14 +114,18 @@ class PlayerAccessTest : public QObject {
              Amount("Credits 999.75, wager 0.25, won 0.00, bonus pool 50.00, power 0%, spins 0"));
     ScriptSmallWin(fixture);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(Description(face),
              Amount("Credits 1000.25, wager 0.25, won 0.00, bonus pool 50.00, power 10%, spins 1"));
 
     // The bonus: the meter empties and the free spins are told.
-    state.PowerPts = 90;
-    state.BonusPool = 1.00;
+    ChangeGame(form, [&](GameState& g) {
+      g.PowerPts = 90;
+      g.BonusPool = 1.00;
+    });
     ScriptSmallWin(fixture);
     for (int coin = 0; coin < 25; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     const QString bonus = Description(face);
     QVERIFY2(bonus.contains(QStringLiteral("free spins left 7")), qPrintable(bonus));

@@ -105,7 +105,7 @@ class StartupTest : public QObject {
 
   void closingWritesEveryKeyInOrder() {
     FormFixture fixture;
-    fixture.Form().State().Credits = 777.25;
+    ChangeGame(fixture.Form(), [&](GameState& g) { g.Credits = 777.25; });
     fixture.Item("Slow1")->trigger();
     QVERIFY(fixture.Form().close());
     QStringList expected{"Credits",        "Borrowed",    "BonusPool", "Spins",      "Maxed",

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGHUP and SIGINT close the real program as File > Exit does: it
-# ends normally and has written the game, also with a box open and in the
-# middle of a spin.
+# ends normally and has written the game, also with a box open, in the
+# middle of a spin and while Bet Max feeds its coins.
 source "$(dirname "$0")/e2e_common.sh"
 
 # Sends a signal and waits for the program to end; it must end by itself,
@@ -48,4 +48,45 @@ press b s
 sleep 0.3
 close_with TERM
 [[ $(value_of Spins) == 1 ]] || fail "the spin in progress was not counted: Spins $(value_of Spins)"
+
+# While Bet Max still feeds its coins the spin has not begun for the player:
+# none is played, and the coins go back to the credits.
+rm -f "$settings"
+start_game
+press m
+sleep 0.6
+close_with TERM
+[[ $(value_of Spins) == 0 ]] || fail "a spin nobody saw start was played: Spins $(value_of Spins)"
+[[ $(value_of Credits) == 1000.00 ]] || fail "Bet Max's coins were lost: Credits $(value_of Credits)"
+
+# A box opened by a menu command whose handler would go on to a dialog: the
+# signal ends the program within two seconds, nothing is left running, and
+# the next start opens normally.
+rm -f "$settings"
+start_game
+press alt+o
+sleep 0.5
+press m
+sleep 0.5
+press Return
+box=
+for _ in $(seq 50); do
+  box=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" | head -1 || true)
+  [[ -n $box ]] && break
+  sleep 0.1
+done
+[[ -n $box ]] || fail "the box saying no songs are selected did not appear"
+kill -TERM "$game_pid"
+for _ in $(seq 20); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "SIGTERM with the songs box open left the program running"
+wait "$game_pid" || fail "SIGTERM with the songs box open ended the program with an error"
+game_pid=
+[[ -f $settings ]] || fail "SIGTERM with the songs box open wrote no file"
+start_game
+[[ -z $(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" || true) ]] ||
+  fail "the next start showed a box: $(cat "$work/game.log")"
+exit_through_menu
 echo "PASS: SIGTERM, SIGHUP and SIGINT close the game and write it"

@@ -149,24 +149,31 @@ TEST_F(SoundPlayerTest, EventsPlayTheirOwnSourceInTheirMode) {
   }
 }
 
-TEST_F(SoundPlayerTest, FileSoundsHoldTheThreadAndMemorySoundsDoNot) {
+// Every sound starts and returns at once; a file sound says how long it
+// holds the game (its length), a memory sound holds nothing.
+TEST_F(SoundPlayerTest, FileSoundsHoldTheGameForTheirLengthAndMemorySoundsDoNot) {
   folder.WriteWave("VOLTA2.WAV", 600);
   folder.WriteWave("long-win.wav", 400);
   settings.WinSound = folder.Path("long-win.wav");
   player.LoadEventWaves(folder.Dir());
 
   auto start = Clock::now();
-  player.PlayEventSound(SoundEvent::seCoins);
+  EXPECT_EQ(player.PlayEventSound(SoundEvent::seCoins), 0);
   EXPECT_LT(MillisecondsSince(start), 300) << "a memory sound returns at once";
   EXPECT_TRUE(Mix_Playing(audio_device::EffectChannel));
 
   start = Clock::now();
-  player.PlayEventSound(SoundEvent::seWin);
-  const long held = MillisecondsSince(start);
-  EXPECT_GE(held, 350) << "a file sound returns when it has ended";
-  EXPECT_LT(held, 5000);
-  // The win sound cut off the long coin sound, which would still be playing.
-  EXPECT_FALSE(Mix_Playing(audio_device::EffectChannel));
+  const int hold = player.PlayEventSound(SoundEvent::seWin);
+  EXPECT_LT(MillisecondsSince(start), 300) << "a file sound returns at once too";
+  EXPECT_GE(hold, 390);
+  EXPECT_LE(hold, 410);
+  // The win sound cut off the long coin sound and plays in its place.
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started.back().source, SoundSource::File);
+  EXPECT_TRUE(Mix_Playing(audio_device::EffectChannel));
+  // The next sound cuts the file sound off in turn, its memory freed.
+  EXPECT_EQ(player.PlayEventSound(SoundEvent::seCoins), 0);
+  EXPECT_TRUE(Mix_Playing(audio_device::EffectChannel));
 }
 
 TEST_F(SoundPlayerTest, MissingOrUnreadableEventWavesLeaveOnlyThoseEventsSilent) {
@@ -196,12 +203,11 @@ TEST_F(SoundPlayerTest, AFileThatCannotBePlayedSoundsTheDefaultSound) {
 
   for (SoundEvent event : {SoundEvent::seWin, SoundEvent::seLose}) {
     started.clear();
-    const auto start = Clock::now();
-    player.PlayEventSound(event);
+    const int hold = player.PlayEventSound(event);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].source, SoundSource::Default);
     EXPECT_TRUE(started[0].synchronous);
-    EXPECT_GE(MillisecondsSince(start), 250) << "the default sound is waited for too";
+    EXPECT_GE(hold, 250) << "the default sound holds the game too";
   }
 }
 

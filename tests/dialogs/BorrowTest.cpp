@@ -14,10 +14,10 @@
 #include "LedReader.h"
 #include "Machine.h"
 #include "QtTestClasses.h"
-#include "SilentView.h"
 #include "Random.h"
 #include "Reels.h"
 #include "Settings.h"
+#include "SilentView.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ class BorrowTest : public QObject {
   DialogAnswers answers;
 
   std::unique_ptr<TBorrowC> MakeDialog(int symbolSize = 96) {
-    auto dialog = std::make_unique<TBorrowC>(*machine, machine->State(), symbolSize, answers.Services());
+    auto dialog =
+        std::make_unique<TBorrowC>(*machine, machine->State(), symbolSize, answers.Services());
     dialog->show();
     return dialog;
   }

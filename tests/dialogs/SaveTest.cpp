@@ -14,12 +14,12 @@
 #include "GameState.h"
 #include "Machine.h"
 #include "QtTestClasses.h"
-#include "SilentView.h"
 #include "Random.h"
 #include "Reels.h"
 #include "Save.h"
 #include "SavedGamePanel.h"
 #include "Settings.h"
+#include "SilentView.h"
 #include "Slots.h"
 
 namespace {
@@ -125,12 +125,10 @@ class SaveTest : public QObject {
     QCOMPARE(QString::fromStdString(file[3].Date), QString::fromLatin1(Today));
     QCOMPARE(QString::fromStdString(file[2].Name), QStringLiteral("Game #2"));
 
-    // A different game is in play when the slot is opened again.
+    // A different game is in play when the slot is opened again, with coins
+    // on the table.
     machine->RestoreGame(GameState());
-    Change([&](GameState& g) {
-      g.Wager = 1.25;
-      g.FreeSpins = 2;
-    });
+    Change([&](GameState& g) { g.Wager = 1.25; });
     auto dialog = MakeDialog(SlotMode::Open);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
     QCOMPARE(dialog->Panel(3).date->text(), QString::fromLatin1(Today));
@@ -141,9 +139,10 @@ class SaveTest : public QObject {
     QVERIFY(!dialog->isVisible());
     // Free spins played come from memory: the file does not keep them.
     QCOMPARE(Fields(State()), QStringLiteral("1234.56 1000.00 61.25 25 40 3"));
-    QCOMPARE(State().Wager, 1.25);
+    // The coins stayed with the game that was left.
+    QCOMPARE(State().Wager, 0.0);
     QCOMPARE(State().CoinValue, 0.25);
-    QCOMPARE(State().FreeSpins, 2);
+    QCOMPARE(State().FreeSpins, 0);
   }
 
   void neverSavedSlotOpensAsAFreshGame() {

@@ -283,8 +283,8 @@ TEST_F(MachineTest, HurriedSpinEndsAsTheUnhurriedOne) {
     EXPECT_EQ(end.BonusPool, settled.BonusPool);
     EXPECT_EQ(end.FreeSpins, settled.FreeSpins);
     EXPECT_EQ(end.Strip2, settled.Strip2);
-    EXPECT_EQ(watch.frames.back(), (std::array<int, 3>{settled.Stops[0], settled.Stops[1],
-                                                       settled.Stops[2]}));
+    EXPECT_EQ(watch.frames.back(),
+              (std::array<int, 3>{settled.Stops[0], settled.Stops[1], settled.Stops[2]}));
     EXPECT_EQ(watch.log.back(), "commands on");
   }
   // Hurried as the wheels start: one picture of them, one stop sound.

@@ -88,10 +88,12 @@ DamagedGame::DamagedGame(DamagedProgram& program, const QString& ini, const QStr
 
 DamagedGame::~DamagedGame() = default;
 
-void DamagedGame::PlaySmallWin(bool instant) {
-  form_->Rules().SetInstant(instant);
+void DamagedGame::PlaySmallWin(bool hurried) {
   form_->BitBtn1Click();
   stops_->NextStops(0, 4, 0);
   form_->Button1Click();
-  form_->Rules().SetInstant(false);
+  if (hurried)
+    HurryOut(*form_);
+  else
+    PlayOut(*form_);
 }

@@ -54,9 +54,10 @@ class DamagedGame {
   QString SettingsPath() const { return settingsPath_; }
 
   // One coin on line 1 and a spin that stops on 5, 5, 2 across the middle:
-  // it pays 2 coins and shows one Voltaro symbol. Instant play skips the
-  // animation, waits and sounds; the money moves exactly as in a watched spin.
-  void PlaySmallWin(bool instant);
+  // it pays 2 coins and shows one Voltaro symbol, played to its end. Hurried,
+  // the wheels stop and the count ends at once; the money moves exactly as
+  // in a watched spin.
+  void PlaySmallWin(bool hurried);
 
  private:
   QTemporaryDir settingsDir_;

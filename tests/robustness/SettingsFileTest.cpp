@@ -160,7 +160,7 @@ class SettingsFileTest : public QObject {
                                   "Credits=-50.00\r\nBorrowed=-20.5\r\nBonusPool=-5.00\r\n"
                                   "PowerPts=-40\r\nSpins=-3\r\n");
     TForm1& form = game.Form();
-    GameState& state = form.State();
+    const GameState& state = form.State();
     QCOMPARE(state.Credits, -50.0);
     QCOMPARE(state.Borrowed, -20.5);
     QCOMPARE(state.BonusPool, -5.0);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanRun.h"
 
-GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face,
-                         ControlsView& controls, const std::function<void(std::int64_t)>& at,
+GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, ControlsView& controls,
+                         const std::function<void(std::int64_t)>& at,
                          std::optional<std::size_t> hurryAt) {
   std::int64_t offset = 0;
   std::int64_t now = 0;

@@ -15,7 +15,6 @@
 // (its due time, moved on by the file sounds that held the steps before it).
 // With `hurryAt`, the player asks to hurry when that step is next. Returns
 // the game the face showed at the end.
-GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face,
-                         ControlsView& controls,
+GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, ControlsView& controls,
                          const std::function<void(std::int64_t)>& at = {},
                          std::optional<std::size_t> hurryAt = std::nullopt);
