@@ -17,7 +17,9 @@ PlayRecord SamplePlay(int n) {
   play.free = n % 3 == 0;
   for (std::size_t cell = 0; cell < play.window.size(); ++cell)
     play.window[cell] = static_cast<std::int32_t>((cell + static_cast<std::size_t>(n)) % 7);
-  play.winningLines = static_cast<std::uint8_t>((n * 11) % 32);
+  // Only lines that carry a coin can pay.
+  play.winningLines =
+      static_cast<std::uint8_t>((n * 11) % 32 & ((1 << std::min(play.coins, 5)) - 1));
   play.win = 12.5 * n;
   play.poolPaid = n == 4 ? 78.25 : 0;
   play.creditsBefore = 1000 - 3.75 * n;
@@ -216,6 +218,14 @@ TEST(GameRecordsFile, HandEditedValuesAreHeldWithinTheirLimits) {
   EXPECT_EQ(odd.Plays().front().creditsBefore, -5.00);
   EXPECT_EQ(odd.Plays().front().meterBefore, 0);
   EXPECT_EQ(odd.Plays().front().meterAfter, 100);
+
+  // The most negative credits keep every digit, with or without a point.
+  const GameHistory deep =
+      ReadHistory(WithHistory("Play1=2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, "
+                              "1.00, 0.00, -9999999999.99, -9999999999, 40, 50\r\n"));
+  ASSERT_EQ(deep.Plays().size(), 1u);
+  EXPECT_EQ(deep.Plays().front().creditsBefore, -money::LargestAmount);
+  EXPECT_EQ(deep.Plays().front().creditsAfter, -9999999999.00);
 
   const GameStatistics s = ReadStatistics(ProfileText::Parse(
       "[Game "
