@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "Money.h"
 #include "SettingsFile.h"
 #include "TempFolder.h"
@@ -159,6 +162,21 @@ TEST(GameRecordsFile, PlayLineIsReadableAndExact) {
   play.winningLines = 0;
   EXPECT_EQ(ParsePlay(PlayText(play)), play);
   EXPECT_NE(PlayText(play).find("Free, 012 345 601, none"), std::string::npos);
+
+  // Older records name paying lines that carried no coin: they still read,
+  // without those lines, which paid nothing.
+  const std::pair<const char*, std::uint8_t> older[] = {
+      {"1, Paid, 531 354 415, 4, 0.00", 0},
+      {"2, Paid, 555 333 222, 1 2 3, 6.25", 0b00011},
+      {"7, Free, 555 333 222, 1 2 3, 6.25", 0b00111},
+  };
+  for (const auto& [middle, lines] : older) {
+    const std::string kept =
+        "2026-12-08T14:32:05Z, 0.25, " + std::string(middle) + ", 0.00, 1000.00, 999.75, 40, 50";
+    const auto read = ParsePlay(kept);
+    ASSERT_TRUE(read) << kept;
+    EXPECT_EQ(read->winningLines, lines) << kept;
+  }
 }
 
 TEST(GameRecordsFile, UtcTimesRoundTripAndBadDatesAreRefused) {
