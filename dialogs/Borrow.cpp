@@ -41,6 +41,8 @@ constexpr std::array<Amount, 6> Amounts{{
 constexpr const char* MoreThanBorrowedText =
     "You cannot pay back more credits than you have borrowed!";
 
+constexpr const char* NothingMoreToLendText = "You cannot borrow any more credits!";
+
 constexpr const char* HelpText =
     "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
     "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
@@ -128,10 +130,16 @@ void TBorrowC::showEvent(QShowEvent* event) {
 
 void TBorrowC::AmountClick(int index) {
   const Amount& amount = Amounts.at(static_cast<std::size_t>(index));
-  const MoneyMove result = RadioButton2->isChecked() ? machine_.PayBack(amount.dollars)
-                                                     : machine_.Borrow(amount.dollars);
+  const double creditsBefore = state_.Credits;
+  const bool payingBack = RadioButton2->isChecked();
+  const MoneyMove result =
+      payingBack ? machine_.PayBack(amount.dollars) : machine_.Borrow(amount.dollars);
   switch (result) {
     case MoneyMove::Done:
+      // A loan lends only what fits below the money limit, on the credits and
+      // on the debt; when nothing fits, nothing moved.
+      if (!payingBack && state_.Credits == creditsBefore)
+        services_.information(this, QString::fromLatin1(NothingMoreToLendText));
       FormPaint();
       break;
     case MoneyMove::Busy:

@@ -417,10 +417,13 @@ bool Machine::ReturnWager() {
 
 MoneyMove Machine::Borrow(double amount) {
   if (busy_) return MoneyMove::Busy;
-  // Credits at the money limit take only what still fits, and the debt
-  // grows by what was lent, not by what was asked.
-  const std::int64_t room = money::LargestCents - money::ToCents(state_.Credits);
-  const double lent = money::FromCents(std::min(money::ToCents(amount), room));
+  // Only what fits below the money limit on both sides is lent, so the
+  // credits and the debt always move by the same amount.
+  const std::int64_t creditRoom = money::LargestCents - money::ToCents(state_.Credits);
+  const std::int64_t debtRoom = money::LargestCents - money::ToCents(state_.Borrowed);
+  const std::int64_t cents = std::min({money::ToCents(amount), creditRoom, debtRoom});
+  if (cents <= 0) return MoneyMove::Done;
+  const double lent = money::FromCents(cents);
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);

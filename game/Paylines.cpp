@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Paylines.h"
 
+#include <algorithm>
+
 #include "Money.h"
 
 int PayFor(int first, int second, int third) {
@@ -24,6 +26,11 @@ std::array<double, LineCount> DealtLineBets(double amount, double coinValue) {
 
 void DealLineBets(GameState& state, double amount) {
   state.LineBet = DealtLineBets(amount, state.CoinValue);
+}
+
+std::uint8_t LinesWithCoins(int coins) {
+  const int lines = std::clamp(coins, 0, LineCount);
+  return static_cast<std::uint8_t>((1U << lines) - 1U);
 }
 
 void ClearLineResults(GameState& state) { state.LinePay.fill(0.0); }

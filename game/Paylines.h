@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "GameState.h"
 
@@ -26,6 +27,9 @@ int PayFor(int first, int second, int third);
 std::array<double, LineCount> DealtLineBets(double amount, double coinValue);
 // The same into LineBet.
 void DealLineBets(GameState& state, double amount);
+// The lines a bet of that many coins puts at least one coin on (bit n: line
+// n + 1); coins go to the lines in turn, so these are the first ones.
+std::uint8_t LinesWithCoins(int coins);
 
 // Sets every LinePay to 0 (a winning line stays marked until this runs).
 void ClearLineResults(GameState& state);

@@ -30,10 +30,13 @@ void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
   }
 }
 
+// The lines that paid money. A paying line without a coin is marked on the
+// face all the same, but it paid nothing, so the record leaves it out.
 std::uint8_t WinningLines(const GameState& game) {
   std::uint8_t lines = 0;
   for (std::size_t line = 0; line < LineCount; ++line)
-    if (game.LinePay[line] > 0) lines = static_cast<std::uint8_t>(lines | (1U << line));
+    if (money::Times(game.LineBet[line], game.LinePay[line]) > 0)
+      lines = static_cast<std::uint8_t>(lines | (1U << line));
   return lines;
 }
 

@@ -126,14 +126,21 @@ UserIdentity CurrentUser() {
   return user;
 }
 
-bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes) {
+std::optional<std::string> ReplacedFilePath(const std::string& path) {
   // A settings file kept as a symbolic link (as dot-file managers do) stays one:
   // the file it points to is replaced, not the link.
   std::error_code error;
-  const bool isLink = fs::is_symlink(fs::symlink_status(linkOrPath, error));
-  const std::string path = isLink ? fs::weakly_canonical(linkOrPath, error).string() : linkOrPath;
-  if (isLink && error) return false;
-  error.clear();
+  if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+  std::string target = fs::weakly_canonical(path, error).string();
+  if (error) return std::nullopt;
+  return target;
+}
+
+bool ReplaceFileAtomically(const std::string& linkOrPath, std::string_view bytes) {
+  const std::optional<std::string> replaced = ReplacedFilePath(linkOrPath);
+  if (!replaced) return false;
+  const std::string& path = *replaced;
+  std::error_code error;
   const fs::path target(path);
   const std::string folder =
       target.has_parent_path() ? target.parent_path().string() : std::string(".");

@@ -42,6 +42,10 @@ struct UserIdentity {
 bool PermissionsAllowWriting(const FileOwnership& file, const UserIdentity& user);
 UserIdentity CurrentUser();
 
+// The file a replace of path writes: the file a symbolic link at path leads
+// to, else path itself. Nothing when the link cannot be followed.
+std::optional<std::string> ReplacedFilePath(const std::string& path);
+
 // Writes bytes to a new file in the same folder, flushes it to the disk and
 // renames it over path, so that a crash, a kill or a full disk at any moment
 // leaves either the old file or the new one. Creates the folder when it is

@@ -204,7 +204,9 @@ std::optional<PlayRecord> ParsePlay(std::string_view text) {
   play.coins = *coins;
   play.free = !paid;
   play.window = *window;
-  play.winningLines = *lines;
+  // Older records also name paying lines that carried no coin; those paid
+  // nothing, so they are not counted as paid.
+  play.winningLines = static_cast<std::uint8_t>(*lines & LinesWithCoins(*coins));
   play.win = *win;
   play.poolPaid = *pool;
   play.creditsBefore = *before;

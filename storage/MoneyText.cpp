@@ -19,13 +19,14 @@ struct WholePart {
 };
 
 // Leading blanks, an optional sign, then decimal digits up to the first
-// character that cannot continue the number.
-WholePart ConvertWholePart(std::string_view text) {
+// character that cannot continue the number, at most digitLimit of them.
+WholePart ConvertWholePart(std::string_view text, std::size_t digitLimit) {
   WholePart part;
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) part.negative = text[i++] == '-';
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
+  for (const std::size_t end = i + std::min(digitLimit, text.size() - i);
+       i < end && IsDigit(text[i]); ++i) {
     // Saturates instead of overflowing on absurdly long digit runs.
     if (part.value < 1e300) part.value = part.value * 10 + (text[i] - '0');
   }
@@ -73,9 +74,11 @@ double TextToMoney(std::string_view text) {
   WholePart whole;
   int cents = 0;
   if (point == std::string_view::npos) {
-    whole = ConvertWholePart(text);
+    whole = ConvertWholePart(text, text.size());
   } else {
-    whole = ConvertWholePart(text.substr(0, std::min<std::size_t>(point, MoneyFieldWidth)));
+    // Before a point only ten digits count; the blanks and the sign in front
+    // are not among them, so the most negative amount keeps all its digits.
+    whole = ConvertWholePart(text.substr(0, point), MoneyFieldWidth);
     cents = ConvertCents(text.substr(point + 1));
   }
   // An amount beyond the money limit is held at it, never converted past it.

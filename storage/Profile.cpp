@@ -2,6 +2,7 @@
 #include "Profile.h"
 
 #include "FileReplace.h"
+#include "SettingsLock.h"
 
 ProfileText LoadProfile(const std::string& path) {
   const FileContents contents = ReadWholeFile(path);
@@ -22,6 +23,9 @@ std::optional<std::string> WriteProfileEntries(const std::string& path, std::str
 
 std::optional<std::string> WriteProfileSections(const std::string& path,
                                                 const std::vector<ProfileSectionWrite>& writes) {
+  // Asked first: a game that lost its file to another one must not even read
+  // it to write it back.
+  if (!SettingsFileMayBeWritten(path)) return UnableToWriteMessage(path);
   const FileContents contents = ReadWholeFile(path);
   // A file that exists but cannot be read must not be replaced by one holding
   // only these entries.

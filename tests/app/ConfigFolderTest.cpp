@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QColorDialog>
 #include <QDirIterator>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 #include <cstdlib>
 
 #include "DialogServices.h"
+#include "Profile.h"
 #include "QtTestClasses.h"
+#include "SingleGame.h"
 
 namespace {
 
-// Cancels the next modal dialog as soon as it is up.
-void CancelWhenShown() {
+// Cancels the next modal dialog as soon as it is up; a box's text is kept.
+void CancelWhenShown(QString* boxText = nullptr) {
   auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer] {
+  QObject::connect(timer, &QTimer::timeout, [timer, boxText] {
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
       timer->stop();
       timer->deleteLater();
+      if (auto* box = qobject_cast<QMessageBox*>(dialog); box != nullptr && boxText != nullptr)
+        *boxText = box->text();
       dialog->reject();
     }
   });
@@ -61,6 +66,25 @@ class ConfigFolderTest : public QObject {
 
     QCOMPARE(FilesBelow(config), QStringList());
     QCOMPARE(FilesBelow(home), QStringList());
+  }
+
+  // Where no lock can be taken on the settings file, the start says so,
+  // naming the file, and the game writes nothing while it lasts.
+  void aStartThatCannotLockSaysSo() {
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/unlockable");
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/.VOLTA.INI.lock")));
+    const QString path = folder + QStringLiteral("/VOLTA.INI");
+    QString shown;
+    CancelWhenShown(&shown);
+    const auto lock = ClaimSettingsFile(path);
+    QVERIFY(lock.has_value());
+    QCOMPARE(lock->Result(), SettingsLock::State::Unavailable);
+    QVERIFY2(shown.startsWith(QStringLiteral("Voltaro Slots cannot lock its settings file")) &&
+                 shown.contains(path),
+             qPrintable(shown));
+    QVERIFY(WriteProfileString(path.toStdString(), "Settings", "Credits", "1.00").has_value());
+    QVERIFY(!QFileInfo::exists(path));
+    QDir(folder).removeRecursively();
   }
 };
 

@@ -7,6 +7,7 @@
 #include "Money.h"
 #include "Paylines.h"
 #include "Reels.h"
+#include "SpinOutcome.h"
 
 TEST(PayFor, CombinationsPayByTheFirstMatchingRow) {
   struct Case {
@@ -63,6 +64,17 @@ TEST(EvaluateLines, APayingLineWithoutCoinsIsMarkedButPaysNothing) {
   DealLineBets(state, 0.25);  // line 1 only
   EXPECT_DOUBLE_EQ(EvaluateLines(state), 1.25);
   EXPECT_EQ(state.LinePay[1], 20);  // line 2 shows its combination all the same
+
+  // The play's record names only the line that paid money.
+  state.Wager = 0.25;
+  std::array<int, 3> locks{};
+  for (std::size_t wheel = 0; wheel < 3; ++wheel)
+    locks[wheel] = (state.Stops[wheel] + Schedules[wheel].rollSteps) % WheelPositions;
+  const SpinOutcome spin = DecideSpin(state, locks, 0);
+  ASSERT_EQ(spin.settled.Stops, state.Stops);
+  EXPECT_EQ(spin.settled.LinePay[1], 20);
+  EXPECT_EQ(spin.play.winningLines, 0b00001);
+  EXPECT_EQ(spin.play.win, 1.25);
 }
 
 // Every one of the 20 x 20 x 20 stop combinations, evaluated with a full bet,

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "Money.h"
 #include "SettingsFile.h"
 #include "TempFolder.h"
@@ -17,7 +20,9 @@ PlayRecord SamplePlay(int n) {
   play.free = n % 3 == 0;
   for (std::size_t cell = 0; cell < play.window.size(); ++cell)
     play.window[cell] = static_cast<std::int32_t>((cell + static_cast<std::size_t>(n)) % 7);
-  play.winningLines = static_cast<std::uint8_t>((n * 11) % 32);
+  // Only lines that carry a coin can pay.
+  play.winningLines =
+      static_cast<std::uint8_t>((n * 11) % 32 & ((1 << std::min(play.coins, 5)) - 1));
   play.win = 12.5 * n;
   play.poolPaid = n == 4 ? 78.25 : 0;
   play.creditsBefore = 1000 - 3.75 * n;
@@ -157,6 +162,21 @@ TEST(GameRecordsFile, PlayLineIsReadableAndExact) {
   play.winningLines = 0;
   EXPECT_EQ(ParsePlay(PlayText(play)), play);
   EXPECT_NE(PlayText(play).find("Free, 012 345 601, none"), std::string::npos);
+
+  // Older records name paying lines that carried no coin: they still read,
+  // without those lines, which paid nothing.
+  const std::pair<const char*, std::uint8_t> older[] = {
+      {"1, Paid, 531 354 415, 4, 0.00", 0},
+      {"2, Paid, 555 333 222, 1 2 3, 6.25", 0b00011},
+      {"7, Free, 555 333 222, 1 2 3, 6.25", 0b00111},
+  };
+  for (const auto& [middle, lines] : older) {
+    const std::string kept =
+        "2026-12-08T14:32:05Z, 0.25, " + std::string(middle) + ", 0.00, 1000.00, 999.75, 40, 50";
+    const auto read = ParsePlay(kept);
+    ASSERT_TRUE(read) << kept;
+    EXPECT_EQ(read->winningLines, lines) << kept;
+  }
 }
 
 TEST(GameRecordsFile, UtcTimesRoundTripAndBadDatesAreRefused) {
@@ -216,6 +236,14 @@ TEST(GameRecordsFile, HandEditedValuesAreHeldWithinTheirLimits) {
   EXPECT_EQ(odd.Plays().front().creditsBefore, -5.00);
   EXPECT_EQ(odd.Plays().front().meterBefore, 0);
   EXPECT_EQ(odd.Plays().front().meterAfter, 100);
+
+  // The most negative credits keep every digit, with or without a point.
+  const GameHistory deep =
+      ReadHistory(WithHistory("Play1=2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, "
+                              "1.00, 0.00, -9999999999.99, -9999999999, 40, 50\r\n"));
+  ASSERT_EQ(deep.Plays().size(), 1u);
+  EXPECT_EQ(deep.Plays().front().creditsBefore, -money::LargestAmount);
+  EXPECT_EQ(deep.Plays().front().creditsAfter, -9999999999.00);
 
   const GameStatistics s = ReadStatistics(ProfileText::Parse(
       "[Game "

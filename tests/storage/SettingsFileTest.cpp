@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "GameRecordsText.h"
+#include "Money.h"
 #include "Profile.h"
 #include "SettingsKeys.h"
 #include "Slots.h"
@@ -77,7 +78,8 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
   const std::string path = folder.File("VOLTA.INI");
   Loaded saved;
   saved.maxed = true;
-  saved.state.Credits = 1234.56;
+  // The most negative amount keeps every digit.
+  saved.state.Credits = -money::LargestAmount;
   saved.state.Borrowed = 3000.05;
   saved.state.BonusPool = 61.25;
   saved.state.Spins = 25;

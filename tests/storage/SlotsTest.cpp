@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Money.h"
 #include "SilentView.h"
 #include "TempFolder.h"
 
@@ -57,6 +58,16 @@ TEST(Slots, SaveWritesTheSectionAndReadsBack) {
   EXPECT_EQ(slots[3].Name, " Late ");
   EXPECT_EQ(slots[3].Credits, 7.50);
   EXPECT_EQ(ReadBytes(path).find("Name=Evening"), std::string::npos);
+
+  // Amounts at the negative limit read back whole, with or without a point.
+  later.Credits = -money::LargestAmount;
+  later.BonusPool = -1234567890.50;
+  ASSERT_EQ(WriteSlot(path, 3, "Deep", later, Today), std::nullopt);
+  WriteBytes(path, ReadBytes(path) + "[Saved Game 5]\r\nBorrowed=-9999999999\r\n");
+  ReadSlots(path, slots, Today);
+  EXPECT_EQ(slots[3].Credits, -money::LargestAmount);
+  EXPECT_EQ(slots[3].BonusPool, -1234567890.50);
+  EXPECT_EQ(slots[5].Borrowed, -9999999999.00);
 }
 
 TEST(Slots, NeverSavedSlotsHaveTheirDefaults) {
