@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DialogLook.h"
 #include "EventLoopClock.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
@@ -127,9 +128,8 @@ void TForm1::FormCreate() {
   backgroundBitmap_ = QImage();
   settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
   sounds_->LoadEventWaves(environment_.programDir.toStdString());
-  QPalette face = palette();
-  face.setColor(QPalette::Window, palette::ButtonFace);
-  setPalette(face);
+  // The classic look whatever the desktop theme (see ClassicPalette).
+  setPalette(ClassicPalette());
   Fast1Click();
   // Switches, speed, coin value, background mode, playlist and sound paths.
   settings_ = DefaultSettings(environment_.programDir.toStdString());
