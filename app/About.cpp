@@ -31,7 +31,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   SetUpFixedDialog(*this, QSize(ClientWidth, ClientHeight), 0);
   setFont(SansFont(13, false));
   // The description's text area shows on the dialog's face.
-  QPalette face = palette();
+  QPalette face = ClassicPalette();
   face.setColor(QPalette::Base, palette::ButtonFace);
   setPalette(face);
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "DialogLook.h"
 #include "Fonts.h"
 #include "GameState.h"
 #include "Pictures.h"
@@ -21,6 +22,9 @@ void PrepareApplication() {
   // Ties the window to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
   InstallFontSubstitutes();
+  // Qt's own boxes and pickers, the tooltips and the help window share the
+  // game's classic look.
+  QApplication::setPalette(ClassicPalette());
   InitPictures();
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
 }

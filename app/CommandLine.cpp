@@ -10,6 +10,28 @@
 
 namespace {
 
+// The options QGuiApplication, QApplication and the X11 plug-in take out of
+// the command line themselves: known here too, so they reach them.
+constexpr const char* QtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "title",         "name",
+    "style",           "stylesheet",         "qmljsdebugger"};
+constexpr const char* QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void AddQtOptions(QCommandLineParser& parser) {
+  for (const char* name : QtOptionsWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : QtFlagOptions) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+}
+
 void Print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
   std::fflush(stream);
@@ -25,13 +47,19 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionText));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QString::fromUtf8(ProjectSummary));
+  parser.setApplicationDescription(
+      QString::fromUtf8(ProjectSummary) +
+      QStringLiteral("\nQt's standard options, such as -style, -platform and -reverse, also "
+                     "apply."));
+  // Qt's options are written with one dash: -style fusion, -reverse.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   // Not addHelpOption(): its --help-all lists Qt's own options, which the
   // game does not take.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Displays help on commandline options."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  AddQtOptions(parser);
 
   const bool understood = parser.parse(QCoreApplication::arguments());
   if (understood && parser.isSet(help)) {

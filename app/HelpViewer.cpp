@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QTextBrowser>
 #include <QUrl>
 
 #include "DialogLook.h"
@@ -44,16 +43,15 @@ void HelpViewer::Open(const QString& topic) {
     return;
   }
   if (browser_ == nullptr) {
-    browser_ = new QTextBrowser;
-    browser_->setObjectName(QStringLiteral("HelpWindow"));
-    browser_->setAttribute(Qt::WA_DeleteOnClose, false);
+    browser_ = new HelpWindow;
     browser_->resize(HelpWidth, HelpHeight);
-    browser_->setOpenExternalLinks(true);
   }
   browser_->setWindowTitle(QString::fromUtf8(ProductTitle) + QStringLiteral(" Help"));
-  browser_->setSearchPaths({programDir_});
-  browser_->document()->setBaseUrl(QUrl::fromLocalFile(programDir_));
-  browser_->setHtml(QString::fromUtf8(file.readAll()));
+  // The page is read from its file, so its links and pictures are found
+  // beside it and every topic opened goes into the Back list.
+  QUrl page = QUrl::fromLocalFile(path);
+  page.setFragment(topic.isEmpty() ? QString() : topic);
+  browser_->ShowPage(page);
   shownFile_ = helpFile_;
   shownTopic_ = topic;
 
@@ -69,10 +67,6 @@ void HelpViewer::Open(const QString& topic) {
   browser_->show();
   browser_->raise();
   browser_->activateWindow();
-  if (topic.isEmpty())
-    browser_->moveCursor(QTextCursor::Start);
-  else
-    browser_->scrollToAnchor(topic);
 }
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {

@@ -6,9 +6,8 @@
 #include <QString>
 #include <functional>
 
-#include <QTextBrowser>
-
 #include "HelpContexts.h"
+#include "HelpWindow.h"
 
 class QWidget;
 
@@ -28,7 +27,7 @@ class HelpViewer : public QObject {
   void ShowContext(int context);
 
   // The window as it was last opened; null before the first request.
-  QTextBrowser* Browser() const { return browser_; }
+  HelpWindow* Browser() const { return browser_; }
   // The topic the window was last opened at, empty for the contents.
   const QString& ShownTopic() const { return shownTopic_; }
   const QString& ShownFile() const { return shownFile_; }
@@ -45,5 +44,5 @@ class HelpViewer : public QObject {
   QString shownFile_;
   QString shownTopic_;
   std::function<void(const QString&)> warn_;
-  QPointer<QTextBrowser> browser_;
+  QPointer<HelpWindow> browser_;
 };

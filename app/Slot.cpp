@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "DialogLook.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
 #include "Music.h"
@@ -135,9 +136,8 @@ void TForm1::FormCreate() {
   backgroundBitmap_ = QImage();
   settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
   sounds_->LoadEventWaves(environment_.programDir.toStdString());
-  QPalette face = palette();
-  face.setColor(QPalette::Window, palette::ButtonFace);
-  setPalette(face);
+  // The classic look whatever the desktop theme (see ClassicPalette).
+  setPalette(ClassicPalette());
   Fast1Click();
   // Switches, speed, coin value, background mode, playlist and sound paths.
   settings_ = DefaultSettings(environment_.programDir.toStdString());

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <array>
 
+#include "DialogLook.h"
 #include "GameState.h"
 #include "Slot.h"
 
@@ -182,6 +183,8 @@ void TForm1::CreateMenus() {
       this->*row.item = action;
     }
   }
+  KeepMenusClassic(*this);
+  KeepMenusClassic(*bar);
 }
 
 void TForm1::SetGameCommandsEnabled(bool enabled) {

@@ -63,6 +63,7 @@ TBorrowC::TBorrowC(Machine& machine, const GameState& state, int symbolSize,
   setFont(FaceFont(10, false));
   surface_ = new PaintedSurface(this, [this] { PaintValues(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  surface_->setAccessibleName(QStringLiteral("Credits and borrowed"));
   CreateAmountButtons();
   CreateModeAndButtons();
 }
@@ -82,7 +83,6 @@ void TBorrowC::CreateAmountButtons() {
     button->setIcon(QIcon(QString::fromLatin1(ChipPictures[index])));
     button->setIconSize(QSize(72, 48));
     button->setAutoDefault(false);
-    button->setAccessibleName(QString::fromUtf8(Amounts[index].chip));
     connect(button, &QPushButton::clicked, this, [this, i] { AmountClick(i); });
     AmountButtons[index] = button;
   }
@@ -106,6 +106,8 @@ void TBorrowC::CreateModeAndButtons() {
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton2->setGeometry(355, 192, 190, 33);
   RadioButton2->setFont(FaceFont(12, false));
+  NameAmountButtons();
+  connect(RadioButton2, &QRadioButton::toggled, this, &TBorrowC::NameAmountButtons);
 
   BitBtn7 =
       new QPushButton(QIcon(QString::fromLatin1(HelpPicture)), QStringLiteral("&Help"), surface_);
@@ -120,6 +122,14 @@ void TBorrowC::CreateModeAndButtons() {
   OKBtn->setGeometry(442, 246, 127, 46);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The chips are pictures: a screen reader reads what a press does instead.
+void TBorrowC::NameAmountButtons() {
+  const QString mode =
+      RadioButton2->isChecked() ? QStringLiteral("Pay back ") : QStringLiteral("Borrow ");
+  for (std::size_t i = 0; i < Amounts.size(); ++i)
+    AmountButtons[i]->setAccessibleName(mode + QString::fromUtf8(Amounts[i].chip));
 }
 
 void TBorrowC::showEvent(QShowEvent* event) {
@@ -177,4 +187,8 @@ void TBorrowC::PaintValues() {
                     symbolSize_, LedMoneyWidth);
   DrawLedTextWithin(*surface_, MoneyText(state_.Borrowed), 20, LedTop, true, LedRed, symbolSize_,
                     LedMoneyWidth);
+  // The LED digits are pictures; their text goes to screen readers.
+  surface_->setAccessibleDescription(
+      QStringLiteral("Credits: %1. Borrowed: %2.")
+          .arg(MoneyText(state_.Credits).trimmed(), MoneyText(state_.Borrowed).trimmed()));
 }

@@ -55,6 +55,7 @@ class TBorrowC : public QDialog {
   void CreateAmountButtons();
   void CreateModeAndButtons();
   void AmountClick(int index);
+  void NameAmountButtons();
   void PaintValues();
 
   Machine& machine_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartAmounts.h"
 
+#include <QStringList>
+#include <array>
 #include <cstdio>
 
 #include "GameState.h"
@@ -19,6 +21,29 @@ QString ChartAmountText(double amount, int coins) {
   QString result = QString::fromLatin1(text);
   result.replace(u'.', LocaleDecimalPoint());
   return result;
+}
+
+QString ChartText(double coinValue) {
+  // The rows' pictures: symbol 0 to 5 three times, then symbol 5 twice.
+  constexpr std::array<const char*, ChartRows> rowNames{"Three Voltaro symbols",
+                                                        "Three Lucky Sevens",
+                                                        "Three Diamonds",
+                                                        "Three Bells",
+                                                        "Three Magnets",
+                                                        "Three Cherries",
+                                                        "Two Cherries on wheels 1 and 2"};
+  QStringList lines;
+  for (int row = 0; row < ChartRows; ++row) {
+    QStringList amounts;
+    for (int coins = 1; coins <= ChartColumns; ++coins)
+      amounts << QStringLiteral("%1 %2 %3")
+                     .arg(coins)
+                     .arg(coins == 1 ? QStringLiteral("coin") : QStringLiteral("coins"))
+                     .arg(ChartAmountText(ChartAmount(row, coins, coinValue), coins).trimmed());
+    lines << QString::fromLatin1(rowNames[static_cast<std::size_t>(row)]) + QStringLiteral(": ") +
+                 amounts.join(QStringLiteral(", ")) + QLatin1Char('.');
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 QString CoinValueCaption(int bet, double coinValue) {

@@ -15,6 +15,11 @@ double ChartAmount(int row, int coins, double coinValue);
 // with the system's decimal separator.
 QString ChartAmountText(double amount, int coins);
 
+// The chart in words, a line a row: what it takes and what it pays for one
+// to five coins ("Three Bells: 1 coin 5.00, 2 coins 10.00, ..."). The
+// pictures and LED amounts are images; this is their text.
+QString ChartText(double coinValue);
+
 // The caption of a coin value: the Bet Amount item's for a known Bet index,
 // otherwise the one whose value is in force.
 QString CoinValueCaption(int bet, double coinValue);

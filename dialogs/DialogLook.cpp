@@ -4,27 +4,16 @@
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPalette>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include "HelpContexts.h"
 #include "Palette.h"
 
 namespace {
-
-QPalette ClassicPalette(QPalette base) {
-  base.setColor(QPalette::Window, palette::ButtonFace);
-  base.setColor(QPalette::Button, palette::ButtonFace);
-  base.setColor(QPalette::Light, palette::ButtonHighlight);
-  base.setColor(QPalette::Midlight, palette::ButtonFace);
-  base.setColor(QPalette::Mid, palette::ButtonShadow);
-  base.setColor(QPalette::Dark, palette::ButtonShadow);
-  base.setColor(QPalette::Shadow, palette::ButtonText);
-  base.setColor(QPalette::WindowText, palette::ButtonText);
-  base.setColor(QPalette::ButtonText, palette::ButtonText);
-  base.setColor(QPalette::Text, palette::ButtonText);
-  return base;
-}
 
 // Centres its dialog every time it is shown, after Qt's own placement over
 // the parent, so every dialog opens in the middle of the screen.
@@ -41,7 +30,51 @@ class CentreOnShow : public QObject {
   QWidget& window_;
 };
 
+class ClassicMenus : public QObject {
+ public:
+  explicit ClassicMenus(QWidget& owner) : QObject(&owner) {
+    for (QMenu* menu : owner.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+      menu->setPalette(ClassicPalette());
+    owner.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ChildAdded) {
+      // Told while the child is still being made: looked at once it is.
+      QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
+      QTimer::singleShot(0, this, [child] {
+        if (auto* menu = qobject_cast<QMenu*>(child.data())) menu->setPalette(ClassicPalette());
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
+
+void KeepMenusClassic(QWidget& owner) { new ClassicMenus(owner); }
+
+QPalette ClassicPalette() {
+  const QColor disabledText{0x80, 0x80, 0x80};
+  QPalette classic(palette::ButtonText, palette::ButtonFace, palette::ButtonHighlight,
+                   palette::ButtonShadow, palette::ButtonShadow, palette::ButtonText,
+                   palette::ButtonHighlight, palette::ButtonHighlight, palette::ButtonFace);
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    classic.setColor(group, QPalette::Midlight, palette::ButtonFace);
+    classic.setColor(group, QPalette::Shadow, palette::ButtonText);
+    classic.setColor(group, QPalette::AlternateBase, QColor(0xE8, 0xE8, 0xE8));
+    classic.setColor(group, QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1));
+    classic.setColor(group, QPalette::ToolTipText, palette::ButtonText);
+    classic.setColor(group, QPalette::PlaceholderText, QColor(0x59, 0x59, 0x59));
+    classic.setColor(group, QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+    classic.setColor(group, QPalette::HighlightedText, palette::ButtonHighlight);
+    classic.setColor(group, QPalette::Link, QColor(0x00, 0x00, 0xEE));
+    classic.setColor(group, QPalette::LinkVisited, QColor(0x55, 0x1A, 0x8B));
+  }
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    classic.setColor(QPalette::Disabled, role, disabledText);
+  return classic;
+}
 
 QFont DialogPixelFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -55,7 +88,7 @@ void SetUpFixedDialog(QDialog& dialog, QSize clientSize, int helpContext) {
                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                         Qt::MSWindowsFixedSizeDialogHint);
   dialog.setFixedSize(clientSize);
-  dialog.setPalette(ClassicPalette(dialog.palette()));
+  dialog.setPalette(ClassicPalette());
   dialog.setAutoFillBackground(true);
   // Without a topic of its own, F1 finds its owner's.
   if (helpContext != 0) dialog.setProperty(HelpContextProperty, helpContext);
@@ -76,4 +109,12 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
   palette.setColor(QPalette::ButtonText, colour);
   palette.setColor(QPalette::Text, colour);
   widget.setPalette(palette);
+}
+
+void SetTextColours(QWidget& widget, const QColor& text, const QColor& background) {
+  SetTextColour(widget, text);
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, background);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
 }

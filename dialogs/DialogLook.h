@@ -11,15 +11,34 @@
 class QDialog;
 class QWidget;
 
-// The classic colours of the dialogs' text.
+class QPalette;
+
+// The colours of the dialogs' text. Text on the grey face keeps a contrast
+// of 4.5:1 or more: its red is a deep one. The payoff chart's column
+// headings are the colours of the LED digits below them, shown like them on
+// black (LedPlate).
 namespace dialog_colours {
-inline const QColor Red{0xFF, 0x00, 0x00};
-inline const QColor White{0xFF, 0xFF, 0xFF};
-inline const QColor Blue{0x00, 0x00, 0xFF};
-inline const QColor Fuchsia{0xFF, 0x00, 0xFF};
-inline const QColor Green{0x00, 0x80, 0x00};
+inline const QColor Red{0xA0, 0x00, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
+inline const QColor LedPlate{0x00, 0x00, 0x00};
+inline const QColor LedRed{0xFF, 0x00, 0x00};
+inline const QColor LedWhite{0xFF, 0xFF, 0xFF};
+inline const QColor LedCyan{0x00, 0xFF, 0xFF};
+inline const QColor LedMagenta{0xFF, 0x00, 0xFF};
+inline const QColor LedGreen{0x00, 0xFF, 0x00};
 }  // namespace dialog_colours
+
+// The game's one look, whatever the desktop theme: the classic light grey of
+// the machine with black text, for the main window, its menus and buttons,
+// every dialog and the help window. The machine face is painted in these
+// colours too, so a second look (the theme's around a classic face) would
+// put light theme text on grey; one palette keeps every text readable.
+QPalette ClassicPalette();
+
+// Gives the classic palette to the menus a widget holds now and later (such
+// as the menu bar's overflow menu): a menu is a window of its own and takes
+// no palette from its owner.
+void KeepMenusClassic(QWidget& owner);
 
 // The dialogs' face at a size in pixels.
 QFont DialogPixelFont(int pixelSize, bool bold = false);
@@ -34,6 +53,8 @@ void CentreOnScreen(QWidget& window);
 
 // Sets a widget's text colour.
 void SetTextColour(QWidget& widget, const QColor& colour);
+// Sets a label's text colour on a background of its own.
+void SetTextColours(QWidget& widget, const QColor& text, const QColor& background);
 
 // A canvas whose full paint is a function of its owner: the dialogs paint
 // their LED readouts and pictures here and lay their controls on top.

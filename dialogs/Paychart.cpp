@@ -42,11 +42,11 @@ struct Column {
 
 const std::array<Column, ChartColumns>& Columns() {
   static const std::array<Column, ChartColumns> columns{{
-      {"1 Coin", 197, dialog_colours::Red, LedRed},
-      {"2 Coins", 311, dialog_colours::White, LedWhite},
-      {"3 Coins", 423, dialog_colours::Blue, LedCyan},
-      {"4 Coins", 535, dialog_colours::Fuchsia, LedMagenta},
-      {"5 Coins", 647, dialog_colours::Green, LedGreen},
+      {"1 Coin", 197, dialog_colours::LedRed, LedRed},
+      {"2 Coins", 311, dialog_colours::LedWhite, LedWhite},
+      {"3 Coins", 423, dialog_colours::LedCyan, LedCyan},
+      {"4 Coins", 535, dialog_colours::LedMagenta, LedMagenta},
+      {"5 Coins", 647, dialog_colours::LedGreen, LedGreen},
   }};
   return columns;
 }
@@ -76,6 +76,7 @@ TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString pro
   setFont(DialogPixelFont(13));
   surface_ = new PaintedSurface(this, [this] { PaintChart(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  surface_->setAccessibleName(QStringLiteral("Payoffs"));
   CreateHeadings();
   FormCreate();
 }
@@ -94,6 +95,9 @@ void TPayoffs::CreateHeadings() {
     QLabel* label = MakeLabel(surface_, names[static_cast<std::size_t>(n)],
                               QString::fromLatin1(column.heading), headingFont, column.colour);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Lit like the digits under it: the bright colours read on black, not
+    // on the grey face.
+    SetTextColours(*label, column.colour, dialog_colours::LedPlate);
     // Sized to the text, the right edge stays where the amounts are anchored.
     label->move(column.right - label->width(), 8);
     *headings[static_cast<std::size_t>(n)] = label;
@@ -199,4 +203,5 @@ void TPayoffs::DrawAmounts() {
                   symbolSize);
     }
   }
+  surface_->setAccessibleDescription(ChartText(state_.CoinValue));
 }

@@ -7,7 +7,8 @@
 set -euo pipefail
 
 mode=${1:-check}
-lists=$(dirname "$0")/packages
+here=$(dirname "$0")
+lists=$here/packages
 case $mode in
   play) list_files=("$lists/play.txt") ;;
   check) list_files=("$lists/play.txt" "$lists/check.txt") ;;
@@ -20,6 +21,24 @@ for list in "${list_files[@]}"; do
     [[ -z $line || $line == \#* ]] || packages+=("$line")
   done <"$list"
 done
+
+# Notes each package installed here, once, so that the README's one command
+# removes exactly these again. Bash alone: the step runs before anything else
+# is known to be there.
+record_installed() {
+  local record=${VOLTARO_PACKAGE_RECORD:-$here/../build/installed-packages.txt}
+  local -A noted=()
+  local package
+  [[ -d $(dirname "$record") ]] || mkdir -p "$(dirname "$record")"
+  if [[ -f $record ]]; then
+    while IFS= read -r package; do [[ -n $package ]] && noted[$package]=1; done <"$record"
+  fi
+  for package in "$@"; do
+    [[ -n ${noted[$package]:-} ]] && continue
+    noted[$package]=1
+    printf '%s\n' "$package" >>"$record"
+  done
+}
 
 install_missing() {
   if [[ ${VOLTARO_SKIP_PACKAGES:-0} == 1 ]]; then
@@ -49,6 +68,7 @@ install_missing() {
   export DEBIAN_FRONTEND=noninteractive
   "${as_root[@]}" apt-get update -qq
   "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  record_installed "${missing[@]}"
 }
 
 install_missing

@@ -88,13 +88,15 @@ void TLoadSave::CreateButtons() {
   HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
   HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
   HelpBtn->setGeometry(8, 316, 97, 37);
-  HelpBtn->setAutoDefault(false);
+  // Enter presses whichever button has the focus, as on the slot buttons,
+  // rather than the dialog's default one.
+  HelpBtn->setAutoDefault(true);
   connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::HelpBtnClick);
 
   CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   CancelBtn->setGeometry(508, 316, 97, 37);
-  CancelBtn->setAutoDefault(false);
+  CancelBtn->setAutoDefault(true);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SavedGamePanel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,7 @@ SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* par
   QPalette face = Name->palette();
   face.setColor(QPalette::Base, palette::ButtonFace);
   Name->setPalette(face);
+  Name->setAccessibleName(QStringLiteral("Name of slot %1").arg(slot));
 
   Game = MakeLabel(this, QStringLiteral("Game") + n, 8, 28, 129, Qt::AlignLeft);
   date = MakeLabel(this, QStringLiteral("date") + n, 168, 28, 57, Qt::AlignRight);
@@ -54,8 +56,23 @@ SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* par
   Button = new QPushButton(QStringLiteral("OK"), this);
   Button->setObjectName(buttonName);
   Button->setGeometry(232, 16, 49, 37);
-  Button->setAutoDefault(false);
+  // Enter presses the slot's button when it has the focus, as Space does.
+  Button->setAutoDefault(true);
   Button->setProperty("tag", slot);
+  Name->installEventFilter(this);
+}
+
+bool SavedGamePanel::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the name field picks the slot, with the name as typed. Taken
+  // here, it goes no further to the dialog's default button.
+  if (watched == Name && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Button->click();
+      return true;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void SavedGamePanel::ShowRecord(const SlotRecord& record) {
@@ -65,4 +82,14 @@ void SavedGamePanel::ShowRecord(const SlotRecord& record) {
   borrowed->setText(SlotMoneyCaption(record.Borrowed, "borrowed"));
   Game->setText(QString::fromUtf8(ProductTitle));
   date->setText(QString::fromStdString(record.Date));
+  // Eight buttons all captioned "OK": a screen reader tells them apart by
+  // these.
+  Button->setAccessibleName(
+      record.Saved
+          ? QStringLiteral("Slot %1: %2").arg(slot_).arg(QString::fromStdString(record.Name))
+          : QStringLiteral("Slot %1: empty").arg(slot_));
+  Button->setAccessibleDescription(
+      record.Saved
+          ? QStringLiteral("%1, %2, saved %3").arg(credits->text(), borrowed->text(), date->text())
+          : QString());
 }

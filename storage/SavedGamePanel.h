@@ -31,6 +31,9 @@ class SavedGamePanel : public QFrame {
   QLabel* borrowed = nullptr;
   QPushButton* Button = nullptr;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   int slot_;
 };

@@ -42,6 +42,8 @@ void ReadSlots(const std::string& path, Slots& slots, const std::string& today) 
     slot.Borrowed = ReadProfileMoney(file, section, "Borrowed", UnsavedBorrowed);
     slot.BonusPool = ReadProfileMoney(file, section, "BonusPool", UnsavedBonusPool);
     slot.PowerPts = ReadProfileInteger(file, section, "PowerPts", 0);
+    slot.Saved =
+        file.Find(section, "Name").has_value() || file.Find(section, "Credits").has_value();
   }
 }
 
@@ -55,6 +57,7 @@ SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std:
   slot.FreeSpinsPlayed = game.FreeSpinsPlayed;
   slot.PowerPts = game.PowerPts;
   slot.Date = CutText(today, SlotDateCapacity);
+  slot.Saved = true;
   return slot;
 }
 

@@ -26,6 +26,9 @@ struct SlotRecord {
   std::int32_t FreeSpinsPlayed = 0;  // not in the file; only set by a save in this run
   std::int32_t PowerPts = 0;
   std::string Date;
+  // Whether the file holds a game in this slot; a slot never saved shows
+  // the defaults.
+  bool Saved = false;
 };
 
 // Slots numbered 1 to 8.

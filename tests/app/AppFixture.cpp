@@ -37,7 +37,10 @@ TestProgramDir::TestProgramDir() {
   QImage tile(16, 16, QImage::Format_RGB32);
   tile.fill(BackgroundColor());
   tile.save(File(QStringLiteral("BKGRND1.BMP")), "BMP");
+  // A contents list of links, then the topics.
   QString topics;
+  for (int context : {41005, 41006, 41009, 41010, 41011, 41012})
+    topics += QStringLiteral("<p><a href=\"#%1\">Go to topic %1</a></p>").arg(context);
   for (int context : {41005, 41006, 41009, 41010, 41011, 41012})
     topics += QStringLiteral("<h2><a name=\"%1\">Topic %1</a></h2><p>Text.</p>").arg(context);
   WriteText(File(QStringLiteral("VOLTA.HLP")),

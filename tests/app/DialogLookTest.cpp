@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStyle>
+#include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
 #include "AppFixture.h"
+#include "DialogLook.h"
 #include "MachineFace.h"
 
 namespace {
@@ -41,6 +54,115 @@ std::optional<DialogLook> LookOfModal(const std::function<void()>& command) {
   });
   command();
   return look;
+}
+
+// Runs a command that shows a modal dialog and looks at the dialog while it
+// is up; false when no dialog came.
+bool InspectModal(const std::function<void()>& command, const std::function<void(QDialog&)>& look) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    seen = true;
+    look(*dialog);
+    dialog->reject();
+  });
+  command();
+  return seen;
+}
+
+// What a dark desktop theme gives the application.
+QPalette DarkTheme() {
+  QPalette dark(QColor(0xF0, 0xF0, 0xF0), QColor(0x35, 0x35, 0x35), QColor(0x55, 0x55, 0x55),
+                QColor(0x20, 0x20, 0x20), QColor(0x2A, 0x2A, 0x2A), QColor(0xF0, 0xF0, 0xF0),
+                QColor(0xFF, 0xFF, 0xFF), QColor(0x1E, 0x1E, 0x1E), QColor(0x2D, 0x2D, 0x2D));
+  dark.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+  dark.setColor(QPalette::HighlightedText, QColor(0x10, 0x10, 0x10));
+  dark.setColor(QPalette::ToolTipBase, QColor(0x30, 0x30, 0x30));
+  dark.setColor(QPalette::ToolTipText, QColor(0xF0, 0xF0, 0xF0));
+  return dark;
+}
+
+// WCAG 2 contrast ratio of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double c) {
+      return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double ReadableContrast = 4.5;
+
+// Collects every text of a window that reads at less than 4.5:1: buttons
+// and fields by the colours the style paints them in, labels, radio
+// buttons and check boxes in their text colour over the pixel the window
+// shows under their corner (a label may lie on a painted canvas or a plate
+// of its own).
+void CheckTexts(QWidget& window, QStringList& unreadable) {
+  const QImage shown = window.grab().toImage();
+  const auto check = [&](const QWidget& widget, const QColor& text, const QColor& ground) {
+    const double contrast = Contrast(text, ground);
+    if (contrast < ReadableContrast)
+      unreadable << QStringLiteral("%1 %2: %3 on %4, %5:1")
+                        .arg(window.objectName(), widget.objectName(), text.name(), ground.name())
+                        .arg(contrast, 0, 'f', 2);
+  };
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(&window) || !widget->isEnabled()) continue;
+    const QPalette& colours = widget->palette();
+    const QPoint corner = widget->mapTo(&window, QPoint(0, 0));
+    const QColor under = shown.pixelColor(corner * shown.devicePixelRatio());
+    if (qobject_cast<QPushButton*>(widget)) {
+      check(*widget, colours.color(QPalette::ButtonText), colours.color(QPalette::Button));
+    } else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QTextEdit*>(widget) ||
+               qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QAbstractItemView*>(widget)) {
+      check(*widget, colours.color(QPalette::Text), colours.color(QPalette::Base));
+    } else if (const auto* label = qobject_cast<QLabel*>(widget)) {
+      if (!label->text().isEmpty()) check(*widget, colours.color(QPalette::WindowText), under);
+    } else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+               qobject_cast<QToolButton*>(widget)) {
+      check(*widget, colours.color(QPalette::WindowText), under);
+      check(*widget, colours.color(QPalette::ButtonText), under);
+    }
+  }
+}
+
+// The menu bar as drawn: the strongest contrast inside each title against
+// the bar beside it. Light text on a grey bar has none to show.
+void CheckMenuBar(QMenuBar& bar, QStringList& unreadable) {
+  const QImage shown = bar.grab().toImage();
+  const qreal ratio = shown.devicePixelRatio();
+  for (QAction* title : bar.actions()) {
+    const QRect place = bar.actionGeometry(title);
+    const QColor ground = shown.pixelColor(place.topLeft() * ratio);
+    double strongest = 1;
+    for (int y = place.top(); y <= place.bottom(); ++y)
+      for (int x = place.left(); x <= place.right(); ++x)
+        strongest = std::max(strongest, Contrast(shown.pixelColor(QPoint(x, y) * ratio), ground));
+    if (strongest < ReadableContrast)
+      unreadable
+          << QStringLiteral("menu bar %1: %2:1").arg(title->text()).arg(strongest, 0, 'f', 2);
+  }
+}
+
+// A menu's items, their hovered look and their disabled-free text.
+void CheckMenu(QMenu& menu, QStringList& unreadable) {
+  const QPalette& colours = menu.palette();
+  for (const auto& [text, ground] : {std::pair{QPalette::Text, QPalette::Base},
+                                     std::pair{QPalette::WindowText, QPalette::Window},
+                                     std::pair{QPalette::HighlightedText, QPalette::Highlight}}) {
+    const double contrast = Contrast(colours.color(text), colours.color(ground));
+    if (contrast < ReadableContrast)
+      unreadable << QStringLiteral("menu %1 %2: %3:1")
+                        .arg(menu.objectName(), menu.title())
+                        .arg(contrast, 0, 'f', 2);
+  }
 }
 
 }  // namespace
@@ -83,6 +205,57 @@ class DialogLookTest : public QObject {
         QCOMPARE(look->buttonFace, ClassicFace);
       }
     }
+  }
+
+  // One look whatever the desktop theme: every text of the menu bar, the
+  // menus, the buttons, each dialog and the help window reads at 4.5:1 or
+  // more under a light and under a dark theme, and all of it in the same
+  // classic grey.
+  void everyTextIsReadableUnderLightAndDarkThemes_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light theme") << false;
+    QTest::newRow("dark theme") << true;
+  }
+  void everyTextIsReadableUnderLightAndDarkThemes() {
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(dark ? DarkTheme() : QApplication::style()->standardPalette());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.CreatePayoffChart();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QStringList unreadable;
+    CheckMenuBar(*form.menuBar(), unreadable);
+    for (QMenu* menu : form.findChildren<QMenu*>()) CheckMenu(*menu, unreadable);
+    CheckTexts(form, unreadable);
+    QCOMPARE(form.palette().color(QPalette::Window), ClassicFace);
+
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"TSoundForm", [&] { form.ChangeWAVs1Click(); }},
+        {"TMusicForm", [&] { form.ChangeSongs1Click(); }},
+        {"TAboutBox", [&] { form.AboutClick(); }},
+        {"TPayoffs", [&] { form.BitBtn3Click(); }},
+        {"TBorrowC", [&] { form.BorrowCredits1Click(); }},
+        {"TLoadSave", [&] { form.Save1Click(); }},
+        {"GameHistoryWindow", [&] { form.GameHistory1Click(); }},
+    };
+    for (const auto& [name, command] : commands) {
+      const bool shown = InspectModal(command, [&](QDialog& dialog) {
+        CheckTexts(dialog, unreadable);
+        QCOMPARE(dialog.palette().color(QPalette::Window), ClassicFace);
+      });
+      QVERIFY2(shown, name);
+    }
+    fixture.Item("Manual1")->trigger();
+    QWidget* help = form.Help().Browser();
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    CheckTexts(*help, unreadable);
+    QCOMPARE(help->palette().color(QPalette::Window), ClassicFace);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join('\n')));
   }
 
   void helpWindowOpensCentred() {

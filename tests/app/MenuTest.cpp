@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <array>
@@ -266,7 +268,7 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("Catalog1")->trigger();
     QCOMPARE(form.Help().ShownFile(), QStringLiteral("CATALOG.HLP"));
-    QVERIFY(form.Help().Browser()->toPlainText().contains("Symbol catalog"));
+    QVERIFY(form.Help().Browser()->Page()->toPlainText().contains("Symbol catalog"));
     QCOMPARE(form.Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
 
     form.activateWindow();
@@ -277,7 +279,66 @@ class MenuTest : public QObject {
 
     fixture.Item("Manual1")->trigger();
     QCOMPARE(form.Help().ShownTopic(), QString());
-    QVERIFY(form.Help().Browser()->toPlainText().contains("Voltaro manual"));
+    QVERIFY(form.Help().Browser()->Page()->toPlainText().contains("Voltaro manual"));
+  }
+
+  // The help window's own keys and buttons: a link followed, Back and
+  // Forward between the pages, Contents to the top, Find, Esc and Ctrl+W.
+  void helpWindowNavigatesFindsAndCloses() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    fixture.Item("Manual1")->trigger();
+    HelpWindow* help = form.Help().Browser();
+    QVERIFY(help != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QTextBrowser* page = help->Page();
+    QVERIFY(!help->BackAction->isEnabled());
+
+    // A click on the link to the payoff chart's topic.
+    QTextCursor link = page->document()->find(QStringLiteral("Go to topic 41009"));
+    QVERIFY(!link.isNull());
+    link.setPosition(link.selectionStart() + 2);
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(link).center());
+    QTRY_COMPARE(page->source().fragment(), QStringLiteral("41009"));
+    QVERIFY(help->BackAction->isEnabled());
+    help->BackAction->trigger();
+    QCOMPARE(page->source().fragment(), QString());
+    QVERIFY(help->ForwardAction->isEnabled());
+    help->ForwardAction->trigger();
+    QCOMPARE(page->source().fragment(), QStringLiteral("41009"));
+    help->ContentsAction->trigger();
+    QCOMPARE(page->source().fragment(), QString());
+    QCOMPARE(page->source().fileName(), QStringLiteral("VOLTA.HLP"));
+
+    // Find selects each place in turn and goes round; a word that is not
+    // there selects nothing.
+    help->FindField()->setText(QStringLiteral("Topic 41011"));
+    QTest::keyClick(help->FindField(), Qt::Key_Return);
+    QCOMPARE(page->textCursor().selectedText(), QStringLiteral("topic 41011"));
+    const int first = page->textCursor().position();
+    help->FindAction->trigger();
+    QVERIFY(page->textCursor().position() > first);
+    help->FindAction->trigger();
+    QCOMPARE(page->textCursor().position(), first);
+    QVERIFY(!help->FindNext(QStringLiteral("jackpot")));
+    QTRY_VERIFY(help->findChild<QLabel*>("HelpNotFound")->isVisible());
+
+    // Esc closes it, even from the find field; so does Ctrl+W, and F1 in the
+    // main window opens it again at the main window's topic.
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->FindField(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_F1);
+    QVERIFY(help->isVisible());
+    QCOMPARE(page->source().fragment(), QStringLiteral("41006"));
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(page, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!help->isVisible());
   }
 
   // A game from an earlier run: File > Game History shows its plays and

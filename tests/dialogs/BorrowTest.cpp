@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <cstdio>
 #include <memory>
 
@@ -129,6 +131,21 @@ class BorrowTest : public QObject {
     QCOMPARE(ReadLedRightToLeft(canvas, 582 - 30, 40, 2, 10), Readout(creditsAfter));
     if (Readout(borrowedAfter).size() <= 10)
       QCOMPARE(ReadLedLeftToRight(canvas, 20, 40, 4, 10), Readout(borrowedAfter));
+    // The same values as text for a screen reader, and chips named by what
+    // a press does in the mode chosen.
+    const auto spoken = [](double amount) {
+      return Readout(amount).trimmed().replace(u'.', QLocale::system().decimalPoint());
+    };
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(&dialog->Surface())->text(QAccessible::Description),
+        QStringLiteral("Credits: %1. Borrowed: %2.")
+            .arg(spoken(creditsAfter), spoken(borrowedAfter)));
+    const std::array<const char*, 6> chips{"$1,000", "$100", "$10", "$1", "10\u00a2", "1\u00a2"};
+    QCOMPARE(QAccessible::queryAccessibleInterface(
+                 dialog->AmountButtons[static_cast<std::size_t>(button)])
+                 ->text(QAccessible::Name),
+             (payBack ? QStringLiteral("Pay back ") : QStringLiteral("Borrow ")) +
+                 QString::fromUtf8(chips[static_cast<std::size_t>(button)]));
   }
 
   void helpExplainsTheDialogAndOkCloses() {

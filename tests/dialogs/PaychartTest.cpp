@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,6 +96,25 @@ class PaychartTest : public QObject {
         QCOMPARE(ReadAmount(canvas, row, coins), ExpectedAmount(row, coins, coinCents));
       }
     }
+    // The same amounts as text for a screen reader, a line a row in the
+    // chart's order.
+    const QStringList lines = QAccessible::queryAccessibleInterface(&chart->Surface())
+                                  ->text(QAccessible::Description)
+                                  .split('\n');
+    QCOMPARE(lines.size(), 7);
+    for (int row = 0; row < 7; ++row) {
+      QString said = lines[row].section(QStringLiteral(": "), 1);
+      for (int coins = 1; coins <= 5; ++coins) {
+        const QString amount = ExpectedAmount(row, coins, coinCents)
+                                   .trimmed()
+                                   .replace(u'.', QLocale::system().decimalPoint());
+        const QString expected =
+            QStringLiteral("%1 coin%2 %3").arg(coins).arg(coins == 1 ? "" : "s").arg(amount);
+        QVERIFY2(said.startsWith(expected), qPrintable(lines[row]));
+        said = said.mid(expected.size() + 2);
+      }
+    }
+    QCOMPARE(lines[0].section(':', 0, 0), QStringLiteral("Three Voltaro symbols"));
     QCOMPARE(chart->Label5->text(), caption);
     QCOMPARE(chart->Label4->text(), QStringLiteral("Voltaro Slots"));
     QCOMPARE(chart->windowTitle(), QStringLiteral("Voltaro Slots Payoffs"));

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
+#include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
@@ -7,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "DialogAnswers.h"
@@ -272,6 +275,79 @@ class SaveTest : public QObject {
     const Slots stored = ReadBack();
     QCOMPARE(stored[3].Name, std::string("Settled"));
     QCOMPARE(Fields(stored[3]), Fields(State()));
+  }
+
+  // Enter on a focused slot button, or in a slot's name field, picks the
+  // slot as a click does, and Enter confirms the name prompt. A screen
+  // reader tells the eight "OK" buttons apart by slot and game.
+  void enterPicksASlotAndEachButtonIsNamed() {
+    PlayEvening();
+    QVERIFY(!WriteSlot(path, 3, "Evening", state, Today));
+    answers.names = {QStringLiteral("By button"), QStringLiteral("By name field")};
+    auto named = [](TLoadSave& dialog, int slot, QAccessible::Text text) {
+      return QAccessible::queryAccessibleInterface(dialog.Panel(slot).Button)->text(text);
+    };
+    {
+      auto dialog = MakeDialog(SlotMode::Save);
+      for (int slot = 1; slot <= SlotCount; ++slot)
+        QCOMPARE(named(*dialog, slot, QAccessible::Name),
+                 slot == 3 ? QStringLiteral("Slot 3: Evening")
+                           : QStringLiteral("Slot %1: empty").arg(slot));
+      QCOMPARE(named(*dialog, 3, QAccessible::Description), Caption("1234.56", "credits") + ", " +
+                                                                Caption("1000.00", "borrowed") +
+                                                                ", saved " + Today);
+      dialog->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+      dialog->Panel(5).Button->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(answers.prompts.size(), std::size_t{1});
+    QCOMPARE(answers.prompts[0].initial, QStringLiteral("Game #5"));
+    {
+      auto dialog = MakeDialog(SlotMode::Save);
+      QCOMPARE(named(*dialog, 5, QAccessible::Name), QStringLiteral("Slot 5: By button"));
+      dialog->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+      dialog->Panel(6).Name->setFocus();
+      dialog->Panel(6).Name->setText(QStringLiteral("Typed"));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+      QVERIFY(!dialog->isVisible());
+    }
+    // One prompt for the one Enter: no default button pressed as well.
+    QCOMPARE(answers.prompts.size(), std::size_t{2});
+    QCOMPARE(answers.prompts[1].initial, QStringLiteral("Typed"));
+    QCOMPARE(ReadBack()[6].Name, std::string("By name field"));
+
+    // Open: Enter on the focused Cancel cancels, and on slot 3's button
+    // brings its game back.
+    state = GameState();
+    {
+      auto dialog = MakeDialog(SlotMode::Open);
+      dialog->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+      dialog->CancelBtn->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QCOMPARE(dialog->result(), int(QDialog::Rejected));
+      QCOMPARE(state.Credits, GameState().Credits);
+    }
+    auto dialog = MakeDialog(SlotMode::Open);
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->Panel(3).Button->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(state.Credits, 1234.56);
+
+    // The real name prompt takes Enter as OK.
+    QTimer::singleShot(0, [] {
+      QWidget* prompt = QApplication::activeModalWidget();
+      auto* field = prompt != nullptr ? prompt->findChild<QLineEdit*>() : nullptr;
+      if (field == nullptr) return;
+      QTest::keyClicks(field, QStringLiteral("Night"));
+      QTest::keyClick(field, Qt::Key_Return);
+    });
+    const auto typed = DialogServices::Standard().askText(nullptr, "Name", QString());
+    QCOMPARE(typed.value_or(QStringLiteral("cancelled")), QStringLiteral("Night"));
   }
 
   void todayUsesTheSlotDateFormat() {

@@ -2,12 +2,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game installed into a fresh prefix and started from another folder under
 # Xvfb: it shows its art and background, sounds its coin, click and stop
-# waves, answers its keys, opens its help, and the desktop entry and metainfo
-# pass their validators. Arguments: the build folder.
+# waves, answers its keys, opens its help, its window has the desktop entry's
+# window class, and the desktop entry and metainfo pass their validators.
+# Then the README's removal takes the install away and leaves nothing behind.
+# Arguments: the build folder.
 build=$1
 source "$(dirname "$0")/../app/e2e_common.sh" ""
 prefix=$work/prefix
+# A file of another program, which the removal must leave.
+mkdir -p "$prefix/share/applications"
+touch "$prefix/share/applications/other.desktop"
+# Two installs as the README makes them, each keeping its own manifest.
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed"
+cp "$build/install_manifest.txt" "$work/installed-here.txt"
+cmake --install "$build" --prefix "$work/second" >>"$work/install.log" || fail "second install failed"
+cp "$build/install_manifest.txt" "$work/installed-second.txt"
 program=$prefix/bin/voltaro-slots
 app_id=io.github.voltaro.VoltaroSlots
 
@@ -46,6 +55,11 @@ start_game
 # A missing file would have shown a box titled like the main window.
 boxes() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 [[ $(boxes '^Voltaro Slots$') == 1 ]] || fail "a message box opened at start"
+# The launcher knows the window by the desktop entry's StartupWMClass.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$prefix/share/applications/$app_id.desktop")
+[[ -n $wm_class ]] || fail "the desktop entry names no StartupWMClass"
+xdotool search --onlyvisible --classname "^$wm_class\$" >/dev/null ||
+  fail "no window of class $wm_class"
 # Under the machine lies a strip of the tiled background; without its picture
 # the face falls back to the plain button-face colour. The wheels show the art.
 # A loaded machine may take a moment over the first paint.
@@ -92,4 +106,16 @@ exit_through_menu
 [[ $(value_of Spins) == 1 ]] || fail "the S key did not spin: Spins $(value_of Spins)"
 [[ $(value_of BackBMP) == "$data/BKGRND1.BMP" ]] || fail "BackBMP $(value_of BackBMP)"
 [[ $(value_of WinSound) == "$data/VOLTA5.WAV" ]] || fail "WinSound $(value_of WinSound)"
+
+# Removal of the first install leaves the other program's file, the usual
+# folders empty and nothing else; the second install is whole.
+source_dir=$(dirname "$0")/../..
+"$source_dir/scripts/uninstall.sh" "$work/installed-here.txt" >/dev/null || fail "uninstall failed"
+left=$(cd "$prefix" && find . -mindepth 1 | sort | xargs)
+[[ $left == "./bin ./share ./share/applications ./share/applications/other.desktop ./share/doc ./share/icons ./share/man ./share/metainfo" ]] ||
+  fail "left after removal: $left"
+[[ -x $work/second/bin/voltaro-slots && -s $work/second/share/voltaro-slots/VOLTA.HLP ]] ||
+  fail "removing one install touched the other"
+"$source_dir/scripts/uninstall.sh" "$work/installed-second.txt" >/dev/null || fail "second uninstall"
+[[ -z $(find "$work/second" -type f) ]] || fail "files left: $(find "$work/second" -type f)"
 echo "PASS: the installed game runs from $prefix"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by CPack from the install rules: its name, its
-# dependencies, lintian without errors, and its program unpacked into a
+# dependencies, its description whole, lintian without errors or hardening
+# tags, the launcher's window class, and its program unpacked into a
 # temporary root, started headless, playing a song from its own data folder.
 # Arguments: the build folder.
 set -euo pipefail
@@ -28,15 +29,28 @@ for needed in libqt6widgets6 libsdl2-mixer timgm6mb-soundfont qt6-qpa-plugins; d
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
-# Errors fail; the warnings are printed for the reader.
-lintian --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
+[[ $(dpkg-deb -f "$package" Recommends) == *qt6-wayland* ]] ||
+  fail "Recommends lacks qt6-wayland: $(dpkg-deb -f "$package" Recommends)"
+# The description as written, its semicolon included.
+description=$(dpkg-deb -f "$package" Description)
+[[ $description == *"over five paylines; a power meter charged"* ]] ||
+  fail "the description lost its text: $description"
+
+# Errors and the hardening tags (shown as information) fail; the other
+# findings are printed for the reader.
+lintian --display-info --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 || true
 cat "$work/lintian.log"
 ! grep -q '^E: ' "$work/lintian.log" || fail "lintian reported errors"
+! grep -q 'hardening-' "$work/lintian.log" || fail "lintian: $(grep 'hardening-' "$work/lintian.log")"
 
 # Unpacked, started headless from another folder, with the music on and the
 # first song chosen: it is heard only if the program found its data in the
 # unpacked root.
 dpkg-deb -x "$package" "$work/root"
+# The launcher matches the window by its X11 class, the program's name.
+grep -qx 'StartupWMClass=voltaro-slots' \
+  "$work/root/usr/share/applications/io.github.voltaro.VoltaroSlots.desktop" ||
+  fail "the desktop entry has no StartupWMClass=voltaro-slots"
 export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/heard.raw
 mkdir -p "$XDG_CONFIG_HOME/voltaro-slots" "$work/elsewhere"

@@ -52,7 +52,8 @@ run() {
   cp -P "$tools"/* "$work/path/"
   for absent in "$@"; do rm "$work/path/$absent"; done
   status=0
-  env -i PATH="$work/path" RECORD="$RECORD" ${skip:+VOLTARO_SKIP_PACKAGES=$skip} \
+  env -i PATH="$work/path" RECORD="$RECORD" VOLTARO_PACKAGE_RECORD="$work/installed-packages.txt" \
+    ${skip:+VOLTARO_SKIP_PACKAGES=$skip} \
     "$BASH" "$script" "$mode" >"$work/out" 2>&1 || status=$?
 }
 asked_to_install() { sed -n 's/^install -y -qq --no-install-recommends //p' "$RECORD/apt-get" | tr ' ' '\n'; }
@@ -70,6 +71,10 @@ run check
 [[ $status == 0 ]] || fail "check step failed: $(cat "$work/out")"
 [[ $(asked_to_install) == "$(printf '%s\n%s' "$play_list" "$check_list")" ]] ||
   fail "check installed: $(asked_to_install | xargs)"
+
+# Every package installed is noted once, for the README's removal.
+[[ $(cat "$work/installed-packages.txt") == "$(printf '%s\n%s' "$play_list" "$check_list")" ]] ||
+  fail "noted as installed: $(xargs <"$work/installed-packages.txt")"
 
 # What is there already is not installed again; with everything there, apt
 # is not called at all.
