@@ -45,11 +45,15 @@ void CanvasWidget::TakeScreenRatio() {
 }
 
 bool CanvasWidget::event(QEvent* event) {
-  // A widget learns of a new screen, or of its screen's new scale, by this
-  // event; being shown may also put it on another screen than the one it
-  // was made for.
-  if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
-    TakeScreenRatio();
+  // A widget learns of a new screen by this event (from Qt 6.6 on, of its
+  // screen's new scale by a second one); being shown may also put it on
+  // another screen than the one it was made for.
+  bool ratioMayChange =
+      event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+  if (ratioMayChange) TakeScreenRatio();
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
   return QWidget::event(event);
 }
