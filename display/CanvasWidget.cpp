@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CanvasWidget.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QtMath>
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   // Every pixel comes from the canvas, so Qt need not clear the area first.
@@ -17,11 +21,41 @@ QImage& CanvasWidget::Canvas() {
 const QImage& CanvasWidget::Canvas() const { return canvas_; }
 
 void CanvasWidget::EnsureCanvasSize() {
-  const QSize wanted = size().expandedTo(QSize(1, 1));
-  if (canvas_.size() == wanted) return;
+  const QSize logical = size().expandedTo(QSize(1, 1));
+  const QSize wanted(qRound(logical.width() * ratio_), qRound(logical.height() * ratio_));
+  if (canvas_.size() == wanted && canvas_.devicePixelRatio() == ratio_) return;
   canvas_ = QImage(wanted, QImage::Format_RGB32);
+  canvas_.setDevicePixelRatio(ratio_);
   canvas_.fill(Qt::black);
   drawn_ = false;
+}
+
+void CanvasWidget::FollowScreenRatio() {
+  followsScreen_ = true;
+  TakeScreenRatio();
+}
+
+void CanvasWidget::TakeScreenRatio() {
+  const qreal ratio = devicePixelRatioF();
+  if (!followsScreen_ || ratio <= 0 || ratio == ratio_) return;
+  ratio_ = ratio;
+  EnsureCanvasSize();
+  CanvasRatioChanged();
+  update();
+}
+
+bool CanvasWidget::event(QEvent* event) {
+  // A widget learns of a new screen by this event (from Qt 6.6 on, of its
+  // screen's new scale by a second one); being shown may also put it on
+  // another screen than the one it was made for.
+  bool ratioMayChange =
+      event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+  if (ratioMayChange) TakeScreenRatio();
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+  return QWidget::event(event);
 }
 
 void CanvasWidget::ShowRect(const QRect& rect) {
@@ -63,6 +97,24 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  for (const QRect& rect : event->region()) painter.drawImage(rect, canvas_, rect);
+  if (ratio_ == 1.0) {
+    for (const QRect& rect : event->region()) painter.drawImage(rect, canvas_, rect);
+  } else {
+    // The canvas holds the screen's own pixels: they go out one for one.
+    for (const QRect& rect : event->region())
+      painter.drawImage(QRectF(rect), canvas_,
+                        QRectF(rect.x() * ratio_, rect.y() * ratio_, rect.width() * ratio_,
+                               rect.height() * ratio_));
+  }
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (hasFocus()) PaintFocusFrame(painter);
   inPaintEvent_ = false;
+}
+
+void CanvasWidget::PaintFocusFrame(QPainter& painter) {
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = rect().adjusted(1, 1, -1, -1);
+  option.backgroundColor = Qt::black;
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

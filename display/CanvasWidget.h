@@ -13,7 +13,8 @@ class CanvasWidget : public QWidget {
  public:
   explicit CanvasWidget(QWidget* parent = nullptr);
 
-  // The off-screen image, always the size of the widget. A size change
+  // The off-screen image, always the size of the widget in its logical
+  // pixels, held at the canvas ratio's device pixels. A size or ratio change
   // gives a fresh image, which the next full paint fills.
   QImage& Canvas();
   const QImage& Canvas() const;
@@ -25,6 +26,16 @@ class CanvasWidget : public QWidget {
 
   // Gathers the ShowRect calls made during its life into one repaint, so a
   // routine made of many small draws reaches the screen in one piece.
+  // Device pixels per logical pixel of the canvas. 1 unless the canvas
+  // follows its screen.
+  qreal CanvasRatio() const { return ratio_; }
+
+  // Draw the canvas at the device-pixel ratio of the screen the widget is
+  // on (2 on a screen scaled to 200%), and follow it when the widget moves
+  // to another screen or the screen's scale changes. Off by default: a
+  // canvas at ratio 1 is scaled up by the window system as a whole.
+  void FollowScreenRatio();
+
   class ShowBatch {
    public:
     explicit ShowBatch(CanvasWidget& widget);
@@ -41,13 +52,24 @@ class CanvasWidget : public QWidget {
   // been drawn since its last size change.
   virtual void PaintCanvas() {}
 
+  // Run when the canvas ratio has changed, before the full paint at the new
+  // ratio: what is kept at device resolution is made anew here.
+  virtual void CanvasRatioChanged() {}
+
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void EnsureCanvasSize();
+  void TakeScreenRatio();
+  // Draws a focus frame over the canvas while the widget has the keyboard
+  // focus; it is never part of the canvas itself.
+  void PaintFocusFrame(QPainter& painter);
   void RepaintNow(const QRect& rect);
 
   QImage canvas_;
+  qreal ratio_ = 1.0;
+  bool followsScreen_ = false;
   bool drawn_ = false;
   bool inPaintEvent_ = false;
   int batchDepth_ = 0;

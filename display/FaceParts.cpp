@@ -21,9 +21,24 @@ const QRgb MeterBlue = qRgb(0x00, 0x00, 0xFF);
 const QRgb MeterRed = qRgb(0xFF, 0x00, 0x00);
 constexpr int LampPitch = 20;
 
+// The same line on a canvas of finer device pixels: one logical pixel wide
+// and smooth, through the middles of the pixels the stepped line would set.
+QRect DrawSmoothLine(QImage& canvas, int x0, int y0, int x1, int y1, QRgb colour) {
+  const qreal slope = x1 == x0 ? 0.0 : qreal(y1 - y0) / qreal(x1 - x0);
+  {
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgb(colour), 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(x0, y0 + 0.5 - 0.5 * slope), QPointF(x1, y1 + 0.5 - 0.5 * slope));
+  }
+  return QRect(QPoint(std::min(x0, x1), std::min(y0, y1) - 1),
+               QPoint(std::max(x0, x1), std::max(y0, y1) + 1));
+}
+
 // A one-pixel line from (x0, y0) towards (x1, y1), the end point left out,
 // stepping along the longer axis and rounding the other to the nearest pixel.
 QRect DrawLine(QImage& canvas, int x0, int y0, int x1, int y1, QRgb colour) {
+  if (canvas.devicePixelRatio() != 1.0) return DrawSmoothLine(canvas, x0, y0, x1, y1, colour);
   const int dx = x1 - x0;
   const int dy = y1 - y0;
   const int steps = std::max(std::abs(dx), std::abs(dy));
@@ -83,7 +98,7 @@ void DrawLineLamps(CanvasWidget& target, const FaceLayout& layout, const GameSta
   const int left = layout.ReadoutRight - 85 + layout.MidSizeShift();
   const int top = layout.RowLines + 4;
   QImage& canvas = target.Canvas();
-  const QImage& lamps = LampStrip();
+  const QImage& lamps = LampStrip(canvas.devicePixelRatio());
   for (int j = 0; j < 5; ++j) {
     for (int k = 0; k < 5; ++k) {
       int kind = LampEmpty;

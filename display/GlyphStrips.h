@@ -10,6 +10,13 @@ const QImage& DigitsStrip();
 const QImage& AlphaStrip();
 const QImage& LampStrip();
 
+// The same strips for a canvas of a device-pixel ratio: the bitmaps
+// themselves at 1, drawn anew at the ratio's resolution otherwise (made once
+// per ratio and kept).
+const QImage& DigitsStrip(qreal ratio);
+const QImage& AlphaStrip(qreal ratio);
+const QImage& LampStrip(qreal ratio);
+
 // Lamps of Image1, 17 x 17 each.
 enum LampKind : int { LampEmpty = 0, LampRed = 1, LampBlue = 2 };
 inline constexpr int LampSize = 17;

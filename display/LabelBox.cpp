@@ -30,7 +30,7 @@ void DrawLabelBox(CanvasWidget& target, const QString& caption, int x, int y, in
   if (width > 2 && height > 2) blit::Fill(canvas, box.adjusted(1, 1, -1, -1), qRgb(0, 0, 0));
 
   // Right-aligned: the last letter sits 20 px in from the right edge.
-  const QImage& alpha = AlphaStrip();
+  const QImage& alpha = AlphaStrip(canvas.devicePixelRatio());
   QRect changed = box;
   int letterX = x + width - 20;
   for (qsizetype i = caption.size() - 1; i >= 0; --i, letterX -= LetterPitch) {

@@ -54,7 +54,7 @@ namespace {
 // The text's glyphs into the canvas, without the mid-size shift; returns the
 // rectangle drawn.
 QRect PaintLedText(QImage& canvas, const QString& text, int x, int y, bool leftToRight, int band) {
-  const QImage& digits = DigitsStrip();
+  const QImage& digits = DigitsStrip(canvas.devicePixelRatio());
   QRect changed;
   auto draw = [&](QChar c, int at) {
     const QRect glyph = GlyphOf(c, band);
@@ -112,9 +112,13 @@ void DrawLedTextWithin(CanvasWidget& target, const QString& text, int x, int y, 
   band = std::clamp(band, 0, 6);
   x = ShiftedX(x, symbolSize);
 
-  // Laid out at full size aside first, to learn where it would reach.
+  // Laid out at full size aside first, to learn where it would reach; at
+  // the canvas's ratio, so a squeezed text keeps its device pixels.
+  const qreal ratio = target.Canvas().devicePixelRatio();
   const int fullWidth = static_cast<int>(text.size()) * LedDigitWidth;
-  QImage full(fullWidth, LedHeight, QImage::Format_RGB32);
+  const QRect fullDevice = blit::DeviceRect(QRect(0, 0, fullWidth, LedHeight), ratio);
+  QImage full(fullDevice.size(), QImage::Format_RGB32);
+  full.setDevicePixelRatio(ratio);
   full.fill(Qt::black);
   const int aside = leftToRight ? 0 : fullWidth - LedDigitWidth;
   const QRect drawn = PaintLedText(full, text, aside, 0, leftToRight, band);
@@ -125,9 +129,11 @@ void DrawLedTextWithin(CanvasWidget& target, const QString& text, int x, int y, 
 
   // Too wide: the same text squeezed to the width, every column of glyph
   // pixels taken from the full-size one, kept to the side it grows from.
-  const QImage narrow =
-      full.copy(drawn).scaled(width, LedHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  const QSize narrowSize = blit::DeviceRect(QRect(0, 0, width, LedHeight), ratio).size();
+  QImage narrow = full.copy(blit::DeviceRect(drawn, ratio))
+                      .scaled(narrowSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  narrow.setDevicePixelRatio(ratio);
   const int left = leftToRight ? x + drawn.left() - aside : x + drawn.right() + 1 - aside - width;
-  blit::Copy(target.Canvas(), {left, y}, narrow, narrow.rect());
+  blit::Copy(target.Canvas(), {left, y}, narrow, QRect(0, 0, width, LedHeight));
   target.ShowRect(QRect(left, y, width, LedHeight));
 }

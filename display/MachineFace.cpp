@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MachineFace.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
 #include "Bevel.h"
 #include "Blit.h"
+#include "FaceAccessible.h"
 #include "FaceParts.h"
 #include "Fonts.h"
 #include "LabelBox.h"
@@ -36,8 +38,17 @@ double ShownWager(const GameState& state) {
 
 MachineFace::MachineFace(const GameState& state, QWidget* parent)
     : CanvasWidget(parent), state_(state), reels_(MakeReelBitmaps(symbolSize_)) {
-  setAccessibleName(QStringLiteral("Slot machine"));
+  SetUpAccess();
   UpdateLayout();
+  FollowScreenRatio();
+}
+
+void MachineFace::SetUpAccess() {
+  FaceAccessible::Install();
+  setAccessibleName(QStringLiteral("Slot machine"));
+  // Reached by Tab, so a screen reader can rest on it; a click leaves the
+  // focus on the buttons, where the keys work.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 std::array<double, 5> MachineFace::ShownLineBets() const {
@@ -50,13 +61,21 @@ void MachineFace::SetSymbolSize(int symbolSize) {
 }
 
 std::optional<QString> MachineFace::LoadSymbolArt(const QString& programDir) {
-  reels_ = MakeReelBitmaps(symbolSize_);
-  return LoadSymbolArtFile(programDir, symbolSize_, symbolArt_);
+  artDir_ = programDir;
+  reels_ = MakeReelBitmaps(symbolSize_, CanvasRatio());
+  return LoadSymbolArtFile(programDir, symbolSize_, CanvasRatio(), symbolArt_);
 }
 
 void MachineFace::SetSymbolArt(const QImage& art) {
-  reels_ = MakeReelBitmaps(symbolSize_);
+  reels_ = MakeReelBitmaps(symbolSize_, art.devicePixelRatio());
   symbolArt_ = art.convertToFormat(QImage::Format_RGB32);
+}
+
+void MachineFace::CanvasRatioChanged() {
+  // Art read from a folder is read again for the new ratio; art installed
+  // directly keeps its own and is scaled as it is drawn.
+  if (artDir_) LoadSymbolArt(*artDir_);
+  if (isVisible()) RepaintMachine();
 }
 
 void MachineFace::SetBackground(const Background& background) {
@@ -92,13 +111,32 @@ void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
   // Amounts of eleven characters or more are squeezed into the box.
   DrawLedTextWithin(*this, MoneyText(value), x, y, false, LedRed, symbolSize_, LedMoneyWidth);
   readings_.money[static_cast<std::size_t>(which)] = value;
-  Describe();
 }
 
-void MachineFace::Describe() {
-  readings_.power = state_.PowerPts;
-  readings_.freeSpinsLeft = state_.FreeSpins;
-  setAccessibleDescription(FaceDescription(readings_));
+FaceReadings MachineFace::CurrentReadings() const {
+  // The readouts as drawn; the rest read from the game when asked for, so
+  // the symbols and lines are those of the window shown.
+  FaceReadings readings = readings_;
+  readings.power = state_.PowerPts;
+  readings.freeSpinsLeft = state_.FreeSpins;
+  for (int wheel = 0; wheel < 3; ++wheel)
+    readings.middleRow[static_cast<std::size_t>(wheel)] =
+        state_.Window[static_cast<std::size_t>(wheel * 3 + 1)];
+  for (int line = 0; line < LineCount; ++line)
+    if (state_.LinePay[static_cast<std::size_t>(line)] > 0)
+      readings.payingLines |= static_cast<std::uint8_t>(1u << line);
+  const auto& plays = state_.History.Plays();
+  if (!plays.empty()) readings.lastPlay = plays.front();
+  return readings;
+}
+
+QString MachineFace::Description() const { return FaceDescription(CurrentReadings()); }
+
+QString MachineFace::AnnounceResult() {
+  const QString said = ResultAnnouncement(CurrentReadings());
+  QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&changed);
+  return said;
 }
 
 void MachineFace::DrawCountReadout(CountReadout which, int value) {
@@ -119,17 +157,13 @@ void MachineFace::DrawCountReadout(CountReadout which, int value) {
       break;
   }
   if (which != CountReadout::SpinFree) readings_.spins = value;
-  Describe();
 }
 
 void MachineFace::DrawLineLamps(int coins) { ::DrawLineLamps(*this, layout_, state_, coins); }
 
 void MachineFace::DrawPayline(int index) { ::DrawPayline(*this, layout_, index); }
 
-void MachineFace::DrawPowerMeter(bool rising) {
-  ::DrawPowerMeter(*this, layout_, state_, rising);
-  Describe();
-}
+void MachineFace::DrawPowerMeter(bool rising) { ::DrawPowerMeter(*this, layout_, state_, rising); }
 
 void MachineFace::RepaintMachine() {
   ShowBatch batch(*this);

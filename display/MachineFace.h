@@ -64,16 +64,33 @@ class MachineFace : public CanvasWidget, public FaceView {
   // The whole face into the canvas, without showing it.
   void FormPaint();
 
+  // What a screen reader reads as the face's description: the readouts, the
+  // symbols on the middle row, the lines that pay and the last result.
+  QString Description() const;
+
+  // Tells a screen reader how the spin that has just settled came out (a
+  // win and its lines, or none; the bonus; the free spins left). The main
+  // window calls it once a spin has settled, its win counted and the face
+  // showing the result; it raises the face's description-changed event,
+  // which screen readers speak for the focused face, and returns the text
+  // to say. The description tells the same result as its last spin.
+  QString AnnounceResult();
+
  protected:
   void PaintCanvas() override { FormPaint(); }
+  // A new screen ratio: the art for it and a full paint.
+  void CanvasRatioChanged() override;
 
  private:
   void UpdateLayout();
   void PaintReadouts();
   void PaintLeftColumn();
   void ShowWheel(int wheel, int position);
-  // The accessible description follows every readout and meter drawn.
-  void Describe();
+  // The readouts as last drawn, with the meter, free spins, symbols, lines
+  // and last play of the game.
+  FaceReadings CurrentReadings() const;
+  // Keyboard focus and the screen reader's view of the face.
+  void SetUpAccess();
 
   const GameState& state_;
   Background background_;
@@ -83,4 +100,6 @@ class MachineFace : public CanvasWidget, public FaceView {
   FaceLayout layout_;
   bool blinkPhase_ = true;
   FaceReadings readings_;
+  // Where the art was last read from, to read it again for a new ratio.
+  std::optional<QString> artDir_;
 };

@@ -3,6 +3,8 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtMath>
+#include <array>
 
 #include "FaceLayout.h"
 
@@ -38,5 +40,57 @@ std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSi
   LoadedBitmap loaded = LoadBitmapFile(programDir + SymbolArtFileName(symbolSize));
   art = std::move(loaded.picture);
   if (!loaded.ok()) return loaded.error;
+  return std::nullopt;
+}
+
+namespace {
+
+// Cell sizes of the sheets made at build time: the three symbol sizes at
+// ratios 1, 1.25, 1.5, 2 and 3.
+constexpr std::array<int, 11> SheetCellSizes{96, 120, 144, 180, 192, 216, 240, 288, 384, 432, 576};
+
+bool IsSymbolSize(int size) { return size == 96 || size == 144 || size == 192; }
+
+// A sheet scaled (when it must be) to cells of `cellSize`, at the ratio.
+QImage SheetAtRatio(const QImage& sheet, int cellSize, qreal ratio) {
+  QImage art = sheet.width() == 3 * cellSize && sheet.height() == 3 * cellSize
+                   ? sheet
+                   : sheet.scaled(3 * cellSize, 3 * cellSize, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+  art = art.convertToFormat(QImage::Format_RGB32);
+  art.setDevicePixelRatio(ratio);
+  return art;
+}
+
+QImage ReadSheet(const QString& path) {
+  if (path.endsWith(QStringLiteral(".bmp"))) return LoadBitmapFile(path).picture;
+  QImageReader reader(path, "png");
+  reader.setDecideFormatFromContent(false);
+  return reader.read();
+}
+
+}  // namespace
+
+QString SymbolSheetFileName(int cellSize) {
+  return IsSymbolSize(cellSize) ? SymbolArtFileName(cellSize)
+                                : QStringLiteral("volta%1.png").arg(cellSize);
+}
+
+std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, qreal ratio,
+                                         QImage& art) {
+  if (ratio == 1.0) return LoadSymbolArtFile(programDir, symbolSize, art);
+  const int cellSize = qRound(symbolSize * ratio);
+  // The exact size first, then the larger ones from the nearest: shrinking
+  // keeps the art sharp, enlarging would not.
+  for (int size : SheetCellSizes) {
+    if (size < cellSize) continue;
+    const QImage sheet = ReadSheet(programDir + SymbolSheetFileName(size));
+    if (sheet.isNull()) continue;
+    art = SheetAtRatio(sheet, cellSize, ratio);
+    return std::nullopt;
+  }
+  const auto error = LoadSymbolArtFile(programDir, symbolSize, art);
+  if (error) return error;
+  art = SheetAtRatio(art, cellSize, ratio);
   return std::nullopt;
 }

@@ -23,6 +23,19 @@ QString SymbolArtFileName(int symbolSize);
 // message box is returned.
 std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, QImage& art);
 
+// The art for symbols of `symbolSize` logical pixels on a canvas of a
+// device-pixel ratio: the sheet rendered for cells of symbolSize x ratio
+// device pixels ("volta192.bmp" for 96 at 2, "volta120.png" for 96 at 1.25),
+// else the nearest larger sheet scaled down, else the plain art file scaled
+// up. The art carries the ratio. At ratio 1 this is LoadSymbolArtFile; an
+// error is returned only when the plain art file cannot be read either.
+std::optional<QString> LoadSymbolArtFile(const QString& programDir, int symbolSize, qreal ratio,
+                                         QImage& art);
+
+// The file of the sheet with cells of a size in device pixels: the three
+// symbol sizes are bitmaps, the others PNG.
+QString SymbolSheetFileName(int cellSize);
+
 // A picture read from a .bmp file, or why it could not be read.
 struct LoadedBitmap {
   QImage picture;  // in QImage::Format_RGB32; null when the file was refused

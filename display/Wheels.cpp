@@ -30,22 +30,34 @@ void CopyBand(QImage& reel, const QImage& art, const QRect& cell, int fromRow, i
 
 }  // namespace
 
-ReelBitmaps MakeReelBitmaps(int symbolSize) {
+namespace {
+
+QImage BlankReel(int symbolSize, qreal ratio) {
+  const QSize size = blit::DeviceRect(QRect(0, 0, symbolSize, 3 * symbolSize), ratio).size();
+  QImage reel(size, QImage::Format_RGB32);
+  reel.setDevicePixelRatio(ratio);
+  reel.fill(Qt::white);
+  return reel;
+}
+
+}  // namespace
+
+ReelBitmaps MakeReelBitmaps(int symbolSize, qreal ratio) {
   ReelBitmaps reels;
-  for (auto& reel : reels) {
-    reel = QImage(symbolSize, 3 * symbolSize, QImage::Format_RGB32);
-    reel.fill(Qt::white);
-  }
+  for (auto& reel : reels) reel = BlankReel(symbolSize, ratio);
   return reels;
 }
 
 void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string& strip,
                  int position, int symbolSize) {
   const int s = symbolSize;
-  if (reelBitmap.size() != QSize(s, 3 * s) || reelBitmap.depth() != 32) {
-    reelBitmap = QImage(s, 3 * s, QImage::Format_RGB32);
-    reelBitmap.fill(Qt::white);
-  }
+  // The reel is kept at the art's resolution, so its bands copy pixel for
+  // pixel.
+  const qreal ratio =
+      symbolArt.isNull() ? reelBitmap.devicePixelRatio() : symbolArt.devicePixelRatio();
+  if (blit::LogicalSize(reelBitmap) != QSize(s, 3 * s) || reelBitmap.devicePixelRatio() != ratio ||
+      reelBitmap.depth() != 32)
+    reelBitmap = BlankReel(s, ratio);
   if (symbolArt.isNull()) {
     // No art loaded: the window shows an empty reel rather than old symbols.
     reelBitmap.fill(Qt::white);

@@ -251,8 +251,8 @@ class KeepGameTest : public QObject {
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     // The face shows the round: the spins left in the SPIN FREE readout.
-    QVERIFY2(again.Face().accessibleDescription().contains(QStringLiteral("free spins left 5")),
-             qPrintable(again.Face().accessibleDescription()));
+    QVERIFY2(again.Face().Description().contains(QStringLiteral("free spins left 5")),
+             qPrintable(again.Face().Description()));
     for (int free = 0; free < 5; ++free) {
       next.Stops().NextStops(0, 0, 0);
       tick(again);

@@ -91,11 +91,21 @@ class PlayerAccessTest : public QObject {
     form.BitBtn1->setFocus();
     QTest::keyClick(form.BitBtn1, Qt::Key_Space);
     QCOMPARE(state.Wager, 0.25);
+    // Tab reaches the face, for a screen reader to rest on; the buttons'
+    // keys still work from there.
+    QTRY_VERIFY(form.Button1->isEnabled());
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (int tab = 0; tab < 6 && !form.Face().hasFocus(); ++tab)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(form.Face().hasFocus());
+    QTest::keyClick(&form.Face(), Qt::Key_B);
+    QTRY_COMPARE(state.Wager, 0.50);
     // A disabled button's key does nothing, as during a spin.
     form.BitBtn1->setEnabled(false);
     QTest::keyClick(&form, Qt::Key_B);
     QTest::qWait(300);
-    QCOMPARE(state.Wager, 0.25);
+    QCOMPARE(state.Wager, 0.50);
   }
 
   void faceDescriptionFollowsTheReadouts() {
@@ -106,17 +116,22 @@ class PlayerAccessTest : public QObject {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&face);
     QVERIFY(access != nullptr);
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Slot machine"));
+    const QString startRow = QStringLiteral(". Middle row: Magnet, Voltaro, Magnet. No line pays");
     QCOMPARE(Description(face),
-             Amount("Credits 1000.00, wager 0.00, won 0.00, bonus pool 50.00, power 0%, spins 0"));
+             Amount("Credits 1000.00, wager 0.00, won 0.00, bonus pool 50.00, power 0%, spins 0") +
+                 startRow + QStringLiteral(". No spin yet."));
 
     QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
     QCOMPARE(Description(face),
-             Amount("Credits 999.75, wager 0.25, won 0.00, bonus pool 50.00, power 0%, spins 0"));
+             Amount("Credits 999.75, wager 0.25, won 0.00, bonus pool 50.00, power 0%, spins 0") +
+                 startRow + QStringLiteral(". No spin yet."));
     ScriptSmallWin(fixture);
     QTest::mouseClick(form.Button1, Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(Description(face),
-             Amount("Credits 1000.25, wager 0.25, won 0.00, bonus pool 50.00, power 10%, spins 1"));
+             Amount("Credits 1000.25, wager 0.25, won 0.00, bonus pool 50.00, power 10%, spins 1. "
+                    "Middle row: Cherries, Cherries, Diamond. Paying line 1. "
+                    "Last spin: won 0.50 on line 1."));
 
     // The bonus: the meter empties and the free spins are told.
     ChangeGame(form, [&](GameState& g) {

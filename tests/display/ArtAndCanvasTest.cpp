@@ -3,9 +3,13 @@
 // once.
 
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
+#include <cstdlib>
 
+#include "Blit.h"
 #include "CanvasWidget.h"
 #include "FaceTestSupport.h"
 #include "SymbolArt.h"
@@ -36,6 +40,49 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
   if (!file.open(QIODevice::WriteOnly)) return {};
   file.write(bytes);
   return file.fileName();
+}
+
+// The mean difference of the colour channels, 0..255, over an area.
+double MeanDifference(const QImage& a, const QImage& b, const QRect& area) {
+  double sum = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+             std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * area.width() * area.height());
+}
+
+// The share of the device pixels of a logical area that differ from the
+// same area of the ratio-1 canvas blown up pixel by pixel.
+double ShareUnlikeBlowUp(const QImage& canvas, const QImage& one, const QRect& area) {
+  const QImage blownUp = one.scaled(canvas.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  const QRect device = blit::DeviceRect(area, canvas.devicePixelRatio());
+  int unlike = 0;
+  for (int y = device.top(); y <= device.bottom(); ++y)
+    for (int x = device.left(); x <= device.right(); ++x)
+      unlike += canvas.pixel(x, y) != blownUp.pixel(x, y);
+  return double(unlike) / (device.width() * device.height());
+}
+
+// Shows a widget on a screen, as a window the player drags there.
+void MoveToScreen(QWidget& widget, QScreen& screen) {
+  widget.move(screen.geometry().topLeft() + QPoint(40, 40));
+  widget.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&widget));
+  QTRY_COMPARE(widget.screen(), &screen);
+}
+
+// A face of the start-up size with the built game's art and a bit of
+// everything in view: money, a win on a diagonal, lit lamps.
+void SetUpFace(FaceRig& rig) {
+  QCOMPARE(rig.face->LoadSymbolArt(QStringLiteral(VOLTARO_ASSET_DIR)), std::nullopt);
+  rig.state.Credits = 1234.56;
+  rig.state.Wager = 1.25;
+  rig.state.LinePay = {0, 0, 0, 5, 0};
+  rig.face->FormPaint();
 }
 
 }  // namespace
@@ -126,6 +173,83 @@ class ArtAndCanvasTest : public QObject {
     QCOMPARE(canvas.fullPaints, 1);
   }
 
+  void faceIsDrawnAtItsScreensRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("125%") << 1.25;
+    QTest::newRow("150%") << 1.5;
+    QTest::newRow("200%") << 2.0;
+    QTest::newRow("300%") << 3.0;
+  }
+
+  // Put on a scaled screen, the face draws at the screen's own pixels: the
+  // same face in the same places, but no blow-up of the face at ratio 1. Its
+  // symbols, digits, captions and lamps have edges finer than a logical
+  // pixel. Back on a plain screen it is the plain face again, byte for byte.
+  void faceIsDrawnAtItsScreensRatio() {
+    QFETCH(qreal, ratio);
+    QScreen* plain = ScreenOfRatio(1.0);
+    QScreen* scaledScreen = ScreenOfRatio(ratio);
+    QVERIFY(plain != nullptr && scaledScreen != nullptr);
+    FaceRig one(632, 394, 96);
+    SetUpFace(one);
+    FaceRig scaled(632, 394, 96);
+    SetUpFace(scaled);
+    QCOMPARE(scaled.Canvas(), one.Canvas());
+
+    // Shown on the scaled screen, the face learns its ratio as a window does
+    // and paints itself anew.
+    MoveToScreen(*scaled.face, *scaledScreen);
+    QTRY_COMPARE(scaled.face->CanvasRatio(), ratio);
+    const QImage& canvas = scaled.Canvas();
+    QCOMPARE(canvas.devicePixelRatio(), ratio);
+    QCOMPARE(canvas.size(), QSize(qRound(632 * ratio), qRound(337 * ratio)));
+    QCOMPARE(blit::LogicalSize(canvas), one.Canvas().size());
+    // The art made for the device size of a symbol, not the 96-px art.
+    QCOMPARE(scaled.face->SymbolArt().size(), QSize(3, 3) * qRound(96 * ratio));
+    QCOMPARE(scaled.Layout().ReelLeft, one.Layout().ReelLeft);
+
+    // Part by part: how far the face scaled down to ratio 1 may stray from
+    // the face drawn at 1 (mean channel difference out of 255; smooth edges
+    // at a fractional ratio blur more), and how much of it at least must not
+    // be a blow-up of the face at 1 (none of a blown-up face is).
+    const FaceLayout& f = one.Layout();
+    const bool whole = ratio == qFloor(ratio);
+    const struct {
+      const char* what;
+      QRect area;
+      double tolerance;
+      double leastUnlike;
+    } parts[] = {
+        {"wheel 1", f.WheelRect(0), whole ? 2.0 : 9.0, 0.3},
+        {"wheel 3", f.WheelRect(2), whole ? 2.0 : 9.0, 0.3},
+        {"CREDITS digits", QRect(f.ReadoutRight + 15 - 139, f.RowCredits, 139, 20),
+         whole ? 3.0 : 7.0, 0.02},
+        {"CREDITS caption",
+         QRect(f.ReadoutRight - 125 + 144 - 20 - 15 * 6, f.RowCredits - 24, 15 * 7, 27),
+         whole ? 3.0 : 7.0, 0.04},
+        {"lamps", QRect(f.ReadoutRight - 85, f.RowLines + 4, 97, 97), whole ? 13.0 : 20.0, 0.1},
+        {"whole face", QRect(0, 0, 632, 337), whole ? 2.0 : 7.0, 0.1},
+    };
+    QImage down =
+        canvas.scaled(one.Canvas().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    down.setDevicePixelRatio(1.0);
+    for (const auto& part : parts) {
+      const double unlike = ShareUnlikeBlowUp(canvas, one.Canvas(), part.area);
+      const double difference = MeanDifference(down, one.Canvas(), part.area);
+      const QString label = QStringLiteral("%1: %2 unlike a blow-up, %3 mean difference")
+                                .arg(part.what)
+                                .arg(unlike)
+                                .arg(difference);
+      QVERIFY2(unlike >= part.leastUnlike, qPrintable(label));
+      QVERIFY2(difference < part.tolerance, qPrintable(label));
+    }
+
+    MoveToScreen(*scaled.face, *plain);
+    QTRY_COMPARE(scaled.face->CanvasRatio(), 1.0);
+    QCOMPARE(scaled.Canvas(), one.Canvas());
+    QCOMPARE(scaled.Canvas().devicePixelRatio(), 1.0);
+  }
+
   // A new size gives a fresh canvas, which the next paint fills in full.
   void resizeRedrawsOnNextPaint() {
     CountingCanvas canvas;
@@ -140,5 +264,5 @@ class ArtAndCanvasTest : public QObject {
   }
 };
 
-REGISTER_DISPLAY_TEST(ArtAndCanvasTest);
+REGISTER_SCALED_DISPLAY_TEST(ArtAndCanvasTest);
 #include "ArtAndCanvasTest.moc"

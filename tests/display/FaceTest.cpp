@@ -3,6 +3,7 @@
 // readouts at their anchors and bands, captions, paylines, wheels, the
 // free-spin face, the mid-size layout and the background.
 
+#include <QAccessible>
 #include <QTest>
 #include <algorithm>
 #include <initializer_list>
@@ -24,6 +25,11 @@ QRect ChangedArea(const FaceRig& rig, const QImage& before) {
     for (int x = 0; x < before.width(); ++x)
       if (rig.Pixel(x, y) != (before.pixel(x, y) | 0xFF000000U)) changed |= QRect(x, y, 1, 1);
   return changed;
+}
+
+// Money as the description writes it, in the system's decimal point.
+QString Amount(const char* text) {
+  return QString::fromLatin1(text).replace('.', QLocale::system().decimalPoint());
 }
 
 }  // namespace
@@ -397,6 +403,65 @@ class FaceTest : public QObject {
       QCOMPARE(rig.Pixel(window.left() - 3, window.top() + 50), Shadow);
       QCOMPARE(rig.Pixel(window.right() + 3, window.top() + 50), Highlight);
     }
+  }
+
+  // What a screen reader is told, read through Qt's accessibility: the
+  // readouts, the middle row by the symbols' names, the paying lines and the
+  // last spin, and what is said when a spin settles.
+  void describedToAScreenReader() {
+    FaceRig rig(632, 394, 96);
+    MachineFace& face = *rig.face;
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&face);
+    QVERIFY(access != nullptr);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Slot machine"));
+    QVERIFY(face.focusPolicy() & Qt::TabFocus);
+    QCOMPARE(access->text(QAccessible::Description),
+             Amount("Credits 1000.00, wager 0.00, won 0.00, bonus pool 50.00, power 0%, spins 0. "
+                    "Middle row: Magnet, Voltaro, Magnet. No line pays. No spin yet."));
+
+    // Cherries, Cherries, Diamond on the middle line, which paid with the
+    // top one.
+    rig.state.Stops = {0, 4, 0};
+    ComputeWindow(rig.state);
+    rig.state.LinePay = {0.5, 2.5, 0, 0, 0};
+    PlayRecord play;
+    play.win = 3.00;
+    play.winningLines = 0b00011;
+    rig.state.History.Add(play);
+    face.DrawMoneyReadout(MoneyReadout::Won, 3.00);
+    face.DrawMoneyReadout(MoneyReadout::Credits, 1003.00);
+    QCOMPARE(face.AnnounceResult(), Amount("Won 3.00 on lines 1 and 2."));
+    QCOMPARE(access->text(QAccessible::Description),
+             Amount("Credits 1003.00, wager 0.00, won 3.00, bonus pool 50.00, power 0%, spins 0. "
+                    "Middle row: Cherries, Cherries, Diamond. Paying lines 1 and 2. "
+                    "Last spin: won 3.00 on lines 1 and 2."));
+
+    // The bonus: nothing won on the lines, the pool paid, free spins begin.
+    play.win = 0;
+    play.winningLines = 0;
+    play.poolPaid = 61.25;
+    rig.state.History.Add(play);
+    rig.state.LinePay = {};
+    rig.state.FreeSpins = 7;
+    QCOMPARE(
+        face.AnnounceResult(),
+        QStringLiteral("No win, bonus pool of %1 paid and 7 free spins won. 7 free spins left.")
+            .arg(Amount("61.25")));
+    QVERIFY(access->text(QAccessible::Description)
+                .endsWith(QStringLiteral("No line pays. Last spin: no win, bonus pool of %1 paid "
+                                         "and 7 free spins won.")
+                              .arg(Amount("61.25"))));
+
+    // A free spin that won on one line, with one free spin to go.
+    play = PlayRecord();
+    play.free = true;
+    play.win = 5.00;
+    play.winningLines = 0b10000;
+    rig.state.History.Add(play);
+    rig.state.FreeSpins = 1;
+    QCOMPARE(face.AnnounceResult(), Amount("Free spin, won 5.00 on line 5. 1 free spin left."));
+    QVERIFY(
+        access->text(QAccessible::Description).contains(QStringLiteral(", free spins left 1.")));
   }
 
   // Tiles at a pitch one less than the picture, its last column and row

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaceTestSupport.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtMath>
+
 #include "GlyphStrips.h"
 #include "LedText.h"
 #include "Reels.h"
+#include "TestRegistry.h"
 
 QRgb ArtColour(int cell) {
   // Nine colours far apart, none of them a colour the face itself uses.
@@ -92,4 +97,18 @@ QString ReadCaption(const QImage& canvas, int x, int y, int width, int letters) 
     caption.prepend(c);
   }
   return caption.trimmed();
+}
+
+void UseScaledScreens() {
+  // The offscreen platform reads its screens from a file named in the
+  // platform's options; another platform is left as it is.
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && platform != "offscreen") return;
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + VOLTARO_SCALED_SCREENS);
+}
+
+QScreen* ScreenOfRatio(qreal ratio) {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (qFuzzyCompare(screen->devicePixelRatio(), ratio)) return screen;
+  return nullptr;
 }

@@ -27,7 +27,7 @@ others=$(find "$build/bin" -type f -executable ! -name voltaro-slots)
 # The program alone in bin/, its data, the desktop files and every icon.
 [[ $(ls "$prefix/bin") == voltaro-slots ]] || fail "bin/ holds: $(ls "$prefix/bin" | xargs)"
 data=$prefix/share/voltaro-slots
-for file in volta96.bmp volta144.bmp volta192.bmp BKGRND1.BMP VOLTA.HLP CATALOG.HLP \
+for file in volta96.bmp volta144.bmp volta192.bmp volta120.png volta576.png BKGRND1.BMP VOLTA.HLP CATALOG.HLP \
   catalog-symbol0.png VOLTA0.WAV VOLTA8.WAV VOLTA0.MID VOLTA2.MID; do
   [[ -s $data/$file ]] || fail "$data/$file not installed"
 done

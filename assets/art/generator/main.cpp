@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool that renders the game's vector art into the files the
 // program loads. Usage:
-//   voltaro_artgen sheet <out.bmp> <cell size> <cell0.svg> ... <cell8.svg>
+//   voltaro_artgen sheet <out.bmp|out.png> <cell size> <cell0.svg> ... <cell8.svg>
 //   voltaro_artgen tile  <out.bmp> <size> <tile.svg>
 //   voltaro_artgen png   <out.png> <width> <height> <picture.svg>
 #include <QGuiApplication>
@@ -27,10 +27,14 @@ bool ParseSize(const QString& text, int& value) {
 int MakeSheet(const QStringList& args) {
   int cellSize = 0;
   if (args.size() != 12 || !ParseSize(args.at(2), cellSize))
-    return Fail("sheet needs <out.bmp> <cell size> and nine SVG files");
+    return Fail("sheet needs <out.bmp or .png> <cell size> and nine SVG files");
   const QImage sheet = rasterize::RenderSymbolSheet(args.mid(3), cellSize);
   if (sheet.isNull()) return Fail("cannot render the symbol sheet for " + args.at(1));
-  if (!rasterize::SaveOpaqueBmp(sheet, args.at(1))) return Fail("cannot write " + args.at(1));
+  // The sizes for scaled screens are large; PNG keeps them small.
+  const bool png = args.at(1).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+  const bool saved =
+      png ? sheet.save(args.at(1), "PNG") : rasterize::SaveOpaqueBmp(sheet, args.at(1));
+  if (!saved) return Fail("cannot write " + args.at(1));
   return 0;
 }
 
