@@ -236,12 +236,16 @@ void TForm1::DropPlan() {
 void TForm1::Play(Plan plan) {
   // The face follows the plan from the game at rest.
   ShowGameAtRest();
+  playingSpin_ = plan.spins;
   player_->Play(std::move(plan));
 }
 
 void TForm1::PlanEnded() {
   machine_->PlanEnded();
   ShowGameAtRest();
+  // A screen reader hears how the spin came out once it has settled.
+  if (playingSpin_) face_->AnnounceResult();
+  playingSpin_ = false;
   ReportWriteFailure();
 }
 

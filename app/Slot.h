@@ -268,6 +268,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   std::unique_ptr<FaceView> faceWatcher_;
   std::unique_ptr<Machine> machine_;
   std::unique_ptr<PlanPlayer> player_;
+  bool playingSpin_ = false;
   std::unique_ptr<SoundPlayer> sounds_;
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
