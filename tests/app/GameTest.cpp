@@ -202,9 +202,17 @@ class GameTest : public QObject {
     QVERIFY(form.Timer1->isActive());
     QVERIFY(!fixture.Item("AutoSpin2")->isChecked());
 
-    // Seven free spins, each started by the auto-spin timer.
+    // Seven free spins, each started by the auto-spin timer. Between them
+    // the round belongs to this game: nothing may open, start or revalue
+    // another, while saving and borrowing stay at hand.
+    const auto leavingHeldOff = [&fixture] {
+      for (const char* name : {"NewGame2", "Open1", "N5001", "N25c1", "N5c1"})
+        if (fixture.Item(name)->isEnabled()) return false;
+      return fixture.Item("Save1")->isEnabled() && fixture.Item("BorrowCredits1")->isEnabled();
+    };
     for (int free = 1; free <= 7; ++free) {
       QVERIFY(form.Timer1->isActive());
+      QVERIFY2(leavingHeldOff(), qPrintable(QString::number(free)));
       fixture.Stops().NextStops(0, 0, 0);  // no line wins
       form.Timer1->stop();
       form.Timer1Timer();
@@ -218,6 +226,18 @@ class GameTest : public QObject {
     QCOMPARE(state.BonusPool, 50.0);
     QCOMPARE(state.Strip2, std::string(Strip2NormalDigits));
     QCOMPARE(fixture.Script().informations.size(), 1);
+    QVERIFY(fixture.Item("NewGame2")->isEnabled() && fixture.Item("N5001")->isEnabled());
+
+    // A new game shows nothing of the old one's last spin.
+    ScriptSmallWin(fixture);
+    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(PlayOut(form));
+    QVERIFY(form.ShownGame().LinePay[0] > 0);
+    fixture.Item("NewGame2")->trigger();
+    QCOMPARE(form.ShownGame().LinePay, (std::array<double, 5>{}));
+    QCOMPARE(form.ShownGame().WinAmount, 0.0);
+    QCOMPARE(form.ShownGame().Credits, 1000.00);
   }
 
   // A close mid-spin is carried out at once: the rest of the spin is not

@@ -282,7 +282,7 @@ class SaveTest : public QObject {
   // reader tells the eight "OK" buttons apart by slot and game.
   void enterPicksASlotAndEachButtonIsNamed() {
     PlayEvening();
-    QVERIFY(!WriteSlot(path, 3, "Evening", state, Today));
+    QVERIFY(!WriteSlot(path, 3, "Evening", State(), Today));
     answers.names = {QStringLiteral("By button"), QStringLiteral("By name field")};
     auto named = [](TLoadSave& dialog, int slot, QAccessible::Text text) {
       return QAccessible::queryAccessibleInterface(dialog.Panel(slot).Button)->text(text);
@@ -321,7 +321,7 @@ class SaveTest : public QObject {
 
     // Open: Enter on the focused Cancel cancels, and on slot 3's button
     // brings its game back.
-    state = GameState();
+    machine->RestoreGame(GameState());
     {
       auto dialog = MakeDialog(SlotMode::Open);
       dialog->activateWindow();
@@ -329,14 +329,14 @@ class SaveTest : public QObject {
       dialog->CancelBtn->setFocus();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
       QCOMPARE(dialog->result(), int(QDialog::Rejected));
-      QCOMPARE(state.Credits, GameState().Credits);
+      QCOMPARE(State().Credits, GameState().Credits);
     }
     auto dialog = MakeDialog(SlotMode::Open);
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     dialog->Panel(3).Button->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(state.Credits, 1234.56);
+    QCOMPARE(State().Credits, 1234.56);
 
     // The real name prompt takes Enter as OK.
     QTimer::singleShot(0, [] {

@@ -323,17 +323,21 @@ TEST_F(MachineTest, MoneyAtTheLimitStaysThere) {
   // The debt has its limit too: a loan gives what fits on both sides, and
   // the totals count what was lent.
   const double lentBefore = state.Statistics.borrowed;
-  state.Credits = 100.00;
-  state.Borrowed = money::LargestAmount;
+  Change([&](GameState& g) {
+    g.Credits = 100.00;
+    g.Borrowed = money::LargestAmount;
+  });
   EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
   EXPECT_EQ(state.Credits, 100.00);
   EXPECT_EQ(state.Borrowed, money::LargestAmount);
-  state.Borrowed = money::Sub(money::LargestAmount, 5);
+  Change([&](GameState& g) { g.Borrowed = money::Sub(money::LargestAmount, 5); });
   EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
   EXPECT_EQ(state.Credits, 105.00);
   EXPECT_EQ(state.Borrowed, money::LargestAmount);
-  state.Credits = money::Sub(money::LargestAmount, 3);
-  state.Borrowed = money::Sub(money::LargestAmount, 7);
+  Change([&](GameState& g) {
+    g.Credits = money::Sub(money::LargestAmount, 3);
+    g.Borrowed = money::Sub(money::LargestAmount, 7);
+  });
   EXPECT_EQ(machine.Borrow(10), MoneyMove::Done);
   EXPECT_EQ(state.Credits, money::LargestAmount);
   EXPECT_EQ(state.Borrowed, money::Sub(money::LargestAmount, 4));
