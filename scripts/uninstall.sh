@@ -20,7 +20,8 @@ usual_folder() {
   return 1
 }
 
-while IFS= read -r file; do
+# CMake writes no line end after the manifest's last file.
+while IFS= read -r file || [[ -n $file ]]; do
   [[ -n $file ]] || continue
   rm -f -- "$file"
   folder=$(dirname "$file")
