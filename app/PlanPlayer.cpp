@@ -46,8 +46,12 @@ void PlanPlayer::PlayDueSteps() {
     }
     const PlanStep& step = plan_.steps[next_++];
     ApplyToShown(plan_, step, shown_);
+    const std::int64_t before = SteadyTickCount();
     // A file sound holds every step after it for its length.
     offset_ += PerformStep(plan_, step, face_, controls_);
+    // The wheels' schedule starts once the spin has been written, so a slow
+    // disk makes the spin start later rather than a step shorter.
+    if (step.kind == StepKind::Keep) offset_ += SteadyTickCount() - before;
   }
   if (playing_) Finish();
 }

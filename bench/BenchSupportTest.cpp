@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchTable.h"
+#include "GameSetup.h"
 #include "Machine.h"
 #include "Money.h"
 #include "Paylines.h"
@@ -36,9 +37,7 @@ struct ScriptedMachine {
   }
   template <typename Edit>
   void Change(Edit edit) {
-    GameState game = machine.State();
-    edit(game);
-    machine.RestoreGame(game);
+    ChangeGame(machine, edit);
   }
 
   void SpinWith(int coins) {

@@ -69,7 +69,10 @@ double PressToSettled(BenchForm& form, ScriptedStops& chance, int coins, Stops s
       QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   const std::int64_t pressed = process_stats::WallNanos();
   form.Button1Click();
-  return Millis(form.WaitForPlanEnd() - pressed);
+  const std::int64_t ended = form.WaitForPlanEnd();
+  // A count-up is settled with its last coin shown; what follows it (a power
+  // sound that holds the game) is not part of the hurry.
+  return Millis((duringCount ? form.Trace().countEnd.wall : ended) - pressed);
 }
 
 }  // namespace
@@ -221,5 +224,5 @@ void MeasureCountUp(BenchForm& form, ScriptedStops& chance, BenchTable& table) {
 
   // The same count-up hurried as it starts: the press to the settled face.
   const double hurried = PressToSettled(form, chance, coins, *stops, 0, true);
-  table.AddBelowLimit("press to settled face, hurried 5000-coin count-up", hurried, 100, "ms");
+  table.AddBelowLimit("press to last coin shown, hurried 5000-coin count-up", hurried, 100, "ms");
 }

@@ -91,11 +91,7 @@ Plan Machine::Bet1() {
   out.Show();
   const bool placed = !money::Less(shown.Credits, shown.CoinValue);
   if (placed) {
-    shown.Wager = money::Add(shown.Wager, shown.CoinValue);
-    out.Lamps(shown.Wager);
-    out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
-    out.Money(MoneyReadout::Wager, shown.Wager);
-    out.Sound(SoundEvent::seCoins);
+    PlaceCoin(out, shown);
     if (!money::Less(shown.Wager, MaxWager(shown))) plan.spins = RunSpin(out, shown);
   }
   out.GameCommands(true);
@@ -117,11 +113,7 @@ Plan Machine::BetMax() {
   const double missing = money::Sub(MaxWager(shown), shown.Wager);
   if (!money::Less(shown.Credits, missing)) {
     while (money::Less(shown.Wager, MaxWager(shown))) {
-      shown.Wager = money::Add(shown.Wager, shown.CoinValue);
-      out.Lamps(shown.Wager);
-      out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
-      out.Money(MoneyReadout::Wager, shown.Wager);
-      out.Sound(SoundEvent::seCoins);
+      PlaceCoin(out, shown);
       out.Pause(timings::BetMaxCoinPause);
     }
     plan.spins = RunSpin(out, shown);
@@ -144,6 +136,14 @@ Plan Machine::Spin() {
   const GameState before = state_;
   state_ = plan.spins ? *plan.settled : shown;
   return Begin(std::move(plan), before);
+}
+
+void Machine::PlaceCoin(PlanWriter& out, GameState& shown) {
+  shown.Wager = money::Add(shown.Wager, shown.CoinValue);
+  out.Lamps(shown.Wager);
+  out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
+  out.Money(MoneyReadout::Wager, shown.Wager);
+  out.Sound(SoundEvent::seCoins);
 }
 
 bool Machine::RunSpin(PlanWriter& out, GameState& shown) {

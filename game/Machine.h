@@ -115,6 +115,8 @@ class Machine {
   void SetWatched(bool watched) { watched_ = watched; }
 
  private:
+  // One coin from the credits onto the table, shown and sounded.
+  void PlaceCoin(PlanWriter& out, GameState& shown);
   // Runs the bet and the spin on the shown game, writing their steps.
   bool RunSpin(PlanWriter& out, GameState& shown);
   bool TakeBet(PlanWriter& out, GameState& shown);

@@ -15,6 +15,16 @@ close_with() {
   [[ -f $settings ]] || fail "SIG$1: no settings file was written"
 }
 
+# Waits up to five seconds for a box beside the main window.
+wait_for_box() {
+  for _ in $(seq 50); do
+    [[ -n $(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" || true) ]] &&
+      return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 start_x
 
 # A fresh game: nothing is written before the close.
@@ -26,13 +36,7 @@ close_with TERM
 rm -f "$settings"
 start_game
 press s
-box=
-for _ in $(seq 50); do
-  box=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" | head -1 || true)
-  [[ -n $box ]] && break
-  sleep 0.1
-done
-[[ -n $box ]] || fail "the box asking for a bet did not appear"
+wait_for_box || fail "the box asking for a bet did not appear"
 close_with HUP
 
 # Coins on the table go back to the credits; in the middle of a spin the
@@ -69,13 +73,7 @@ sleep 0.5
 press m
 sleep 0.5
 press Return
-box=
-for _ in $(seq 50); do
-  box=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" | head -1 || true)
-  [[ -n $box ]] && break
-  sleep 0.1
-done
-[[ -n $box ]] || fail "the box saying no songs are selected did not appear"
+wait_for_box || fail "the box saying no songs are selected did not appear"
 kill -TERM "$game_pid"
 for _ in $(seq 20); do
   kill -0 "$game_pid" 2>/dev/null || break

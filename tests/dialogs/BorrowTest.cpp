@@ -12,6 +12,7 @@
 #include "CanvasWidget.h"
 #include "DialogAnswers.h"
 #include "Fonts.h"
+#include "GameSetup.h"
 #include "GameState.h"
 #include "LedReader.h"
 #include "Machine.h"
@@ -44,9 +45,7 @@ class BorrowTest : public QObject {
   const GameState& State() const { return machine->State(); }
   template <typename Edit>
   void Change(Edit edit) {
-    GameState game = machine->State();
-    edit(game);
-    machine->RestoreGame(game);
+    ChangeGame(*machine, edit);
   }
   DialogAnswers answers;
 

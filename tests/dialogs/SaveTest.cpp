@@ -14,6 +14,7 @@
 
 #include "DialogAnswers.h"
 #include "Fonts.h"
+#include "GameSetup.h"
 #include "GameState.h"
 #include "Machine.h"
 #include "QtTestClasses.h"
@@ -59,9 +60,7 @@ class SaveTest : public QObject {
   const GameState& State() const { return machine->State(); }
   template <typename Edit>
   void Change(Edit edit) {
-    GameState game = machine->State();
-    edit(game);
-    machine->RestoreGame(game);
+    ChangeGame(*machine, edit);
   }
   Slots savedGames;
   DialogAnswers answers;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FakeView.h"
+#include "GameSetup.h"
 #include "GameState.h"
 #include "Machine.h"
 #include "Money.h"
@@ -40,9 +41,7 @@ class MachineTest : public ::testing::Test {
   // Sets the game up as a file could have brought it back.
   template <typename Edit>
   void Change(Edit edit) {
-    GameState game = machine.State();
-    edit(game);
-    machine.RestoreGame(game);
+    ChangeGame(machine, edit);
   }
   // Plays a plan as the window would, hurried when `hurryAt` is the next
   // step, and tells the machine it has ended.
