@@ -179,7 +179,7 @@ void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int
   if (!underBox.empty())
     table.AddNearIdeal(
         "Fast spin with the About box open 2 s (median of " + std::to_string(underBox.size()) + ")",
-        Median(underBox), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.01, "s");
+        Median(underBox), AnimationSteps * timings::SpinDelayFast / 1000.0, 0.03, "s");
 
   // A Slow spin hurried 500 ms in: the press to the settled face.
   form.Slow1Click();
