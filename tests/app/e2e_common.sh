@@ -42,7 +42,7 @@ start_game() {
     [[ -n $window ]] && break
     sleep 0.1
   done
-  [[ -n $window ]] || fail "the main window did not appear"
+  [[ -n $window ]] || fail "the main window did not appear: $(tail -5 "$work/game.log")"
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$window")"
   window_x=$X window_y=$Y
