@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <utility>
 
@@ -79,63 +80,53 @@ void Machine::DropPlan(bool spinShown) {
   beforePlan_.reset();
 }
 
-Plan Machine::Bet1() {
-  // A coin placed between free spins would be neither played nor returned.
-  if (busy_ || state_.FreeSpins > 0) return {};
+Plan Machine::Decide(const std::function<bool(PlanWriter&, GameState&)>& body) {
   busy_ = true;
   Plan plan;
   GameState shown = state_;
   PlanWriter out(plan, shown, watched_);
   out.GameCommands(false);
-  ClearLineResults(shown);
-  out.Show();
-  const bool placed = !money::Less(shown.Credits, shown.CoinValue);
-  if (placed) {
-    PlaceCoin(out, shown);
-    if (!money::Less(shown.Wager, MaxWager(shown))) plan.spins = RunSpin(out, shown);
-  }
+  plan.spins = body(out, shown);
   out.GameCommands(true);
   const GameState before = state_;
   state_ = plan.spins ? *plan.settled : shown;
-  if (placed && !plan.spins) controls_.KeepGameSoon(state_);
   return Begin(std::move(plan), before);
+}
+
+Plan Machine::Bet1() {
+  // A coin placed between free spins would be neither played nor returned.
+  if (busy_ || state_.FreeSpins > 0) return {};
+  bool placed = false;
+  Plan plan = Decide([&](PlanWriter& out, GameState& shown) {
+    ClearLineResults(shown);
+    out.Show();
+    placed = !money::Less(shown.Credits, shown.CoinValue);
+    if (!placed) return false;
+    PlaceCoin(out, shown);
+    return !money::Less(shown.Wager, MaxWager(shown)) && RunSpin(out, shown);
+  });
+  if (placed && !plan.spins) controls_.KeepGameSoon(state_);
+  return plan;
 }
 
 Plan Machine::BetMax() {
   if (busy_ || state_.FreeSpins > 0) return {};
-  busy_ = true;
-  Plan plan;
-  GameState shown = state_;
-  PlanWriter out(plan, shown, watched_);
-  out.GameCommands(false);
-  ClearLineResults(shown);
-  out.Show();
-  const double missing = money::Sub(MaxWager(shown), shown.Wager);
-  if (!money::Less(shown.Credits, missing)) {
+  return Decide([this](PlanWriter& out, GameState& shown) {
+    ClearLineResults(shown);
+    out.Show();
+    const double missing = money::Sub(MaxWager(shown), shown.Wager);
+    if (money::Less(shown.Credits, missing)) return false;
     while (money::Less(shown.Wager, MaxWager(shown))) {
       PlaceCoin(out, shown);
       out.Pause(timings::BetMaxCoinPause);
     }
-    plan.spins = RunSpin(out, shown);
-  }
-  out.GameCommands(true);
-  const GameState before = state_;
-  state_ = plan.spins ? *plan.settled : shown;
-  return Begin(std::move(plan), before);
+    return RunSpin(out, shown);
+  });
 }
 
 Plan Machine::Spin() {
   if (busy_) return {};
-  busy_ = true;
-  Plan plan;
-  GameState shown = state_;
-  PlanWriter out(plan, shown, watched_);
-  out.GameCommands(false);
-  plan.spins = RunSpin(out, shown);
-  out.GameCommands(true);
-  const GameState before = state_;
-  state_ = plan.spins ? *plan.settled : shown;
-  return Begin(std::move(plan), before);
+  return Decide([this](PlanWriter& out, GameState& shown) { return RunSpin(out, shown); });
 }
 
 void Machine::PlaceCoin(PlanWriter& out, GameState& shown) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "GameState.h"
@@ -130,6 +131,10 @@ class Machine {
   void ShowFreeSpinSettled(PlanWriter& out, GameState& shown);
   void ShowBonus(PlanWriter& out, GameState& shown);
   void AddToPoolForMaxBet(PlanWriter& out, GameState& shown);
+  // Decides a command on a copy of the game as shown: `body` writes its steps
+  // between the game commands going off and on, and says whether it spun;
+  // the game then rests where the command left it.
+  Plan Decide(const std::function<bool(PlanWriter&, GameState&)>& body);
   // Starts a plan: from here until it ends or is dropped the machine is busy.
   Plan Begin(Plan plan, const GameState& before);
   void SeedPool();
