@@ -18,6 +18,20 @@ namespace {
 
 const QString kAssetDir = QStringLiteral(VOLTARO_ASSET_DIR);
 
+// VOLTA.HLP and its translation into `language` (VOLTA.de.HLP).
+QString PageName(const char* page, const QString& language) {
+  const QString name = QString::fromLatin1(page);
+  return language.isEmpty() ? name : name.chopped(4) + '.' + language + ".HLP";
+}
+
+// One row for the English pages and one for each language the game speaks.
+void AddLanguageRows() {
+  QTest::addColumn<QString>("language");
+  QTest::newRow("en") << QString();
+  for (const QString& language : QStringLiteral(VOLTARO_LANGUAGES).split(',', Qt::SkipEmptyParts))
+    QTest::newRow(qPrintable(language)) << language;
+}
+
 struct HelpPage {
   QString html;
   QStringList anchors;  // in document order
@@ -86,8 +100,10 @@ class HelpFilesTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void manualHasEveryTopic_data() { AddLanguageRows(); }
   void manualHasEveryTopic() {
-    const HelpPage manual = ReadPage("VOLTA.HLP");
+    QFETCH(QString, language);
+    const HelpPage manual = ReadPage(PageName("VOLTA.HLP", language));
     QVERIFY(manual.utf8);
     QVERIFY(!manual.html.isEmpty());
     const QStringList topics{"41006", "41005", "41009", "41010", "41011", "41012"};
@@ -102,11 +118,13 @@ class HelpFilesTest : public QObject {
     CheckLinks(manual);
     CheckImages(manual);
     // Coin values are written with the cent sign; it must survive decoding.
-    QVERIFY(manual.html.contains(QString::fromUtf8("25\u00a2")));
+    QVERIFY(manual.html.contains(QRegularExpression(QString::fromUtf8("25[\u00a0\u202f]?\u00a2"))));
   }
 
+  void catalogLinksAndPictures_data() { AddLanguageRows(); }
   void catalogLinksAndPictures() {
-    const HelpPage catalog = ReadPage("CATALOG.HLP");
+    QFETCH(QString, language);
+    const HelpPage catalog = ReadPage(PageName("CATALOG.HLP", language));
     QVERIFY(catalog.utf8);
     QVERIFY(!catalog.anchors.isEmpty());
     CheckLinks(catalog);
@@ -116,8 +134,10 @@ class HelpFilesTest : public QObject {
   }
 
   // Each symbol's row quotes its pay and how often it sits on each wheel.
+  void catalogAgreesWithTheRules_data() { AddLanguageRows(); }
   void catalogAgreesWithTheRules() {
-    const HelpPage catalog = ReadPage("CATALOG.HLP");
+    QFETCH(QString, language);
+    const HelpPage catalog = ReadPage(PageName("CATALOG.HLP", language));
     for (int code = 0; code < SymbolCount; ++code) {
       const QString row = CatalogRow(catalog.html, code);
       QVERIFY2(!row.isEmpty(), qPrintable(QString("no row for symbol %1").arg(code)));
@@ -127,7 +147,7 @@ class HelpFilesTest : public QObject {
                                  .arg(CountOnWheel(Strip3Digits, code));
       QVERIFY2(row.contains(counts), qPrintable(QString("symbol %1: %2").arg(code).arg(counts)));
       if (code == PowerDrainSymbol) {
-        QVERIFY(row.contains("pays nothing"));
+        if (language.isEmpty()) QVERIFY(row.contains("pays nothing"));
       } else {
         const QString pay = QString("<b>%1</b>").arg(PayTable.at(code));
         QVERIFY2(row.contains(pay), qPrintable(QString("symbol %1 pays %2").arg(code).arg(pay)));
@@ -135,6 +155,31 @@ class HelpFilesTest : public QObject {
     }
     // Two cherries on the first two wheels: the last row of the pay table.
     QVERIFY(CatalogRow(catalog.html, 5).contains(QString("<b>%1</b>").arg(PayTable.at(6))));
+  }
+
+  // A translated page is the English page in other words: the same topics
+  // in the same order, the same links and pictures, and its language named.
+  void translationsKeepTheTopics_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("language");
+    for (const char* page : {"VOLTA.HLP", "CATALOG.HLP"}) {
+      for (const QString& language :
+           QStringLiteral(VOLTARO_LANGUAGES).split(',', Qt::SkipEmptyParts))
+        QTest::newRow(qPrintable(PageName(page, language))) << QString(page) << language;
+    }
+  }
+  void translationsKeepTheTopics() {
+    QFETCH(QString, page);
+    QFETCH(QString, language);
+    const HelpPage english = ReadPage(page);
+    const HelpPage translated = ReadPage(PageName(qPrintable(page), language));
+    QVERIFY2(!translated.html.isEmpty(),
+             qPrintable("missing " + PageName(qPrintable(page), language)));
+    QCOMPARE(translated.anchors, english.anchors);
+    QCOMPARE(translated.links, english.links);
+    QCOMPARE(translated.images, english.images);
+    QVERIFY(translated.html.contains(QString("<html lang=\"%1\">").arg(language)));
+    QVERIFY(translated.html != english.html);
   }
 };
 

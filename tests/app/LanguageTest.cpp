@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in the player's language, as the program picks it at start: run
+// once for each of LANG=de_DE.UTF-8, fr_FR.UTF-8, en_US.UTF-8 and C, with the
+// catalogs the build made. Every text is read back from the widgets.
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include "AppFixture.h"
+#include "Borrow.h"
+#include "GameHistoryWindow.h"
+#include "GameRecordsText.h"
+#include "Save.h"
+#include "SavedGamePanel.h"
+#include "Translations.h"
+
+namespace {
+
+const QString kRuntimeDir = QStringLiteral(VOLTARO_RUNTIME_DIR "/");
+
+// What a player of each locale reads. English is today's text, word for word.
+struct LanguageTexts {
+  const char* locale;  // QLocale::system().name()
+  QString language;    // the game's catalog in use, empty for English
+  QStringList menuBar;
+  QStringList fileMenu;
+  QString borrowTitle;
+  QString spinWithoutBet;
+  QString cancelButton;  // Qt's own
+  QString historyTitle;
+  QString historyHeading;
+  QString historyWin;     // $2.50 won
+  QString historyReturn;  // 40% so far
+  QString historyChance;  // the caption of the chance line
+  QString helpTitle;
+  QString helpHeading;   // the manual's first heading
+  QString savedDate;     // a slot saved on 8 December 2026 as "12/08/26"
+  QString savedCredits;  // 1234.56 credits in that slot
+};
+
+const QString nbsp = QStringLiteral("\u00a0");
+
+const std::vector<LanguageTexts>& Languages() {
+  static const std::vector<LanguageTexts> languages{
+      {"de_DE",
+       "de",
+       {"&Datei", "&Optionen", "&Automatik", "&Hilfe"},
+       {"&Neues Spiel", "Ö&ffnen", "&Speichern", "-", "Spiel&verlauf", "-", "&Beenden"},
+       "Credits leihen oder zurückzahlen",
+       "Bitte platzieren Sie einen Einsatz, bevor Sie drehen.",
+       "&Abbrechen",
+       "Spielverlauf",
+       "Die letzten zehn Drehungen, neueste zuerst",
+       "2,50" + nbsp + "$",
+       "40,0" + nbsp + "%",
+       "Allein durch Glück kann die bisherige Auszahlungsquote abweichen um:",
+       "Hilfe zu Voltaro Slots",
+       "Hilfe zu Voltaro Slots",
+       "08.12.26",
+       "1234,56 Credits"},
+      {"fr_FR",
+       "fr",
+       {"&Fichier", "&Options", "A&uto", "&Aide"},
+       {"&Nouvelle partie", "&Ouvrir", "&Enregistrer", "-", "&Historique de la partie", "-",
+        "&Quitter"},
+       "Emprunter ou rembourser des crédits",
+       "Veuillez miser avant de lancer.",
+       "&Annuler",
+       "Historique de la partie",
+       "Les dix derniers tours, du plus récent au plus ancien",
+       "2,50" + nbsp + "$",
+       "40,0" + nbsp + "%",
+       "Le seul hasard peut écarter le taux de retour actuel de" + nbsp + ":",
+       "Voltaro Slots – Aide",
+       "Aide de Voltaro Slots",
+       "08/12/26",
+       "1234,56 crédits"},
+      {"en_US",
+       "",
+       {"&File", "&Options", "&Auto", "&Help"},
+       {"&New Game", "&Open", "&Save", "-", "Game &History", "-", "E&xit"},
+       "Use this form to borrow or pay back credits",
+       "Please place a bet before spinning.",
+       "&Cancel",
+       "Game History",
+       "The last ten plays, newest first",
+       "$2.50",
+       "40.0%",
+       "Luck alone may move the return so far by:",
+       "Voltaro Slots Help",
+       "Voltaro Slots Help",
+       "12/08/26",
+       "1234.56 credits"},
+  };
+  return languages;
+}
+
+// The row for the locale the program was started in; C reads as English.
+const LanguageTexts& Expected() {
+  const QString name = QLocale::system().name();
+  for (const LanguageTexts& texts : Languages())
+    if (name == QLatin1String(texts.locale)) return texts;
+  return Languages().back();
+}
+
+QStringList Captions(const QMenu* menu) {
+  QStringList captions;
+  for (const QAction* action : menu->actions())
+    captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  return captions;
+}
+
+// Runs `read` on the modal dialog of type T once it is up, then closes it.
+template <typename T>
+void WhenShown(QObject* context, std::function<void(T*)> read) {
+  QTimer::singleShot(0, context, [read] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    read(dialog);
+    dialog->reject();
+  });
+}
+
+QString Label(QWidget* window, const char* name) {
+  auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+  return label != nullptr ? label->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    InstallTranslations(kRuntimeDir);
+    QCOMPARE(GameLanguage(), Expected().language);
+  }
+
+  // The menus in the player's language, each menu's accelerators distinct
+  // so that Alt and a letter reaches every item.
+  void menusAndTheirAccelerators() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    QStringList bar;
+    for (const QAction* action : form.menuBar()->actions()) bar << action->text();
+    QCOMPARE(bar, Expected().menuBar);
+    QCOMPARE(Captions(form.findChild<QMenu*>(QStringLiteral("File1"))), Expected().fileMenu);
+
+    const QRegularExpression accelerator(QStringLiteral("&([^&\\s])"));
+    const QList<QMenu*> menus = form.findChildren<QMenu*>();
+    QVERIFY(menus.size() > 8);
+    for (const QMenu* menu : menus) {
+      QStringList letters;
+      for (const QAction* action : menu->actions()) {
+        const auto match = accelerator.match(action->text());
+        if (!match.hasMatch()) continue;
+        const QString letter = match.captured(1).toLower();
+        QVERIFY2(!letters.contains(letter),
+                 qPrintable(menu->objectName() + ": two items on " + letter));
+        letters << letter;
+      }
+    }
+  }
+
+  // The Borrow dialog, a message of the game's rules, and Qt's own buttons
+  // in a real box.
+  void dialogsAndBoxes() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    QString title;
+    WhenShown<TBorrowC>(&form, [&](TBorrowC* dialog) { title = dialog->windowTitle(); });
+    fixture.Item("BorrowCredits1")->trigger();
+    QCOMPARE(title, Expected().borrowTitle);
+
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QCOMPARE(fixture.Script().informations, QStringList{Expected().spinWithoutBet});
+
+    // The game's message in Qt's real box, and the name prompt with Qt's
+    // Cancel button.
+    QString boxText;
+    QStringList buttons;
+    WhenShown<QMessageBox>(&form, [&](QMessageBox* box) {
+      boxText = box->text();
+      for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+    });
+    DialogServices::Standard().information(&form, fixture.Script().informations.first());
+    QCOMPARE(boxText, Expected().spinWithoutBet);
+    QCOMPARE(buttons, QStringList{QStringLiteral("&OK")});
+    QStringList promptButtons;
+    WhenShown<QInputDialog>(&form, [&](QInputDialog* prompt) {
+      for (const QAbstractButton* button : prompt->findChildren<QPushButton*>())
+        promptButtons << button->text();
+    });
+    DialogServices::Standard().askText(&form, QStringLiteral("Name"), QString());
+    QVERIFY2(promptButtons.contains(Expected().cancelButton), qPrintable(promptButtons.join('|')));
+  }
+
+  // Game History's words and its numbers in the locale's style.
+  void gameHistory() {
+    PlayRecord play;
+    play.playedAt = 1796740000;
+    play.coinValue = 0.25;
+    play.coins = 25;
+    play.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
+    play.winningLines = 1;
+    play.win = 2.50;
+    play.creditsBefore = 1000;
+    play.creditsAfter = 996.25;
+    const QString ini =
+        QStringLiteral(
+            "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
+            "[Game Statistics]\r\nPaidSpins=1\r\nMoneyWagered=6.25\r\nWonOnLines=2.50\r\n"
+            "SpinsByCoins=25:1\r\n")
+            .arg(QString::fromStdString(PlayText(play)));
+    FormFixture fixture(ini);
+    QStringList shown;
+    WhenShown<GameHistoryWindow>(&fixture.Form(), [&](GameHistoryWindow* window) {
+      shown << window->windowTitle() << Label(window, "Play1Win") << Label(window, "ReturnSoFar");
+      for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text() == Expected().historyHeading) shown << QStringLiteral("heading");
+        if (label->text() == Expected().historyChance) shown << QStringLiteral("chance");
+      }
+    });
+    fixture.Item("GameHistory1")->trigger();
+    QCOMPARE(shown, (QStringList{Expected().historyTitle, Expected().historyWin,
+                                 Expected().historyReturn, "heading", "chance"}));
+  }
+
+  // The manual in the player's language, when the game speaks it.
+  void helpWindow() {
+    FormFixture fixture;
+    for (const char* page : {"VOLTA", "CATALOG"}) {
+      for (const char* language : {"", ".de", ".fr"}) {
+        const QString name = QStringLiteral("%1%2.HLP").arg(page, language);
+        QFile::remove(fixture.Program().File(name));
+        QVERIFY(QFile::copy(kRuntimeDir + name, fixture.Program().File(name)));
+      }
+    }
+    fixture.Item("Manual1")->trigger();
+    HelpWindow* help = fixture.Form().Help().Browser();
+    QVERIFY(help != nullptr);
+    QCOMPARE(help->windowTitle(), Expected().helpTitle);
+    const QString language = Expected().language;
+    QCOMPARE(help->Page()->source().fileName(),
+             language.isEmpty() ? QStringLiteral("VOLTA.HLP") : "VOLTA." + language + ".HLP");
+    QCOMPARE(help->Page()->document()->metaInformation(QTextDocument::DocumentTitle),
+             Expected().helpHeading);
+    help->close();
+  }
+
+  // A slot saved before the game spoke any language but English: the date
+  // it stored month first reads in the locale's order, and opening the
+  // dialog leaves the file as it was.
+  void savedGameFromBefore() {
+    const QByteArray ini =
+        "[Saved Game 1]\r\nName=Evening\r\nSpins=25\r\nDate=12/08/26\r\nCredits=1234.56\r\n"
+        "Borrowed=1000.00\r\nBonusPool=61.25\r\nPowerPts=40\r\n";
+    FormFixture fixture(QString::fromLatin1(ini));
+    QStringList shown;
+    WhenShown<TLoadSave>(&fixture.Form(), [&](TLoadSave* dialog) {
+      shown << dialog->Panel(1).date->text() << dialog->Panel(1).credits->text();
+    });
+    fixture.Item("Open1")->trigger();
+    QCOMPARE(shown, (QStringList{Expected().savedDate, Expected().savedCredits}));
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Saved Game 1", "Date"),
+             QStringLiteral("12/08/26"));
+  }
+};
+
+QT_TEST_CLASS(LanguageTest);
+#include "LanguageTest.moc"
