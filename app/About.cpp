@@ -59,7 +59,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Comments->setFrameShape(QFrame::NoFrame);
   Comments->setGeometry(24, 112, 313, 209);
 
-  OKButton = new QPushButton(QStringLiteral("&OK"), this);
+  OKButton = new QPushButton(tr("&OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setGeometry((ClientWidth - 129) / 2, 360, 129, 27);
   OKButton->setDefault(true);
@@ -67,11 +67,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
-  setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(ProductTitle));
+  //: The window title; %1 is the game's name.
+  setWindowTitle(tr("About %1").arg(QString::fromUtf8(ProductTitle)));
   ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
   ProductName->setText(QString::fromUtf8(ProductTitle));
-  VersionLabel->setText(QStringLiteral("Version:"));
+  VersionLabel->setText(tr("Version:"));
   Version->setText(QString::fromUtf8(VersionText));
-  Comments->setPlainText(QString::fromUtf8(ProgramDescription).remove('\r'));
+  Comments->setPlainText(tr(ProgramDescription));
   QDialog::showEvent(event);
 }

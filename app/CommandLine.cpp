@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <string_view>
 
 #include "GameState.h"
 #include "Version.h"
@@ -18,6 +19,12 @@ constexpr const char* QtOptionsWithValue[] = {
     "display",         "geometry",           "title",         "name",
     "style",           "stylesheet",         "qmljsdebugger"};
 constexpr const char* QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The project's one-line description, written out so that it can be
+// translated; the check keeps it the same as the project's.
+constexpr const char* Summary = QT_TRANSLATE_NOOP(
+    "CommandLine", "A three-wheel, five-payline slot machine played with play money");
+static_assert(std::string_view(Summary) == std::string_view(ProjectSummary));
 
 void AddQtOptions(QCommandLineParser& parser) {
   for (const char* name : QtOptionsWithValue) {
@@ -48,15 +55,17 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QString::fromUtf8(ProjectSummary) +
-      QStringLiteral("\nQt's standard options, such as -style, -platform and -reverse, also "
-                     "apply."));
+      QCoreApplication::translate("CommandLine", Summary) + '\n' +
+      QCoreApplication::translate(
+          "CommandLine",
+          "Qt's standard options, such as -style, -platform and -reverse, also apply."));
   // Qt's options are written with one dash: -style fusion, -reverse.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   // Not addHelpOption(): its --help-all lists Qt's own options, which the
   // game does not take.
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Displays help on commandline options."));
+  const QCommandLineOption help(
+      {QStringLiteral("h"), QStringLiteral("help")},
+      QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   AddQtOptions(parser);
@@ -73,9 +82,10 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   }
   // The game opens no files named on the command line.
   if (!understood || !parser.positionalArguments().isEmpty()) {
-    const QString error = understood ? QStringLiteral("Unexpected argument '%1'.")
-                                           .arg(parser.positionalArguments().constFirst())
-                                     : parser.errorText();
+    const QString error =
+        understood ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                         .arg(parser.positionalArguments().constFirst())
+                   : parser.errorText();
     Print(stderr, error + QStringLiteral("\n\n") + parser.helpText());
     return 2;
   }

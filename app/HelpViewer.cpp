@@ -39,14 +39,15 @@ void HelpViewer::Open(const QString& topic) {
   const QString path = programDir_ + helpFile_;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    warn_(QStringLiteral("Unable to open the help file %1.").arg(path));
+    warn_(tr("Unable to open the help file %1.").arg(path));
     return;
   }
   if (browser_ == nullptr) {
     browser_ = new HelpWindow;
     browser_->resize(HelpWidth, HelpHeight);
   }
-  browser_->setWindowTitle(QString::fromUtf8(ProductTitle) + QStringLiteral(" Help"));
+  //: The help window's title; %1 is the game's name.
+  browser_->setWindowTitle(tr("%1 Help").arg(QString::fromUtf8(ProductTitle)));
   // The page is read from its file, so its links and pictures are found
   // beside it and every topic opened goes into the Back list.
   QUrl page = QUrl::fromLocalFile(path);

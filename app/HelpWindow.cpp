@@ -40,36 +40,36 @@ void HelpWindow::CreateToolBar() {
   bar->setObjectName(QStringLiteral("HelpToolBar"));
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
 
-  BackAction = bar->addAction(QStringLiteral("&Back"), page_, &QTextBrowser::backward);
+  BackAction = bar->addAction(tr("&Back"), page_, &QTextBrowser::backward);
   BackAction->setObjectName(QStringLiteral("HelpBack"));
   BackAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
   BackAction->setEnabled(false);
   connect(page_, &QTextBrowser::backwardAvailable, BackAction, &QAction::setEnabled);
 
-  ForwardAction = bar->addAction(QStringLiteral("F&orward"), page_, &QTextBrowser::forward);
+  ForwardAction = bar->addAction(tr("F&orward"), page_, &QTextBrowser::forward);
   ForwardAction->setObjectName(QStringLiteral("HelpForward"));
   ForwardAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
   ForwardAction->setEnabled(false);
   connect(page_, &QTextBrowser::forwardAvailable, ForwardAction, &QAction::setEnabled);
 
-  ContentsAction = bar->addAction(QStringLiteral("&Contents"), this, &HelpWindow::ShowContents);
+  ContentsAction = bar->addAction(tr("&Contents"), this, &HelpWindow::ShowContents);
   ContentsAction->setObjectName(QStringLiteral("HelpContents"));
   ContentsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
   bar->addSeparator();
 
   findField_ = new QLineEdit(bar);
   findField_->setObjectName(QStringLiteral("HelpFindText"));
-  findField_->setPlaceholderText(QStringLiteral("Find in help"));
-  findField_->setAccessibleName(QStringLiteral("Find in help"));
+  findField_->setPlaceholderText(tr("Find in help"));
+  findField_->setAccessibleName(tr("Find in help"));
   findField_->setClearButtonEnabled(true);
   findField_->setFixedWidth(FindFieldWidth);
   bar->addWidget(findField_);
-  FindAction =
-      bar->addAction(QStringLiteral("&Find"), this, [this] { FindNext(findField_->text()); });
+  FindAction = bar->addAction(tr("&Find"), this, [this] { FindNext(findField_->text()); });
   FindAction->setObjectName(QStringLiteral("HelpFind"));
   FindAction->setShortcut(QKeySequence(Qt::Key_F3));
   connect(findField_, &QLineEdit::returnPressed, FindAction, &QAction::trigger);
-  notFound_ = new QLabel(QStringLiteral("Not found"), bar);
+  //: Said beside the find field when the text is nowhere in the page.
+  notFound_ = new QLabel(tr("Not found"), bar);
   notFound_->setObjectName(QStringLiteral("HelpNotFound"));
   notFound_->setContentsMargins(6, 0, 6, 0);
   notFoundShown_ = bar->addWidget(notFound_);

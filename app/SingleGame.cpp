@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleGame.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "GameState.h"
@@ -9,17 +10,26 @@ std::optional<SettingsLock> ClaimSettingsFile(const QString& settingsPath) {
   SettingsLock lock = SettingsLock::Take(settingsPath.toStdString());
   const QString title = QString::fromUtf8(ProductTitle);
   switch (lock.Result()) {
-    case SettingsLock::State::HeldElsewhere:
+    case SettingsLock::State::HeldElsewhere: {
       // Two games on one file would each write back their own game, and the
       // later one would wipe out the other's play.
-      QMessageBox::information(nullptr, title, title + QString::fromUtf8(AlreadyRunningText));
+      //: %1 is the game's name.
+      const QString text = QCoreApplication::translate(
+          "SingleGame", "%1 is already running with this settings file.");
+      QMessageBox::information(nullptr, title, text.arg(title));
       return std::nullopt;
-    case SettingsLock::State::Unavailable:
+    }
+    case SettingsLock::State::Unavailable: {
+      //: %1 is the game's name, %2 the settings file's path, %3 why it cannot be locked.
+      const QString text = QCoreApplication::translate(
+          "SingleGame",
+          "%1 cannot lock its settings file, so it cannot make sure that no other copy of the game "
+          "uses it. You can play, but the game is not saved while the file cannot be locked.\n\n"
+          "%2: %3");
       QMessageBox::warning(nullptr, title,
-                           title + QString::fromUtf8(CannotLockText) + QStringLiteral("\n\n") +
-                               settingsPath + QStringLiteral(": ") +
-                               QString::fromStdString(lock.Problem()));
+                           text.arg(title, settingsPath, QString::fromStdString(lock.Problem())));
       break;
+    }
     case SettingsLock::State::Held:
       break;
   }

@@ -261,7 +261,8 @@ void TForm1::ShowGameAtRest() {
 void TForm1::FormClose() {
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  if (const auto error = WriteSettingsFile(machine_->State())) ShowMessage(*error);
+  if (const auto error = WriteSettingsFile(machine_->State()))
+    Inform(QString::fromStdString(*error));
 }
 
 std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
@@ -300,7 +301,7 @@ void TForm1::NoteWrite(std::optional<std::string> error) {
   }
   // From the first failure until a write succeeds the title says the game is
   // not being kept; the box comes again only when the cause changes.
-  setWindowTitle(QString::fromUtf8(ProductTitle) + QString::fromUtf8(NotSavedSuffix));
+  setWindowTitle(tr("%1 (not saved)").arg(QString::fromUtf8(ProductTitle)));
   if (error == lastWriteFailure_) return;
   lastWriteFailure_ = error;
   writeFailure_ = std::move(error);
@@ -313,7 +314,7 @@ void TForm1::ReportWriteFailure() {
   if (!writeFailure_ || player_->Playing()) return;
   const std::string text = std::move(*writeFailure_);
   writeFailure_.reset();
-  ShowMessage(text);
+  Inform(QString::fromStdString(text));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -29,9 +29,6 @@ class SoundPlayer;
 class TPayoffs;
 struct DialogServices;
 
-// After the title while the game cannot be written.
-inline constexpr const char* NotSavedSuffix = " (not saved)";
-
 // Puts a watcher between the plan player and the face: given the real face,
 // it returns a face that passes every call on to it (tests and the benchmark
 // see the steps drawn this way).
@@ -183,7 +180,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // client size, then a full paint.
   void FormResize();
 
-  // ControlsView.
+  // ControlsView. The rules' messages are translated here.
   int PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
   void SetButtonsEnabled(bool enabled) override;
@@ -222,6 +219,8 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // and shown in the title until a write succeeds again; play goes on.
   void NoteWrite(std::optional<std::string> error);
   void ReportWriteFailure();
+  // An information box with the text as given.
+  void Inform(const QString& text);
 
   void ChooseCoinValue(int bet);
   // What a command that the rules refuse during a bet or spin does then:

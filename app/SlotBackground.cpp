@@ -38,9 +38,12 @@ void TForm1::UpdateFaceBackground() {
 }
 
 void TForm1::Tiled1Click() {
+  // The file dialog's filter: its name, then the patterns, which stay.
+  //: The kind of file the picture dialog lists.
+  const QString filterName = tr("Bitmaps");
   const QString path =
-      environment_.dialogs.openFile(this, QStringLiteral("Load Tiled Bitmap File"),
-                                    openDialogFolder_, QStringLiteral("Bitmaps|*.BMP"));
+      environment_.dialogs.openFile(this, tr("Load Tiled Bitmap File"), openDialogFolder_,
+                                    QStringLiteral("%1|*.BMP").arg(filterName));
   if (!path.isEmpty()) {
     LoadedBitmap loaded = LoadBitmapFile(path);
     if (!loaded.ok()) {

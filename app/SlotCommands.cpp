@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -19,7 +20,7 @@
 
 void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
   if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_->IsBusy()) {
-    ShowMessage(WaitForWheelsText);
+    Inform(QCoreApplication::translate("DialogServices", WaitForWheelsText));
     return;
   }
   command();

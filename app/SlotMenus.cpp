@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
@@ -24,6 +25,8 @@ enum class Hold { Never, WhilePlaying, WhilePlayingOrFreeSpins };
 struct MenuRow {
   Menu in;
   const char* name = nullptr;
+  // A source text of the "Menus" context, translated as the menu is made;
+  // a coin value is shown as it is.
   const char* caption = nullptr;  // UTF-8
   Menu opens = Menu::Bar;
   QAction* TForm1::*item = nullptr;
@@ -49,30 +52,33 @@ constexpr MenuRow Submenu(Menu in, const char* name, const char* caption, Menu o
 constexpr MenuRow Separator(Menu in) { return {.in = in}; }
 
 const std::array MenuRows{
-    Submenu(Menu::Bar, "File1", "&File", Menu::File),
-    MenuRow{MENU_ITEM(File, NewGame2), .caption = "&New Game", MENU_ACTION(NewGame2),
-            .hold = Hold::WhilePlayingOrFreeSpins},
+    Submenu(Menu::Bar, "File1", QT_TRANSLATE_NOOP("Menus", "&File"), Menu::File),
+    MenuRow{MENU_ITEM(File, NewGame2), .caption = QT_TRANSLATE_NOOP("Menus", "&New Game"),
+            MENU_ACTION(NewGame2), .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::File),
-    MenuRow{MENU_ITEM(File, Open1), .caption = "&Open", MENU_ACTION(Open1),
-            .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(File, Save1), .caption = "&Save", MENU_ACTION(Save1),
-            .hold = Hold::WhilePlaying},
+    MenuRow{MENU_ITEM(File, Open1), .caption = QT_TRANSLATE_NOOP("Menus", "&Open"),
+            MENU_ACTION(Open1), .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(File, Save1), .caption = QT_TRANSLATE_NOOP("Menus", "&Save"),
+            MENU_ACTION(Save1), .hold = Hold::WhilePlaying},
     Separator(Menu::File),
     // Held off during a spin: the play in progress is not in it until its
     // wheels have stopped.
-    MenuRow{MENU_ITEM(File, GameHistory1), .caption = "Game &History", MENU_ACTION(GameHistory1),
-            .hold = Hold::WhilePlaying},
+    MenuRow{MENU_ITEM(File, GameHistory1), .caption = QT_TRANSLATE_NOOP("Menus", "Game &History"),
+            MENU_ACTION(GameHistory1), .hold = Hold::WhilePlaying},
     Separator(Menu::File),
-    MenuRow{MENU_ITEM(File, Exit1), .caption = "E&xit", MENU_ACTION(Exit1)},
+    MenuRow{MENU_ITEM(File, Exit1), .caption = QT_TRANSLATE_NOOP("Menus", "E&xit"),
+            MENU_ACTION(Exit1)},
 
-    Submenu(Menu::Bar, "Options1", "&Options", Menu::Options),
-    Submenu(Menu::Options, "Background1", "Back&ground", Menu::Background),
-    MenuRow{MENU_ITEM(Background, Tiled1), .caption = "Tiled Bitmap", MENU_ACTION(Tiled1),
-            .mark = Mark::CheckedAtStart},
-    MenuRow{MENU_ITEM(Background, None1), .caption = "Solid Color", MENU_ACTION(None1),
-            .mark = Mark::Check},
+    Submenu(Menu::Bar, "Options1", QT_TRANSLATE_NOOP("Menus", "&Options"), Menu::Options),
+    Submenu(Menu::Options, "Background1", QT_TRANSLATE_NOOP("Menus", "Back&ground"),
+            Menu::Background),
+    MenuRow{MENU_ITEM(Background, Tiled1), .caption = QT_TRANSLATE_NOOP("Menus", "Tiled Bitmap"),
+            MENU_ACTION(Tiled1), .mark = Mark::CheckedAtStart},
+    MenuRow{MENU_ITEM(Background, None1), .caption = QT_TRANSLATE_NOOP("Menus", "Solid Color"),
+            MENU_ACTION(None1), .mark = Mark::Check},
     Separator(Menu::Options),
-    Submenu(Menu::Options, "BetAmount1", "&Bet Amount", Menu::BetAmount),
+    Submenu(Menu::Options, "BetAmount1", QT_TRANSLATE_NOOP("Menus", "&Bet Amount"),
+            Menu::BetAmount),
     MenuRow{MENU_ITEM(BetAmount, N5001), .caption = CoinValueCaptions[0], MENU_ACTION(N5001),
             .mark = Mark::Check, .coinValue = 0, .hold = Hold::WhilePlayingOrFreeSpins},
     MenuRow{MENU_ITEM(BetAmount, N1001), .caption = CoinValueCaptions[1], MENU_ACTION(N1001),
@@ -86,59 +92,74 @@ const std::array MenuRows{
     MenuRow{MENU_ITEM(BetAmount, N5c1), .caption = CoinValueCaptions[5], MENU_ACTION(N5c1),
             .mark = Mark::Check, .coinValue = 5, .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::Options),
-    MenuRow{MENU_ITEM(Options, BorrowCredits1), .caption = "Borrow &Credits",
-            MENU_ACTION(BorrowCredits1), .hold = Hold::WhilePlaying},
+    MenuRow{MENU_ITEM(Options, BorrowCredits1),
+            .caption = QT_TRANSLATE_NOOP("Menus", "Borrow &Credits"), MENU_ACTION(BorrowCredits1),
+            .hold = Hold::WhilePlaying},
     Separator(Menu::Options),
-    Submenu(Menu::Options, "Music1", "&Music", Menu::Music),
-    MenuRow{MENU_ITEM(Music, On2), .caption = "On", MENU_ACTION(On2), .mark = Mark::Check},
-    Separator(Menu::Music),
-    MenuRow{MENU_ITEM(Music, ChangeSongs1), .caption = "Change Songs", MENU_ACTION(ChangeSongs1)},
-    Separator(Menu::Options),
-    Submenu(Menu::Options, "Sounds1", "&Sounds", Menu::Sounds),
-    MenuRow{MENU_ITEM(Sounds, On1), .caption = "On", MENU_ACTION(On1), .mark = Mark::Check,
-            .soundSwitch = &Settings::Sound},
-    Separator(Menu::Sounds),
-    MenuRow{MENU_ITEM(Sounds, Bonus1), .caption = "Bonus", MENU_ACTION(Bonus1), .mark = Mark::Check,
-            .soundSwitch = &Settings::sndBonus},
-    MenuRow{MENU_ITEM(Sounds, Coins1), .caption = "Coins", MENU_ACTION(Coins1), .mark = Mark::Check,
-            .soundSwitch = &Settings::sndCoins},
-    MenuRow{MENU_ITEM(Sounds, Credits1), .caption = "Credits", MENU_ACTION(Credits1),
-            .mark = Mark::Check, .soundSwitch = &Settings::sndCredits},
-    MenuRow{MENU_ITEM(Sounds, Lose1), .caption = "Lose", MENU_ACTION(Lose1), .mark = Mark::Check,
-            .soundSwitch = &Settings::sndLose},
-    MenuRow{MENU_ITEM(Sounds, PowerDrain1), .caption = "Power Drain", MENU_ACTION(PowerDrain1),
-            .mark = Mark::Check, .soundSwitch = &Settings::sndPowerDown},
-    MenuRow{MENU_ITEM(Sounds, PowerUp1), .caption = "Power Up", MENU_ACTION(PowerUp1),
-            .mark = Mark::Check, .soundSwitch = &Settings::sndPowerUp},
-    MenuRow{MENU_ITEM(Sounds, SlotSpin1), .caption = "Slot Spin", MENU_ACTION(SlotSpin1),
-            .mark = Mark::Check, .soundSwitch = &Settings::sndSpin},
-    MenuRow{MENU_ITEM(Sounds, Stop1), .caption = "Stop", MENU_ACTION(Stop1), .mark = Mark::Check,
-            .soundSwitch = &Settings::sndStop},
-    MenuRow{MENU_ITEM(Sounds, WheelSpin1), .caption = "Wheel Spin", MENU_ACTION(WheelSpin1),
-            .mark = Mark::Check, .soundSwitch = &Settings::sndWheelSpin},
-    MenuRow{MENU_ITEM(Sounds, Win1), .caption = "Win", MENU_ACTION(Win1), .mark = Mark::Check,
-            .soundSwitch = &Settings::sndWin},
-    Separator(Menu::Sounds),
-    MenuRow{MENU_ITEM(Sounds, ChangeWAVs1), .caption = "Change WAVs", MENU_ACTION(ChangeWAVs1)},
-    Separator(Menu::Options),
-    Submenu(Menu::Options, "SpinSpeed1", "Spin Spee&d", Menu::SpinSpeed),
-    MenuRow{MENU_ITEM(SpinSpeed, Fast1), .caption = "Fast", MENU_ACTION(Fast1), .mark = Mark::Check,
-            .speed = 0},
-    MenuRow{MENU_ITEM(SpinSpeed, Medium1), .caption = "Medium", MENU_ACTION(Medium1),
-            .mark = Mark::Check, .speed = 1},
-    MenuRow{MENU_ITEM(SpinSpeed, Slow1), .caption = "Slow", MENU_ACTION(Slow1), .mark = Mark::Check,
-            .speed = 2},
-
-    Submenu(Menu::Bar, "Auto1", "&Auto", Menu::Auto),
-    MenuRow{MENU_ITEM(Auto, AutoSpin2), .caption = "&Auto Spin", MENU_ACTION(AutoSpin2),
+    Submenu(Menu::Options, "Music1", QT_TRANSLATE_NOOP("Menus", "&Music"), Menu::Music),
+    //: A check item of the Music and Sounds menus: marked while they play.
+    MenuRow{MENU_ITEM(Music, On2), .caption = QT_TRANSLATE_NOOP("Menus", "On"), MENU_ACTION(On2),
             .mark = Mark::Check},
+    Separator(Menu::Music),
+    MenuRow{MENU_ITEM(Music, ChangeSongs1), .caption = QT_TRANSLATE_NOOP("Menus", "Change Songs"),
+            MENU_ACTION(ChangeSongs1)},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "Sounds1", QT_TRANSLATE_NOOP("Menus", "&Sounds"), Menu::Sounds),
+    MenuRow{MENU_ITEM(Sounds, On1), .caption = QT_TRANSLATE_NOOP("Menus", "On"), MENU_ACTION(On1),
+            .mark = Mark::Check, .soundSwitch = &Settings::Sound},
+    Separator(Menu::Sounds),
+    //: Sounds menu: the sound of the bonus won.
+    MenuRow{MENU_ITEM(Sounds, Bonus1), .caption = QT_TRANSLATE_NOOP("Menus", "Bonus"),
+            MENU_ACTION(Bonus1), .mark = Mark::Check, .soundSwitch = &Settings::sndBonus},
+    //: Sounds menu: the sound of coins placed.
+    MenuRow{MENU_ITEM(Sounds, Coins1), .caption = QT_TRANSLATE_NOOP("Menus", "Coins"),
+            MENU_ACTION(Coins1), .mark = Mark::Check, .soundSwitch = &Settings::sndCoins},
+    //: Sounds menu: the sound of credits counted up.
+    MenuRow{MENU_ITEM(Sounds, Credits1), .caption = QT_TRANSLATE_NOOP("Menus", "Credits"),
+            MENU_ACTION(Credits1), .mark = Mark::Check, .soundSwitch = &Settings::sndCredits},
+    //: Sounds menu: the sound of a losing spin.
+    MenuRow{MENU_ITEM(Sounds, Lose1), .caption = QT_TRANSLATE_NOOP("Menus", "Lose"),
+            MENU_ACTION(Lose1), .mark = Mark::Check, .soundSwitch = &Settings::sndLose},
+    MenuRow{MENU_ITEM(Sounds, PowerDrain1), .caption = QT_TRANSLATE_NOOP("Menus", "Power Drain"),
+            MENU_ACTION(PowerDrain1), .mark = Mark::Check, .soundSwitch = &Settings::sndPowerDown},
+    MenuRow{MENU_ITEM(Sounds, PowerUp1), .caption = QT_TRANSLATE_NOOP("Menus", "Power Up"),
+            MENU_ACTION(PowerUp1), .mark = Mark::Check, .soundSwitch = &Settings::sndPowerUp},
+    MenuRow{MENU_ITEM(Sounds, SlotSpin1), .caption = QT_TRANSLATE_NOOP("Menus", "Slot Spin"),
+            MENU_ACTION(SlotSpin1), .mark = Mark::Check, .soundSwitch = &Settings::sndSpin},
+    //: Sounds menu: the sound of a wheel stopping, not a command.
+    MenuRow{MENU_ITEM(Sounds, Stop1), .caption = QT_TRANSLATE_NOOP("Menus", "Stop"),
+            MENU_ACTION(Stop1), .mark = Mark::Check, .soundSwitch = &Settings::sndStop},
+    MenuRow{MENU_ITEM(Sounds, WheelSpin1), .caption = QT_TRANSLATE_NOOP("Menus", "Wheel Spin"),
+            MENU_ACTION(WheelSpin1), .mark = Mark::Check, .soundSwitch = &Settings::sndWheelSpin},
+    //: Sounds menu: the sound of a winning spin.
+    MenuRow{MENU_ITEM(Sounds, Win1), .caption = QT_TRANSLATE_NOOP("Menus", "Win"),
+            MENU_ACTION(Win1), .mark = Mark::Check, .soundSwitch = &Settings::sndWin},
+    Separator(Menu::Sounds),
+    MenuRow{MENU_ITEM(Sounds, ChangeWAVs1), .caption = QT_TRANSLATE_NOOP("Menus", "Change WAVs"),
+            MENU_ACTION(ChangeWAVs1)},
+    Separator(Menu::Options),
+    Submenu(Menu::Options, "SpinSpeed1", QT_TRANSLATE_NOOP("Menus", "Spin Spee&d"),
+            Menu::SpinSpeed),
+    MenuRow{MENU_ITEM(SpinSpeed, Fast1), .caption = QT_TRANSLATE_NOOP("Menus", "Fast"),
+            MENU_ACTION(Fast1), .mark = Mark::Check, .speed = 0},
+    MenuRow{MENU_ITEM(SpinSpeed, Medium1), .caption = QT_TRANSLATE_NOOP("Menus", "Medium"),
+            MENU_ACTION(Medium1), .mark = Mark::Check, .speed = 1},
+    MenuRow{MENU_ITEM(SpinSpeed, Slow1), .caption = QT_TRANSLATE_NOOP("Menus", "Slow"),
+            MENU_ACTION(Slow1), .mark = Mark::Check, .speed = 2},
 
-    Submenu(Menu::Bar, "Help1", "&Help", Menu::Help),
-    MenuRow{MENU_ITEM(Help, About), .caption = "&About", MENU_ACTION(About)},
+    Submenu(Menu::Bar, "Auto1", QT_TRANSLATE_NOOP("Menus", "&Auto"), Menu::Auto),
+    MenuRow{MENU_ITEM(Auto, AutoSpin2), .caption = QT_TRANSLATE_NOOP("Menus", "&Auto Spin"),
+            MENU_ACTION(AutoSpin2), .mark = Mark::Check},
+
+    Submenu(Menu::Bar, "Help1", QT_TRANSLATE_NOOP("Menus", "&Help"), Menu::Help),
+    MenuRow{MENU_ITEM(Help, About), .caption = QT_TRANSLATE_NOOP("Menus", "&About"),
+            MENU_ACTION(About)},
     Separator(Menu::Help),
-    MenuRow{MENU_ITEM(Help, Catalog1), .caption = "&Catalog", MENU_ACTION(Catalog1)},
+    MenuRow{MENU_ITEM(Help, Catalog1), .caption = QT_TRANSLATE_NOOP("Menus", "&Catalog"),
+            MENU_ACTION(Catalog1)},
     Separator(Menu::Help),
-    MenuRow{MENU_ITEM(Help, Manual1), .caption = "&Manual", MENU_ACTION(Manual1)},
+    MenuRow{MENU_ITEM(Help, Manual1), .caption = QT_TRANSLATE_NOOP("Menus", "&Manual"),
+            MENU_ACTION(Manual1)},
 };
 
 #undef MENU_ITEM
@@ -158,7 +179,7 @@ void TForm1::CreateMenus() {
     if (row.name == nullptr) {
       into->addSeparator();
     } else if (!IsItem(row)) {
-      auto* menu = new QMenu(QString::fromUtf8(row.caption), this);
+      auto* menu = new QMenu(QCoreApplication::translate("Menus", row.caption), this);
       menu->setObjectName(QString::fromLatin1(row.name));
       menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
       if (into != nullptr)
@@ -167,7 +188,7 @@ void TForm1::CreateMenus() {
         bar->addMenu(menu);
       menus[static_cast<std::size_t>(row.opens)] = menu;
     } else {
-      auto* action = new QAction(QString::fromUtf8(row.caption), this);
+      auto* action = new QAction(QCoreApplication::translate("Menus", row.caption), this);
       action->setObjectName(QString::fromLatin1(row.name));
       action->setCheckable(row.mark != Mark::None);
       action->setChecked(row.mark == Mark::CheckedAtStart);

@@ -50,14 +50,16 @@ void TForm1::CreatePanel() {
   panel->setAutoFillBackground(true);
   Panel1 = panel;
 
-  BitBtn1 = MakeButton(panel, "BitBtn1", QStringLiteral("Bet 1"), QStringLiteral("Bet one credit"),
-                       Bet1Picture);
-  BitBtn2 = MakeButton(panel, "BitBtn2", QStringLiteral("Bet Max"),
-                       QStringLiteral("Bet maximum credits"), BetMaxPicture);
-  BitBtn3 = MakeButton(panel, "BitBtn3", QStringLiteral("Payoff Chart"),
-                       QStringLiteral("View the Payoff Chart"), PayoffChartPicture);
-  Button1 = MakeButton(panel, "Button1", QStringLiteral("Spin"),
-                       QStringLiteral("Spins the slot wheels"), SpinPicture);
+  // A button's caption is its accessible name and its tooltip the
+  // description a screen reader gives.
+  //: The button that places one coin.
+  BitBtn1 = MakeButton(panel, "BitBtn1", tr("Bet 1"), tr("Bet one credit"), Bet1Picture);
+  //: The button that places the most coins a spin takes.
+  BitBtn2 = MakeButton(panel, "BitBtn2", tr("Bet Max"), tr("Bet maximum credits"), BetMaxPicture);
+  BitBtn3 = MakeButton(panel, "BitBtn3", tr("Payoff Chart"), tr("View the Payoff Chart"),
+                       PayoffChartPicture);
+  //: The button that spins the wheels.
+  Button1 = MakeButton(panel, "Button1", tr("Spin"), tr("Spins the slot wheels"), SpinPicture);
   Button1->setDefault(true);
   // Plain letter keys: the menus open with Alt and a letter, and Space and
   // Enter keep pressing the focused and the default button.

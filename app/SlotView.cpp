@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -9,8 +10,10 @@
 int TForm1::PlayEventSound(SoundEvent event) { return sounds_->PlayEventSound(event); }
 
 void TForm1::ShowMessage(const std::string& text) {
-  environment_.dialogs.information(this, QString::fromStdString(text));
+  Inform(QCoreApplication::translate("Machine", text.c_str()));
 }
+
+void TForm1::Inform(const QString& text) { environment_.dialogs.information(this, text); }
 
 void TForm1::SetButtonsEnabled(bool enabled) {
   for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, Button1}) button->setEnabled(enabled);

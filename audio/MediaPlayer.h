@@ -15,7 +15,7 @@ class MediaPlayer {
   virtual void SetFileName(const std::string& fileName) = 0;
   virtual std::string FileName() const = 0;
   // Opens FileName, closing a file still open first. On failure returns false
-  // and gives the device's error text.
+  // and gives the device's error text, translated where it is the player's own.
   virtual bool Open(std::string& errorText) = 0;
   // Starts the open file and returns at once; a play that cannot start is silent.
   virtual void Play() = 0;

@@ -23,12 +23,13 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
       services_(std::move(services)),
       preview_(preview ? std::move(preview) : std::make_unique<SdlMusicPlayer>()) {
   setObjectName("MusicForm");
-  setWindowTitle("Change MIDI Files]");
+  //: The window title; the stray bracket is part of the title the game has always had.
+  setWindowTitle(tr("Change MIDI Files]"));
   SetUpFixedDialog(*this, QSize(427, 371), SoundHelpContext);
 
   Label1 = new QLabel(
-      "You may include up to eight MIDI files which will be used as background music while you "
-      "are playing this game.",
+      tr("You may include up to eight MIDI files which will be used as background music while "
+         "you are playing this game."),
       this);
   Label1->setGeometry(0, 0, 427, 49);
   Label1->setWordWrap(true);
@@ -41,8 +42,10 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
     SongChecks[n] = new QCheckBox(QString::fromStdString(settings_.MIDIName[n]), this);
     SongChecks[n]->setGeometry(16, top, 209, 25);
     SongChecks[n]->setEnabled(false);
-    ChangeButtons[n] = MakeButton(this, "Change", 240, top, 81, 25);
-    PreviewButtons[n] = MakeButton(this, "Preview", 336, top, 81, 25);
+    //: A button that picks another song file for the row.
+    ChangeButtons[n] = MakeButton(this, tr("Change"), 240, top, 81, 25);
+    //: A button that plays the row's song.
+    PreviewButtons[n] = MakeButton(this, tr("Preview"), 336, top, 81, 25);
     PreviewButtons[n]->setEnabled(false);
     for (QWidget* control :
          {static_cast<QWidget*>(SongChecks[n]), static_cast<QWidget*>(ChangeButtons[n]),
@@ -52,9 +55,9 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
     connect(PreviewButtons[n], &QPushButton::clicked, this, [this, slot] { BitBtn3Click(slot); });
   }
 
-  BitBtn1 = MakeButton(this, "&OK", 296, 320, 121, 41);
+  BitBtn1 = MakeButton(this, tr("&OK"), 296, 320, 121, 41);
   BitBtn1->setDefault(true);
-  BitBtn2 = MakeButton(this, "Cancel", 8, 320, 121, 41);
+  BitBtn2 = MakeButton(this, tr("Cancel"), 8, 320, 121, 41);
   connect(BitBtn1, &QPushButton::clicked, this, &TMusicForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TMusicForm::BitBtn2Click);
 }
@@ -95,8 +98,12 @@ void TMusicForm::RefreshSongRows() {
 
 void TMusicForm::ChangeMIDI(int slot) {
   if (!services_.openFile) return;
-  const QString chosen = services_.openFile(this, QStringLiteral("Open"), initialFolder_,
-                                            "MIDI Sequencer|*.mid;*.rmi");
+  // The file dialog's filter: its name, then the patterns, which stay.
+  //: The kind of file the song dialog lists.
+  const QString filterName = tr("MIDI Sequencer");
+  //: The title of the file dialog that picks a song file.
+  const QString chosen = services_.openFile(this, tr("Open"), initialFolder_,
+                                            QStringLiteral("%1|*.mid;*.rmi").arg(filterName));
   if (chosen.isEmpty()) return;
   const auto n = static_cast<std::size_t>(slot);
   settings_.MIDISong[n] = CutText(chosen.toStdString(), PathCapacity);
@@ -134,8 +141,8 @@ void TMusicForm::BitBtn3Click(int slot) {
     return;
   }
   if (services_.warning)
-    services_.warning(this, "Could not find " + SongNameOf(QString::fromStdString(path)) +
-                                ".  Please choose a valid MIDI file.");
+    services_.warning(this, tr("Could not find %1.  Please choose a valid MIDI file.")
+                                .arg(SongNameOf(QString::fromStdString(path))));
   ChangeMIDI(slot);
 }
 

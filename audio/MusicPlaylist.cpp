@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MusicPlaylist.h"
 
+#include <QCoreApplication>
+
 #include "FileReplace.h"
 #include "MoneyText.h"
 
@@ -61,7 +63,9 @@ void MusicPlaylist::ToggleMusic() {
   if (!NextSongAfter(std::nullopt)) {
     pendingSong_.reset();
     currentSong_.reset();
-    if (host_.showWarning) host_.showWarning(NoSongsSelectedText);
+    if (host_.showWarning)
+      host_.showWarning(
+          QCoreApplication::translate("MusicPlaylist", NoSongsSelectedText).toStdString());
     ChangeSongs();
     return;
   }

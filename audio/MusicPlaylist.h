@@ -7,6 +7,7 @@
 
 #include "MediaPlayer.h"
 #include "Settings.h"
+#include "TranslatableText.h"
 
 // What the playlist needs of the main window.
 struct MusicPlaylistHost {
@@ -67,5 +68,7 @@ class MusicPlaylist {
   std::optional<int> pendingSong_;
 };
 
-// The message shown when the music is turned on with nothing to play.
-inline constexpr const char* NoSongsSelectedText = "No MIDI songs are selected!";
+// The message shown when the music is turned on with nothing to play; a
+// source text of the "MusicPlaylist" context.
+inline constexpr const char* NoSongsSelectedText =
+    QT_TRANSLATE_NOOP("MusicPlaylist", "No MIDI songs are selected!");

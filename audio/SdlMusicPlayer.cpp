@@ -3,6 +3,7 @@
 
 #include <SDL_mixer.h>
 
+#include <QCoreApplication>
 #include <string>
 
 #include "AudioDevice.h"
@@ -19,13 +20,19 @@ bool SdlMusicPlayer::Open(std::string& errorText) {
   if (music_ && Mix_GetMusicType(music_) == MUS_MID && !IsPlayableMidi(fileName_)) {
     Mix_FreeMusic(music_);
     music_ = nullptr;
-    errorText =
-        "The file cannot be played on the MIDI sequencer. It may be damaged or not a MIDI file.";
+    errorText = QCoreApplication::translate("SdlMusicPlayer",
+                                            "The file cannot be played on the MIDI sequencer. It "
+                                            "may be damaged or not a MIDI file.")
+                    .toStdString();
     return false;
   }
   if (music_) return true;
+  // The mixer's own reason is in English: it comes as the mixer gives it.
   errorText = Mix_GetError();
-  if (errorText.empty()) errorText = "The file could not be opened: " + fileName_;
+  if (errorText.empty())
+    errorText = QCoreApplication::translate("SdlMusicPlayer", "The file could not be opened: %1")
+                    .arg(QString::fromStdString(fileName_))
+                    .toStdString();
   return false;
 }
 

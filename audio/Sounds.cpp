@@ -12,14 +12,6 @@
 #include "HelpContexts.h"
 #include "SoundPlayer.h"
 
-namespace {
-
-constexpr const char* ChangeHint =
-    "Click this button to browse your hard drive for a sound for this event.";
-constexpr const char* PreviewHint = "Click this button to play the currently selected sound file.";
-
-}  // namespace
-
 TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string programDir,
                        QWidget* parent, DialogServices services)
     : QDialog(parent),
@@ -28,30 +20,30 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
       programDir_(std::move(programDir)),
       services_(std::move(services)) {
   setObjectName("SoundForm");
-  setWindowTitle("Change Sounds (WAV Files)");
+  setWindowTitle(tr("Change Sounds (WAV Files)"));
   SetUpFixedDialog(*this, QSize(394, 397), SoundHelpContext);
 
   Bevel1 = new QFrame(this);
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setGeometry(8, 16, 377, 337);
 
-  BuildRow(24, Label1,
-           "Bonus Sound:", "This is the sound that plays when you get the Power Meter to 100%.",
-           Button1, Button6);
-  BuildRow(72, Label3, "Count Down Sound",
-           "This is the sound which plays when you get a Power Drain symbol on the screen", Button3,
-           Button8);
-  BuildRow(120, Label4, "Count Up Sound", nullptr, Button4, Button9);
-  BuildRow(168, Label2, "Lose Sound:", "This is a sound which plays on a losing spin.", Button2,
-           Button7);
-  BuildRow(216, Label5, "Win Sound:", "This is a sound which plays on a winning spin.", Button5,
-           Button10);
+  BuildRow(24, Label1, tr("Bonus Sound:"),
+           tr("This is the sound that plays when you get the Power Meter to 100%."), Button1,
+           Button6);
+  BuildRow(72, Label3, tr("Count Down Sound"),
+           tr("This is the sound which plays when you get a Power Drain symbol on the screen"),
+           Button3, Button8);
+  BuildRow(120, Label4, tr("Count Up Sound"), QString(), Button4, Button9);
+  BuildRow(168, Label2, tr("Lose Sound:"), tr("This is a sound which plays on a losing spin."),
+           Button2, Button7);
+  BuildRow(216, Label5, tr("Win Sound:"), tr("This is a sound which plays on a winning spin."),
+           Button5, Button10);
 
-  Button11 = MakeButton(this, "Restore Default Sounds", 16, 304, 353, 33);
+  Button11 = MakeButton(this, tr("Restore Default Sounds"), 16, 304, 353, 33);
   Button11->setToolTip(
-      "Click this button to use the default (original) sounds for the above events.");
-  BitBtn1 = MakeButton(this, "Help", 16, 364, 153, 27);
-  OKBtn = MakeButton(this, "&OK", 224, 364, 153, 27);
+      tr("Click this button to use the default (original) sounds for the above events."));
+  BitBtn1 = MakeButton(this, tr("Help"), 16, 364, 153, 27);
+  OKBtn = MakeButton(this, tr("&OK"), 224, 364, 153, 27);
   OKBtn->setDefault(true);
 
   connect(Button1, &QPushButton::clicked, this, &TSoundForm::Button1Click);
@@ -74,7 +66,7 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
   OKBtn->setFocus();
 }
 
-void TSoundForm::BuildRow(int top, QLabel*& label, const char* text, const char* hint,
+void TSoundForm::BuildRow(int top, QLabel*& label, const QString& text, const QString& hint,
                           QPushButton*& change, QPushButton*& preview) {
   label = new QLabel(text, this);
   QFont bold = label->font();
@@ -83,17 +75,23 @@ void TSoundForm::BuildRow(int top, QLabel*& label, const char* text, const char*
   label->setFont(bold);
   label->move(16, top);
   label->adjustSize();
-  if (hint) label->setToolTip(hint);
-  change = MakeButton(this, "Change", 176, top, 81, 25);
-  change->setToolTip(ChangeHint);
-  preview = MakeButton(this, "Preview", 288, top, 81, 25);
-  preview->setToolTip(PreviewHint);
+  if (!hint.isEmpty()) label->setToolTip(hint);
+  //: A button that picks another sound file for the event.
+  change = MakeButton(this, tr("Change"), 176, top, 81, 25);
+  change->setToolTip(tr("Click this button to browse your hard drive for a sound for this event."));
+  //: A button that plays the event's sound file.
+  preview = MakeButton(this, tr("Preview"), 288, top, 81, 25);
+  preview->setToolTip(tr("Click this button to play the currently selected sound file."));
 }
 
 void TSoundForm::ChangePath(std::string& path) {
   if (!services_.openFile) return;
-  const QString chosen =
-      services_.openFile(this, QStringLiteral("Open"), initialFolder_, "Wav Files|*.WAV");
+  // The file dialog's filter: its name, then the patterns, which stay.
+  //: The kind of file the sound dialog lists.
+  const QString filterName = tr("Wav Files");
+  //: The title of the file dialog that picks a sound file.
+  const QString chosen = services_.openFile(this, tr("Open"), initialFolder_,
+                                            QStringLiteral("%1|*.WAV").arg(filterName));
   if (chosen.isEmpty()) return;
   path = chosen.toStdString().substr(0, PathCapacity);
   initialFolder_ = QFileInfo(chosen).absolutePath();

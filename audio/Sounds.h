@@ -61,8 +61,9 @@ class TSoundForm : public QDialog {
 
  private:
   void ChangePath(std::string& path);
-  void BuildRow(int top, QLabel*& label, const char* text, const char* hint, QPushButton*& change,
-                QPushButton*& preview);
+  // A row without a hint (empty) has no tooltip on its label.
+  void BuildRow(int top, QLabel*& label, const QString& text, const QString& hint,
+                QPushButton*& change, QPushButton*& preview);
 
   Settings& settings_;
   SoundPlayer& player_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FaceDescription.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -8,6 +9,11 @@
 #include "MachineView.h"
 
 namespace {
+
+// What the face says is translated in the "FaceDescription" context.
+struct FaceText {
+  Q_DECLARE_TR_FUNCTIONS(FaceDescription)
+};
 
 QString Amount(double value) {
   // As the readouts show money: the local decimal point, no grouping.
@@ -27,7 +33,8 @@ QString LineList(std::uint8_t lines) {
     if ((lines >> line & 1u) != 0) numbers << QString::number(line + 1);
   if (numbers.size() < 2) return numbers.join(QString());
   const QString last = numbers.takeLast();
-  return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+  //: The end of a list of payline numbers: "1, 2 and 5".
+  return FaceText::tr("%1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 int LineCountOf(std::uint8_t lines) {
@@ -37,22 +44,26 @@ int LineCountOf(std::uint8_t lines) {
 }
 
 // "won 1.50 on lines 1 and 3", "no win", each with the bonus when the play
-// filled the meter.
+// filled the meter: a clause that the description and the announcement put
+// into a sentence of their own.
 QString PlayResult(const PlayRecord& play) {
-  QString text;
-  if (play.win > 0)
-    text = QStringLiteral("won %1 on %2 %3")
-               .arg(Amount(play.win),
-                    LineCountOf(play.winningLines) == 1 ? QStringLiteral("line")
-                                                        : QStringLiteral("lines"),
-                    LineList(play.winningLines));
-  else
-    text = QStringLiteral("no win");
-  if (play.poolPaid > 0)
-    text += QStringLiteral(", bonus pool of %1 paid and %2 free spins won")
-                .arg(Amount(play.poolPaid))
-                .arg(FreeSpinsPerBonus);
-  return text;
+  const bool oneLine = LineCountOf(play.winningLines) == 1;
+  const QString lines = LineList(play.winningLines);
+  if (play.poolPaid > 0) {
+    const QString pool = Amount(play.poolPaid);
+    if (play.win <= 0)
+      return FaceText::tr("no win, bonus pool of %1 paid and %2 free spins won")
+          .arg(pool)
+          .arg(FreeSpinsPerBonus);
+    return (oneLine
+                ? FaceText::tr("won %1 on line %2, bonus pool of %3 paid and %4 free spins won")
+                : FaceText::tr("won %1 on lines %2, bonus pool of %3 paid and %4 free spins won"))
+        .arg(Amount(play.win), lines, pool)
+        .arg(FreeSpinsPerBonus);
+  }
+  if (play.win <= 0) return FaceText::tr("no win");
+  return (oneLine ? FaceText::tr("won %1 on line %2") : FaceText::tr("won %1 on lines %2"))
+      .arg(Amount(play.win), lines);
 }
 
 }  // namespace
@@ -60,56 +71,60 @@ QString PlayResult(const PlayRecord& play) {
 QString SymbolName(int code) {
   switch (code) {
     case 0:
-      return QStringLiteral("Voltaro");
+      //: The symbol named after the game.
+      return FaceText::tr("Voltaro");
     case 1:
-      return QStringLiteral("Lucky Seven");
+      return FaceText::tr("Lucky Seven");
     case 2:
-      return QStringLiteral("Diamond");
+      return FaceText::tr("Diamond");
     case 3:
-      return QStringLiteral("Bell");
+      return FaceText::tr("Bell");
     case 4:
-      return QStringLiteral("Magnet");
+      return FaceText::tr("Magnet");
     case 5:
-      return QStringLiteral("Cherries");
+      return FaceText::tr("Cherries");
     case 6:
-      return QStringLiteral("Power Drain");
+      return FaceText::tr("Power Drain");
     default:
-      return QStringLiteral("no symbol");
+      return FaceText::tr("no symbol");
   }
 }
 
 QString FaceDescription(const FaceReadings& readings) {
-  QString text =
-      QStringLiteral("Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6")
+  QString readouts =
+      (readings.freeSpinsLeft > 0
+           ? FaceText::tr("Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6, "
+                          "free spins left %7.")
+           : FaceText::tr("Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6."))
           .arg(Money(readings, MoneyReadout::Credits), Money(readings, MoneyReadout::Wager),
                Money(readings, MoneyReadout::Won), Money(readings, MoneyReadout::Bonus))
           .arg(readings.power)
           .arg(readings.spins);
-  if (readings.freeSpinsLeft > 0)
-    text += QStringLiteral(", free spins left %1").arg(readings.freeSpinsLeft);
-  text += QStringLiteral(". Middle row: %1, %2, %3")
-              .arg(SymbolName(readings.middleRow[0]), SymbolName(readings.middleRow[1]),
-                   SymbolName(readings.middleRow[2]));
-  text += readings.payingLines == 0
-              ? QStringLiteral(". No line pays")
-              : QStringLiteral(". Paying %1 %2")
-                    .arg(LineCountOf(readings.payingLines) == 1 ? QStringLiteral("line")
-                                                                : QStringLiteral("lines"),
-                         LineList(readings.payingLines));
-  text += readings.lastPlay ? QStringLiteral(". Last spin: %1.").arg(PlayResult(*readings.lastPlay))
-                            : QStringLiteral(". No spin yet.");
-  return text;
+  if (readings.freeSpinsLeft > 0) readouts = readouts.arg(readings.freeSpinsLeft);
+  QStringList sentences{readouts};
+  sentences << FaceText::tr("Middle row: %1, %2, %3.")
+                   .arg(SymbolName(readings.middleRow[0]), SymbolName(readings.middleRow[1]),
+                        SymbolName(readings.middleRow[2]));
+  if (readings.payingLines == 0)
+    sentences << FaceText::tr("No line pays.");
+  else
+    sentences << (LineCountOf(readings.payingLines) == 1 ? FaceText::tr("Paying line %1.")
+                                                         : FaceText::tr("Paying lines %1."))
+                     .arg(LineList(readings.payingLines));
+  sentences << (readings.lastPlay
+                    ? FaceText::tr("Last spin: %1.").arg(PlayResult(*readings.lastPlay))
+                    : FaceText::tr("No spin yet."));
+  return sentences.join(u' ');
 }
 
 QString ResultAnnouncement(const FaceReadings& readings) {
-  QString text = readings.lastPlay ? PlayResult(*readings.lastPlay) : QStringLiteral("no win");
-  if (readings.lastPlay && readings.lastPlay->free) text.prepend(QStringLiteral("Free spin, "));
+  QString text = readings.lastPlay ? PlayResult(*readings.lastPlay) : FaceText::tr("no win");
+  text = readings.lastPlay && readings.lastPlay->free ? FaceText::tr("Free spin, %1.").arg(text)
+                                                      : text + u'.';
   text[0] = text[0].toUpper();
-  text += u'.';
-  if (readings.freeSpinsLeft > 0)
-    text +=
-        QStringLiteral(" %1 free %2 left.")
-            .arg(readings.freeSpinsLeft)
-            .arg(readings.freeSpinsLeft == 1 ? QStringLiteral("spin") : QStringLiteral("spins"));
+  if (readings.freeSpinsLeft == 1)
+    text += u' ' + FaceText::tr("1 free spin left.");
+  else if (readings.freeSpinsLeft > 1)
+    text += u' ' + FaceText::tr("%1 free spins left.").arg(readings.freeSpinsLeft);
   return text;
 }

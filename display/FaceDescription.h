@@ -27,5 +27,5 @@ QString FaceDescription(const FaceReadings& readings);
 // that it won nothing), the bonus it set off, and the free spins left.
 QString ResultAnnouncement(const FaceReadings& readings);
 
-// A symbol's name as the help and the payoff chart call it.
+// A symbol's name as the help and the payoff chart call it, translated.
 QString SymbolName(int code);

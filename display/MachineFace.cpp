@@ -45,7 +45,8 @@ MachineFace::MachineFace(const GameState& state, QWidget* parent)
 
 void MachineFace::SetUpAccess() {
   FaceAccessible::Install();
-  setAccessibleName(QStringLiteral("Slot machine"));
+  //: What a screen reader calls the painted machine.
+  setAccessibleName(tr("Slot machine"));
   // Reached by Tab, so a screen reader can rest on it; a click leaves the
   // focus on the buttons, where the keys work.
   setFocusPolicy(Qt::TabFocus);

@@ -7,6 +7,7 @@
 
 #include "GameStatistics.h"
 #include "PlayRecord.h"
+#include "TranslatableText.h"
 
 // The game in progress. Field names are the ones used throughout the program
 // and in the settings file.
@@ -51,9 +52,11 @@ inline constexpr int MaxCoins = 25;
 inline constexpr int FreeSpinsPerBonus = 7;
 
 inline constexpr const char* ProductTitle = "Voltaro Slots";
+// What the About box says of the game; translated where it is shown.
 inline constexpr const char* ProgramDescription =
-    "A 3-wheel, 5-payline slot machine.  Features the largest slot wheels "
-    "ever on a PC, as well as, user-selectable backgrounds and "
-    "sound effects.\r\n\r\n"
-    "Includes an interesting bonus feature--win the progressive "
-    "bonus pool and seven free spins.";
+    QT_TRANSLATE_NOOP("TAboutBox",
+                      "A 3-wheel, 5-payline slot machine.  Features the largest slot wheels "
+                      "ever on a PC, as well as, user-selectable backgrounds and "
+                      "sound effects.\n\n"
+                      "Includes an interesting bonus feature--win the progressive "
+                      "bonus pool and seven free spins.");

@@ -12,6 +12,7 @@
 #include "PlanWriter.h"
 #include "Reels.h"
 #include "Timings.h"
+#include "TranslatableText.h"
 
 namespace {
 
@@ -190,14 +191,15 @@ bool Machine::TakeBet(PlanWriter& out, GameState& shown) {
     return true;
   }
   if (shown.LastBet <= 0) {
-    controls_.ShowMessage("Please place a bet before spinning.");
+    controls_.ShowMessage(QT_TRANSLATE_NOOP("Machine", "Please place a bet before spinning."));
     return false;
   }
   if (money::Less(shown.Credits, shown.LastBet)) {
     SetAutoSpin(false);
     controls_.ShowMessage(
-        "You do not have enough credits to bet the same amount as you last spin; "
-        "you better borrow some credits!.");
+        QT_TRANSLATE_NOOP("Machine",
+                          "You do not have enough credits to bet the same amount as you last spin; "
+                          "you better borrow some credits!."));
     return false;
   }
   out.Lamps(shown.LastBet);

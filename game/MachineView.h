@@ -51,7 +51,8 @@ class ControlsView {
   // after it wait for.
   virtual int PlayEventSound(SoundEvent event) = 0;
 
-  // An information box with one OK button.
+  // An information box with one OK button. The text is a source text of the
+  // "Machine" context (see TranslatableText.h): the window translates it.
   virtual void ShowMessage(const std::string& text) = 0;
 
   // "Bet 1", "Bet Max", "Payoff Chart" and "Spin".
