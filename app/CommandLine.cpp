@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "GameState.h"
+#include "SlotEnvironment.h"
+#include "Translations.h"
 #include "Version.h"
 
 namespace {
@@ -52,6 +54,8 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   QCoreApplication probe(argc, argv);
   QCoreApplication::setApplicationName(QString::fromUtf8(ProductTitle));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionText));
+  // The usage and its errors in the player's language, Qt's parts included.
+  InstallTranslations(ProgramDataDir(QCoreApplication::applicationDirPath()));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(

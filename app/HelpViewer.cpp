@@ -8,6 +8,7 @@
 
 #include "DialogLook.h"
 #include "GameState.h"
+#include "Translations.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void HelpViewer::ShowContents() { Open(QString()); }
 void HelpViewer::ShowContext(int context) { Open(QString::number(context)); }
 
 void HelpViewer::Open(const QString& topic) {
-  const QString path = programDir_ + helpFile_;
+  const QString path = programDir_ + HelpFileInLanguage(programDir_, helpFile_, GameLanguage());
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     warn_(tr("Unable to open the help file %1.").arg(path));

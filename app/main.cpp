@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "SingleGame.h"
 #include "Slot.h"
+#include "Translations.h"
 
 int main(int argc, char* argv[]) {
   if (const auto exitCode = AnswerCommandLine(argc, argv)) return *exitCode;
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
   PrepareApplication();
 
   SlotEnvironment environment = SlotEnvironment::Standard();
+  // Before the first box: the one saying the game is already running.
+  InstallTranslations(environment.programDir);
   const auto settingsLock = ClaimSettingsFile(environment.settingsPath);
   if (!settingsLock) return 1;
   TForm1 form(std::move(environment));
