@@ -11,8 +11,10 @@
 #include "Fonts.h"
 #include "HelpContexts.h"
 #include "LedText.h"
+#include "Money.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "ReadableNumbers.h"
 
 namespace {
 
@@ -24,29 +26,30 @@ constexpr int TextTop = 20;
 constexpr int LedTop = 40;
 
 struct Amount {
-  double dollars;
-  const char* chip;          // what the chip says, for screen readers
-  const char* shortMessage;  // when the credits do not cover it
+  std::int64_t cents;
+  const char* chip;  // what the chip says, for screen readers
 };
 
 constexpr std::array<Amount, 6> Amounts{{
-    {1000.00, "$1,000", "You do not have 1000 credits!"},
-    {100.00, "$100", "You do not have 100 credits!"},
-    {10.00, "$10", "You do not have 10 credits!"},
-    {1.00, "$1", "You do not have 1 credit!"},
-    {0.10, "10\u00a2", "You do not have 0.10 credits!"},
-    {0.01, "1\u00a2", "You do not have 0.01 credits!"},
+    //: The amount on a chip in the borrow dialog, read out by screen readers.
+    {100000, QT_TRANSLATE_NOOP("TBorrowC", "$1,000")},
+    //: The amount on a chip in the borrow dialog, read out by screen readers.
+    {10000, QT_TRANSLATE_NOOP("TBorrowC", "$100")},
+    //: The amount on a chip in the borrow dialog, read out by screen readers.
+    {1000, QT_TRANSLATE_NOOP("TBorrowC", "$10")},
+    //: The amount on a chip in the borrow dialog, read out by screen readers.
+    {100, QT_TRANSLATE_NOOP("TBorrowC", "$1")},
+    //: The amount on a chip in the borrow dialog (ten cents), read out by screen readers.
+    {10, QT_TRANSLATE_NOOP("TBorrowC", "10\u00a2")},
+    //: The amount on a chip in the borrow dialog (one cent), read out by screen readers.
+    {1, QT_TRANSLATE_NOOP("TBorrowC", "1\u00a2")},
 }};
 
-constexpr const char* MoreThanBorrowedText =
-    "You cannot pay back more credits than you have borrowed!";
-
-constexpr const char* NothingMoreToLendText = "You cannot borrow any more credits!";
-
-constexpr const char* HelpText =
+constexpr const char* HelpText = QT_TRANSLATE_NOOP(
+    "TBorrowC",
     "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
     "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
-    "To switch between \"borrow\" and \"pay back\" select the mode.";
+    "To switch between \"borrow\" and \"pay back\" select the mode.");
 
 }  // namespace
 
@@ -59,11 +62,11 @@ TBorrowC::TBorrowC(Machine& machine, const GameState& state, int symbolSize,
       services_(std::move(services)) {
   setObjectName(QStringLiteral("BorrowC"));
   SetUpFixedDialog(*this, ClientSize, BorrowHelpContext);
-  setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+  setWindowTitle(tr("Use this form to borrow or pay back credits"));
   setFont(FaceFont(10, false));
   surface_ = new PaintedSurface(this, [this] { PaintValues(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
-  surface_->setAccessibleName(QStringLiteral("Credits and borrowed"));
+  surface_->setAccessibleName(tr("Credits and borrowed"));
   CreateAmountButtons();
   CreateModeAndButtons();
 }
@@ -89,35 +92,34 @@ void TBorrowC::CreateAmountButtons() {
 }
 
 void TBorrowC::CreateModeAndButtons() {
-  Label1 = new QLabel(QStringLiteral("Mode:"), surface_);
+  Label1 = new QLabel(tr("Mode:"), surface_);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(FaceFont(14, false));
   SetTextColour(*Label1, dialog_colours::Red);
   Label1->adjustSize();
   Label1->move(56, 192);
 
-  RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), surface_);
+  RadioButton1 = new QRadioButton(tr("Borrow Credits"), surface_);
   RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
   RadioButton1->setGeometry(147, 192, 190, 33);
   RadioButton1->setFont(FaceFont(12, false));
   RadioButton1->setChecked(true);
 
-  RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), surface_);
+  RadioButton2 = new QRadioButton(tr("Pay Back Credits"), surface_);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton2->setGeometry(355, 192, 190, 33);
   RadioButton2->setFont(FaceFont(12, false));
   NameAmountButtons();
   connect(RadioButton2, &QRadioButton::toggled, this, &TBorrowC::NameAmountButtons);
 
-  BitBtn7 =
-      new QPushButton(QIcon(QString::fromLatin1(HelpPicture)), QStringLiteral("&Help"), surface_);
+  BitBtn7 = new QPushButton(QIcon(QString::fromLatin1(HelpPicture)), tr("&Help"), surface_);
   BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
   BitBtn7->setGeometry(10, 246, 127, 46);
   BitBtn7->setIconSize(QSize(24, 24));
   BitBtn7->setAutoDefault(false);
   connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
 
-  OKBtn = new QPushButton(QStringLiteral("&OK"), surface_);
+  OKBtn = new QPushButton(tr("&OK"), surface_);
   OKBtn->setObjectName(QStringLiteral("OKBtn"));
   OKBtn->setGeometry(442, 246, 127, 46);
   OKBtn->setDefault(true);
@@ -126,10 +128,13 @@ void TBorrowC::CreateModeAndButtons() {
 
 // The chips are pictures: a screen reader reads what a press does instead.
 void TBorrowC::NameAmountButtons() {
-  const QString mode =
-      RadioButton2->isChecked() ? QStringLiteral("Pay back ") : QStringLiteral("Borrow ");
+  //: A chip button's name while paying back; %1 is the amount on the chip, such as $100.
+  const QString payBack = tr("Pay back %1");
+  //: A chip button's name while borrowing; %1 is the amount on the chip, such as $100.
+  const QString borrow = tr("Borrow %1");
+  const QString& action = RadioButton2->isChecked() ? payBack : borrow;
   for (std::size_t i = 0; i < Amounts.size(); ++i)
-    AmountButtons[i]->setAccessibleName(mode + QString::fromUtf8(Amounts[i].chip));
+    AmountButtons[i]->setAccessibleName(action.arg(tr(Amounts[i].chip)));
 }
 
 void TBorrowC::showEvent(QShowEvent* event) {
@@ -142,29 +147,37 @@ void TBorrowC::AmountClick(int index) {
   const Amount& amount = Amounts.at(static_cast<std::size_t>(index));
   const double creditsBefore = state_.Credits;
   const bool payingBack = RadioButton2->isChecked();
-  const MoneyMove result =
-      payingBack ? machine_.PayBack(amount.dollars) : machine_.Borrow(amount.dollars);
+  const double dollars = money::FromCents(amount.cents);
+  const MoneyMove result = payingBack ? machine_.PayBack(dollars) : machine_.Borrow(dollars);
   switch (result) {
     case MoneyMove::Done:
       // A loan lends only what fits below the money limit, on the credits and
       // on the debt; when nothing fits, nothing moved.
       if (!payingBack && state_.Credits == creditsBefore)
-        services_.information(this, QString::fromLatin1(NothingMoreToLendText));
+        services_.information(this, tr("You cannot borrow any more credits!"));
       FormPaint();
       break;
     case MoneyMove::Busy:
-      services_.information(this, QString::fromLatin1(WaitForWheelsText));
+      services_.information(this, WaitForWheelsMessage());
       break;
     case MoneyMove::NotEnoughCredits:
-      services_.information(this, QString::fromLatin1(amount.shortMessage));
+      services_.information(this, NotEnoughCreditsMessage(amount.cents));
       break;
     case MoneyMove::MoreThanBorrowed:
-      services_.information(this, QString::fromLatin1(MoreThanBorrowedText));
+      services_.information(this, tr("You cannot pay back more credits than you have borrowed!"));
       break;
   }
 }
 
-void TBorrowC::BitBtn7Click() { services_.information(this, QString::fromLatin1(HelpText)); }
+QString TBorrowC::NotEnoughCreditsMessage(std::int64_t cents) {
+  if (cents == 100) return tr("You do not have 1 credit!");
+  // Whole amounts are written without cents, as on the chips.
+  const QString amount = cents % 100 == 0 ? CountText(cents / 100) : AmountDigits(cents);
+  //: %1 is an amount of credits, such as 1000 or 0.10.
+  return tr("You do not have %1 credits!").arg(amount);
+}
+
+void TBorrowC::BitBtn7Click() { services_.information(this, tr(HelpText)); }
 
 void TBorrowC::FormPaint() { surface_->Repaint(); }
 
@@ -176,11 +189,13 @@ void TBorrowC::PaintValues() {
     painter.setFont(FaceFont(10, false));
     painter.setPen(palette::ButtonText);
     const QFontMetrics metrics(painter.font());
-    const QString credits = QStringLiteral("Credits:");
+    //: Over the player's credits in the borrow dialog.
+    const QString credits = tr("Credits:");
     const int outerWidth = width() + 2 * FrameWidth;
     const int creditsLeft = outerWidth - 20 - metrics.horizontalAdvance(credits);
     painter.drawText(creditsLeft, TextTop + metrics.ascent(), credits);
-    painter.drawText(20, TextTop + metrics.ascent(), QStringLiteral("Borrowed:"));
+    //: Over the amount the player has borrowed, in the borrow dialog.
+    painter.drawText(20, TextTop + metrics.ascent(), tr("Borrowed:"));
   }
   // Each amount keeps to its own ten cells, however large it is.
   DrawLedTextWithin(*surface_, MoneyText(state_.Credits), width() - 30, LedTop, false, LedGreen,
@@ -188,7 +203,7 @@ void TBorrowC::PaintValues() {
   DrawLedTextWithin(*surface_, MoneyText(state_.Borrowed), 20, LedTop, true, LedRed, symbolSize_,
                     LedMoneyWidth);
   // The LED digits are pictures; their text goes to screen readers.
-  surface_->setAccessibleDescription(
-      QStringLiteral("Credits: %1. Borrowed: %2.")
-          .arg(MoneyText(state_.Credits).trimmed(), MoneyText(state_.Borrowed).trimmed()));
+  surface_->setAccessibleDescription(tr("Credits: %1. Borrowed: %2.")
+                                         .arg(AmountDigits(money::ToCents(state_.Credits)),
+                                              AmountDigits(money::ToCents(state_.Borrowed))));
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
 
 #include "DialogServices.h"
 #include "GameState.h"
@@ -56,6 +57,8 @@ class TBorrowC : public QDialog {
   void CreateModeAndButtons();
   void AmountClick(int index);
   void NameAmountButtons();
+  // What a click says when the credits do not cover the chip's amount.
+  static QString NotEnoughCreditsMessage(std::int64_t cents);
   void PaintValues();
 
   Machine& machine_;

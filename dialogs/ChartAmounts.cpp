@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartAmounts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "GameState.h"
 #include "LedText.h"
 #include "Money.h"
+#include "ReadableNumbers.h"
 
 double ChartAmount(int row, int coins, double coinValue) {
   const std::int64_t cents =
@@ -25,23 +27,31 @@ QString ChartAmountText(double amount, int coins) {
 
 QString ChartText(double coinValue) {
   // The rows' pictures: symbol 0 to 5 three times, then symbol 5 twice.
-  constexpr std::array<const char*, ChartRows> rowNames{"Three Voltaro symbols",
-                                                        "Three Lucky Sevens",
-                                                        "Three Diamonds",
-                                                        "Three Bells",
-                                                        "Three Magnets",
-                                                        "Three Cherries",
-                                                        "Two Cherries on wheels 1 and 2"};
+  constexpr std::array<const char*, ChartRows> rowNames{
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Voltaro symbols"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Lucky Sevens"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Diamonds"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Bells"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Magnets"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Three Cherries"),
+      QT_TRANSLATE_NOOP("TPayoffs", "Two Cherries on wheels 1 and 2")};
+  //: What a win pays for one coin on the line, read out; %1 is the amount, such as 5.00.
+  const QString oneCoin = QCoreApplication::translate("TPayoffs", "1 coin %1");
+  //: What a win pays for %1 coins on the line, read out; %2 is the amount, such as 10.00.
+  const QString coins = QCoreApplication::translate("TPayoffs", "%1 coins %2");
+  //: A row of the payoff chart, read out: %1 is the win, such as Three Bells, and %2 what it
+  //: pays for one to five coins.
+  const QString rowText = QCoreApplication::translate("TPayoffs", "%1: %2.");
   QStringList lines;
   for (int row = 0; row < ChartRows; ++row) {
     QStringList amounts;
-    for (int coins = 1; coins <= ChartColumns; ++coins)
-      amounts << QStringLiteral("%1 %2 %3")
-                     .arg(coins)
-                     .arg(coins == 1 ? QStringLiteral("coin") : QStringLiteral("coins"))
-                     .arg(ChartAmountText(ChartAmount(row, coins, coinValue), coins).trimmed());
-    lines << QString::fromLatin1(rowNames[static_cast<std::size_t>(row)]) + QStringLiteral(": ") +
-                 amounts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    for (int n = 1; n <= ChartColumns; ++n) {
+      const QString amount = AmountDigits(money::ToCents(ChartAmount(row, n, coinValue)));
+      amounts << (n == 1 ? oneCoin.arg(amount) : coins.arg(CountText(n), amount));
+    }
+    const char* name = rowNames[static_cast<std::size_t>(row)];
+    lines << rowText.arg(QCoreApplication::translate("TPayoffs", name),
+                         amounts.join(QStringLiteral(", ")));
   }
   return lines.join(QLatin1Char('\n'));
 }

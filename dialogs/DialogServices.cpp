@@ -11,6 +11,10 @@
 
 #include "GameState.h"
 
+QString WaitForWheelsMessage() {
+  return QCoreApplication::translate("DialogServices", WaitForWheelsText);
+}
+
 QString QtFileFilter(const QString& captionAndPatterns) {
   const QStringList parts = captionAndPatterns.split('|');
   if (parts.size() < 2) return captionAndPatterns;

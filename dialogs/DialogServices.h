@@ -49,5 +49,9 @@ void KeepQtSettingsOutOfConfigFolder();
 QString QtFileFilter(const QString& captionAndPatterns);
 
 // What a dialog shows when a command would change the game while the wheels
-// are still turning.
-inline constexpr const char* WaitForWheelsText = "Please wait until the wheels have stopped.";
+// are still turning; translated where it is shown, in this context.
+inline constexpr const char* WaitForWheelsText =
+    QT_TRANSLATE_NOOP("DialogServices", "Please wait until the wheels have stopped.");
+
+// WaitForWheelsText in the player's language.
+QString WaitForWheelsMessage();

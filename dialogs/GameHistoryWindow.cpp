@@ -17,6 +17,7 @@
 #include "Money.h"
 #include "Palette.h"
 #include "Paylines.h"
+#include "ReadableNumbers.h"
 #include "Reels.h"
 #include "SymbolArt.h"
 
@@ -25,10 +26,28 @@ namespace {
 // Small enough for an 800 x 600 screen; the plays scroll.
 constexpr QSize ClientSize{780, 560};
 constexpr int ArtSize = 96;
-constexpr const char* NotYetKnown = "Not yet known";
 
-const char* const PlayColumns[] = {"Played", "Coin",      "Coins",   "Spin", "Window",
-                                   "Win",    "Pool paid", "Credits", "Meter"};
+// The columns of the plays.
+const char* const PlayColumns[] = {
+    //: Column heading: when the play was made.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Played"),
+    //: Column heading: the value of one coin in the play.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Coin"),
+    //: Column heading: how many coins were bet.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Coins"),
+    //: Column heading: whether the spin was free or paid.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Spin"),
+    //: Column heading: the picture of the nine symbols the spin showed.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Window"),
+    //: Column heading: what the paylines won.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Win"),
+    //: Column heading: what the bonus pool paid out.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Pool paid"),
+    //: Column heading: the credits before and after the play.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Credits"),
+    //: Column heading: the power meter before and after the play.
+    QT_TRANSLATE_NOOP("GameHistoryWindow", "Meter"),
+};
 
 QLabel* AddLabel(QGridLayout& grid, int row, int column, const QString& text,
                  const QString& name = {}, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -45,25 +64,31 @@ QLabel* Heading(const QString& text) {
   return label;
 }
 
-QString Count(std::int64_t n) { return QString::number(n); }
-
-QString PlayedText(std::int64_t secondsSince1970) {
-  return QDateTime::fromSecsSinceEpoch(secondsSince1970)
-      .toLocalTime()
-      .toString(QStringLiteral("yyyy-MM-dd\nhh:mm:ss"));
+// The locale's short time with the seconds added after the minutes: "h:mm AP"
+// becomes "h:mm:ss AP".
+QString TimeWithSeconds(const QLocale& locale) {
+  QString format = locale.timeFormat(QLocale::ShortFormat);
+  if (format.contains(u's')) return format;
+  const qsizetype minutes = format.indexOf(QStringLiteral("mm"));
+  if (minutes < 1) return locale.timeFormat(QLocale::LongFormat);
+  format.insert(minutes + 2, format[minutes - 1] + QStringLiteral("ss"));
+  return format;
 }
 
 }  // namespace
 
-QString HistoryMoneyText(double amount) {
-  const std::int64_t cents = money::ToCents(amount);
-  const std::int64_t whole = (cents < 0 ? -cents : cents) / 100;
-  const std::int64_t part = (cents < 0 ? -cents : cents) % 100;
-  return QStringLiteral("%1$%2.%3")
-      .arg(cents < 0 ? QStringLiteral("-") : QString())
-      .arg(whole)
-      .arg(part, 2, 10, QLatin1Char('0'));
+QString PlayedText(std::int64_t secondsSince1970) {
+  const QDateTime played = QDateTime::fromSecsSinceEpoch(secondsSince1970).toLocalTime();
+  const QLocale locale = PlayerLocale();
+  // The C locale's own short date is English ("8 Dec 2026"): without a
+  // locale, the plain numeric form.
+  if (locale.language() == QLocale::C)
+    return played.toString(QStringLiteral("yyyy-MM-dd\nhh:mm:ss"));
+  return locale.toString(played.date(), QLocale::ShortFormat) + QLatin1Char('\n') +
+         locale.toString(played.time(), TimeWithSeconds(locale));
 }
+
+QString HistoryMoneyText(double amount) { return AmountText(money::ToCents(amount)); }
 
 QString HistoryCoinText(double coinValue) {
   for (int n = 0; n < CoinValueCount; ++n)
@@ -72,9 +97,7 @@ QString HistoryCoinText(double coinValue) {
   return HistoryMoneyText(coinValue);
 }
 
-QString ReturnText(double fraction) {
-  return QStringLiteral("%1%").arg(100.0 * fraction, 0, 'f', 1);
-}
+QString ReturnText(double fraction) { return PercentText(100.0 * fraction, 1); }
 
 GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& programDir,
                                      DialogServices services, QWidget* parent)
@@ -82,7 +105,7 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
   setObjectName(QStringLiteral("GameHistory"));
   SetUpFixedDialog(*this, ClientSize, HistoryHelpContext);
   setFont(DialogPixelFont(13));
-  setWindowTitle(QStringLiteral("Game History"));
+  setWindowTitle(tr("Game History"));
 
   QImage art;
   if (const auto error = LoadSymbolArtFile(programDir, ArtSize, art)) {
@@ -100,16 +123,16 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
   }
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Heading(QStringLiteral("The last ten plays, newest first")));
+  layout->addWidget(Heading(tr("The last ten plays, newest first")));
   auto* scroll = new QScrollArea;
   scroll->setObjectName(QStringLiteral("Plays"));
   scroll->setWidgetResizable(true);
   scroll->setWidget(MakePlaysTable(game.History));
   layout->addWidget(scroll, 1);
-  layout->addWidget(Heading(QStringLiteral("This game since New Game")));
+  layout->addWidget(Heading(tr("This game since New Game")));
   layout->addWidget(MakeStatistics(game.Statistics));
 
-  Button1 = new QPushButton(QStringLiteral("&OK"));
+  Button1 = new QPushButton(tr("&OK"));
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button1->setFixedSize(89, 33);
@@ -157,14 +180,14 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
   auto* grid = new QGridLayout(table);
   grid->setHorizontalSpacing(10);
   if (history.Plays().empty()) {
-    auto* none = AddLabel(*grid, 0, 0, QStringLiteral("No plays yet."), QStringLiteral("NoPlays"),
-                          Qt::AlignCenter);
+    auto* none =
+        AddLabel(*grid, 0, 0, tr("No plays yet."), QStringLiteral("NoPlays"), Qt::AlignCenter);
     none->setFont(DialogPixelFont(15));
     return table;
   }
   int column = 0;
   for (const char* heading : PlayColumns) {
-    QLabel* label = AddLabel(*grid, 0, column++, QString::fromLatin1(heading));
+    QLabel* label = AddLabel(*grid, 0, column++, tr(heading));
     label->setFont(DialogPixelFont(13, true));
   }
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -174,20 +197,24 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
     const QString name = QStringLiteral("Play%1").arg(n);
     AddLabel(*grid, n, 0, PlayedText(play.playedAt), name + QStringLiteral("Time"));
     AddLabel(*grid, n, 1, HistoryCoinText(play.coinValue), name + QStringLiteral("Coin"), right);
-    AddLabel(*grid, n, 2, QString::number(play.coins), name + QStringLiteral("Coins"), right);
-    AddLabel(*grid, n, 3, play.free ? QStringLiteral("Free") : QStringLiteral("Paid"),
-             name + QStringLiteral("Kind"));
+    AddLabel(*grid, n, 2, CountText(play.coins), name + QStringLiteral("Coins"), right);
+    //: A spin that cost nothing, won with the bonus.
+    const QString free = tr("Free");
+    //: A spin paid for with coins.
+    const QString paid = tr("Paid");
+    AddLabel(*grid, n, 3, play.free ? free : paid, name + QStringLiteral("Kind"));
     QLabel* window = AddLabel(*grid, n, 4, QString(), name + QStringLiteral("Window"));
     window->setPixmap(QPixmap::fromImage(WindowPicture(play, icons_)));
     window->setFixedSize(PictureSize, PictureSize);
     AddLabel(*grid, n, 5, HistoryMoneyText(play.win), name + QStringLiteral("Win"), right);
     AddLabel(*grid, n, 6, HistoryMoneyText(play.poolPaid), name + QStringLiteral("Pool"), right);
     AddLabel(*grid, n, 7,
-             HistoryMoneyText(play.creditsBefore) + QStringLiteral(" \u2192\n") +
-                 HistoryMoneyText(play.creditsAfter),
+             QStringLiteral("%1 \u2192\n%2")
+                 .arg(HistoryMoneyText(play.creditsBefore), HistoryMoneyText(play.creditsAfter)),
              name + QStringLiteral("Credits"), right);
     AddLabel(*grid, n, 8,
-             QStringLiteral("%1% \u2192 %2%").arg(play.meterBefore).arg(play.meterAfter),
+             QStringLiteral("%1 \u2192 %2")
+                 .arg(PercentText(play.meterBefore, 0), PercentText(play.meterAfter, 0)),
              name + QStringLiteral("Meter"), right);
   }
   grid->setRowStretch(n + 1, 1);
@@ -206,16 +233,24 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
     QString value;
   };
   const Figure figures[] = {
-      {"Paid spins:", "PaidSpins", Count(s.paidSpins)},
-      {"Free spins:", "FreeSpins", Count(s.freeSpins)},
-      {"Coins wagered:", "CoinsWagered", Count(s.coinsWagered)},
-      {"Money wagered:", "MoneyWagered", HistoryMoneyText(s.moneyWagered)},
-      {"Won on lines:", "WonOnLines", HistoryMoneyText(s.wonOnLines)},
-      {"Won from the pool:", "WonFromPool", HistoryMoneyText(s.wonFromPool)},
-      {"Bonuses:", "Bonuses", Count(s.bonuses)},
-      {"Borrowed:", "Borrowed", HistoryMoneyText(s.borrowed)},
-      {"Paid back:", "PaidBack", HistoryMoneyText(s.paidBack)},
-      {"Biggest win:", "BiggestWin", HistoryMoneyText(s.biggestWin)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Paid spins:"), "PaidSpins", CountText(s.paidSpins)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Free spins:"), "FreeSpins", CountText(s.freeSpins)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Coins wagered:"), "CoinsWagered",
+       CountText(s.coinsWagered)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Money wagered:"), "MoneyWagered",
+       HistoryMoneyText(s.moneyWagered)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Won on lines:"), "WonOnLines",
+       HistoryMoneyText(s.wonOnLines)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Won from the pool:"), "WonFromPool",
+       HistoryMoneyText(s.wonFromPool)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Bonuses:"), "Bonuses", CountText(s.bonuses)},
+      //: Credits borrowed in this game.
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Borrowed:"), "Borrowed",
+       HistoryMoneyText(s.borrowed)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Paid back:"), "PaidBack",
+       HistoryMoneyText(s.paidBack)},
+      {QT_TRANSLATE_NOOP("GameHistoryWindow", "Biggest win:"), "BiggestWin",
+       HistoryMoneyText(s.biggestWin)},
   };
   // Two columns of figures, then the returns across the width.
   constexpr int PerColumn = 5;
@@ -223,7 +258,7 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
   for (const Figure& figure : figures) {
     const int row = index % PerColumn;
     const int column = 3 * (index / PerColumn);
-    AddLabel(*grid, row, column, QString::fromLatin1(figure.caption));
+    AddLabel(*grid, row, column, tr(figure.caption));
     AddLabel(*grid, row, column + 1, figure.value, QString::fromLatin1(figure.name), right);
     ++index;
   }
@@ -231,10 +266,12 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
   grid->setColumnStretch(6, 1);
 
   const int coins = s.MostUsedCoins();
-  QString soFar = QString::fromLatin1(NotYetKnown);
-  QString longRun = QString::fromLatin1(NotYetKnown);
-  QString range = QString::fromLatin1(NotYetKnown);
-  QString longRunCaption = QStringLiteral("Long-run return at the most used bet:");
+  //: A return that cannot be worked out yet, as nothing has been wagered.
+  const QString notYetKnown = tr("Not yet known");
+  QString soFar = notYetKnown;
+  QString longRun = notYetKnown;
+  QString range = notYetKnown;
+  QString longRunCaption = tr("Long-run return at the most used bet:");
   if (s.moneyWagered > 0) soFar = ReturnText(s.ReturnPercent() / 100.0);
   if (s.paidSpins > 0 && coins > 0) {
     const MachineFigures& machine = StandardMachineFigures();
@@ -242,10 +279,12 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
     longRun = ReturnText(machine.longRunReturn[n]);
     // 99 games in 100 of this many paid spins end within this of the long-run return.
     const double spread = Z99 * machine.deviation[n] / std::sqrt(static_cast<double>(s.paidSpins));
-    range = QStringLiteral("\u00b1%1 points in 99 games of 100").arg(100.0 * spread, 0, 'f', 1);
-    longRunCaption = QStringLiteral("Long-run return at %1 coin%2 (the most used bet):")
-                         .arg(coins)
-                         .arg(coins == 1 ? QString() : QStringLiteral("s"));
+    //: How far luck alone may move the return so far from the long-run return, up or down;
+    //: %1 is a number of percentage points, such as 12.5.
+    range = tr("up to %1 points either way").arg(PlayerLocale().toString(100.0 * spread, 'f', 1));
+    longRunCaption =
+        coins == 1 ? tr("Long-run return at 1 coin (the most used bet):")
+                   : tr("Long-run return at %1 coins (the most used bet):").arg(CountText(coins));
   }
   // The long captions span the first column of figures.
   const auto addReturn = [&](int row, const QString& caption, const QString& captionName,
@@ -255,10 +294,13 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
     grid->addWidget(label, row, 0, 1, 4);
     AddLabel(*grid, row, 4, value, name, right);
   };
-  addReturn(PerColumn, QStringLiteral("Return so far:"), {}, soFar, QStringLiteral("ReturnSoFar"));
+  addReturn(PerColumn, tr("Return so far:"), {}, soFar, QStringLiteral("ReturnSoFar"));
   addReturn(PerColumn + 1, longRunCaption, QStringLiteral("LongRunCaption"), longRun,
             QStringLiteral("LongRunReturn"));
-  addReturn(PerColumn + 2, QStringLiteral("Apart by chance at this many spins:"), {}, range,
+  //: How far the return so far may stray from the long-run return by chance; in 99 games of
+  //: 100 with this many paid spins it stays within the figure shown beside this.
+  const QString chance = tr("Luck alone may move the return so far (in 99 games of 100) by:");
+  addReturn(PerColumn + 2, chance, QStringLiteral("ChanceCaption"), range,
             QStringLiteral("ChanceRange"));
   return box;
 }

@@ -52,6 +52,9 @@ class GameHistoryWindow : public QDialog {
   QImage icons_;
 };
 
+// When a play was made, on two lines: the locale's short date over its time
+// with seconds; "yyyy-MM-dd" over "hh:mm:ss" in the C locale.
+QString PlayedText(std::int64_t secondsSince1970);
 // The text of an amount of money in the window: "$1234.50".
 QString HistoryMoneyText(double amount);
 // A coin value as the Bet Amount menu names it ("25¢", "$1"), else in dollars.

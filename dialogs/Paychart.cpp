@@ -29,9 +29,10 @@ constexpr int TitleLeft = 104;
 constexpr int TitleGap = 6;
 
 constexpr const char* RulesText =
-    "Win 7 free spins and the Bonus Pool by raising the Power Meter to 100%.  "
-    "The Voltaro symbol increases power by 10% of full, and the Power "
-    "Drain symbol reduces it by 50% of current value.";
+    QT_TRANSLATE_NOOP("TPayoffs",
+                      "Win 7 free spins and the Bonus Pool by raising the Power Meter to 100%.  "
+                      "The Voltaro symbol increases power by 10% of full, and the Power "
+                      "Drain symbol reduces it by 50% of current value.");
 
 struct Column {
   const char* heading;
@@ -42,11 +43,12 @@ struct Column {
 
 const std::array<Column, ChartColumns>& Columns() {
   static const std::array<Column, ChartColumns> columns{{
-      {"1 Coin", 197, dialog_colours::LedRed, LedRed},
-      {"2 Coins", 311, dialog_colours::LedWhite, LedWhite},
-      {"3 Coins", 423, dialog_colours::LedCyan, LedCyan},
-      {"4 Coins", 535, dialog_colours::LedMagenta, LedMagenta},
-      {"5 Coins", 647, dialog_colours::LedGreen, LedGreen},
+      //: Column heading of the payoff chart: what a win pays for one coin on the line.
+      {QT_TRANSLATE_NOOP("TPayoffs", "1 Coin"), 197, dialog_colours::LedRed, LedRed},
+      {QT_TRANSLATE_NOOP("TPayoffs", "2 Coins"), 311, dialog_colours::LedWhite, LedWhite},
+      {QT_TRANSLATE_NOOP("TPayoffs", "3 Coins"), 423, dialog_colours::LedCyan, LedCyan},
+      {QT_TRANSLATE_NOOP("TPayoffs", "4 Coins"), 535, dialog_colours::LedMagenta, LedMagenta},
+      {QT_TRANSLATE_NOOP("TPayoffs", "5 Coins"), 647, dialog_colours::LedGreen, LedGreen},
   }};
   return columns;
 }
@@ -76,7 +78,7 @@ TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString pro
   setFont(DialogPixelFont(13));
   surface_ = new PaintedSurface(this, [this] { PaintChart(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
-  surface_->setAccessibleName(QStringLiteral("Payoffs"));
+  surface_->setAccessibleName(tr("Payoffs"));
   CreateHeadings();
   FormCreate();
 }
@@ -92,8 +94,8 @@ void TPayoffs::CreateHeadings() {
                                                     "Label7"};
   for (int n = 0; n < ChartColumns; ++n) {
     const Column& column = Columns()[static_cast<std::size_t>(n)];
-    QLabel* label = MakeLabel(surface_, names[static_cast<std::size_t>(n)],
-                              QString::fromLatin1(column.heading), headingFont, column.colour);
+    QLabel* label = MakeLabel(surface_, names[static_cast<std::size_t>(n)], tr(column.heading),
+                              headingFont, column.colour);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Lit like the digits under it: the bright colours read on black, not
     // on the grey face.
@@ -105,8 +107,7 @@ void TPayoffs::CreateHeadings() {
 }
 
 void TPayoffs::FormCreate() {
-  Memo1 = MakeLabel(surface_, "Memo1", QString::fromLatin1(RulesText), DialogPixelFont(13),
-                    dialog_colours::Black);
+  Memo1 = MakeLabel(surface_, "Memo1", tr(RulesText), DialogPixelFont(13), dialog_colours::Black);
   Memo1->setWordWrap(true);
   Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Memo1->setAutoFillBackground(true);
@@ -120,7 +121,7 @@ void TPayoffs::FormCreate() {
   Label4 = MakeLabel(surface_, "Label4", QString(), large, dialog_colours::Black);
   Label4->move(TitleLeft, 352);
 
-  Button1 = new QPushButton(QStringLiteral("&OK"), surface_);
+  Button1 = new QPushButton(tr("&OK"), surface_);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setFont(DialogPixelFont(13));
   Button1->setGeometry(537, 352, 89, 33);
@@ -153,7 +154,8 @@ void TPayoffs::FormShow() {
   Label5->adjustSize();
   // A wide substitute face can make "50¢" reach the title; keep them apart.
   Label4->move(std::max(TitleLeft, Label5->x() + Label5->width() + TitleGap), Label4->y());
-  setWindowTitle(Label4->text() + QStringLiteral(" Payoffs"));
+  //: The payoff chart's title; %1 is the game's name.
+  setWindowTitle(tr("%1 Payoffs").arg(Label4->text()));
   FormPaint();
 }
 

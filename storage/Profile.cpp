@@ -3,6 +3,7 @@
 
 #include "FileReplace.h"
 #include "SettingsLock.h"
+#include "StorageMessage.h"
 
 ProfileText LoadProfile(const std::string& path) {
   const FileContents contents = ReadWholeFile(path);
@@ -14,7 +15,10 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
   return LoadProfile(path).Read(section, key, defaultValue);
 }
 
-std::string UnableToWriteMessage(const std::string& path) { return "Unable to write to " + path; }
+std::string UnableToWriteMessage(const std::string& path) {
+  //: %1 is the settings file's full path.
+  return StorageMessage("Profile", QT_TRANSLATE_NOOP("Profile", "Unable to write to %1"), path);
+}
 
 std::optional<std::string> WriteProfileEntries(const std::string& path, std::string_view section,
                                                const ProfileEntries& entries) {

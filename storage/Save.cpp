@@ -16,7 +16,6 @@
 namespace {
 
 constexpr QSize ClientSize{616, 360};
-constexpr const char* NamePromptTitle = "Name for this saved game?";
 
 // The slot buttons' component names, slots 1 to 8.
 constexpr std::array<const char*, SlotCount> ButtonNames{
@@ -85,7 +84,7 @@ void TLoadSave::CreatePanels() {
 }
 
 void TLoadSave::CreateButtons() {
-  HelpBtn = new QPushButton(QStringLiteral("&Help"), this);
+  HelpBtn = new QPushButton(tr("&Help"), this);
   HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
   HelpBtn->setGeometry(8, 316, 97, 37);
   // Enter presses whichever button has the focus, as on the slot buttons,
@@ -93,7 +92,7 @@ void TLoadSave::CreateButtons() {
   HelpBtn->setAutoDefault(true);
   connect(HelpBtn, &QPushButton::clicked, this, &TLoadSave::HelpBtnClick);
 
-  CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
+  CancelBtn = new QPushButton(tr("&Cancel"), this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   CancelBtn->setGeometry(508, 316, 97, 37);
   CancelBtn->setAutoDefault(true);
@@ -111,8 +110,8 @@ void TLoadSave::showEvent(QShowEvent* event) {
 }
 
 void TLoadSave::FormShow() {
-  setWindowTitle(mode_ == SlotMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
-                                         : QStringLiteral("Open a Game -- Select Game Slot"));
+  setWindowTitle(mode_ == SlotMode::Save ? tr("Save a Game -- Select Game Slot")
+                                         : tr("Open a Game -- Select Game Slot"));
   for (int slot = 1; slot <= SlotCount; ++slot) Panel(slot).ShowRecord(slots_[slot]);
 }
 
@@ -125,11 +124,11 @@ void TLoadSave::BitBtn7Click(int slot) {
 
 void TLoadSave::SaveInto(int slot) {
   const std::optional<QString> answer =
-      services_.askText(this, QString::fromLatin1(NamePromptTitle), Panel(slot).Name->text());
+      services_.askText(this, tr("Name for this saved game?"), Panel(slot).Name->text());
   if (answer && machine_.IsBusy()) {
     // A spin (auto spin or a free spin) began while the dialog was open: its
     // game is only half played until it settles, so nothing is stored yet.
-    services_.information(this, QString::fromLatin1(WaitForWheelsText));
+    services_.information(this, WaitForWheelsMessage());
     return;
   }
   if (answer) {
@@ -146,7 +145,7 @@ void TLoadSave::SaveInto(int slot) {
 void TLoadSave::OpenFrom(int slot) {
   if (!machine_.OpenGame(SnapshotOf(slots_[slot]))) {
     // Nothing happened; the player may pick the slot again once it is over.
-    services_.information(this, QString::fromLatin1(WaitForWheelsText));
+    services_.information(this, WaitForWheelsMessage());
     return;
   }
   accept();

@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 
 #include "Fonts.h"
 #include "GameState.h"
-#include "LedText.h"
-#include "MoneyText.h"
+#include "Money.h"
 #include "Palette.h"
+#include "ReadableNumbers.h"
 
 namespace {
 
@@ -24,11 +25,64 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, int left, int top, int w
   return label;
 }
 
+int AsciiDigit(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : -1; }
+
+// The number two ASCII digits at `at` make, or -1.
+int TwoDigitsAt(const QString& text, qsizetype at) {
+  const int tens = AsciiDigit(text[at]);
+  const int ones = AsciiDigit(text[at + 1]);
+  return tens < 0 || ones < 0 ? -1 : 10 * tens + ones;
+}
+
+// The order of day, month and year in a locale's short date ("dMy"), and the
+// separator between them.
+struct ShortDate {
+  QString fields;
+  QString separator;
+};
+
+ShortDate ShortDateOf(const QLocale& locale) {
+  // Qt's short date for the C locale reads "8 Dec 2026"; the C locale's own,
+  // as the C library writes it, is month, day, year: "12/08/26".
+  if (locale.language() == QLocale::C) return {QStringLiteral("Mdy"), QStringLiteral("/")};
+  ShortDate date;
+  bool quoted = false;
+  for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+    if (c == u'\'') {
+      quoted = !quoted;
+    } else if (quoted) {
+      continue;
+    } else if (c == u'd' || c == u'M' || c == u'y') {
+      if (!date.fields.contains(c)) date.fields += c;
+    } else if (date.separator.isEmpty() && !c.isLetterOrNumber() && !c.isSpace() &&
+               c.category() != QChar::Other_Format) {
+      // Not the marks some scripts set around the separator for direction.
+      date.separator = c;
+    }
+  }
+  if (date.fields.size() != 3) date.fields = QStringLiteral("Mdy");
+  if (date.separator.isEmpty()) date.separator = QStringLiteral("/");
+  return date;
+}
+
 }  // namespace
 
-QString SlotMoneyCaption(double amount, const char* word) {
-  const std::string trimmed = TrimBlanks(MoneyText(amount).toStdString());
-  return QString::fromStdString(trimmed) + QLatin1Char(' ') + QString::fromLatin1(word);
+QString SlotDateText(const std::string& stored) {
+  const QString text = QString::fromStdString(stored);
+  if (text.size() != 8 || AsciiDigit(text[2]) >= 0 || AsciiDigit(text[5]) >= 0) return text;
+  const int month = TwoDigitsAt(text, 0);
+  const int day = TwoDigitsAt(text, 3);
+  const int year = TwoDigitsAt(text, 6);
+  if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return text;
+
+  const QLocale locale = PlayerLocale();
+  const ShortDate order = ShortDateOf(locale);
+  QStringList parts;
+  for (const QChar field : order.fields) {
+    const int value = field == u'd' ? day : field == u'M' ? month : year;
+    parts << (value < 10 ? locale.zeroDigit() : QString()) + locale.toString(value);
+  }
+  return parts.join(order.separator);
 }
 
 SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* parent)
@@ -46,14 +100,14 @@ SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* par
   QPalette face = Name->palette();
   face.setColor(QPalette::Base, palette::ButtonFace);
   Name->setPalette(face);
-  Name->setAccessibleName(QStringLiteral("Name of slot %1").arg(slot));
+  Name->setAccessibleName(tr("Name of slot %1").arg(slot));
 
   Game = MakeLabel(this, QStringLiteral("Game") + n, 8, 28, 129, Qt::AlignLeft);
   date = MakeLabel(this, QStringLiteral("date") + n, 168, 28, 57, Qt::AlignRight);
   credits = MakeLabel(this, QStringLiteral("credits") + n, 8, 48, 105, Qt::AlignLeft);
   borrowed = MakeLabel(this, QStringLiteral("borrowed") + n, 112, 48, 113, Qt::AlignRight);
 
-  Button = new QPushButton(QStringLiteral("OK"), this);
+  Button = new QPushButton(tr("OK"), this);
   Button->setObjectName(buttonName);
   Button->setGeometry(232, 16, 49, 37);
   // Enter presses the slot's button when it has the focus, as Space does.
@@ -76,20 +130,29 @@ bool SavedGamePanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SavedGamePanel::ShowRecord(const SlotRecord& record) {
-  Name->setText(QString::fromStdString(record.Name));
+  // A slot never saved offers a name in the player's language; a saved one
+  // shows the name it was saved under.
+  //: The name offered for a saved game; %1 is the slot's number.
+  Name->setText(record.Saved ? QString::fromStdString(record.Name) : tr("Game #%1").arg(slot_));
   Name->setCursorPosition(0);
-  credits->setText(SlotMoneyCaption(record.Credits, "credits"));
-  borrowed->setText(SlotMoneyCaption(record.Borrowed, "borrowed"));
+  //: A saved game's credits; %1 is the amount, such as 1234.56.
+  credits->setText(tr("%1 credits").arg(AmountDigits(money::ToCents(record.Credits))));
+  //: What a saved game has borrowed; %1 is the amount, such as 1000.00.
+  borrowed->setText(tr("%1 borrowed").arg(AmountDigits(money::ToCents(record.Borrowed))));
   Game->setText(QString::fromUtf8(ProductTitle));
-  date->setText(QString::fromStdString(record.Date));
+  date->setText(SlotDateText(record.Date));
   // Eight buttons all captioned "OK": a screen reader tells them apart by
   // these.
-  Button->setAccessibleName(
-      record.Saved
-          ? QStringLiteral("Slot %1: %2").arg(slot_).arg(QString::fromStdString(record.Name))
-          : QStringLiteral("Slot %1: empty").arg(slot_));
-  Button->setAccessibleDescription(
-      record.Saved
-          ? QStringLiteral("%1, %2, saved %3").arg(credits->text(), borrowed->text(), date->text())
-          : QString());
+  if (record.Saved) {
+    //: A slot button's name for screen readers: the slot's number and the saved game's name.
+    Button->setAccessibleName(
+        tr("Slot %1: %2").arg(QString::number(slot_), QString::fromStdString(record.Name)));
+    //: A slot button's description for screen readers: the saved game's credits, what it
+    //: borrowed, and the date it was saved.
+    Button->setAccessibleDescription(
+        tr("%1, %2, saved %3").arg(credits->text(), borrowed->text(), date->text()));
+  } else {
+    Button->setAccessibleName(tr("Slot %1: empty").arg(slot_));
+    Button->setAccessibleDescription(QString());
+  }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFrame>
+#include <string>
 
 #include "Slots.h"
 
@@ -38,6 +39,8 @@ class SavedGamePanel : public QFrame {
   int slot_;
 };
 
-// "%10.2f" of an amount with the system's decimal point, trimmed, followed
-// by a word: "1234.56 credits".
-QString SlotMoneyCaption(double amount, const char* word);
+// A slot's date as the player's locale orders it. The file keeps month, day
+// and two-digit year with the separator of the system the game was saved on
+// ("12/08/26", "12.08.26"); a German locale shows it "08.12.26", the C locale
+// month first, "12/08/26". A date not of that form is shown as it is stored.
+QString SlotDateText(const std::string& stored);

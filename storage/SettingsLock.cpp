@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "FileReplace.h"
+#include "StorageMessage.h"
 
 namespace {
 
@@ -77,7 +78,10 @@ SettingsLock SettingsLock::Take(const std::string& settingsPath) {
   const std::optional<std::string> lockPath = LockFilePath(settingsPath);
   SettingsLock lock(settingsPath, lockPath.value_or(std::string()));
   if (!lockPath) {
-    lock.problem_ = "The link to the settings file cannot be followed.";
+    //: Why the game cannot keep other games off its settings file.
+    lock.problem_ = StorageMessage(
+        "SettingsLock",
+        QT_TRANSLATE_NOOP("SettingsLock", "The link to the settings file cannot be followed."));
     lock.Register();
     return lock;
   }
@@ -87,7 +91,10 @@ SettingsLock SettingsLock::Take(const std::string& settingsPath) {
   if (fd < 0) {
     lock.problem_ = ErrorText(errno);
   } else if (!IsRegularFile(fd)) {
-    lock.problem_ = *lockPath + " is not a file.";
+    //: Why the game cannot keep other games off its settings file; %1 is the full path of
+    //: the lock file beside it.
+    lock.problem_ = StorageMessage(
+        "SettingsLock", QT_TRANSLATE_NOOP("SettingsLock", "%1 is not a file."), *lockPath);
     ::close(fd);
   } else if (const int error = LockWithoutWaiting(fd); error != 0) {
     lock.state_ = error == EWOULDBLOCK ? State::HeldElsewhere : State::Unavailable;

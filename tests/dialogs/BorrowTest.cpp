@@ -65,7 +65,10 @@ class BorrowTest : public QObject {
     InstallStrips(start);
     machine->RestoreGame(start);
     answers = DialogAnswers();
+    // The messages write amounts as the player's locale does; read in English.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   }
+  void cleanup() { QLocale::setDefault(QLocale::system()); }
 
   void amountButtonsMoveCreditsAndBorrowedTogether_data() {
     QTest::addColumn<bool>("payBack");
@@ -132,9 +135,7 @@ class BorrowTest : public QObject {
       QCOMPARE(ReadLedLeftToRight(canvas, 20, 40, 4, 10), Readout(borrowedAfter));
     // The same values as text for a screen reader, and chips named by what
     // a press does in the mode chosen.
-    const auto spoken = [](double amount) {
-      return Readout(amount).trimmed().replace(u'.', QLocale::system().decimalPoint());
-    };
+    const auto spoken = [](double amount) { return Readout(amount).trimmed(); };
     QCOMPARE(
         QAccessible::queryAccessibleInterface(&dialog->Surface())->text(QAccessible::Description),
         QStringLiteral("Credits: %1. Borrowed: %2.")
@@ -145,6 +146,25 @@ class BorrowTest : public QObject {
                  ->text(QAccessible::Name),
              (payBack ? QStringLiteral("Pay back ") : QStringLiteral("Borrow ")) +
                  QString::fromUtf8(chips[static_cast<std::size_t>(button)]));
+  }
+
+  // Amounts in the messages and in what a screen reader says are written as
+  // the player's locale writes them, whole ones without cents.
+  void amountsFollowThePlayersLocale() {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    Change([&](GameState& g) {
+      g.Credits = 0.05;
+      g.Borrowed = 12345.50;
+    });
+    auto dialog = MakeDialog();
+    Click(dialog->RadioButton2);
+    Click(dialog->AmountButtons[4]);
+    Click(dialog->AmountButtons[1]);
+    QCOMPARE(answers.information, (QStringList{QStringLiteral("You do not have 0,10 credits!"),
+                                               QStringLiteral("You do not have 100 credits!")}));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(&dialog->Surface())->text(QAccessible::Description),
+        QStringLiteral("Credits: 0,05. Borrowed: 12345,50."));
   }
 
   void helpExplainsTheDialogAndOkCloses() {

@@ -15,6 +15,7 @@
 #include "Palette.h"
 #include "Paylines.h"
 #include "QtTestClasses.h"
+#include "ReadableNumbers.h"
 #include "Reels.h"
 #include "SymbolArt.h"
 
@@ -81,6 +82,27 @@ QPoint MarkPoint(int line) {
   return (a + b) / 2;
 }
 
+// A play's time as the Played column shows it in a locale, built from the C
+// library's local time rather than from Qt's formats.
+QString Played(const QString& locale, std::int64_t secondsSince1970) {
+  const std::time_t at = static_cast<std::time_t>(secondsSince1970);
+  std::tm t{};
+  localtime_r(&at, &t);
+  const int year = 1900 + t.tm_year;
+  const int month = t.tm_mon + 1;
+  if (locale == "de_DE")
+    return QString::asprintf("%02d.%02d.%02d\n%02d:%02d:%02d", t.tm_mday, month, year % 100,
+                             t.tm_hour, t.tm_min, t.tm_sec);
+  if (locale == "fr_FR")
+    return QString::asprintf("%02d/%02d/%04d\n%02d:%02d:%02d", t.tm_mday, month, year, t.tm_hour,
+                             t.tm_min, t.tm_sec);
+  if (locale == "en_US")
+    return QString::asprintf("%d/%d/%02d\n%d:%02d:%02d %s", month, t.tm_mday, year % 100,
+                             t.tm_hour % 12 == 0 ? 12 : t.tm_hour % 12, t.tm_min, t.tm_sec,
+                             t.tm_hour < 12 ? "AM" : "PM");
+  return LocalTime(secondsSince1970);
+}
+
 QString Text(const QWidget& window, const QString& name) {
   const auto* label = window.findChild<QLabel*>(name);
   return label ? label->text() : QStringLiteral("<no %1>").arg(name);
@@ -105,7 +127,10 @@ class GameHistoryWindowTest : public QObject {
   void init() {
     game = GameState();
     answers = DialogAnswers();
+    // Figures follow the player's locale; these tests read them in the C one.
+    QLocale::setDefault(QLocale::c());
   }
+  void cleanup() { QLocale::setDefault(QLocale::system()); }
 
   void emptyGameSaysSoAndKnowsNoReturn() {
     const auto window = Open();
@@ -178,8 +203,70 @@ class GameHistoryWindowTest : public QObject {
     QVERIFY(Text(*window, "LongRunCaption").contains("5 coins"));
     QCOMPARE(Text(*window, "LongRunReturn"), QStringLiteral("140.7%"));
     const double points = 100 * 2.576 * StandardMachineFigures().deviation[5] / std::sqrt(40.0);
+    QCOMPARE(Text(*window, "ChanceCaption"),
+             QStringLiteral("Luck alone may move the return so far (in 99 games of 100) by:"));
     QCOMPARE(Text(*window, "ChanceRange"),
-             QString::fromUtf8("\u00b1%1 points in 99 games of 100").arg(points, 0, 'f', 1));
+             QStringLiteral("up to %1 points either way").arg(points, 0, 'f', 1));
+  }
+
+  // The figures are written as the player's locale writes numbers and dates,
+  // with no group separators, and exactly as before in English.
+  void figuresFollowThePlayersLocale_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("wagered");
+    QTest::addColumn<QString>("returned");
+    QTest::addColumn<QString>("loss");
+    QTest::addColumn<QString>("cents");
+    QTest::newRow("German") << "de_DE"
+                            << "$12345,60"
+                            << "440,0%"
+                            << "-$5,00"
+                            << "$0,07";
+    QTest::newRow("French") << "fr_FR"
+                            << "$12345,60"
+                            << "440,0%"
+                            << "-$5,00"
+                            << "$0,07";
+    QTest::newRow("English") << "en_US"
+                             << "$12345.60"
+                             << "440.0%"
+                             << "-$5.00"
+                             << "$0.07";
+    QTest::newRow("C") << "C"
+                       << "$12345.60"
+                       << "440.0%"
+                       << "-$5.00"
+                       << "$0.07";
+  }
+  void figuresFollowThePlayersLocale() {
+    QFETCH(QString, locale);
+    QFETCH(QString, wagered);
+    QFETCH(QString, returned);
+    QFETCH(QString, loss);
+    QFETCH(QString, cents);
+    QLocale::setDefault(locale == "C" ? QLocale::c() : QLocale(locale));
+    const QChar point = wagered[6];
+    game.History.Add(Play(1, 0));
+    GameStatistics& s = game.Statistics;
+    s.paidSpins = 12345;
+    s.moneyWagered = 12345.60;
+    s.wonOnLines = 54320.64;
+    s.spinsByCoins[1] = 12345;
+    const auto window = Open();
+    QCOMPARE(Text(*window, "Play1Time"), Played(locale, 1796740000 + 3600));
+    QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$1") + point + QStringLiteral("25"));
+    QCOMPARE(Text(*window, "Play1Meter"), QString::fromUtf8("10% \u2192 15%"));
+    QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("12345"));
+    QCOMPARE(Text(*window, "MoneyWagered"), wagered);
+    QCOMPARE(Text(*window, "ReturnSoFar"), returned);
+    QCOMPARE(Text(*window, "LongRunCaption"),
+             QStringLiteral("Long-run return at 1 coin (the most used bet):"));
+    const double points = 100 * 2.576 * StandardMachineFigures().deviation[1] / std::sqrt(12345.0);
+    QCOMPARE(Text(*window, "ChanceRange"),
+             QStringLiteral("up to %1 points either way")
+                 .arg(QString::number(points, 'f', 1).replace(u'.', point)));
+    QCOMPARE(AmountText(-500), loss);
+    QCOMPARE(AmountText(7), cents);
   }
 
   // The pictures are read back from the dialog as it is drawn on the screen.

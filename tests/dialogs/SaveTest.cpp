@@ -30,10 +30,10 @@ namespace {
 
 constexpr const char* Today = "07/04/25";
 
-// A money caption as the slot panels show it, with the system's point.
+// A money caption as the slot panels show it, with the locale's point.
 QString Caption(const char* amount, const char* word) {
   QString text = QString::fromLatin1(amount);
-  text.replace(u'.', QLocale::system().decimalPoint());
+  text.replace(u'.', QLocale().decimalPoint());
   return text + QLatin1Char(' ') + QString::fromLatin1(word);
 }
 
@@ -102,7 +102,9 @@ class SaveTest : public QObject {
     machine->RestoreGame(start);
     savedGames = Slots();
     answers = DialogAnswers();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   }
+  void cleanup() { QLocale::setDefault(QLocale::system()); }
 
   void savedGameReopensAsItWasSaved() {
     PlayEvening();
@@ -347,6 +349,76 @@ class SaveTest : public QObject {
     });
     const auto typed = DialogServices::Standard().askText(nullptr, "Name", QString());
     QCOMPARE(typed.value_or(QStringLiteral("cancelled")), QStringLiteral("Night"));
+  }
+
+  // The file keeps month, day and two-digit year with the separator of the
+  // system the game was saved on; a slot shows them in the player's order.
+  void slotDatesShowInTheLocalesOrder_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("German, saved in English") << "de_DE"
+                                              << "12/08/26"
+                                              << "08.12.26";
+    QTest::newRow("German, saved in German") << "de_DE"
+                                             << "12.08.26"
+                                             << "08.12.26";
+    QTest::newRow("French") << "fr_FR"
+                            << "12.08.26"
+                            << "08/12/26";
+    QTest::newRow("English") << "en_US"
+                             << "12/08/26"
+                             << "12/08/26";
+    QTest::newRow("English, saved in German") << "en_US"
+                                              << "12.08.26"
+                                              << "12/08/26";
+    QTest::newRow("C, month first") << "C"
+                                    << "12.08.26"
+                                    << "12/08/26";
+    QTest::newRow("any separator") << "de_DE"
+                                   << "01 31-00"
+                                   << "31.01.00";
+    QTest::newRow("edited: four-digit year") << "de_DE"
+                                             << "12.8.2026"
+                                             << "12.8.2026";
+    QTest::newRow("edited: month 13") << "de_DE"
+                                      << "13/08/26"
+                                      << "13/08/26";
+    QTest::newRow("edited: day 0") << "en_US"
+                                   << "12/00/26"
+                                   << "12/00/26";
+    QTest::newRow("edited: day 32") << "fr_FR"
+                                    << "01/32/26"
+                                    << "01/32/26";
+    QTest::newRow("edited: no separator") << "de_DE"
+                                          << "12080026"
+                                          << "12080026";
+    QTest::newRow("edited: words") << "fr_FR"
+                                   << "Dec 8 26"
+                                   << "Dec 8 26";
+  }
+  void slotDatesShowInTheLocalesOrder() {
+    QFETCH(QString, locale);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QLocale::setDefault(locale == "C" ? QLocale::c() : QLocale(locale));
+    QCOMPARE(SlotDateText(stored.toStdString()), shown);
+  }
+
+  // A German player reads the slots' figures and dates the German way, with
+  // no group separators; the file keeps what it always kept.
+  void panelsWriteFiguresTheLocalesWay() {
+    PlayEvening();
+    QVERIFY(!WriteSlot(path, 3, "Evening", State(), "12/08/26"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto dialog = MakeDialog(SlotMode::Open);
+    const SavedGamePanel& panel = dialog->Panel(3);
+    QCOMPARE(panel.date->text(), QStringLiteral("08.12.26"));
+    QCOMPARE(panel.credits->text(), QStringLiteral("1234,56 credits"));
+    QCOMPARE(panel.borrowed->text(), QStringLiteral("1000,00 borrowed"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.Button)->text(QAccessible::Description),
+             QStringLiteral("1234,56 credits, 1000,00 borrowed, saved 08.12.26"));
+    QCOMPARE(ReadBack()[3].Date, std::string("12/08/26"));
   }
 
   void todayUsesTheSlotDateFormat() {

@@ -40,6 +40,9 @@ TEST(FileSafety, FailedWritesReportThePathAndChangeNothing) {
   WriteBytes(blocker, "x");
   const std::string underFile = blocker + "/VOLTA.INI";
   EXPECT_EQ(WriteSettings(underFile, 1), "Unable to write to " + underFile);
+  // The path byte for byte, even where it is no UTF-8 or looks like a placeholder.
+  const std::string oddName = blocker + "/caf\xe9 %1/VOLTA.INI";
+  EXPECT_EQ(WriteSettings(oddName, 1), "Unable to write to " + oddName);
 
   const std::string isFolder = folder.File("VOLTA.INI");
   std::filesystem::create_directory(isFolder);

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ReadableNumbers.h"
+
+#include <QCoreApplication>
+
+QLocale PlayerLocale() {
+  QLocale locale;
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return locale;
+}
+
+QString AmountDigits(std::int64_t cents) {
+  // Whole cents, never through a double: the largest amounts keep every digit.
+  const QLocale locale = PlayerLocale();
+  const std::int64_t size = cents < 0 ? -cents : cents;
+  const std::int64_t part = size % 100;
+  return (cents < 0 ? locale.negativeSign() : QString()) +
+         locale.toString(static_cast<qlonglong>(size / 100)) + locale.decimalPoint() +
+         (part < 10 ? locale.zeroDigit() : QString()) +
+         locale.toString(static_cast<qlonglong>(part));
+}
+
+QString AmountText(std::int64_t cents) {
+  const QString figures = AmountDigits(cents < 0 ? -cents : cents);
+  //: An amount of money; %1 is its figures, such as 1000.00. A minus sign
+  //: goes in front of the whole text.
+  const QString amount = QCoreApplication::translate("Numbers", "$%1").arg(figures);
+  return cents < 0 ? PlayerLocale().negativeSign() + amount : amount;
+}
+
+QString PercentText(double percent, int decimals) {
+  //: A percentage; %1 is the number, such as 97.5.
+  return QCoreApplication::translate("Numbers", "%1%")
+      .arg(PlayerLocale().toString(percent, 'f', decimals));
+}
+
+QString CountText(std::int64_t count) {
+  return PlayerLocale().toString(static_cast<qlonglong>(count));
+}
