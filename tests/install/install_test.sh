@@ -3,10 +3,12 @@
 # The game installed into a fresh prefix and started from another folder under
 # Xvfb: it shows its art and background, sounds its coin, click and stop
 # waves, answers its keys, opens its help, its window has the desktop entry's
-# window class, and the desktop entry and metainfo pass their validators.
+# window class, and the desktop entry and metainfo carry their German and
+# French texts and pass their validators.
 # Then the README's removal takes the install away and leaves nothing behind.
-# Arguments: the build folder.
+# Arguments: the build folder and Qt's lrelease.
 build=$1
+lrelease=$2
 source "$(dirname "$0")/../app/e2e_common.sh" ""
 prefix=$work/prefix
 # A file of another program, which the removal must leave.
@@ -37,9 +39,50 @@ for size in 16 22 24 32 48 64 128 256; do
     fail "icon $icon is not $size x $size"
 done
 [[ -s $prefix/share/icons/hicolor/scalable/apps/$app_id.svg ]] || fail "no scalable icon"
-desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" ||
-  fail "metainfo did not validate"
+entry=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$entry" || fail "desktop entry"
+appstreamcli validate --no-net "$metainfo" || fail "metainfo did not validate"
+
+# Each language's launcher and software-centre texts follow the English ones,
+# in its own words, and take nothing else away: without them the files are
+# the English ones as configured.
+english=$build/packaging/english
+english_paragraphs=$(sed '/<releases>/q' "$english/$app_id.metainfo.xml" | grep -c '<p>' || true)
+for lang in de fr; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$entry" || fail "the desktop entry has no $key[$lang]"
+  done
+  [[ $(sed -n "s/^Comment\[$lang\]=//p" "$entry") != "$(sed -n 's/^Comment=//p' "$entry")" ]] ||
+    fail "Comment[$lang] is the English text"
+  for tag in summary caption; do
+    grep -q "<$tag xml:lang=\"$lang\">.*[^ ].*</$tag>" "$metainfo" || fail "no $lang $tag"
+  done
+  [[ $english_paragraphs -gt 0 &&
+     $(grep -c "<p xml:lang=\"$lang\">" "$metainfo") == "$english_paragraphs" ]] ||
+    fail "not all $english_paragraphs paragraphs of the description are in $lang"
+done
+grep -v '^[A-Za-z]*\[[A-Za-z_]*\]=' "$entry" | cmp -s - "$english/$app_id.desktop" ||
+  fail "the desktop entry changed besides its translations"
+grep -v ' xml:lang="' "$metainfo" | cmp -s - "$english/$app_id.metainfo.xml" ||
+  fail "the metainfo changed besides its translations"
+# A language lacking a text, or a text of the files that is not listed for
+# translation, stops the build with the text named, and nothing is written.
+cat >"$work/voltaro_de.ts" <<'EOF'
+<TS version="2.1" language="de"><context><name>DesktopEntry</name>
+<message><source>Voltaro Slots</source><translation>Voltaro Slots</translation></message>
+</context></TS>
+EOF
+"$lrelease" -silent "$work/voltaro_de.ts" -qm "$work/voltaro_de.qm" || fail "lrelease failed"
+sed 's/^Comment=.*/Comment=Spin the wheels/' "$english/$app_id.desktop" >"$work/changed.desktop"
+! "$build/packaging/voltaro_localize_desktop" "$work/changed.desktop" "$english/$app_id.metainfo.xml" \
+  "$work/out.desktop" "$work/out.xml" "$work/voltaro_de.qm" 2>"$work/localize.log" ||
+  fail "the desktop files were localized with a text missing"
+grep -q 'no de translation of "Slot Machine" (DesktopEntry)' "$work/localize.log" ||
+  fail "the missing translation was not named: $(cat "$work/localize.log")"
+grep -q "Comment \"Spin the wheels\" is not listed" "$work/localize.log" ||
+  fail "the text not listed was not named: $(cat "$work/localize.log")"
+[[ ! -e $work/out.desktop && ! -e $work/out.xml ]] || fail "a failed localization wrote its files"
 
 # Only the quiet memory sounds stay on, so any sound heard comes from the
 # installed wave files; SDL's disk driver writes what is played to a file.
