@@ -20,7 +20,7 @@
 
 void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
   if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_->IsBusy()) {
-    Inform(QCoreApplication::translate("DialogServices", WaitForWheelsText));
+    Inform(WaitForWheelsMessage());
     return;
   }
   command();

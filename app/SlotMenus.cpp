@@ -6,6 +6,8 @@
 
 #include "DialogLook.h"
 #include "GameState.h"
+#include "Money.h"
+#include "ReadableNumbers.h"
 #include "Slot.h"
 
 namespace {
@@ -26,7 +28,7 @@ struct MenuRow {
   Menu in;
   const char* name = nullptr;
   // A source text of the "Menus" context, translated as the menu is made;
-  // a coin value is shown as it is.
+  // a coin value is written in the player's style instead.
   const char* caption = nullptr;  // UTF-8
   Menu opens = Menu::Bar;
   QAction* TForm1::*item = nullptr;
@@ -188,7 +190,11 @@ void TForm1::CreateMenus() {
         bar->addMenu(menu);
       menus[static_cast<std::size_t>(row.opens)] = menu;
     } else {
-      auto* action = new QAction(QCoreApplication::translate("Menus", row.caption), this);
+      const QString caption =
+          row.coinValue >= 0
+              ? CoinValueText(money::ToCents(CoinValues[static_cast<std::size_t>(row.coinValue)]))
+              : QCoreApplication::translate("Menus", row.caption);
+      auto* action = new QAction(caption, this);
       action->setObjectName(QString::fromLatin1(row.name));
       action->setCheckable(row.mark != Mark::None);
       action->setChecked(row.mark == Mark::CheckedAtStart);

@@ -58,11 +58,11 @@ QString ChartText(double coinValue) {
 
 QString CoinValueCaption(int bet, double coinValue) {
   if (bet >= 0 && bet < CoinValueCount)
-    return QString::fromUtf8(CoinValueCaptions[static_cast<std::size_t>(bet)]);
+    return CoinValueText(money::ToCents(CoinValues[static_cast<std::size_t>(bet)]));
   // An unknown index runs the game at the default coin value; name that one.
   for (int i = 0; i < CoinValueCount; ++i) {
     if (money::ToCents(CoinValues[static_cast<std::size_t>(i)]) == money::ToCents(coinValue))
-      return QString::fromUtf8(CoinValueCaptions[static_cast<std::size_t>(i)]);
+      return CoinValueText(money::ToCents(coinValue));
   }
   return QString();
 }

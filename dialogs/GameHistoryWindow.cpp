@@ -93,7 +93,7 @@ QString HistoryMoneyText(double amount) { return AmountText(money::ToCents(amoun
 QString HistoryCoinText(double coinValue) {
   for (int n = 0; n < CoinValueCount; ++n)
     if (money::ToCents(CoinValues[static_cast<std::size_t>(n)]) == money::ToCents(coinValue))
-      return QString::fromUtf8(CoinValueCaptions[static_cast<std::size_t>(n)]);
+      return CoinValueText(money::ToCents(coinValue));
   return HistoryMoneyText(coinValue);
 }
 

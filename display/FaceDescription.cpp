@@ -2,11 +2,12 @@
 #include "FaceDescription.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 #include "GameState.h"
 #include "MachineView.h"
+#include "Money.h"
+#include "ReadableNumbers.h"
 
 namespace {
 
@@ -15,12 +16,8 @@ struct FaceText {
   Q_DECLARE_TR_FUNCTIONS(FaceDescription)
 };
 
-QString Amount(double value) {
-  // As the readouts show money: the local decimal point, no grouping.
-  QLocale locale = QLocale::system();
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(value, 'f', 2);
-}
+// As the readouts show money: the local decimal point, no grouping.
+QString Amount(double value) { return AmountDigits(money::ToCents(value)); }
 
 QString Money(const FaceReadings& readings, MoneyReadout which) {
   return Amount(readings.money[static_cast<std::size_t>(which)]);

@@ -37,3 +37,11 @@ QString PercentText(double percent, int decimals) {
 QString CountText(std::int64_t count) {
   return PlayerLocale().toString(static_cast<qlonglong>(count));
 }
+
+QString CoinValueText(std::int64_t cents) {
+  if (cents >= 100 && cents % 100 == 0)
+    return QCoreApplication::translate("Numbers", "$%1").arg(CountText(cents / 100));
+  if (cents >= 100) return AmountText(cents);
+  //: A coin value under a dollar; %1 is the number of cents, such as 25.
+  return QCoreApplication::translate("Numbers", "%1\u00a2").arg(CountText(cents));
+}

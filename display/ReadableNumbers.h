@@ -33,3 +33,6 @@ QString PercentText(double percent, int decimals);
 
 // A whole number: "1584".
 QString CountText(std::int64_t count);
+
+// A coin value as the Bet Amount menu names it: "$5", "$1", "25¢" in English.
+QString CoinValueText(std::int64_t cents);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SymbolArt.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtMath>
@@ -27,12 +28,18 @@ QString SymbolArtFileName(int symbolSize) { return QStringLiteral("volta%1.bmp")
 LoadedBitmap LoadBitmapFile(const QString& path) {
   const QFileInfo file(path);
   if (!file.isFile() || !file.isReadable())
-    return {{}, QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path)};
+    return {{},
+            QCoreApplication::translate("SymbolArt",
+                                        "Cannot open file \"%1\". No such file or directory.")
+                .arg(path)};
   // Only real bitmaps: a file of another kind under a .bmp name is refused.
   QImageReader reader(path, "bmp");
   reader.setDecideFormatFromContent(false);
   const QImage loaded = reader.read();
-  if (loaded.isNull()) return {{}, QStringLiteral("Bitmap image is not valid: \"%1\".").arg(path)};
+  if (loaded.isNull())
+    return {
+        {},
+        QCoreApplication::translate("SymbolArt", "Bitmap image is not valid: \"%1\".").arg(path)};
   return {loaded.convertToFormat(QImage::Format_RGB32), {}};
 }
 

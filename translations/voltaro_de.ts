@@ -1,4 +1,1103 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A three-wheel, five-payline slot machine played with play money</source>
+        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien, gespielt mit Spielgeld</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options, such as -style, -platform and -reverse, also apply.</source>
+        <translation>Die Standardoptionen von Qt wie -style, -platform und -reverse gelten ebenfalls.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Voltaro Slots</source>
+        <extracomment>The program&apos;s name in menus and launchers; keep it unless your language writes it otherwise.</extracomment>
+        <translation>Voltaro Slots</translation>
+    </message>
+    <message>
+        <source>Slot Machine</source>
+        <extracomment>What kind of program it is, shown under or beside its name.</extracomment>
+        <translation>Spielautomat</translation>
+    </message>
+    <message>
+        <source>Spin a three-wheel, five-payline slot machine with play money</source>
+        <extracomment>A line on what the program does, shown as its tooltip.</extracomment>
+        <translation>Mit Spielgeld an einem Spielautomaten mit drei Walzen und fünf Gewinnlinien drehen</translation>
+    </message>
+    <message>
+        <source>slot;slots;casino;fruit machine;reels;</source>
+        <extracomment>Words a launcher&apos;s search finds the game by, each one ended by a semicolon with no space after it.</extracomment>
+        <translation>Spielautomat;Slot;Slots;Casino;Kasino;Einarmiger Bandit;Früchteautomat;Walzen;</translation>
+    </message>
+</context>
+<context>
+    <name>DialogServices</name>
+    <message>
+        <source>Please wait until the wheels have stopped.</source>
+        <translation>Bitte warten Sie, bis die Walzen stillstehen.</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDescription</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list of payline numbers: &quot;1, 2 and 5&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>no win, bonus pool of %1 paid and %2 free spins won</source>
+        <translation>kein Gewinn, Bonustopf von %1 ausgezahlt und %2 Freispiele gewonnen</translation>
+    </message>
+    <message>
+        <source>won %1 on line %2, bonus pool of %3 paid and %4 free spins won</source>
+        <translation>%1 gewonnen auf Linie %2, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
+    </message>
+    <message>
+        <source>won %1 on lines %2, bonus pool of %3 paid and %4 free spins won</source>
+        <translation>%1 gewonnen auf Linien %2, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
+    </message>
+    <message>
+        <source>no win</source>
+        <translation>kein Gewinn</translation>
+    </message>
+    <message>
+        <source>won %1 on line %2</source>
+        <translation>%1 gewonnen auf Linie %2</translation>
+    </message>
+    <message>
+        <source>won %1 on lines %2</source>
+        <translation>%1 gewonnen auf Linien %2</translation>
+    </message>
+    <message>
+        <source>Voltaro</source>
+        <extracomment>The symbol named after the game.</extracomment>
+        <translation>Voltaro</translation>
+    </message>
+    <message>
+        <source>Lucky Seven</source>
+        <translation>Glückssieben</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Glocke</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnet</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Kirschen</translation>
+    </message>
+    <message>
+        <source>Power Drain</source>
+        <translation>Stromfresser</translation>
+    </message>
+    <message>
+        <source>no symbol</source>
+        <translation>kein Symbol</translation>
+    </message>
+    <message>
+        <source>Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6, free spins left %7.</source>
+        <translation>Credits %1, Einsatz %2, gewonnen %3, Bonustopf %4, Energie %5&#xa0;%, Drehungen %6, verbleibende Freispiele %7.</translation>
+    </message>
+    <message>
+        <source>Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6.</source>
+        <translation>Credits %1, Einsatz %2, gewonnen %3, Bonustopf %4, Energie %5&#xa0;%, Drehungen %6.</translation>
+    </message>
+    <message>
+        <source>Middle row: %1, %2, %3.</source>
+        <translation>Mittlere Reihe: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>No line pays.</source>
+        <translation>Keine Linie zahlt.</translation>
+    </message>
+    <message>
+        <source>Paying line %1.</source>
+        <translation>Auszahlung auf Linie %1.</translation>
+    </message>
+    <message>
+        <source>Paying lines %1.</source>
+        <translation>Auszahlung auf Linien %1.</translation>
+    </message>
+    <message>
+        <source>Last spin: %1.</source>
+        <translation>Letzte Drehung: %1.</translation>
+    </message>
+    <message>
+        <source>No spin yet.</source>
+        <translation>Noch keine Drehung.</translation>
+    </message>
+    <message>
+        <source>Free spin, %1.</source>
+        <translation>Freispiel, %1.</translation>
+    </message>
+    <message>
+        <source>1 free spin left.</source>
+        <translation>Noch 1 Freispiel.</translation>
+    </message>
+    <message>
+        <source>%1 free spins left.</source>
+        <translation>Noch %1 Freispiele.</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistoryWindow</name>
+    <message>
+        <source>Played</source>
+        <extracomment>Column heading: when the play was made.</extracomment>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <extracomment>Column heading: the value of one coin in the play.</extracomment>
+        <translation>Münzwert</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <extracomment>Column heading: how many coins were bet.</extracomment>
+        <translation>Münzen</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>Column heading: whether the spin was free or paid.</extracomment>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>Column heading: the picture of the nine symbols the spin showed.</extracomment>
+        <translation>Sichtfenster</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <extracomment>Column heading: what the paylines won.</extracomment>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Pool paid</source>
+        <extracomment>Column heading: what the bonus pool paid out.</extracomment>
+        <translation>Topf ausgezahlt</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <extracomment>Column heading: the credits before and after the play.</extracomment>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>Column heading: the power meter before and after the play.</extracomment>
+        <translation>Energie</translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <source>The last ten plays, newest first</source>
+        <translation>Die letzten zehn Drehungen, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>This game since New Game</source>
+        <translation>Dieses Spiel seit „Neues Spiel“</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>No plays yet.</source>
+        <translation>Noch keine Drehungen.</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>A spin that cost nothing, won with the bonus.</extracomment>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <extracomment>A spin paid for with coins.</extracomment>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>Paid spins:</source>
+        <translation>Bezahlte Drehungen:</translation>
+    </message>
+    <message>
+        <source>Free spins:</source>
+        <translation>Freispiele:</translation>
+    </message>
+    <message>
+        <source>Coins wagered:</source>
+        <translation>Gesetzte Münzen:</translation>
+    </message>
+    <message>
+        <source>Money wagered:</source>
+        <translation>Eingesetztes Geld:</translation>
+    </message>
+    <message>
+        <source>Won on lines:</source>
+        <translation>Auf Linien gewonnen:</translation>
+    </message>
+    <message>
+        <source>Won from the pool:</source>
+        <translation>Aus dem Bonustopf gewonnen:</translation>
+    </message>
+    <message>
+        <source>Bonuses:</source>
+        <translation>Boni:</translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <extracomment>Credits borrowed in this game.</extracomment>
+        <translation>Geliehen:</translation>
+    </message>
+    <message>
+        <source>Paid back:</source>
+        <translation>Zurückgezahlt:</translation>
+    </message>
+    <message>
+        <source>Biggest win:</source>
+        <translation>Größter Gewinn:</translation>
+    </message>
+    <message>
+        <source>Not yet known</source>
+        <extracomment>A return that cannot be worked out yet, as nothing has been wagered.</extracomment>
+        <translation>Noch unbekannt</translation>
+    </message>
+    <message>
+        <source>Long-run return at the most used bet:</source>
+        <translation>Langfristige Auszahlungsquote beim häufigsten Einsatz:</translation>
+    </message>
+    <message>
+        <source>up to %1 points either way</source>
+        <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
+        <translation>bis zu %1 Prozentpunkte nach oben oder unten</translation>
+    </message>
+    <message>
+        <source>Long-run return at 1 coin (the most used bet):</source>
+        <translation>Langfristige Auszahlungsquote bei 1 Münze (häufigster Einsatz):</translation>
+    </message>
+    <message>
+        <source>Long-run return at %1 coins (the most used bet):</source>
+        <translation>Langfristige Auszahlungsquote bei %1 Münzen (häufigster Einsatz):</translation>
+    </message>
+    <message>
+        <source>Return so far:</source>
+        <translation>Bisherige Auszahlungsquote:</translation>
+    </message>
+    <message>
+        <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
+        <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
+        <translation>Allein durch Glück kann die bisherige Auszahlungsquote (in 99 von 100 Spielen) abweichen um:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Unable to open the help file %1.</source>
+        <translation>Die Hilfedatei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>Hilfe zu %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>F&amp;orward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Find in help</source>
+        <translation>In der Hilfe suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <extracomment>Said beside the find field when the text is nowhere in the page.</extracomment>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>Machine</name>
+    <message>
+        <source>Please place a bet before spinning.</source>
+        <translation>Bitte platzieren Sie einen Einsatz, bevor Sie drehen.</translation>
+    </message>
+    <message>
+        <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
+        <translation>Ihre Credits reichen nicht, um denselben Einsatz wie bei der letzten Drehung zu setzen. Leihen Sie sich besser Credits!</translation>
+    </message>
+</context>
+<context>
+    <name>MachineFace</name>
+    <message>
+        <source>Slot machine</source>
+        <extracomment>What a screen reader calls the painted machine.</extracomment>
+        <translation>Spielautomat</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>Spiel&amp;verlauf</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Back&amp;ground</source>
+        <translation>&amp;Hintergrund</translation>
+    </message>
+    <message>
+        <source>Tiled Bitmap</source>
+        <translation>Gekacheltes Bitmap</translation>
+    </message>
+    <message>
+        <source>Solid Color</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>&amp;Bet Amount</source>
+        <translation>Münz&amp;wert</translation>
+    </message>
+    <message>
+        <source>Borrow &amp;Credits</source>
+        <translation>Credits &amp;leihen</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musik</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <extracomment>A check item of the Music and Sounds menus: marked while they play.</extracomment>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Change Songs</source>
+        <translation>Titel ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Geräusche</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <extracomment>Sounds menu: the sound of the bonus won.</extracomment>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <extracomment>Sounds menu: the sound of coins placed.</extracomment>
+        <translation>Münzen</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <extracomment>Sounds menu: the sound of credits counted up.</extracomment>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <extracomment>Sounds menu: the sound of a losing spin.</extracomment>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Power Drain</source>
+        <translation>Stromfresser</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Aufladen</translation>
+    </message>
+    <message>
+        <source>Slot Spin</source>
+        <translation>Walzenklicken</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Sounds menu: the sound of a wheel stopping, not a command.</extracomment>
+        <translation>Walzenstopp</translation>
+    </message>
+    <message>
+        <source>Wheel Spin</source>
+        <translation>Walzenlauf</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <extracomment>Sounds menu: the sound of a winning spin.</extracomment>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Change WAVs</source>
+        <translation>WAV-Dateien ändern</translation>
+    </message>
+    <message>
+        <source>Spin Spee&amp;d</source>
+        <translation>&amp;Drehgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Automatik</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Spin</source>
+        <translation>&amp;Automatisch drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Catalog</source>
+        <translation>&amp;Katalog</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Spin a three-wheel, five-payline slot machine with play money</source>
+        <extracomment>The one-line summary under the name in a software centre.</extracomment>
+        <translation>Mit Spielgeld an einem Spielautomaten mit drei Walzen und fünf Gewinnlinien drehen</translation>
+    </message>
+    <message>
+        <source>A three-wheel slot machine with five paylines. Bet one to twenty-five coins, spin, and every payline pays by the pay table in proportion to its coins.</source>
+        <extracomment>The first paragraph of the description in a software centre.</extracomment>
+        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien. Setzen Sie eine bis fünfundzwanzig Münzen, drehen Sie, und jede Gewinnlinie zahlt nach der Gewinntabelle im Verhältnis zu ihren Münzen.</translation>
+    </message>
+    <message>
+        <source>Every Voltaro symbol charges the power meter and every Power Drain symbol halves it; at 100% the machine pays its progressive bonus pool and plays seven free spins. Credits can be borrowed and paid back, eight games saved in named slots, and the coin value, spin speed, background, sounds and MIDI playlist chosen.</source>
+        <translation>Jedes Voltaro-Symbol lädt die Energieanzeige auf, jedes Stromfresser-Symbol halbiert sie; bei 100&#xa0;% zahlt der Automat seinen progressiven Bonustopf aus und spielt sieben Freispiele. Credits lassen sich leihen und zurückzahlen, acht Spiele auf benannten Speicherplätzen sichern, und Münzwert, Drehgeschwindigkeit, Hintergrund, Geräusche und MIDI-Wiedergabeliste sind frei wählbar.</translation>
+    </message>
+    <message>
+        <source>All money in the game is play money.</source>
+        <translation>Alles Geld im Spiel ist Spielgeld.</translation>
+    </message>
+    <message>
+        <source>The machine after a spin</source>
+        <extracomment>The caption of the screenshot in a software centre.</extracomment>
+        <translation>Der Automat nach einer Drehung</translation>
+    </message>
+</context>
+<context>
+    <name>MusicPlaylist</name>
+    <message>
+        <source>No MIDI songs are selected!</source>
+        <translation>Es sind keine MIDI-Titel ausgewählt!</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount of money; %1 is its figures, such as 1000.00. A minus sign goes in front of the whole text.</extracomment>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage; %1 is the number, such as 97.5.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1¢</source>
+        <extracomment>A coin value under a dollar; %1 is the number of cents, such as 25.</extracomment>
+        <translation>%1&#xa0;¢</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 is the settings file&apos;s full path.</extracomment>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGamePanel</name>
+    <message>
+        <source>Name of slot %1</source>
+        <translation>Name von Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>The name offered for a saved game; %1 is the slot&apos;s number.</extracomment>
+        <translation>Spiel Nr. %1</translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <extracomment>A saved game&apos;s credits; %1 is the amount, such as 1234.56.</extracomment>
+        <translation>%1 Credits</translation>
+    </message>
+    <message>
+        <source>%1 borrowed</source>
+        <extracomment>What a saved game has borrowed; %1 is the amount, such as 1000.00.</extracomment>
+        <translation>%1 geliehen</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <extracomment>A slot button&apos;s name for screen readers: the slot&apos;s number and the saved game&apos;s name.</extracomment>
+        <translation>Speicherplatz %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, saved %3</source>
+        <extracomment>A slot button&apos;s description for screen readers: the saved game&apos;s credits, what it borrowed, and the date it was saved.</extracomment>
+        <translation>%1, %2, gespeichert am %3</translation>
+    </message>
+    <message>
+        <source>Slot %1: empty</source>
+        <translation>Speicherplatz %1: leer</translation>
+    </message>
+</context>
+<context>
+    <name>SdlMusicPlayer</name>
+    <message>
+        <source>The file cannot be played on the MIDI sequencer. It may be damaged or not a MIDI file.</source>
+        <translation>Die Datei kann nicht mit dem MIDI-Sequenzer abgespielt werden. Sie ist möglicherweise beschädigt oder keine MIDI-Datei.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>The link to the settings file cannot be followed.</source>
+        <extracomment>Why the game cannot keep other games off its settings file.</extracomment>
+        <translation>Die Verknüpfung zur Einstellungsdatei lässt sich nicht auflösen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <extracomment>Why the game cannot keep other games off its settings file; %1 is the full path of the lock file beside it.</extracomment>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleGame</name>
+    <message>
+        <source>%1 is already running with this settings file.</source>
+        <extracomment>%1 is the game&apos;s name.</extracomment>
+        <translation>%1 läuft bereits mit dieser Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot lock its settings file, so it cannot make sure that no other copy of the game uses it. You can play, but the game is not saved while the file cannot be locked.
+
+%2: %3</source>
+        <extracomment>%1 is the game&apos;s name, %2 the settings file&apos;s path, %3 why it cannot be locked.</extracomment>
+        <translation>%1 kann seine Einstellungsdatei nicht sperren und deshalb nicht sicherstellen, dass keine andere Kopie des Spiels sie verwendet. Sie können spielen, aber das Spiel wird nicht gespeichert, solange die Datei nicht gesperrt werden kann.
+
+%2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolArt</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. No such file or directory.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: Datei oder Verzeichnis nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: &quot;%1&quot;.</source>
+        <translation>Das Bitmap-Bild „%1“ ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The window title; %1 is the game&apos;s name.</extracomment>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>A 3-wheel, 5-payline slot machine.  Features the largest slot wheels ever on a PC, as well as, user-selectable backgrounds and sound effects.
+
+Includes an interesting bonus feature--win the progressive bonus pool and seven free spins.</source>
+        <translation>Ein Spielautomat mit 3 Walzen und 5 Gewinnlinien. Mit den größten Walzen, die es je auf einem PC gab, dazu wählbaren Hintergründen und Geräuschen.
+
+Mit einer spannenden Bonusfunktion: Gewinnen Sie den progressiven Bonustopf und sieben Freispiele.</translation>
+    </message>
+</context>
+<context>
+    <name>TBorrowC</name>
+    <message>
+        <source>$1,000</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>1.000&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$100</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>100&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$10</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>10&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$1</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>10¢</source>
+        <extracomment>The amount on a chip in the borrow dialog (ten cents), read out by screen readers.</extracomment>
+        <translation>10&#xa0;¢</translation>
+    </message>
+    <message>
+        <source>1¢</source>
+        <extracomment>The amount on a chip in the borrow dialog (one cent), read out by screen readers.</extracomment>
+        <translation>1&#xa0;¢</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
+<byte value="xd"/>
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <translation>In diesem Fenster können Sie Credits leihen oder früher geliehene Credits zurückzahlen. Klicken Sie auf die Schaltfläche mit dem Betrag, den Sie leihen (oder zurückzahlen) möchten.
+
+Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Modus.</translation>
+    </message>
+    <message>
+        <source>Use this form to borrow or pay back credits</source>
+        <translation>Credits leihen oder zurückzahlen</translation>
+    </message>
+    <message>
+        <source>Credits and borrowed</source>
+        <translation>Credits und geliehener Betrag</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation>Credits leihen</translation>
+    </message>
+    <message>
+        <source>Pay Back Credits</source>
+        <translation>Credits zurückzahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Pay back %1</source>
+        <extracomment>A chip button&apos;s name while paying back; %1 is the amount on the chip, such as $100.</extracomment>
+        <translation>%1 zurückzahlen</translation>
+    </message>
+    <message>
+        <source>Borrow %1</source>
+        <extracomment>A chip button&apos;s name while borrowing; %1 is the amount on the chip, such as $100.</extracomment>
+        <translation>%1 leihen</translation>
+    </message>
+    <message>
+        <source>You cannot borrow any more credits!</source>
+        <translation>Sie können keine weiteren Credits leihen!</translation>
+    </message>
+    <message>
+        <source>You cannot pay back more credits than you have borrowed!</source>
+        <translation>Sie können nicht mehr Credits zurückzahlen, als Sie geliehen haben!</translation>
+    </message>
+    <message>
+        <source>You do not have 1 credit!</source>
+        <translation>Sie haben nicht einmal 1 Credit!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <extracomment>%1 is an amount of credits, such as 1000 or 0.10.</extracomment>
+        <translation>Sie haben keine %1 Credits!</translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <extracomment>Over the player&apos;s credits in the borrow dialog.</extracomment>
+        <translation>Credits:</translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <extracomment>Over the amount the player has borrowed, in the borrow dialog.</extracomment>
+        <translation>Geliehen:</translation>
+    </message>
+    <message>
+        <source>Credits: %1. Borrowed: %2.</source>
+        <translation>Credits: %1. Geliehen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <extracomment>The kind of file the picture dialog lists.</extracomment>
+        <translation>Bitmap-Dateien</translation>
+    </message>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Bitmap-Datei zum Kacheln laden</translation>
+    </message>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that places one coin.</extracomment>
+        <translation>1 setzen</translation>
+    </message>
+    <message>
+        <source>Bet one credit</source>
+        <translation>Eine Münze setzen</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that places the most coins a spin takes.</extracomment>
+        <translation>Max. setzen</translation>
+    </message>
+    <message>
+        <source>Bet maximum credits</source>
+        <translation>Höchsteinsatz setzen</translation>
+    </message>
+    <message>
+        <source>Payoff Chart</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+    <message>
+        <source>View the Payoff Chart</source>
+        <translation>Gewinntabelle anzeigen</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the wheels.</extracomment>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels</source>
+        <translation>Dreht die Walzen</translation>
+    </message>
+</context>
+<context>
+    <name>TLoadSave</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save a Game -- Select Game Slot</source>
+        <translation>Spiel speichern – Speicherplatz wählen</translation>
+    </message>
+    <message>
+        <source>Open a Game -- Select Game Slot</source>
+        <translation>Spiel öffnen – Speicherplatz wählen</translation>
+    </message>
+    <message>
+        <source>Name for this saved game?</source>
+        <translation>Name für dieses gespeicherte Spiel?</translation>
+    </message>
+</context>
+<context>
+    <name>TMusicForm</name>
+    <message>
+        <source>Change MIDI Files]</source>
+        <extracomment>The window title; the stray bracket is part of the title the game has always had.</extracomment>
+        <translation>MIDI-Dateien ändern</translation>
+    </message>
+    <message>
+        <source>You may include up to eight MIDI files which will be used as background music while you are playing this game.</source>
+        <translation>Sie können bis zu acht MIDI-Dateien auswählen, die während des Spiels als Hintergrundmusik laufen.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A button that picks another song file for the row.</extracomment>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>A button that plays the row&apos;s song.</extracomment>
+        <translation>Anhören</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>MIDI Sequencer</source>
+        <extracomment>The kind of file the song dialog lists.</extracomment>
+        <translation>MIDI-Dateien</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The title of the file dialog that picks a song file.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Could not find %1.  Please choose a valid MIDI file.</source>
+        <translation>%1 wurde nicht gefunden. Bitte wählen Sie eine gültige MIDI-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayoffs</name>
+    <message>
+        <source>Three Voltaro symbols</source>
+        <translation>Drei Voltaro-Symbole</translation>
+    </message>
+    <message>
+        <source>Three Lucky Sevens</source>
+        <translation>Drei Glückssieben</translation>
+    </message>
+    <message>
+        <source>Three Diamonds</source>
+        <translation>Drei Diamanten</translation>
+    </message>
+    <message>
+        <source>Three Bells</source>
+        <translation>Drei Glocken</translation>
+    </message>
+    <message>
+        <source>Three Magnets</source>
+        <translation>Drei Magnete</translation>
+    </message>
+    <message>
+        <source>Three Cherries</source>
+        <translation>Drei Kirschen</translation>
+    </message>
+    <message>
+        <source>Two Cherries on wheels 1 and 2</source>
+        <translation>Zwei Kirschen auf Walze 1 und 2</translation>
+    </message>
+    <message>
+        <source>1 coin %1</source>
+        <extracomment>What a win pays for one coin on the line, read out; %1 is the amount, such as 5.00.</extracomment>
+        <translation>1 Münze %1</translation>
+    </message>
+    <message>
+        <source>%1 coins %2</source>
+        <extracomment>What a win pays for %1 coins on the line, read out; %2 is the amount, such as 10.00.</extracomment>
+        <translation>%1 Münzen %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A row of the payoff chart, read out: %1 is the win, such as Three Bells, and %2 what it pays for one to five coins.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Win 7 free spins and the Bonus Pool by raising the Power Meter to 100%.  The Voltaro symbol increases power by 10% of full, and the Power Drain symbol reduces it by 50% of current value.</source>
+        <translation>Bringen Sie die Energieanzeige auf 100&#xa0;%, um 7 Freispiele und den Bonustopf zu gewinnen. Das Voltaro-Symbol erhöht die Energie um 10&#xa0;% des Maximums, das Stromfresser-Symbol senkt sie um 50&#xa0;% des aktuellen Werts.</translation>
+    </message>
+    <message>
+        <source>1 Coin</source>
+        <extracomment>Column heading of the payoff chart: what a win pays for one coin on the line.</extracomment>
+        <translation>1 Münze</translation>
+    </message>
+    <message>
+        <source>2 Coins</source>
+        <translation>2 Münzen</translation>
+    </message>
+    <message>
+        <source>3 Coins</source>
+        <translation>3 Münzen</translation>
+    </message>
+    <message>
+        <source>4 Coins</source>
+        <translation>4 Münzen</translation>
+    </message>
+    <message>
+        <source>5 Coins</source>
+        <translation>5 Münzen</translation>
+    </message>
+    <message>
+        <source>Payoffs</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%1 Payoffs</source>
+        <extracomment>The payoff chart&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>%1 – Gewinntabelle</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundForm</name>
+    <message>
+        <source>Change Sounds (WAV Files)</source>
+        <translation>Geräusche ändern (WAV-Dateien)</translation>
+    </message>
+    <message>
+        <source>Bonus Sound:</source>
+        <translation>Bonusgeräusch:</translation>
+    </message>
+    <message>
+        <source>This is the sound that plays when you get the Power Meter to 100%.</source>
+        <translation>Dieses Geräusch ertönt, wenn die Energieanzeige 100&#xa0;% erreicht.</translation>
+    </message>
+    <message>
+        <source>Count Down Sound</source>
+        <translation>Entladegeräusch</translation>
+    </message>
+    <message>
+        <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
+        <translation>Dieses Geräusch ertönt, wenn ein Stromfresser-Symbol erscheint</translation>
+    </message>
+    <message>
+        <source>Count Up Sound</source>
+        <translation>Ladegeräusch</translation>
+    </message>
+    <message>
+        <source>Lose Sound:</source>
+        <translation>Verlustgeräusch:</translation>
+    </message>
+    <message>
+        <source>This is a sound which plays on a losing spin.</source>
+        <translation>Dieses Geräusch ertönt bei einer Drehung ohne Gewinn.</translation>
+    </message>
+    <message>
+        <source>Win Sound:</source>
+        <translation>Gewinngeräusch:</translation>
+    </message>
+    <message>
+        <source>This is a sound which plays on a winning spin.</source>
+        <translation>Dieses Geräusch ertönt bei einer Drehung mit Gewinn.</translation>
+    </message>
+    <message>
+        <source>Restore Default Sounds</source>
+        <translation>Standardgeräusche wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Click this button to use the default (original) sounds for the above events.</source>
+        <translation>Klicken Sie hier, um für die obigen Ereignisse wieder die Standardgeräusche (Originalgeräusche) zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A button that picks another sound file for the event.</extracomment>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Click this button to browse your hard drive for a sound for this event.</source>
+        <translation>Klicken Sie hier, um auf Ihrer Festplatte ein Geräusch für dieses Ereignis auszuwählen.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>A button that plays the event&apos;s sound file.</extracomment>
+        <translation>Anhören</translation>
+    </message>
+    <message>
+        <source>Click this button to play the currently selected sound file.</source>
+        <translation>Klicken Sie hier, um die gewählte Geräuschdatei abzuspielen.</translation>
+    </message>
+    <message>
+        <source>Wav Files</source>
+        <extracomment>The kind of file the sound dialog lists.</extracomment>
+        <translation>WAV-Dateien</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The title of the file dialog that picks a sound file.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+</context>
 </TS>

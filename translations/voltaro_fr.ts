@@ -1,4 +1,1103 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A three-wheel, five-payline slot machine played with play money</source>
+        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement, jouée avec de l&apos;argent fictif</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options, such as -style, -platform and -reverse, also apply.</source>
+        <translation>Les options standard de Qt, comme -style, -platform et -reverse, s&apos;appliquent aussi.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Voltaro Slots</source>
+        <extracomment>The program&apos;s name in menus and launchers; keep it unless your language writes it otherwise.</extracomment>
+        <translation>Voltaro Slots</translation>
+    </message>
+    <message>
+        <source>Slot Machine</source>
+        <extracomment>What kind of program it is, shown under or beside its name.</extracomment>
+        <translation>Machine à sous</translation>
+    </message>
+    <message>
+        <source>Spin a three-wheel, five-payline slot machine with play money</source>
+        <extracomment>A line on what the program does, shown as its tooltip.</extracomment>
+        <translation>Faites tourner une machine à sous à trois rouleaux et cinq lignes de paiement, avec de l&apos;argent fictif</translation>
+    </message>
+    <message>
+        <source>slot;slots;casino;fruit machine;reels;</source>
+        <extracomment>Words a launcher&apos;s search finds the game by, each one ended by a semicolon with no space after it.</extracomment>
+        <translation>machine à sous;machines à sous;casino;bandit manchot;rouleaux;jackpot;slot;</translation>
+    </message>
+</context>
+<context>
+    <name>DialogServices</name>
+    <message>
+        <source>Please wait until the wheels have stopped.</source>
+        <translation>Veuillez attendre l&apos;arrêt des rouleaux.</translation>
+    </message>
+</context>
+<context>
+    <name>FaceDescription</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The end of a list of payline numbers: &quot;1, 2 and 5&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>no win, bonus pool of %1 paid and %2 free spins won</source>
+        <translation>aucun gain, cagnotte de %1 versée et %2 tours gratuits gagnés</translation>
+    </message>
+    <message>
+        <source>won %1 on line %2, bonus pool of %3 paid and %4 free spins won</source>
+        <translation>gain de %1 sur la ligne %2, cagnotte de %3 versée et %4 tours gratuits gagnés</translation>
+    </message>
+    <message>
+        <source>won %1 on lines %2, bonus pool of %3 paid and %4 free spins won</source>
+        <translation>gain de %1 sur les lignes %2, cagnotte de %3 versée et %4 tours gratuits gagnés</translation>
+    </message>
+    <message>
+        <source>no win</source>
+        <translation>aucun gain</translation>
+    </message>
+    <message>
+        <source>won %1 on line %2</source>
+        <translation>gain de %1 sur la ligne %2</translation>
+    </message>
+    <message>
+        <source>won %1 on lines %2</source>
+        <translation>gain de %1 sur les lignes %2</translation>
+    </message>
+    <message>
+        <source>Voltaro</source>
+        <extracomment>The symbol named after the game.</extracomment>
+        <translation>Voltaro</translation>
+    </message>
+    <message>
+        <source>Lucky Seven</source>
+        <translation>7 porte-bonheur</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation>Cloche</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Aimant</translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation>Cerises</translation>
+    </message>
+    <message>
+        <source>Power Drain</source>
+        <translation>Court-circuit</translation>
+    </message>
+    <message>
+        <source>no symbol</source>
+        <translation>aucun symbole</translation>
+    </message>
+    <message>
+        <source>Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6, free spins left %7.</source>
+        <translation>Crédits %1, mise %2, gain %3, cagnotte %4, énergie %5&#xa0;%, tours %6, tours gratuits restants %7.</translation>
+    </message>
+    <message>
+        <source>Credits %1, wager %2, won %3, bonus pool %4, power %5%, spins %6.</source>
+        <translation>Crédits %1, mise %2, gain %3, cagnotte %4, énergie %5&#xa0;%, tours %6.</translation>
+    </message>
+    <message>
+        <source>Middle row: %1, %2, %3.</source>
+        <translation>Rangée du milieu&#xa0;: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>No line pays.</source>
+        <translation>Aucune ligne ne paie.</translation>
+    </message>
+    <message>
+        <source>Paying line %1.</source>
+        <translation>Ligne gagnante&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Paying lines %1.</source>
+        <translation>Lignes gagnantes&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Last spin: %1.</source>
+        <translation>Dernier tour&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No spin yet.</source>
+        <translation>Aucun tour pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Free spin, %1.</source>
+        <translation>Tour gratuit, %1.</translation>
+    </message>
+    <message>
+        <source>1 free spin left.</source>
+        <translation>Encore 1 tour gratuit.</translation>
+    </message>
+    <message>
+        <source>%1 free spins left.</source>
+        <translation>Encore %1 tours gratuits.</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistoryWindow</name>
+    <message>
+        <source>Played</source>
+        <extracomment>Column heading: when the play was made.</extracomment>
+        <translation>Joué le</translation>
+    </message>
+    <message>
+        <source>Coin</source>
+        <extracomment>Column heading: the value of one coin in the play.</extracomment>
+        <translation>Pièce</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <extracomment>Column heading: how many coins were bet.</extracomment>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>Column heading: whether the spin was free or paid.</extracomment>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <extracomment>Column heading: the picture of the nine symbols the spin showed.</extracomment>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <extracomment>Column heading: what the paylines won.</extracomment>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Pool paid</source>
+        <extracomment>Column heading: what the bonus pool paid out.</extracomment>
+        <translation>Cagnotte versée</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <extracomment>Column heading: the credits before and after the play.</extracomment>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>Column heading: the power meter before and after the play.</extracomment>
+        <translation>Jauge</translation>
+    </message>
+    <message>
+        <source>Game History</source>
+        <translation>Historique de la partie</translation>
+    </message>
+    <message>
+        <source>The last ten plays, newest first</source>
+        <translation>Les dix derniers tours, du plus récent au plus ancien</translation>
+    </message>
+    <message>
+        <source>This game since New Game</source>
+        <translation>Cette partie depuis «&#xa0;Nouvelle partie&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>No plays yet.</source>
+        <translation>Aucun tour joué pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>A spin that cost nothing, won with the bonus.</extracomment>
+        <translation>Gratuit</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <extracomment>A spin paid for with coins.</extracomment>
+        <translation>Payant</translation>
+    </message>
+    <message>
+        <source>Paid spins:</source>
+        <translation>Tours payants&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Free spins:</source>
+        <translation>Tours gratuits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Coins wagered:</source>
+        <translation>Pièces misées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Money wagered:</source>
+        <translation>Somme misée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Won on lines:</source>
+        <translation>Gagné sur les lignes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Won from the pool:</source>
+        <translation>Gagné à la cagnotte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bonuses:</source>
+        <translation>Bonus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <extracomment>Credits borrowed in this game.</extracomment>
+        <translation>Emprunté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paid back:</source>
+        <translation>Remboursé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Biggest win:</source>
+        <translation>Plus gros gain&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Not yet known</source>
+        <extracomment>A return that cannot be worked out yet, as nothing has been wagered.</extracomment>
+        <translation>Pas encore connu</translation>
+    </message>
+    <message>
+        <source>Long-run return at the most used bet:</source>
+        <translation>Taux de retour à long terme à la mise la plus jouée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>up to %1 points either way</source>
+        <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
+        <translation>jusqu&apos;à %1 points en plus ou en moins</translation>
+    </message>
+    <message>
+        <source>Long-run return at 1 coin (the most used bet):</source>
+        <translation>Taux de retour à long terme à 1 pièce (la mise la plus jouée)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Long-run return at %1 coins (the most used bet):</source>
+        <translation>Taux de retour à long terme à %1 pièces (la mise la plus jouée)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Return so far:</source>
+        <translation>Taux de retour jusqu&apos;ici&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
+        <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
+        <translation>Le seul hasard peut écarter le taux de retour actuel (99 parties sur 100) de&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Unable to open the help file %1.</source>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide %1.</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>%1 – Aide</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>F&amp;orward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>S&amp;ommaire</translation>
+    </message>
+    <message>
+        <source>Find in help</source>
+        <translation>Rechercher dans l&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <extracomment>Said beside the find field when the text is nowhere in the page.</extracomment>
+        <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>Machine</name>
+    <message>
+        <source>Please place a bet before spinning.</source>
+        <translation>Veuillez miser avant de lancer.</translation>
+    </message>
+    <message>
+        <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
+        <translation>Vous n&apos;avez pas assez de crédits pour miser le même montant qu&apos;au dernier tour&#xa0;; empruntez donc des crédits&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>MachineFace</name>
+    <message>
+        <source>Slot machine</source>
+        <extracomment>What a screen reader calls the painted machine.</extracomment>
+        <translation>Machine à sous</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Game &amp;History</source>
+        <translation>&amp;Historique de la partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Back&amp;ground</source>
+        <translation>Arrière-&amp;plan</translation>
+    </message>
+    <message>
+        <source>Tiled Bitmap</source>
+        <translation>Image en mosaïque</translation>
+    </message>
+    <message>
+        <source>Solid Color</source>
+        <translation>Couleur unie</translation>
+    </message>
+    <message>
+        <source>&amp;Bet Amount</source>
+        <translation>&amp;Valeur de la pièce</translation>
+    </message>
+    <message>
+        <source>Borrow &amp;Credits</source>
+        <translation>&amp;Emprunter des crédits</translation>
+    </message>
+    <message>
+        <source>&amp;Music</source>
+        <translation>&amp;Musique</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <extracomment>A check item of the Music and Sounds menus: marked while they play.</extracomment>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Change Songs</source>
+        <translation>Changer les morceaux</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <extracomment>Sounds menu: the sound of the bonus won.</extracomment>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Coins</source>
+        <extracomment>Sounds menu: the sound of coins placed.</extracomment>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <extracomment>Sounds menu: the sound of credits counted up.</extracomment>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <extracomment>Sounds menu: the sound of a losing spin.</extracomment>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Power Drain</source>
+        <translation>Court-circuit</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Recharge</translation>
+    </message>
+    <message>
+        <source>Slot Spin</source>
+        <translation>Rotation de la machine</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Sounds menu: the sound of a wheel stopping, not a command.</extracomment>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Wheel Spin</source>
+        <translation>Rotation des rouleaux</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <extracomment>Sounds menu: the sound of a winning spin.</extracomment>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Change WAVs</source>
+        <translation>Changer les WAV</translation>
+    </message>
+    <message>
+        <source>Spin Spee&amp;d</source>
+        <translation>Vitesse de &amp;rotation</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>A&amp;uto</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Spin</source>
+        <translation>&amp;Tours automatiques</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Catalog</source>
+        <translation>&amp;Catalogue</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <source>Spin a three-wheel, five-payline slot machine with play money</source>
+        <extracomment>The one-line summary under the name in a software centre.</extracomment>
+        <translation>Faites tourner une machine à sous à trois rouleaux et cinq lignes de paiement, avec de l&apos;argent fictif</translation>
+    </message>
+    <message>
+        <source>A three-wheel slot machine with five paylines. Bet one to twenty-five coins, spin, and every payline pays by the pay table in proportion to its coins.</source>
+        <extracomment>The first paragraph of the description in a software centre.</extracomment>
+        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement. Misez d&apos;une à vingt-cinq pièces, lancez les rouleaux&#xa0;: chaque ligne de paiement rapporte selon la table des gains, en proportion de ses pièces.</translation>
+    </message>
+    <message>
+        <source>Every Voltaro symbol charges the power meter and every Power Drain symbol halves it; at 100% the machine pays its progressive bonus pool and plays seven free spins. Credits can be borrowed and paid back, eight games saved in named slots, and the coin value, spin speed, background, sounds and MIDI playlist chosen.</source>
+        <translation>Chaque symbole Voltaro charge la jauge d&apos;énergie et chaque symbole Court-circuit la divise par deux&#xa0;; à 100&#xa0;%, la machine verse sa cagnotte progressive et joue sept tours gratuits. Vous pouvez emprunter et rembourser des crédits, enregistrer huit parties dans des emplacements nommés, et choisir la valeur de la pièce, la vitesse de rotation, l&apos;arrière-plan, les sons et la liste de lecture MIDI.</translation>
+    </message>
+    <message>
+        <source>All money in the game is play money.</source>
+        <translation>Tout l&apos;argent du jeu est de l&apos;argent fictif.</translation>
+    </message>
+    <message>
+        <source>The machine after a spin</source>
+        <extracomment>The caption of the screenshot in a software centre.</extracomment>
+        <translation>La machine après un tour</translation>
+    </message>
+</context>
+<context>
+    <name>MusicPlaylist</name>
+    <message>
+        <source>No MIDI songs are selected!</source>
+        <translation>Aucun morceau MIDI n&apos;est sélectionné&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount of money; %1 is its figures, such as 1000.00. A minus sign goes in front of the whole text.</extracomment>
+        <translation>%1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage; %1 is the number, such as 97.5.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1¢</source>
+        <extracomment>A coin value under a dollar; %1 is the number of cents, such as 25.</extracomment>
+        <translation>%1¢</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>%1 is the settings file&apos;s full path.</extracomment>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGamePanel</name>
+    <message>
+        <source>Name of slot %1</source>
+        <translation>Nom de l&apos;emplacement %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>The name offered for a saved game; %1 is the slot&apos;s number.</extracomment>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <extracomment>A saved game&apos;s credits; %1 is the amount, such as 1234.56.</extracomment>
+        <translation>%1 crédits</translation>
+    </message>
+    <message>
+        <source>%1 borrowed</source>
+        <extracomment>What a saved game has borrowed; %1 is the amount, such as 1000.00.</extracomment>
+        <translation>%1 empruntés</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <extracomment>A slot button&apos;s name for screen readers: the slot&apos;s number and the saved game&apos;s name.</extracomment>
+        <translation>Emplacement %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, saved %3</source>
+        <extracomment>A slot button&apos;s description for screen readers: the saved game&apos;s credits, what it borrowed, and the date it was saved.</extracomment>
+        <translation>%1, %2, enregistrée le %3</translation>
+    </message>
+    <message>
+        <source>Slot %1: empty</source>
+        <translation>Emplacement %1&#xa0;: vide</translation>
+    </message>
+</context>
+<context>
+    <name>SdlMusicPlayer</name>
+    <message>
+        <source>The file cannot be played on the MIDI sequencer. It may be damaged or not a MIDI file.</source>
+        <translation>Le fichier ne peut pas être joué par le séquenceur MIDI. Il est peut-être endommagé, ou ce n&apos;est pas un fichier MIDI.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened: %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLock</name>
+    <message>
+        <source>The link to the settings file cannot be followed.</source>
+        <extracomment>Why the game cannot keep other games off its settings file.</extracomment>
+        <translation>Le lien vers le fichier de paramètres ne peut pas être suivi.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <extracomment>Why the game cannot keep other games off its settings file; %1 is the full path of the lock file beside it.</extracomment>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleGame</name>
+    <message>
+        <source>%1 is already running with this settings file.</source>
+        <extracomment>%1 is the game&apos;s name.</extracomment>
+        <translation>%1 est déjà en cours d&apos;exécution avec ce fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>%1 cannot lock its settings file, so it cannot make sure that no other copy of the game uses it. You can play, but the game is not saved while the file cannot be locked.
+
+%2: %3</source>
+        <extracomment>%1 is the game&apos;s name, %2 the settings file&apos;s path, %3 why it cannot be locked.</extracomment>
+        <translation>%1 ne peut pas verrouiller son fichier de paramètres et ne peut donc pas s&apos;assurer qu&apos;aucune autre copie du jeu ne l&apos;utilise. Vous pouvez jouer, mais la partie n&apos;est pas enregistrée tant que le fichier ne peut pas être verrouillé.
+
+%2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolArt</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. No such file or directory.</source>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: fichier ou dossier introuvable.</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid: &quot;%1&quot;.</source>
+        <translation>L&apos;image bitmap «&#xa0;%1&#xa0;» n&apos;est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The window title; %1 is the game&apos;s name.</extracomment>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A 3-wheel, 5-payline slot machine.  Features the largest slot wheels ever on a PC, as well as, user-selectable backgrounds and sound effects.
+
+Includes an interesting bonus feature--win the progressive bonus pool and seven free spins.</source>
+        <translation>Une machine à sous à 3 rouleaux et 5 lignes de paiement. Elle offre les plus grands rouleaux jamais vus sur un PC, ainsi que des arrière-plans et des effets sonores au choix.
+
+Avec une fonction bonus captivante&#xa0;: remportez la cagnotte progressive et sept tours gratuits.</translation>
+    </message>
+</context>
+<context>
+    <name>TBorrowC</name>
+    <message>
+        <source>$1,000</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>1&#xa0;000&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$100</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>100&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$10</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>10&#xa0;$</translation>
+    </message>
+    <message>
+        <source>$1</source>
+        <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
+        <translation>1&#xa0;$</translation>
+    </message>
+    <message>
+        <source>10¢</source>
+        <extracomment>The amount on a chip in the borrow dialog (ten cents), read out by screen readers.</extracomment>
+        <translation>10¢</translation>
+    </message>
+    <message>
+        <source>1¢</source>
+        <extracomment>The amount on a chip in the borrow dialog (one cent), read out by screen readers.</extracomment>
+        <translation>1¢</translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
+<byte value="xd"/>
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <translation>Cette fenêtre permet d&apos;emprunter des crédits ou de rembourser des crédits empruntés auparavant. Cliquez sur le bouton du montant à emprunter (ou à rembourser).
+
+Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation>
+    </message>
+    <message>
+        <source>Use this form to borrow or pay back credits</source>
+        <translation>Emprunter ou rembourser des crédits</translation>
+    </message>
+    <message>
+        <source>Credits and borrowed</source>
+        <translation>Crédits et emprunts</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation>Emprunter des crédits</translation>
+    </message>
+    <message>
+        <source>Pay Back Credits</source>
+        <translation>Rembourser des crédits</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Pay back %1</source>
+        <extracomment>A chip button&apos;s name while paying back; %1 is the amount on the chip, such as $100.</extracomment>
+        <translation>Rembourser %1</translation>
+    </message>
+    <message>
+        <source>Borrow %1</source>
+        <extracomment>A chip button&apos;s name while borrowing; %1 is the amount on the chip, such as $100.</extracomment>
+        <translation>Emprunter %1</translation>
+    </message>
+    <message>
+        <source>You cannot borrow any more credits!</source>
+        <translation>Vous ne pouvez plus emprunter de crédits&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You cannot pay back more credits than you have borrowed!</source>
+        <translation>Vous ne pouvez pas rembourser plus de crédits que vous n&apos;en avez emprunté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have 1 credit!</source>
+        <translation>Vous n&apos;avez pas 1 crédit&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You do not have %1 credits!</source>
+        <extracomment>%1 is an amount of credits, such as 1000 or 0.10.</extracomment>
+        <translation>Vous n&apos;avez pas %1 crédits&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <extracomment>Over the player&apos;s credits in the borrow dialog.</extracomment>
+        <translation>Crédits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <extracomment>Over the amount the player has borrowed, in the borrow dialog.</extracomment>
+        <translation>Emprunté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Credits: %1. Borrowed: %2.</source>
+        <translation>Crédits&#xa0;: %1. Emprunté&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (partie non enregistrée)</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <extracomment>The kind of file the picture dialog lists.</extracomment>
+        <translation>Images bitmap</translation>
+    </message>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Charger une image pour la mosaïque</translation>
+    </message>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that places one coin.</extracomment>
+        <translation>Miser 1</translation>
+    </message>
+    <message>
+        <source>Bet one credit</source>
+        <translation>Miser une pièce</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that places the most coins a spin takes.</extracomment>
+        <translation>Miser max</translation>
+    </message>
+    <message>
+        <source>Bet maximum credits</source>
+        <translation>Miser le maximum de pièces</translation>
+    </message>
+    <message>
+        <source>Payoff Chart</source>
+        <translation>Table des gains</translation>
+    </message>
+    <message>
+        <source>View the Payoff Chart</source>
+        <translation>Afficher la table des gains</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the wheels.</extracomment>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels</source>
+        <translation>Lance les rouleaux</translation>
+    </message>
+</context>
+<context>
+    <name>TLoadSave</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Save a Game -- Select Game Slot</source>
+        <translation>Enregistrer une partie – Choisissez un emplacement</translation>
+    </message>
+    <message>
+        <source>Open a Game -- Select Game Slot</source>
+        <translation>Ouvrir une partie – Choisissez un emplacement</translation>
+    </message>
+    <message>
+        <source>Name for this saved game?</source>
+        <translation>Nom de cette partie enregistrée&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TMusicForm</name>
+    <message>
+        <source>Change MIDI Files]</source>
+        <extracomment>The window title; the stray bracket is part of the title the game has always had.</extracomment>
+        <translation>Changer les fichiers MIDI</translation>
+    </message>
+    <message>
+        <source>You may include up to eight MIDI files which will be used as background music while you are playing this game.</source>
+        <translation>Vous pouvez choisir jusqu&apos;à huit fichiers MIDI, qui serviront de musique de fond pendant que vous jouez.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A button that picks another song file for the row.</extracomment>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>A button that plays the row&apos;s song.</extracomment>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>MIDI Sequencer</source>
+        <extracomment>The kind of file the song dialog lists.</extracomment>
+        <translation>Séquenceur MIDI</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The title of the file dialog that picks a song file.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Could not find %1.  Please choose a valid MIDI file.</source>
+        <translation>Impossible de trouver %1. Veuillez choisir un fichier MIDI valide.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayoffs</name>
+    <message>
+        <source>Three Voltaro symbols</source>
+        <translation>Trois symboles Voltaro</translation>
+    </message>
+    <message>
+        <source>Three Lucky Sevens</source>
+        <translation>Trois 7 porte-bonheur</translation>
+    </message>
+    <message>
+        <source>Three Diamonds</source>
+        <translation>Trois Diamants</translation>
+    </message>
+    <message>
+        <source>Three Bells</source>
+        <translation>Trois Cloches</translation>
+    </message>
+    <message>
+        <source>Three Magnets</source>
+        <translation>Trois Aimants</translation>
+    </message>
+    <message>
+        <source>Three Cherries</source>
+        <translation>Trois Cerises</translation>
+    </message>
+    <message>
+        <source>Two Cherries on wheels 1 and 2</source>
+        <translation>Deux Cerises sur les rouleaux 1 et 2</translation>
+    </message>
+    <message>
+        <source>1 coin %1</source>
+        <extracomment>What a win pays for one coin on the line, read out; %1 is the amount, such as 5.00.</extracomment>
+        <translation>1 pièce %1</translation>
+    </message>
+    <message>
+        <source>%1 coins %2</source>
+        <extracomment>What a win pays for %1 coins on the line, read out; %2 is the amount, such as 10.00.</extracomment>
+        <translation>%1 pièces %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A row of the payoff chart, read out: %1 is the win, such as Three Bells, and %2 what it pays for one to five coins.</extracomment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Win 7 free spins and the Bonus Pool by raising the Power Meter to 100%.  The Voltaro symbol increases power by 10% of full, and the Power Drain symbol reduces it by 50% of current value.</source>
+        <translation>Remportez 7 tours gratuits et la cagnotte en portant la jauge d&apos;énergie à 100&#xa0;%. Le symbole Voltaro ajoute 10&#xa0;% de la charge complète, et le symbole Court-circuit retire 50&#xa0;% de la charge actuelle.</translation>
+    </message>
+    <message>
+        <source>1 Coin</source>
+        <extracomment>Column heading of the payoff chart: what a win pays for one coin on the line.</extracomment>
+        <translation>1 pièce</translation>
+    </message>
+    <message>
+        <source>2 Coins</source>
+        <translation>2 pièces</translation>
+    </message>
+    <message>
+        <source>3 Coins</source>
+        <translation>3 pièces</translation>
+    </message>
+    <message>
+        <source>4 Coins</source>
+        <translation>4 pièces</translation>
+    </message>
+    <message>
+        <source>5 Coins</source>
+        <translation>5 pièces</translation>
+    </message>
+    <message>
+        <source>Payoffs</source>
+        <translation>Gains</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>%1 Payoffs</source>
+        <extracomment>The payoff chart&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>%1 – Table des gains</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundForm</name>
+    <message>
+        <source>Change Sounds (WAV Files)</source>
+        <translation>Changer les sons (fichiers WAV)</translation>
+    </message>
+    <message>
+        <source>Bonus Sound:</source>
+        <translation>Son du bonus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This is the sound that plays when you get the Power Meter to 100%.</source>
+        <translation>Ce son est joué quand la jauge d&apos;énergie atteint 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Count Down Sound</source>
+        <translation>Son de descente</translation>
+    </message>
+    <message>
+        <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
+        <translation>Ce son est joué quand un symbole Court-circuit apparaît à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Count Up Sound</source>
+        <translation>Son de montée</translation>
+    </message>
+    <message>
+        <source>Lose Sound:</source>
+        <translation>Son de perte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This is a sound which plays on a losing spin.</source>
+        <translation>Ce son est joué après un tour perdant.</translation>
+    </message>
+    <message>
+        <source>Win Sound:</source>
+        <translation>Son de gain&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This is a sound which plays on a winning spin.</source>
+        <translation>Ce son est joué après un tour gagnant.</translation>
+    </message>
+    <message>
+        <source>Restore Default Sounds</source>
+        <translation>Rétablir les sons par défaut</translation>
+    </message>
+    <message>
+        <source>Click this button to use the default (original) sounds for the above events.</source>
+        <translation>Cliquez sur ce bouton pour reprendre les sons par défaut (d&apos;origine) des événements ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A button that picks another sound file for the event.</extracomment>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Click this button to browse your hard drive for a sound for this event.</source>
+        <translation>Cliquez sur ce bouton pour chercher sur votre disque un son pour cet événement.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>A button that plays the event&apos;s sound file.</extracomment>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Click this button to play the currently selected sound file.</source>
+        <translation>Cliquez sur ce bouton pour écouter le fichier son actuellement choisi.</translation>
+    </message>
+    <message>
+        <source>Wav Files</source>
+        <extracomment>The kind of file the sound dialog lists.</extracomment>
+        <translation>Fichiers WAV</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The title of the file dialog that picks a sound file.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
 </TS>

@@ -23,21 +23,41 @@ PLACEHOLDER = re.compile(r"%(\d)")
 ACCELERATOR = re.compile(r"&(?![&\s])")
 
 
+def text_of(element):
+    """An element's text with the characters lupdate writes as <byte value="xd"/>."""
+    if element is None:
+        return ""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value")
+            parts.append(chr(int(value[1:], 16) if value.startswith("x") else int(value)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def messages(path):
     """(context, source) -> (translation element, numerus) for every message."""
     found = {}
     for context in ElementTree.parse(path).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source")
+            source = text_of(message.find("source"))
             found[(name, source)] = (message.find("translation"), message.get("numerus") == "yes")
     return found
 
 
 def translated_texts(translation, numerus):
     if numerus:
-        return [form.text or "" for form in translation.iter("numerusform")]
-    return [translation.text or ""]
+        return [text_of(form) for form in translation.iter("numerusform")]
+    return [text_of(translation)]
+
+
+def is_english_wording(source):
+    """Two words or more, not all capitalised: a name ("Voltaro Slots") or a
+    symbol may stay as it is in another language; a sentence may not."""
+    words = re.findall(r"[A-Za-z]{3,}", source)
+    return len(words) > 1 and not all(word[0].isupper() for word in words)
 
 
 def problems_of(path, sources_now):
@@ -60,8 +80,7 @@ def problems_of(path, sources_now):
                 problems.append("placeholders differ: %s -> %r" % (where, text))
             elif ACCELERATOR.search(source) and not ACCELERATOR.search(text):
                 problems.append("accelerator lost: %s -> %r" % (where, text))
-            elif text.strip() == source.strip() and len(re.findall(r"[A-Za-z]{3,}", source)) > 1:
-                # A name or a symbol may stay as it is; a sentence may not.
+            elif text.strip() == source.strip() and is_english_wording(source):
                 problems.append("left in English: " + where)
     return problems
 
