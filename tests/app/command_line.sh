@@ -7,7 +7,8 @@ set -euo pipefail
 program=$1
 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 out=$(mktemp)
 config=$(mktemp -d)
 game_pid=
@@ -33,6 +34,15 @@ for wrong in --no-such-option -x --help-all -platform stray-file; do
   [[ $status != 0 && $status != 124 ]] || fail "$wrong exited with $status"
   grep -q 'Usage:' "$out" || fail "$wrong printed no usage: $(cat "$out")"
 done
+# The usage in the player's language, Qt's own words in it included.
+LANG=de_DE.UTF-8 timeout 10 "$program" --help >"$out" 2>&1 || fail "German --help exited with $?"
+grep -q '^Aufruf: .* \[Optionen\]$' "$out" && grep -q 'Zeigt die Hilfe zu den Befehlszeilenoptionen' "$out" ||
+  fail "German --help printed: $(cat "$out")"
+status=0
+LANG=fr_FR.UTF-8 timeout 10 "$program" stray-file >"$out" 2>&1 || status=$?
+[[ $status == 2 ]] || fail "French stray argument exited with $status"
+grep -q 'Argument inattendu' "$out" && grep -q '^Utilisation' "$out" ||
+  fail "French usage printed: $(cat "$out")"
 # With no display at all, the game starts only if -platform reached Qt; Qt
 # names a style it does not know, so -style reached it too. SIGTERM closes
 # the game, which writes its file.

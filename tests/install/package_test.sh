@@ -29,8 +29,10 @@ for needed in libqt6widgets6 libsdl2-mixer timgm6mb-soundfont qt6-qpa-plugins; d
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
-[[ $(dpkg-deb -f "$package" Recommends) == *qt6-wayland* ]] ||
-  fail "Recommends lacks qt6-wayland: $(dpkg-deb -f "$package" Recommends)"
+for recommended in qt6-wayland qt6-translations-l10n; do
+  [[ $(dpkg-deb -f "$package" Recommends) == *$recommended* ]] ||
+    fail "Recommends lacks $recommended: $(dpkg-deb -f "$package" Recommends)"
+done
 # The description as written, its semicolon included.
 description=$(dpkg-deb -f "$package" Description)
 [[ $description == *"over five paylines; a power meter charged"* ]] ||
