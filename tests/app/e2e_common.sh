@@ -7,6 +7,11 @@ program=$1
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
 unset QT_QPA_PLATFORM
+# The English game, whatever the desktop's language: the runs press its
+# English accelerators and read its English texts. A run may start the game
+# in another language by setting LANG for it.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 settings=$XDG_CONFIG_HOME/voltaro-slots/VOLTA.INI
 
 xvfb_pid=

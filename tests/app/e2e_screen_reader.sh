@@ -36,4 +36,14 @@ sleep 0.5
 IFS='|' read -r role description focusable focused < <("$reader") ||
   fail "the face could not be read after Tab"
 [[ $focused == " focused" ]] || fail "the face has no focus after Tab: '$focused'"
-echo "PASS: the face is read through AT-SPI and reached by Tab"
+
+# Started in German, the game names and describes its face in German.
+kill -TERM "$game_pid"
+wait_for_end "$game_pid" || fail "the program did not end at SIGTERM"
+LANG=de_DE.UTF-8 start_game
+IFS='|' read -r role description focusable focused < <("$reader" Spielautomat) ||
+  fail "the German face could not be read on the accessibility bus"
+expected="Mittlere Reihe: Magnet, Voltaro, Magnet. Keine Linie zahlt. Noch keine Drehung."
+[[ $description == *"Credits 1000"*"Drehungen 0. $expected "* ]] ||
+  fail "German description '$description'"
+echo "PASS: the face is read through AT-SPI, in English and in German, and reached by Tab"

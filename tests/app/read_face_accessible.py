@@ -4,7 +4,8 @@
 
 Prints one line: the face's role, its description, and whether it is
 focusable and focused, separated by " | ". Fails when the game or its face
-does not show up on the bus within fifteen seconds.
+does not show up on the bus within fifteen seconds. The face is found by its
+name, "Slot machine" unless the first argument names it in another language.
 """
 import sys
 import time
@@ -15,10 +16,13 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 
+FACE_NAME = sys.argv[1] if len(sys.argv) > 1 else "Slot machine"
+
+
 def find_face(node):
     if node is None:
         return None
-    if node.get_name() == "Slot machine":
+    if node.get_name() == FACE_NAME:
         return node
     for index in range(node.get_child_count()):
         found = find_face(node.get_child_at_index(index))
