@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Won from the pool:</source>
-        <translation>Aus dem Bonustopf gewonnen:</translation>
+        <translation>Bonustopf-Gewinne:</translation>
     </message>
     <message>
         <source>Bonuses:</source>
@@ -289,7 +289,7 @@
     <message>
         <source>up to %1 points either way</source>
         <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
-        <translation>bis zu %1 Prozentpunkte nach oben oder unten</translation>
+        <translation>bis zu %1 Punkte auf oder ab</translation>
     </message>
     <message>
         <source>Long-run return at 1 coin (the most used bet):</source>
@@ -306,7 +306,7 @@
     <message>
         <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
         <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
-        <translation>Allein durch Glück kann die bisherige Auszahlungsquote (in 99 von 100 Spielen) abweichen um:</translation>
+        <translation>Glück allein kann die Quote (in 99 von 100 Spielen) verschieben um:</translation>
     </message>
 </context>
 <context>
@@ -755,11 +755,11 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation>Credits leihen</translation>
+        <translation>Leihen</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation>Credits zurückzahlen</translation>
+        <translation>Zurückzahlen</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -306,7 +306,7 @@
     <message>
         <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
         <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
-        <translation>Le seul hasard peut écarter le taux de retour actuel (99 parties sur 100) de&#xa0;:</translation>
+        <translation>Écart possible dû au seul hasard (99 parties sur 100)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -755,11 +755,11 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Borrow Credits</source>
-        <translation>Emprunter des crédits</translation>
+        <translation>Emprunter</translation>
     </message>
     <message>
         <source>Pay Back Credits</source>
-        <translation>Rembourser des crédits</translation>
+        <translation>Rembourser</translation>
     </message>
     <message>
         <source>&amp;Help</source>

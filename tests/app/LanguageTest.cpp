@@ -2,6 +2,7 @@
 // The game in the player's language, as the program picks it at start: run
 // once for each of LANG=de_DE.UTF-8, fr_FR.UTF-8, en_US.UTF-8 and C, with the
 // catalogs the build made. Every text is read back from the widgets.
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QInputDialog>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTimer>
@@ -62,8 +64,7 @@ const std::vector<LanguageTexts>& Languages() {
        "Die letzten zehn Drehungen, neueste zuerst",
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
-       "Allein durch Glück kann die bisherige Auszahlungsquote (in 99 von 100 Spielen) abweichen "
-       "um:",
+       "Glück allein kann die Quote (in 99 von 100 Spielen) verschieben um:",
        "Hilfe zu Voltaro Slots",
        "Hilfe zu Voltaro Slots",
        "08.12.26",
@@ -80,7 +81,7 @@ const std::vector<LanguageTexts>& Languages() {
        "Les dix derniers tours, du plus récent au plus ancien",
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
-       "Le seul hasard peut écarter le taux de retour actuel (99 parties sur 100) de" + nbsp + ":",
+       "Écart possible dû au seul hasard (99 parties sur 100)" + nbsp + ":",
        "Voltaro Slots – Aide",
        "Aide de Voltaro Slots",
        "08/12/26",
@@ -131,6 +132,32 @@ void WhenShown(QObject* context, std::function<void(T*)> read) {
   });
 }
 
+// The texts of a window's labels and buttons that do not fit the room they
+// are given: a longer translation must not be cut off.
+QStringList CutTexts(const QWidget* window) {
+  QStringList cut;
+  for (const QLabel* label : window->findChildren<QLabel*>()) {
+    if (!label->isVisibleTo(window) || label->wordWrap() || label->text().isEmpty()) continue;
+    int needed = 0;
+    for (const QString& line : label->text().split('\n'))
+      needed = std::max(needed, label->fontMetrics().horizontalAdvance(line));
+    if (needed > label->contentsRect().width()) cut << label->text();
+  }
+  for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    if (!button->isVisibleTo(window) || button->text().isEmpty()) continue;
+    // A choice's size hint is its mark and its text; a push button's also
+    // holds a frame the classic layout does without.
+    const bool choice = qobject_cast<const QRadioButton*>(button) != nullptr ||
+                        qobject_cast<const QCheckBox*>(button) != nullptr;
+    const int needed =
+        choice ? button->sizeHint().width()
+               : button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) +
+                     (button->icon().isNull() ? 0 : button->iconSize().width());
+    if (needed > button->width()) cut << button->text();
+  }
+  return cut;
+}
+
 QString Label(QWidget* window, const char* name) {
   auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
   return label != nullptr ? label->text() : QStringLiteral("<no %1>").arg(name);
@@ -179,9 +206,17 @@ class LanguageTest : public QObject {
     FormFixture fixture;
     TForm1& form = fixture.Form();
     QString title;
-    WhenShown<TBorrowC>(&form, [&](TBorrowC* dialog) { title = dialog->windowTitle(); });
+    QStringList cut;
+    WhenShown<TBorrowC>(&form, [&](TBorrowC* dialog) {
+      title = dialog->windowTitle();
+      cut << CutTexts(dialog);
+    });
     fixture.Item("BorrowCredits1")->trigger();
     QCOMPARE(title, Expected().borrowTitle);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    cut << CutTexts(&form);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
 
     QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(fixture.Script().informations, QStringList{Expected().spinWithoutBet});
@@ -225,7 +260,9 @@ class LanguageTest : public QObject {
             .arg(QString::fromStdString(PlayText(play)));
     FormFixture fixture(ini);
     QStringList shown;
+    QStringList cut;
     WhenShown<GameHistoryWindow>(&fixture.Form(), [&](GameHistoryWindow* window) {
+      cut = CutTexts(window);
       shown << window->windowTitle() << Label(window, "Play1Win") << Label(window, "ReturnSoFar");
       for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (label->text() == Expected().historyHeading) shown << QStringLiteral("heading");
@@ -235,6 +272,7 @@ class LanguageTest : public QObject {
     fixture.Item("GameHistory1")->trigger();
     QCOMPARE(shown, (QStringList{Expected().historyTitle, Expected().historyWin,
                                  Expected().historyReturn, "heading", "chance"}));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
   }
 
   // The manual in the player's language, when the game speaks it.
@@ -268,11 +306,14 @@ class LanguageTest : public QObject {
         "Borrowed=1000.00\r\nBonusPool=61.25\r\nPowerPts=40\r\n";
     FormFixture fixture(QString::fromLatin1(ini));
     QStringList shown;
+    QStringList cut;
     WhenShown<TLoadSave>(&fixture.Form(), [&](TLoadSave* dialog) {
+      cut = CutTexts(dialog);
       shown << dialog->Panel(1).date->text() << dialog->Panel(1).credits->text();
     });
     fixture.Item("Open1")->trigger();
     QCOMPARE(shown, (QStringList{Expected().savedDate, Expected().savedCredits}));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Saved Game 1", "Date"),
              QStringLiteral("12/08/26"));
   }
