@@ -27,8 +27,8 @@ enum class Hold { Never, WhilePlaying, WhilePlayingOrFreeSpins };
 struct MenuRow {
   Menu in;
   const char* name = nullptr;
-  // A source text of the "Menus" context, translated as the menu is made;
-  // a coin value is written in the player's style instead.
+  // A source text of the "Menus" context, translated as the menu is made.
+  // A coin value's row has none: its value is written in the player's style.
   const char* caption = nullptr;  // UTF-8
   Menu opens = Menu::Bar;
   QAction* TForm1::*item = nullptr;
@@ -81,18 +81,18 @@ const std::array MenuRows{
     Separator(Menu::Options),
     Submenu(Menu::Options, "BetAmount1", QT_TRANSLATE_NOOP("Menus", "&Bet Amount"),
             Menu::BetAmount),
-    MenuRow{MENU_ITEM(BetAmount, N5001), .caption = CoinValueCaptions[0], MENU_ACTION(N5001),
-            .mark = Mark::Check, .coinValue = 0, .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(BetAmount, N1001), .caption = CoinValueCaptions[1], MENU_ACTION(N1001),
-            .mark = Mark::Check, .coinValue = 1, .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(BetAmount, N50c1), .caption = CoinValueCaptions[2], MENU_ACTION(N50c1),
-            .mark = Mark::Check, .coinValue = 2, .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(BetAmount, N25c1), .caption = CoinValueCaptions[3], MENU_ACTION(N25c1),
-            .mark = Mark::Check, .coinValue = 3, .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(BetAmount, N10c1), .caption = CoinValueCaptions[4], MENU_ACTION(N10c1),
-            .mark = Mark::Check, .coinValue = 4, .hold = Hold::WhilePlayingOrFreeSpins},
-    MenuRow{MENU_ITEM(BetAmount, N5c1), .caption = CoinValueCaptions[5], MENU_ACTION(N5c1),
-            .mark = Mark::Check, .coinValue = 5, .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N5001), MENU_ACTION(N5001), .mark = Mark::Check, .coinValue = 0,
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N1001), MENU_ACTION(N1001), .mark = Mark::Check, .coinValue = 1,
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N50c1), MENU_ACTION(N50c1), .mark = Mark::Check, .coinValue = 2,
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N25c1), MENU_ACTION(N25c1), .mark = Mark::Check, .coinValue = 3,
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N10c1), MENU_ACTION(N10c1), .mark = Mark::Check, .coinValue = 4,
+            .hold = Hold::WhilePlayingOrFreeSpins},
+    MenuRow{MENU_ITEM(BetAmount, N5c1), MENU_ACTION(N5c1), .mark = Mark::Check, .coinValue = 5,
+            .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::Options),
     MenuRow{MENU_ITEM(Options, BorrowCredits1),
             .caption = QT_TRANSLATE_NOOP("Menus", "Borrow &Credits"), MENU_ACTION(BorrowCredits1),

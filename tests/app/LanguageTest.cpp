@@ -35,6 +35,7 @@ struct LanguageTexts {
   QString language;    // the game's catalog in use, empty for English
   QStringList menuBar;
   QStringList fileMenu;
+  QStringList coinValues;  // the Bet Amount menu
   QString borrowTitle;
   QString spinWithoutBet;
   QString cancelButton;  // Qt's own
@@ -57,6 +58,8 @@ const std::vector<LanguageTexts>& Languages() {
        "de",
        {"&Datei", "&Optionen", "&Automatik", "&Hilfe"},
        {"&Neues Spiel", "-", "Ö&ffnen", "&Speichern", "-", "Spiel&verlauf", "-", "&Beenden"},
+       {"5" + nbsp + "$", "1" + nbsp + "$", "50" + nbsp + "¢", "25" + nbsp + "¢", "10" + nbsp + "¢",
+        "5" + nbsp + "¢"},
        "Credits leihen oder zurückzahlen",
        "Bitte platzieren Sie einen Einsatz, bevor Sie drehen.",
        "Abbrechen",
@@ -74,6 +77,7 @@ const std::vector<LanguageTexts>& Languages() {
        {"&Fichier", "&Options", "A&uto", "&Aide"},
        {"&Nouvelle partie", "-", "&Ouvrir", "&Enregistrer", "-", "&Historique de la partie", "-",
         "&Quitter"},
+       {"5" + nbsp + "$", "1" + nbsp + "$", "50¢", "25¢", "10¢", "5¢"},
        "Emprunter ou rembourser des crédits",
        "Veuillez miser avant de lancer.",
        "Annuler",
@@ -90,6 +94,7 @@ const std::vector<LanguageTexts>& Languages() {
        "",
        {"&File", "&Options", "&Auto", "&Help"},
        {"&New Game", "-", "&Open", "&Save", "-", "Game &History", "-", "E&xit"},
+       {"$5", "$1", "50¢", "25¢", "10¢", "5¢"},
        "Use this form to borrow or pay back credits",
        "Please place a bet before spinning.",
        "Cancel",
@@ -183,6 +188,7 @@ class LanguageTest : public QObject {
     for (const QAction* action : form.menuBar()->actions()) bar << action->text();
     QCOMPARE(bar, Expected().menuBar);
     QCOMPARE(Captions(form.findChild<QMenu*>(QStringLiteral("File1"))), Expected().fileMenu);
+    QCOMPARE(Captions(form.findChild<QMenu*>(QStringLiteral("BetAmount1"))), Expected().coinValues);
 
     const QRegularExpression accelerator(QStringLiteral("&([^&\\s])"));
     const QList<QMenu*> menus = form.findChildren<QMenu*>();
