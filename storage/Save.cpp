@@ -21,20 +21,12 @@ constexpr QSize ClientSize{616, 360};
 constexpr std::array<const char*, SlotCount> ButtonNames{
     "OKBtn", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7"};
 
-// The separator between the parts of the system's short date.
-QString DateSeparator() {
-  const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-  for (const QChar c : format) {
-    if (!c.isLetter() && !c.isSpace() && c != u'\'') return QString(c);
-  }
-  return QStringLiteral("/");
-}
-
 }  // namespace
 
 std::string TodaySlotDate() {
   const QDate today = QDate::currentDate();
-  return SlotDate(today.year(), today.month(), today.day(), DateSeparator().toStdString());
+  return SlotDate(today.year(), today.month(), today.day(),
+                  ShortDateSeparator(QLocale::system()).toStdString());
 }
 
 std::string SlotNameFromInput(const QString& input) {

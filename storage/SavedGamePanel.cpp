@@ -67,6 +67,8 @@ ShortDate ShortDateOf(const QLocale& locale) {
 
 }  // namespace
 
+QString ShortDateSeparator(const QLocale& locale) { return ShortDateOf(locale).separator; }
+
 QString SlotDateText(const std::string& stored) {
   const QString text = QString::fromStdString(stored);
   if (text.size() != 8 || AsciiDigit(text[2]) >= 0 || AsciiDigit(text[5]) >= 0) return text;

@@ -93,6 +93,19 @@ QAction* FormFixture::Item(const char* name) {
   return form_->findChild<QAction*>(QString::fromLatin1(name));
 }
 
+PlayRecord PaidPlayOf25Coins() {
+  PlayRecord play;
+  play.playedAt = 1796740000;
+  play.coinValue = 0.25;
+  play.coins = 25;
+  play.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
+  play.winningLines = 1;
+  play.win = 2.50;
+  play.creditsBefore = 1000;
+  play.creditsAfter = 996.25;
+  return play;
+}
+
 QStringList SectionKeys(const QString& path, const QString& section) {
   QFile file(path);
   QStringList keys;

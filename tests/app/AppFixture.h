@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "DialogServices.h"
+#include "PlayRecord.h"
 #include "QtTestClasses.h"
 #include "ScriptedStops.h"
 #include "Slot.h"
@@ -79,6 +80,10 @@ bool PlayOut(TForm1& form, int timeoutMs = 30000);
 // Plays the plan in play to its end as fast as a player pressing Spin at
 // every chance would: each run of wheels or coins hurried as it comes.
 bool HurryOut(TForm1& form, int timeoutMs = 30000);
+
+// A paid play as a settings file keeps it: 25 coins of 25¢ that won $2.50 on
+// one line, credits 1000.00 before the bet and 996.25 after.
+PlayRecord PaidPlayOf25Coins();
 
 // Reads the keys of a settings file's section in file order.
 QStringList SectionKeys(const QString& path, const QString& section);

@@ -249,21 +249,12 @@ class LanguageTest : public QObject {
 
   // Game History's words and its numbers in the locale's style.
   void gameHistory() {
-    PlayRecord play;
-    play.playedAt = 1796740000;
-    play.coinValue = 0.25;
-    play.coins = 25;
-    play.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
-    play.winningLines = 1;
-    play.win = 2.50;
-    play.creditsBefore = 1000;
-    play.creditsAfter = 996.25;
     const QString ini =
         QStringLiteral(
             "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
             "[Game Statistics]\r\nPaidSpins=1\r\nMoneyWagered=6.25\r\nWonOnLines=2.50\r\n"
             "SpinsByCoins=25:1\r\n")
-            .arg(QString::fromStdString(PlayText(play)));
+            .arg(QString::fromStdString(PlayText(PaidPlayOf25Coins())));
     FormFixture fixture(ini);
     QStringList shown;
     QStringList cut;

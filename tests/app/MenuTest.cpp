@@ -344,15 +344,7 @@ class MenuTest : public QObject {
   // A game from an earlier run: File > Game History shows its plays and
   // totals as the machine holds them, and F1 there opens the window's topic.
   void gameHistoryShowsTheMachinesPlays() {
-    PlayRecord older;
-    older.playedAt = 1796740000;
-    older.coinValue = 0.25;
-    older.coins = 25;
-    older.window = {1, 2, 3, 4, 5, 6, 0, 1, 2};
-    older.winningLines = 1;
-    older.win = 2.50;
-    older.creditsBefore = 1000;
-    older.creditsAfter = 996.25;
+    const PlayRecord older = PaidPlayOf25Coins();
     PlayRecord newer = older;
     newer.playedAt += 60;
     newer.coins = 3;
