@@ -25,9 +25,11 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# -noreset: without it the server resets as its last client leaves, and a game
+# that connects during the reset cannot open the display and aborts.
 start_x() {
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 "${screen_size:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd "$display_fd" -screen 0 "${screen_size:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   local number=
   for _ in $(seq 50); do
@@ -35,13 +37,25 @@ start_x() {
   done
   [[ -n $number ]] || fail "Xvfb did not start"
   export DISPLAY=:$number
+  wait_for_display
+}
+
+# Waits until the display answers a client.
+wait_for_display() {
+  for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "display $DISPLAY does not answer"
 }
 
 start_game() {
+  wait_for_display
   "$program" >"$work/game.log" 2>&1 &
   game_pid=$!
   window=
   for _ in $(seq 100); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared: $(tail -5 "$work/game.log")"
     # Only a mapped window: Qt may name a hidden one the same first.
     window=$(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | head -1 || true)
     [[ -n $window ]] && break
