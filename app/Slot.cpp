@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "CloseOnSignal.h"
 #include "DialogLook.h"
 #include "FileReplace.h"
 #include "MachineFace.h"
@@ -226,6 +227,13 @@ void TForm1::KeepGameAtExit() {
     std::fprintf(stderr, "%s\n", error->c_str());
 }
 
+bool TForm1::CloseUnattended() {
+  unattended_ = true;
+  closeWriteFailed_ = false;
+  CloseAllWindows(*this);
+  return !closeWriteFailed_;
+}
+
 void TForm1::DropPlan() {
   if (!player_->Playing()) return;
   const bool spinShown = player_->SpinShown();
@@ -261,7 +269,12 @@ void TForm1::ShowGameAtRest() {
 void TForm1::FormClose() {
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  if (const auto error = WriteSettingsFile(machine_->State()))
+  const auto error = WriteSettingsFile(machine_->State());
+  closeWriteFailed_ = error.has_value();
+  if (!error) return;
+  if (unattended_)
+    std::fprintf(stderr, "%s\n", error->c_str());
+  else
     Inform(QString::fromStdString(*error));
 }
 

@@ -136,6 +136,11 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // The program ends without a close (the display went away): the game is
   // written as the close would write it, without a box or a paint.
   void KeepGameAtExit();
+  // Closes as File > Exit does, boxes and dialogs first, for a close nobody
+  // is there to answer (a signal, a logout): a failed write is told on
+  // stderr, never in a box that would hold the close. False when the game
+  // could not be written.
+  bool CloseUnattended();
 
   // Options.
   void Tiled1Click();
@@ -183,6 +188,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // ControlsView. The rules' messages are translated here.
   int PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
+  void ShowAmountMessage(const std::string& text, double amount) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
@@ -290,4 +296,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // write has succeeded again).
   std::optional<std::string> writeFailure_;
   std::optional<std::string> lastWriteFailure_;
+  // Set by CloseUnattended: the close's write failure goes to stderr.
+  bool unattended_ = false;
+  bool closeWriteFailed_ = false;
 };

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "Money.h"
+#include "ReadableNumbers.h"
 #include "Slot.h"
 #include "SoundPlayer.h"
 
@@ -11,6 +13,11 @@ int TForm1::PlayEventSound(SoundEvent event) { return sounds_->PlayEventSound(ev
 
 void TForm1::ShowMessage(const std::string& text) {
   Inform(QCoreApplication::translate("Machine", text.c_str()));
+}
+
+void TForm1::ShowAmountMessage(const std::string& text, double amount) {
+  Inform(
+      QCoreApplication::translate("Machine", text.c_str()).arg(AmountText(money::ToCents(amount))));
 }
 
 void TForm1::Inform(const QString& text) { environment_.dialogs.information(this, text); }

@@ -23,13 +23,13 @@ int main(int argc, char* argv[]) {
   TForm1 form(std::move(environment));
   form.CreatePayoffChart();
   // A logout, a closed terminal or Ctrl+C closes the game as File > Exit
-  // does, boxes and dialogs first. Then every event loop ends, and a box or
-  // dialog that the interrupted handler would open next returns at once, so
-  // no handler keeps the program alive without its window.
-  const CloseOnSignal closeOnSignal([&form](int) {
-    CloseAllWindows(form);
-    QCoreApplication::exit(0);
-  });
+  // does, boxes and dialogs first, but nobody is there to answer a box: a
+  // failed write is told on stderr and in the exit status. Then every event
+  // loop ends, and a box or dialog that the interrupted handler would open
+  // next returns at once, so no handler keeps the program alive without its
+  // window.
+  const CloseOnSignal closeOnSignal(
+      [&form](int) { QCoreApplication::exit(form.CloseUnattended() ? 0 : 1); });
   // Qt ends the program with exit() when the display goes away.
   KeepAtExit([&form] { form.KeepGameAtExit(); });
   form.show();

@@ -50,6 +50,8 @@ inline constexpr double NewGameCredits = 1000.00;
 inline constexpr int PoolSeedCoins = 200;
 inline constexpr int MaxCoins = 25;
 inline constexpr int FreeSpinsPerBonus = 7;
+// The power meter gives the bonus as it reaches this; at rest it is always below.
+inline constexpr int FullPower = 100;
 
 inline constexpr const char* ProductTitle = "Voltaro Slots";
 // What the About box says of the game; translated where it is shown.

@@ -49,6 +49,14 @@ void CountOne(std::int32_t& counter) {
   if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
 }
 
+// A file may hold what the rules never leave at rest: a meter at or past
+// full (its bonus would have been paid) or below empty, a pool below nothing.
+// Each is read as the nearest value a game at rest can have.
+void KeepWithinRules(GameState& game) {
+  game.PowerPts = std::clamp(game.PowerPts, 0, FullPower - 1);
+  if (game.BonusPool < 0) game.BonusPool = 0;
+}
+
 }  // namespace
 
 Machine::Machine(Settings& settings, ControlsView& controls, GameClock& clock, RandomSource& random)
@@ -69,6 +77,16 @@ void Machine::PlanEnded() {
   if (!busy_) return;
   busy_ = false;
   beforePlan_.reset();
+  // Told once the spin has been seen, not over its wheels.
+  if (limitNote_) {
+    const double credited = *limitNote_;
+    limitNote_.reset();
+    controls_.ShowAmountMessage(
+        QT_TRANSLATE_NOOP("Machine",
+                          "Your credits are at the money limit: only %1 of this win went in, "
+                          "the rest could not be added."),
+        credited);
+  }
   if (planSpins_ && (autoSpin_ || state_.FreeSpins >= 1)) ArmAutoSpinTimer(true);
   planSpins_ = false;
 }
@@ -77,6 +95,7 @@ void Machine::DropPlan(bool spinShown) {
   if (!busy_) return;
   busy_ = false;
   planSpins_ = false;
+  limitNote_.reset();
   if (!spinShown && beforePlan_) state_ = *beforePlan_;
   beforePlan_.reset();
 }
@@ -155,6 +174,7 @@ bool Machine::RunSpin(PlanWriter& out, GameState& shown) {
   // finds this spin settled when it starts again, never the bet given back.
   const SpinOutcome outcome = DecideSpin(shown, DrawLocks(random_), clock_.UnixTime());
   out.Keep(outcome.settled);
+  NoteMoneyLimit(outcome);
   out.Buttons(false);
   AnimateWheels(out, outcome.locks, shown);
 
@@ -175,6 +195,17 @@ bool Machine::RunSpin(PlanWriter& out, GameState& shown) {
   shown.Statistics = outcome.settled.Statistics;
   out.Show();
   return true;
+}
+
+void Machine::NoteMoneyLimit(const SpinOutcome& outcome) {
+  // Told once as the credits reach the limit, not again for every spin that
+  // stays there.
+  if (outcome.notCredited > 0) {
+    if (!toldOfLimit_) limitNote_ = money::Add(outcome.play.win, outcome.play.poolPaid);
+    toldOfLimit_ = true;
+  } else if (outcome.win > 0 || outcome.bonus) {
+    toldOfLimit_ = false;
+  }
 }
 
 bool Machine::TakeBet(PlanWriter& out, GameState& shown) {
@@ -395,8 +426,9 @@ bool Machine::NewGame() {
   // Nothing of the old game's last spin stays on the face.
   ClearLineResults(state_);
   DealLineBets(state_, 0);
-  // The plays stay on record; the totals are the new game's own.
+  // The totals and the plays are the new game's own.
   state_.Statistics = {};
+  state_.History.Clear();
   KeepGame();
   return true;
 }
@@ -414,9 +446,16 @@ MoneyMove Machine::Borrow(double amount) {
   // credits and the debt always move by the same amount.
   const std::int64_t creditRoom = money::LargestCents - money::ToCents(state_.Credits);
   const std::int64_t debtRoom = money::LargestCents - money::ToCents(state_.Borrowed);
-  const std::int64_t cents = std::min({money::ToCents(amount), creditRoom, debtRoom});
+  const std::int64_t asked = money::ToCents(amount);
+  const std::int64_t cents = std::min({asked, creditRoom, debtRoom});
   if (cents <= 0) return MoneyMove::Done;
   const double lent = money::FromCents(cents);
+  if (cents < asked)
+    controls_.ShowAmountMessage(
+        QT_TRANSLATE_NOOP("Machine",
+                          "Only %1 could be lent: your credits or your debt would have gone past "
+                          "the money limit."),
+        lent);
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);
@@ -446,9 +485,12 @@ bool Machine::OpenGame(const GameSnapshot& saved) {
   state_.BonusPool = money::Round(saved.BonusPool);
   state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
   state_.PowerPts = saved.PowerPts;
+  KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);
+  // A slot keeps no plays: the list, as the totals, is the opened game's own.
   state_.Statistics = {};
+  state_.History.Clear();
   KeepGame();
   return true;
 }
@@ -457,6 +499,7 @@ void Machine::ResumeGame() {
   if (state_.Wager > 0) state_.Credits = money::Add(state_.Credits, state_.Wager);
   state_.Wager = 0;
   if (state_.FreeSpinsPlayed < 0) state_.FreeSpinsPlayed = 0;
+  KeepWithinRules(state_);
   const std::int64_t coin = money::ToCents(state_.CoinValue);
   const std::int64_t bet = money::ToCents(state_.LastBet);
   const bool wholeCoins = coin > 0 && bet > 0 && bet % coin == 0 && bet / coin <= MaxCoins;

@@ -121,6 +121,9 @@ class Machine {
   // Runs the bet and the spin on the shown game, writing their steps.
   bool RunSpin(PlanWriter& out, GameState& shown);
   bool TakeBet(PlanWriter& out, GameState& shown);
+  // A win or pool that did not fit below the money limit is told when the
+  // spin's plan ends.
+  void NoteMoneyLimit(const SpinOutcome& outcome);
   void AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown);
   void ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown);
   // Moves an amount into the credits coin by coin, each coin shown, sounded
@@ -158,4 +161,7 @@ class Machine {
   std::optional<GameState> beforePlan_;
   bool autoSpin_ = false;
   bool autoSpinTimerArmed_ = false;
+  // What of a win went into credits at the limit, to tell when the plan ends.
+  std::optional<double> limitNote_;
+  bool toldOfLimit_ = false;
 };

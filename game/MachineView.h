@@ -54,6 +54,9 @@ class ControlsView {
   // An information box with one OK button. The text is a source text of the
   // "Machine" context (see TranslatableText.h): the window translates it.
   virtual void ShowMessage(const std::string& text) = 0;
+  // The same with an amount of money in place of the text's %1, written as
+  // the window writes amounts.
+  virtual void ShowAmountMessage(const std::string& text, double amount) = 0;
 
   // "Bet 1", "Bet Max", "Payoff Chart" and "Spin".
   virtual void SetButtonsEnabled(bool enabled) = 0;

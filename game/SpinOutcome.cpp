@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int PowerPerVoltaro = 10;
-constexpr int FullPower = 100;
 
 void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
   int voltaro = 0;
@@ -28,6 +27,16 @@ void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
     const std::int64_t raised = std::int64_t{game.PowerPts} + PowerPerVoltaro * voltaro;
     game.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
   }
+}
+
+// Adds what fits below the money limit; the rest is noted as not credited.
+// Returns what went in.
+double CreditUpToLimit(double& credits, double amount, SpinOutcome& outcome) {
+  const double before = credits;
+  credits = money::Add(credits, amount);
+  const double credited = money::Sub(credits, before);
+  outcome.notCredited = money::Add(outcome.notCredited, money::Sub(amount, credited));
+  return credited;
 }
 
 // The lines that paid money. A paying line without a coin is marked on the
@@ -68,8 +77,9 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
         RestingStop(wheel, locks[static_cast<std::size_t>(wheel)]);
   ComputeWindow(game);
   outcome.win = EvaluateLines(game);
+  double winCredited = 0;
   if (outcome.win > 0) {
-    game.Credits = money::Add(game.Credits, outcome.win);
+    winCredited = CreditUpToLimit(game.Credits, outcome.win, outcome);
     game.WinAmount = 0;
   }
   // Only a paid spin moves the meter.
@@ -88,8 +98,7 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
     }
   } else if (game.PowerPts >= FullPower) {
     outcome.bonus = true;
-    outcome.poolPaid = game.BonusPool;
-    game.Credits = money::Add(game.Credits, game.BonusPool);
+    outcome.poolPaid = CreditUpToLimit(game.Credits, game.BonusPool, outcome);
     game.BonusPool = 0;
     game.FreeSpins = FreeSpinsPerBonus;
     game.PowerPts = 0;
@@ -103,7 +112,7 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
   play.free = free;
   play.window = game.Window;
   play.winningLines = WinningLines(game);
-  play.win = outcome.win;
+  play.win = winCredited;
   play.poolPaid = outcome.poolPaid;
   // A paid wager has already left the credits; a free one never did.
   play.creditsBefore = free ? staked.Credits : money::Add(staked.Credits, staked.Wager);

@@ -22,8 +22,9 @@ struct SpinOutcome {
   MeterMove meterMove = MeterMove::None;
   std::int32_t meterAfterMove = 0;  // before a bonus empties it
   bool bonus = false;               // the meter filled: the pool paid, free spins begin
-  double poolPaid = 0;
-  bool roundEnds = false;  // the last free spin: the pool seeded, the normal strip back
+  double poolPaid = 0;              // what of the pool went into the credits
+  double notCredited = 0;           // won, but beyond the money limit of the credits
+  bool roundEnds = false;           // the last free spin: the pool seeded, the normal strip back
   PlayRecord play;
   GameState settled;  // the game at rest after the spin, its play recorded
 };

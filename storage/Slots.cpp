@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "Money.h"
 #include "MoneyText.h"
 #include "Profile.h"
 #include "ProfileValues.h"
@@ -13,6 +14,10 @@ namespace {
 constexpr const char* UnsavedCredits = "1000";
 constexpr const char* UnsavedBorrowed = "1000";
 constexpr const char* UnsavedBonusPool = "10000";
+
+// A slot holds the game as a close would leave it: coins on the table are
+// back in the credits, so that opening the slot gives every cent back.
+double CreditsAtRest(const GameState& game) { return money::Add(game.Credits, game.Wager); }
 
 std::string TwoDigits(int value) {
   char text[4];
@@ -50,7 +55,7 @@ void ReadSlots(const std::string& path, Slots& slots, const std::string& today) 
 SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std::string& today) {
   SlotRecord slot;
   slot.Name = CutText(name, SlotNameCapacity);
-  slot.Credits = game.Credits;
+  slot.Credits = CreditsAtRest(game);
   slot.Borrowed = game.Borrowed;
   slot.BonusPool = game.BonusPool;
   slot.Spins = game.Spins;
@@ -67,7 +72,7 @@ std::optional<std::string> WriteSlot(const std::string& path, int n, std::string
       {"Name", ProfileTextValue(CutText(name, SlotNameCapacity))},
       {"Spins", ProfileIntegerValue(game.Spins)},
       {"Date", ProfileTextValue(today)},
-      {"Credits", MoneyToText(game.Credits)},
+      {"Credits", MoneyToText(CreditsAtRest(game))},
       {"Borrowed", MoneyToText(game.Borrowed)},
       {"BonusPool", MoneyToText(game.BonusPool)},
       {"PowerPts", ProfileIntegerValue(game.PowerPts)},

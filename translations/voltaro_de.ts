@@ -352,12 +352,20 @@
 <context>
     <name>Machine</name>
     <message>
+        <source>Your credits are at the money limit: only %1 of this win went in, the rest could not be added.</source>
+        <translation>Ihre Credits haben die Höchstgrenze erreicht: Von diesem Gewinn wurden nur %1 gutgeschrieben, der Rest konnte nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
         <source>Please place a bet before spinning.</source>
         <translation>Bitte platzieren Sie einen Einsatz, bevor Sie drehen.</translation>
     </message>
     <message>
         <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
         <translation>Ihre Credits reichen nicht, um denselben Einsatz wie bei der letzten Drehung zu setzen. Leihen Sie sich besser Credits!</translation>
+    </message>
+    <message>
+        <source>Only %1 could be lent: your credits or your debt would have gone past the money limit.</source>
+        <translation>Es konnten nur %1 geliehen werden: Ihre Credits oder Ihre Schulden hätten sonst die Höchstgrenze überschritten.</translation>
     </message>
 </context>
 <context>

@@ -352,12 +352,20 @@
 <context>
     <name>Machine</name>
     <message>
+        <source>Your credits are at the money limit: only %1 of this win went in, the rest could not be added.</source>
+        <translation>Vos crédits ont atteint la limite&#xa0;: seuls %1 de ce gain ont été crédités, le reste n&apos;a pas pu être ajouté.</translation>
+    </message>
+    <message>
         <source>Please place a bet before spinning.</source>
         <translation>Veuillez miser avant de lancer.</translation>
     </message>
     <message>
         <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
         <translation>Vous n&apos;avez pas assez de crédits pour miser le même montant qu&apos;au dernier tour&#xa0;; empruntez donc des crédits&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Only %1 could be lent: your credits or your debt would have gone past the money limit.</source>
+        <translation>Seuls %1 ont pu être prêtés&#xa0;: vos crédits ou votre dette auraient dépassé la limite.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "GameRecordsText.h"
 #include "Paychart.h"
 #include "Save.h"
+#include "SavedGamePanel.h"
 #include "Version.h"
 
 namespace {
@@ -378,6 +379,63 @@ class MenuTest : public QObject {
     fixture.Item("GameHistory1")->trigger();
     QCOMPARE(shown, (QStringList{"Free", "3", "Paid", "25", "$2.50", "1", "40.0%", "two rows"}));
     QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41012"));
+  }
+
+  // A spin, then File > New Game: Game History shows the new game's plays
+  // and totals only, and the file keeps no play of the game that was left.
+  void newGameStartsThePlayListAfresh() {
+    FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\n"));
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QVERIFY(HurryOut(form));
+    QCOMPARE(form.State().Statistics.paidSpins, 1);
+    QCOMPARE(SectionKeys(fixture.SettingsPath(), "Game History").size(), 1);
+    fixture.Item("NewGame2")->trigger();
+
+    QStringList shown;
+    QTimer::singleShot(0, &form, [&] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      if (window == nullptr) return;
+      shown << window->findChild<QLabel*>("PaidSpins")->text();
+      shown << (window->findChild<QLabel*>("Play1Kind") == nullptr ? "no rows" : "rows");
+      window->close();
+    });
+    fixture.Item("GameHistory1")->trigger();
+    QCOMPARE(shown, (QStringList{"0", "no rows"}));
+    QVERIFY(SectionKeys(fixture.SettingsPath(), "Game History").isEmpty());
+  }
+
+  // Coins on the table when the game is saved are in the slot's credits:
+  // opening the same slot again loses none of them.
+  void saveThenOpenOfTheSameSlotKeepsTheCoinsOnTheTable() {
+    FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\nSpins=1\r\n"));
+    TForm1& form = fixture.Form();
+    form.Dialogs().askText = [](QWidget*, const QString&, const QString& initial) {
+      return std::optional<QString>(initial);
+    };
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    fixture.Item("N5001")->trigger();
+    for (int coin = 0; coin < 3; ++coin) {
+      QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+      QVERIFY(HurryOut(form));
+    }
+    QCOMPARE(form.State().Credits, 985.00);
+    QCOMPARE(form.State().Wager, 15.00);
+
+    for (const char* item : {"Save1", "Open1"}) {
+      QTimer::singleShot(0, &form, [] {
+        if (auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget()))
+          QTest::mouseClick(dialog->Panel(1).Button, Qt::LeftButton);
+      });
+      fixture.Item(item)->trigger();
+    }
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Saved Game 1", "Credits"), "1000.00");
+    QCOMPARE(form.State().Credits, 1000.00);
+    QCOMPARE(form.State().Wager, 0.0);
+    QCOMPARE(form.State().Borrowed, 1000.00);
   }
 
   // Twelve spins, then a restart on the file they left: the window shows the

@@ -62,4 +62,15 @@ wait "$game_pid" || status=$?
 game_pid=
 [[ $status == 0 ]] || fail "the game ended with $status after SIGTERM: $(cat "$out")"
 [[ -s $config/voltaro-slots/VOLTA.INI ]] || fail "no settings file after SIGTERM"
-echo "PASS: the command line answers without a display and passes Qt its options"
+# A display nobody serves: one line that says so, status 1, and no core dump.
+display=99
+while [[ -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
+status=0
+(cd "$config" && ulimit -c unlimited 2>/dev/null
+  DISPLAY=:$display XDG_CONFIG_HOME=$config SDL_AUDIODRIVER=dummy timeout 10 "$program") >"$out" 2>&1 ||
+  status=$?
+[[ $status == 1 ]] || fail "without a display the game exited with $status: $(cat "$out")"
+[[ $(cat "$out") == "cannot open the display :$display: is a desktop session running?" ]] ||
+  fail "without a display the game printed: $(cat "$out")"
+[[ -z $(find "$config" -name 'core*') ]] || fail "without a display the game left a core dump"
+echo "PASS: the command line answers without a display, passes Qt its options and names a missing display"

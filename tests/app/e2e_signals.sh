@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGHUP and SIGINT close the real program as File > Exit does: it
 # ends normally and has written the game, also with a box open, in the
-# middle of a spin and while Bet Max feeds its coins.
+# middle of a spin and while Bet Max feeds its coins; a file it cannot write
+# never holds it.
 source "$(dirname "$0")/e2e_common.sh"
 
 # Sends a signal and waits for the program to end; it must end by itself,
@@ -87,4 +88,39 @@ start_game
 [[ -z $(xdotool search --onlyvisible --name '^Voltaro Slots$' 2>/dev/null | grep -vx "$window" || true) ]] ||
   fail "the next start showed a box: $(cat "$work/game.log")"
 exit_through_menu
+
+# Values no game at rest can hold are read as the nearest it can: a meter
+# below full and a pool of at least nothing, so the next bonus never takes
+# money from the credits.
+sed -i -e '/^BonusPool=/d' -e '/^PowerPts=/d' \
+  -e 's/^\[Settings\]\(\r\?\)$/[Settings]\1\nBonusPool=-100\1\nPowerPts=150\1/' "$settings"
+credits=$(value_of Credits)
+start_game
+press m
+sleep 0.5
+press s
+sleep 2
+close_with TERM
+awk -v pool="$(value_of BonusPool)" -v power="$(value_of PowerPts)" \
+  -v before="$credits" -v after="$(value_of Credits)" \
+  'BEGIN { exit !(pool >= 0 && power >= 0 && power < 100 && after >= before - 6.25) }' ||
+  fail "read back BonusPool=$(value_of BonusPool) PowerPts=$(value_of PowerPts) Credits $credits -> $(value_of Credits)"
+
+# A file that cannot be written: no box holds a signal's close. The program
+# ends within two seconds, its status and stderr saying the write failed.
+start_game
+chmod 444 "$settings"
+kill -TERM "$game_pid"
+for _ in $(seq 20); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$game_pid" 2>/dev/null && fail "SIGTERM with a read-only file left the program running"
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+chmod 644 "$settings"
+((status == 1)) || fail "SIGTERM with a read-only file ended with status $status"
+grep -q "^Unable to write to .*VOLTA.INI" "$work/game.log" ||
+  fail "SIGTERM with a read-only file did not say the write failed: $(cat "$work/game.log")"
 echo "PASS: SIGTERM, SIGHUP and SIGINT close the game and write it"

@@ -301,7 +301,8 @@ TEST_F(MachineTest, HurriedSpinEndsAsTheUnhurriedOne) {
 }
 
 // Credits loaded at the money limit stay there: a borrow, a win or a bet
-// never wraps them round, and the debt grows only by what was lent.
+// never wraps them round, and the debt grows only by what was lent. What did
+// not fit is told once, with what went in, and only that counts as won.
 TEST_F(MachineTest, MoneyAtTheLimitStaysThere) {
   Change([&](GameState& g) { g.Credits = money::LargestAmount; });
   EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
@@ -312,13 +313,23 @@ TEST_F(MachineTest, MoneyAtTheLimitStaysThere) {
   EXPECT_EQ(machine.Borrow(1000), MoneyMove::Done);
   EXPECT_EQ(state.Credits, money::LargestAmount);
   EXPECT_EQ(state.Borrowed, 1400.00);
+  ASSERT_EQ(view.messageAmounts.size(), 1u);  // nothing lent first, nothing said here
+  EXPECT_EQ(view.messageAmounts.back(), 400.00);
 
   PlaceCoins(4);  // line 1 carries one coin: 5 5 3 pays 2 coins
   SpinAt(TwoFivesStops);
   EXPECT_EQ(state.Credits, money::Sub(money::LargestAmount, 0.50));
+  const double wonBefore = state.Statistics.wonOnLines;
   BetMaxAt(JackpotStops);  // 1252.50 won on 6.25 bet: past the limit
   EXPECT_EQ(state.Credits, money::LargestAmount);
   EXPECT_GT(state.Credits, 0);
+  ASSERT_EQ(view.messageAmounts.size(), 2u);
+  EXPECT_EQ(view.messageAmounts.back(), 6.75);
+  EXPECT_EQ(view.log.back(), "message " + view.messages.back());  // after the count
+  EXPECT_EQ(state.Statistics.wonOnLines, money::Add(wonBefore, 6.75));
+  EXPECT_EQ(state.History.Plays().front().win, 6.75);
+  BetMaxAt(JackpotStops);  // still at the limit: not told again
+  EXPECT_EQ(view.messageAmounts.size(), 2u);
 
   // The debt has its limit too: a loan gives what fits on both sides, and
   // the totals count what was lent.
@@ -342,4 +353,5 @@ TEST_F(MachineTest, MoneyAtTheLimitStaysThere) {
   EXPECT_EQ(state.Credits, money::LargestAmount);
   EXPECT_EQ(state.Borrowed, money::Sub(money::LargestAmount, 4));
   EXPECT_EQ(state.Statistics.borrowed, money::Add(lentBefore, 8));
+  EXPECT_EQ(view.messageAmounts, (std::vector<double>{400.00, 6.75, 5.00, 3.00}));
 }

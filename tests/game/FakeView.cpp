@@ -88,6 +88,12 @@ void FakeView::ShowMessage(const std::string& text) {
   log.push_back("message " + text);
 }
 
+void FakeView::ShowAmountMessage(const std::string& text, double amount) {
+  messages.push_back(text);
+  messageAmounts.push_back(amount);
+  log.push_back("message " + text);
+}
+
 void FakeView::SetGameCommandsEnabled(bool enabled) {
   gameCommandsEnabled = enabled;
   log.push_back(enabled ? "commands on" : "commands off");

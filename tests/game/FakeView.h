@@ -26,6 +26,7 @@ class FakeView : public MachineView {
   void ShowWheels(const std::array<int, 3>& positions) override;
   int PlayEventSound(SoundEvent event) override;
   void ShowMessage(const std::string& text) override;
+  void ShowAmountMessage(const std::string& text, double amount) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
@@ -46,6 +47,7 @@ class FakeView : public MachineView {
   // Only the sounds that were heard (their switches on).
   std::vector<SoundEvent> heard;
   std::vector<std::string> messages;
+  std::vector<double> messageAmounts;      // of the messages that carry one
   std::vector<std::array<int, 3>> frames;  // wheel positions per step
   std::vector<std::int64_t> frameTimes;    // clock at each step
   std::vector<std::int64_t> soundTimes;    // clock at each sound heard

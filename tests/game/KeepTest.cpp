@@ -228,7 +228,7 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   EXPECT_EQ(view.kept.back().Credits, money::LargestAmount);
 
   // A coin value, a new game and an opened game are kept at once; the last
-  // two start the totals afresh and keep the plays on record.
+  // two start the totals and the plays afresh.
   const std::size_t kept = view.kept.size();
   ASSERT_TRUE(machine.ChooseCoinValue(2));
   EXPECT_EQ(view.kept.size(), kept + 1);
@@ -236,14 +236,43 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   ASSERT_TRUE(machine.NewGame());
   EXPECT_EQ(view.kept.back().Credits, 1000.00);
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
-  EXPECT_EQ(view.kept.back().History.Plays().size(), 1u);
+  EXPECT_TRUE(view.kept.back().History.Plays().empty());
   ASSERT_TRUE(machine.Borrow(100) == MoneyMove::Done);
   GameSnapshot saved;
   saved.Credits = 40.00;
   ASSERT_TRUE(machine.OpenGame(saved));
   EXPECT_EQ(view.kept.back().Credits, 40.00);
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
-  EXPECT_EQ(view.kept.back().History.Plays().size(), 1u);
+  EXPECT_TRUE(view.kept.back().History.Plays().empty());
+}
+
+// A meter or pool no game at rest can show is read as the nearest that one
+// can, at start-up and from a slot: a full meter would have paid its bonus.
+TEST_F(MachineTest, ImpossibleMeterAndPoolReadAsTheNearestAtRest) {
+  const struct {
+    std::int32_t power;
+    double pool;
+    std::int32_t powerRead;
+    double poolRead;
+  } cases[] = {{150, -100.00, 99, 0.00},
+               {2147483647, 5.00, 99, 5.00},
+               {-20, 0.25, 0, 0.25},
+               {99, 12.50, 99, 12.50}};
+  for (const auto& c : cases) {
+    Change([&](GameState& g) {
+      g.PowerPts = c.power;
+      g.BonusPool = c.pool;
+    });
+    machine.ResumeGame();
+    EXPECT_EQ(state.PowerPts, c.powerRead) << c.power;
+    EXPECT_EQ(state.BonusPool, c.poolRead) << c.pool;
+    GameSnapshot slot;
+    slot.PowerPts = c.power;
+    slot.BonusPool = c.pool;
+    ASSERT_TRUE(machine.OpenGame(slot));
+    EXPECT_EQ(state.PowerPts, c.powerRead) << c.power;
+    EXPECT_EQ(state.BonusPool, c.poolRead) << c.pool;
+  }
 }
 
 TEST_F(MachineTest, StartUpGivesBackAWagerAndResumesFreeSpins) {

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+
 #include "GameState.h"
 #include "Machine.h"
 #include "Money.h"
@@ -8,6 +13,7 @@
 #include "Reels.h"
 #include "Settings.h"
 #include "SilentView.h"
+#include "Slots.h"
 
 namespace {
 
@@ -32,6 +38,15 @@ double IndependentWin(const std::array<std::int32_t, 9>& window,
 }
 
 bool WholeCents(double amount) { return amount == money::Round(amount); }
+
+std::int64_t Cents(double amount) { return money::ToCents(amount); }
+
+// VOLTARO_PROPERTY_COMMANDS asks for a longer run than the usual one.
+long CommandsToRun(long usual) {
+  const char* asked = std::getenv("VOLTARO_PROPERTY_COMMANDS");
+  const long commands = asked != nullptr ? std::strtol(asked, nullptr, 10) : 0;
+  return std::max(commands, usual);
+}
 
 class Soak : public ::testing::Test {
  protected:
@@ -137,4 +152,65 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
     ASSERT_EQ(money::Add(state.Credits, state.Wager), expected) << "spin " << spins;
   }
   EXPECT_GT(bonuses, 10);
+}
+
+// Every command that moves money, saves and opens of the same slot and of
+// others among them, in and out of free-spin rounds: the money held (credits
+// and coins on the table) is always what the game started with, plus what
+// was lent and won, less what was paid back and wagered, as its totals count
+// them; an opened slot holds what it held when saved; and the play list is
+// that of the game in play only.
+TEST_F(Soak, EveryCommandSequenceKeepsEveryCent) {
+  RandomSource choices(26);
+  struct Held {
+    std::int64_t money = 0;
+    std::int64_t debt = 0;
+  };
+  std::map<int, std::pair<SlotRecord, Held>> slots;
+  Held start{Cents(state.Credits), Cents(state.Borrowed)};
+  const long commands = CommandsToRun(100'000);
+  for (long command = 0; command < commands; ++command) {
+    const int action = choices.Below(100);
+    const int slot = 1 + choices.Below(3);
+    if (action < 25) {
+      Play(machine.Spin());
+    } else if (action < 45) {
+      Play(machine.Bet1());
+    } else if (action < 52) {
+      Play(machine.BetMax());
+    } else if (action < 60) {
+      machine.Borrow(money::FromCents(1 + choices.Below(20000)));
+    } else if (action < 68) {
+      machine.PayBack(money::FromCents(1 + choices.Below(20000)));
+    } else if (action < 72) {
+      machine.ChooseCoinValue(choices.Below(6));
+    } else if (action < 84) {
+      // The window offers Save only when the game may be left.
+      if (machine.MayLeaveGame())
+        slots[slot] = {
+            SlotFromGame("Game", state, "12-09-26"),
+            {money::ToCents(money::Add(state.Credits, state.Wager)), Cents(state.Borrowed)}};
+    } else if (action < 97) {
+      const auto saved = slots.find(slot);
+      if (saved != slots.end() && machine.OpenGame(SnapshotOf(saved->second.first))) {
+        start = saved->second.second;
+        ASSERT_EQ(Cents(state.Wager), 0);
+      }
+    } else if (machine.NewGame()) {
+      start = {Cents(NewGameCredits), Cents(NewGameCredits)};
+    }
+    const GameStatistics& totals = state.Statistics;
+    const std::int64_t held = Cents(state.Credits) + Cents(state.Wager);
+    ASSERT_EQ(held, start.money + Cents(totals.borrowed) - Cents(totals.paidBack) -
+                        Cents(totals.moneyWagered) + Cents(totals.wonOnLines) +
+                        Cents(totals.wonFromPool))
+        << "command " << command << ", action " << action;
+    ASSERT_EQ(Cents(state.Borrowed), start.debt + Cents(totals.borrowed) - Cents(totals.paidBack))
+        << "command " << command;
+    const std::int64_t plays = totals.paidSpins + totals.freeSpins;
+    ASSERT_EQ(static_cast<std::int64_t>(state.History.Plays().size()),
+              std::min<std::int64_t>(plays, GameHistory::Capacity))
+        << "command " << command;
+    CheckAmounts("a command");
+  }
 }

@@ -17,6 +17,7 @@ class SilentView : public MachineView {
   void ShowWheels(const std::array<int, 3>&) override {}
   int PlayEventSound(SoundEvent) override { return 0; }
   void ShowMessage(const std::string&) override { ++messages; }
+  void ShowAmountMessage(const std::string&, double) override { ++messages; }
   void SetButtonsEnabled(bool) override {}
   void FocusSpinButton() override {}
   void SetGameCommandsEnabled(bool enabled) override { gameCommandsEnabled = enabled; }
