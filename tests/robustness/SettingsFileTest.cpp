@@ -114,8 +114,8 @@ class SettingsFileTest : public QObject {
   }
 
   // The largest amounts the file can hold, counters at their limit and
-  // bytes that wrap: the game reads them as the rules say and plays on
-  // without overflowing a counter.
+  // bytes that wrap: the game reads them as the rules say (a meter past full
+  // as the fullest one at rest) and plays on without overflowing a counter.
   void hugeValues() {
     DamagedProgram program;
     DamagedGame game(program,
@@ -129,15 +129,16 @@ class SettingsFileTest : public QObject {
     QCOMPARE(state.Borrowed, 1234567890.50);
     QCOMPARE(state.BonusPool, 9999999999.99);
     QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
-    QCOMPARE(state.PowerPts, std::numeric_limits<std::int32_t>::max());
+    QCOMPARE(state.PowerPts, 99);
     // 999 keeps its low byte 231, no speed: Fast stays. 258 keeps 2: 50¢.
     QCOMPARE(form.Rules().SpinDelay(), 10);
     QCOMPARE(state.CoinValue, 0.50);
     QVERIFY(CoinItemChecked(form, "N50c1"));
     QCOMPARE(form.CurrentSettings().BackColor, Settings::ButtonFaceColor);
 
-    // A full meter: the spin pays 2 coins and then the whole pool, and the
-    // credits stop at the largest amount the file keeps to the cent.
+    // The meter fills: the spin pays 2 coins and then the whole pool, the
+    // credits stop at the largest amount the file keeps to the cent, and the
+    // player is told that only the room the bet had left went in.
     game.PlaySmallWin(true);
     QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
     QCOMPARE(state.Credits, 9999999999.99);
@@ -145,15 +146,18 @@ class SettingsFileTest : public QObject {
     QCOMPARE(state.FreeSpins, 7);
     QCOMPARE(state.PowerPts, 0);
     QVERIFY(form.close());
-    QVERIFY(game.Script().informations.isEmpty());
+    QCOMPARE(game.Script().informations,
+             QStringList{"Your credits are at the money limit: only $0.50 of this win went in, "
+                         "the rest could not be added."});
     // Written as it reads back: more digits would come back as their first
     // ten.
     QCOMPARE(SectionValue(game.SettingsPath(), "Settings", "Credits"),
              QStringLiteral("9999999999.99"));
   }
 
-  // Negative amounts are taken as they are: no bet can be placed on them,
-  // borrowing brings the credits back and the game goes on.
+  // Negative credits and debt are taken as they are: no bet can be placed on
+  // them, borrowing brings the credits back and the game goes on. A meter
+  // and a pool below nothing read as empty.
   void negativeMoney() {
     DamagedProgram program;
     DamagedGame game(program, SilentIni +
@@ -163,7 +167,8 @@ class SettingsFileTest : public QObject {
     const GameState& state = form.State();
     QCOMPARE(state.Credits, -50.0);
     QCOMPARE(state.Borrowed, -20.5);
-    QCOMPARE(state.BonusPool, -5.0);
+    QCOMPARE(state.BonusPool, 0.0);
+    QCOMPARE(state.PowerPts, 0);
 
     form.BitBtn1Click();
     form.BitBtn2Click();
@@ -179,9 +184,9 @@ class SettingsFileTest : public QObject {
     game.PlaySmallWin(true);
     QCOMPARE(state.Credits, 50.25);
     QCOMPARE(state.Spins, -2);
-    QCOMPARE(state.PowerPts, -30);
+    QCOMPARE(state.PowerPts, 10);
     QCOMPARE(state.FreeSpins, 0);
-    QCOMPARE(state.BonusPool, -5.0);
+    QCOMPARE(state.BonusPool, 0.0);
   }
 
   void notARegularFile_data() {
