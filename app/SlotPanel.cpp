@@ -53,7 +53,7 @@ void TForm1::CreatePanel() {
   // A button's caption is its accessible name and its tooltip the
   // description a screen reader gives.
   //: The button that places one coin.
-  BitBtn1 = MakeButton(panel, "BitBtn1", tr("Bet 1"), tr("Bet one credit"), Bet1Picture);
+  BitBtn1 = MakeButton(panel, "BitBtn1", tr("Bet 1"), tr("Bet one coin"), Bet1Picture);
   //: The button that places the most coins a spin takes.
   BitBtn2 = MakeButton(panel, "BitBtn2", tr("Bet Max"), tr("Bet maximum credits"), BetMaxPicture);
   BitBtn3 = MakeButton(panel, "BitBtn3", tr("Payoff Chart"), tr("View the Payoff Chart"),

@@ -2,6 +2,7 @@
 #include "Music.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,18 @@
 #include "SdlMusicPlayer.h"
 
 QString SongNameOf(const QString& path) { return QFileInfo(path).fileName(); }
+
+QString ShownSongName(const std::string& stored, int slot) {
+  if (slot < 3 || stored != DefaultSongName(slot)) return QString::fromStdString(stored);
+  //: The name of an empty row of the song dialog; %1 is its number, 4 to 8.
+  return QCoreApplication::translate("TMusicForm", "MIDI Song #%1").arg(slot + 1);
+}
+
+std::string StoredSongName(const QString& shown, int slot) {
+  if (shown == ShownSongName(DefaultSongName(slot), slot)) return DefaultSongName(slot);
+  // Whole characters, as the settings file cuts them.
+  return CutText(shown.toStdString(), SongNameCapacity);
+}
 
 TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* parent,
                        DialogServices services, std::unique_ptr<MediaPlayer> preview)
@@ -39,7 +52,7 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
   for (int slot = 0; slot < SongSlots; ++slot) {
     const int top = 56 + 32 * slot;
     const auto n = static_cast<std::size_t>(slot);
-    SongChecks[n] = new QCheckBox(QString::fromStdString(settings_.MIDIName[n]), this);
+    SongChecks[n] = new QCheckBox(ShownSongName(settings_.MIDIName[n], slot), this);
     SongChecks[n]->setGeometry(16, top, 209, 25);
     SongChecks[n]->setEnabled(false);
     //: A button that picks another song file for the row.
@@ -91,7 +104,7 @@ void TMusicForm::RefreshSongRows() {
       ChangeButtons[n]->setEnabled(true);
       PreviewButtons[n]->setEnabled(true);
     }
-    SongChecks[n]->setText(QString::fromStdString(settings_.MIDIName[n]));
+    SongChecks[n]->setText(ShownSongName(settings_.MIDIName[n], slot));
     if (settings_.PlayList[n]) SongChecks[n]->setChecked(true);
   }
 }
@@ -167,8 +180,7 @@ void TMusicForm::FormClose() {
   if (DialogAccepted) {
     CommitPlaylist();
     for (std::size_t n = 0; n < SongChecks.size(); ++n)
-      // Whole characters, as the settings file cuts them.
-      settings_.MIDIName[n] = CutText(SongChecks[n]->text().toStdString(), SongNameCapacity);
+      settings_.MIDIName[n] = StoredSongName(SongChecks[n]->text(), static_cast<int>(n));
   } else {
     settings_.MIDISong = SavedSongs;
   }

@@ -64,3 +64,9 @@ class TMusicForm : public QDialog {
 
 // A song's name as the dialog's rows show it and the table keeps it.
 QString SongNameOf(const QString& path);
+
+// The name a row shows for the name the settings keep: an empty row's
+// stored "MIDI Song #4" reads in the player's language, any other name as it
+// is. StoredSongName turns a shown name back, so the file keeps its own.
+QString ShownSongName(const std::string& stored, int slot);
+std::string StoredSongName(const QString& shown, int slot);

@@ -63,11 +63,11 @@
     </message>
     <message>
         <source>won %1 on line %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>%1 gewonnen auf Linie %2, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
+        <translation>%1 auf Linie %2 gewonnen, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
     </message>
     <message>
         <source>won %1 on lines %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>%1 gewonnen auf Linien %2, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
+        <translation>%1 auf Linien %2 gewonnen, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
     </message>
     <message>
         <source>no win</source>
@@ -75,11 +75,11 @@
     </message>
     <message>
         <source>won %1 on line %2</source>
-        <translation>%1 gewonnen auf Linie %2</translation>
+        <translation>%1 auf Linie %2 gewonnen</translation>
     </message>
     <message>
         <source>won %1 on lines %2</source>
-        <translation>%1 gewonnen auf Linien %2</translation>
+        <translation>%1 auf Linien %2 gewonnen</translation>
     </message>
     <message>
         <source>Voltaro</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>No line pays.</source>
-        <translation>Keine Linie zahlt.</translation>
+        <translation>Keine Linie gewinnt.</translation>
     </message>
     <message>
         <source>Paying line %1.</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Won from the pool:</source>
-        <translation>Bonustopf-Gewinne:</translation>
+        <translation>Aus dem Bonustopf gewonnen:</translation>
     </message>
     <message>
         <source>Bonuses:</source>
@@ -284,12 +284,12 @@
     </message>
     <message>
         <source>Long-run return at the most used bet:</source>
-        <translation>Langfristige Auszahlungsquote beim häufigsten Einsatz:</translation>
+        <translation>Langfristige Auszahlungsquote (häufigster Einsatz):</translation>
     </message>
     <message>
         <source>up to %1 points either way</source>
         <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
-        <translation>bis zu %1 Punkte auf oder ab</translation>
+        <translation>bis zu ±%1 Prozentpunkte</translation>
     </message>
     <message>
         <source>Long-run return at 1 coin (the most used bet):</source>
@@ -306,7 +306,7 @@
     <message>
         <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
         <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
-        <translation>Glück allein kann die Quote (in 99 von 100 Spielen) verschieben um:</translation>
+        <translation>Mögliche Zufallsabweichung (in 99 von 100 Spielen):</translation>
     </message>
 </context>
 <context>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Please place a bet before spinning.</source>
-        <translation>Bitte platzieren Sie einen Einsatz, bevor Sie drehen.</translation>
+        <translation>Bitte setzen Sie zuerst einen Einsatz.</translation>
     </message>
     <message>
         <source>You do not have enough credits to bet the same amount as you last spin; you better borrow some credits!.</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation>&amp;Geräusche</translation>
+        <translation>&amp;Töne</translation>
     </message>
     <message>
         <source>Bonus</source>
@@ -461,7 +461,7 @@
     <message>
         <source>Lose</source>
         <extracomment>Sounds menu: the sound of a losing spin.</extracomment>
-        <translation>Verlust</translation>
+        <translation>Niete</translation>
     </message>
     <message>
         <source>Power Drain</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Change WAVs</source>
-        <translation>WAV-Dateien ändern</translation>
+        <translation>Töne ändern</translation>
     </message>
     <message>
         <source>Spin Spee&amp;d</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>Every Voltaro symbol charges the power meter and every Power Drain symbol halves it; at 100% the machine pays its progressive bonus pool and plays seven free spins. Credits can be borrowed and paid back, eight games saved in named slots, and the coin value, spin speed, background, sounds and MIDI playlist chosen.</source>
-        <translation>Jedes Voltaro-Symbol lädt die Energieanzeige auf, jedes Stromfresser-Symbol halbiert sie; bei 100&#xa0;% zahlt der Automat seinen progressiven Bonustopf aus und spielt sieben Freispiele. Credits lassen sich leihen und zurückzahlen, acht Spiele auf benannten Speicherplätzen sichern, und Münzwert, Drehgeschwindigkeit, Hintergrund, Geräusche und MIDI-Wiedergabeliste sind frei wählbar.</translation>
+        <translation>Jedes Voltaro-Symbol lädt die Energieanzeige auf, jedes Stromfresser-Symbol halbiert sie; bei 100&#xa0;% zahlt der Automat seinen progressiven Bonustopf aus und spielt sieben Freispiele. Credits lassen sich leihen und zurückzahlen, acht Spiele auf benannten Speicherplätzen speichern, und Münzwert, Drehgeschwindigkeit, Hintergrund, Töne und MIDI-Wiedergabeliste sind frei wählbar.</translation>
     </message>
     <message>
         <source>All money in the game is play money.</source>
@@ -590,7 +590,7 @@
     <message>
         <source>Unable to write to %1</source>
         <extracomment>%1 is the settings file&apos;s full path.</extracomment>
-        <translation>Schreiben nicht möglich: %1</translation>
+        <translation>In %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -704,7 +704,7 @@
         <source>A 3-wheel, 5-payline slot machine.  Features the largest slot wheels ever on a PC, as well as, user-selectable backgrounds and sound effects.
 
 Includes an interesting bonus feature--win the progressive bonus pool and seven free spins.</source>
-        <translation>Ein Spielautomat mit 3 Walzen und 5 Gewinnlinien. Mit den größten Walzen, die es je auf einem PC gab, dazu wählbaren Hintergründen und Geräuschen.
+        <translation>Ein Spielautomat mit 3 Walzen und 5 Gewinnlinien: die größten Walzen, die es je auf einem PC gab, dazu Hintergründe und Soundeffekte nach Wahl.
 
 Mit einer spannenden Bonusfunktion: Gewinnen Sie den progressiven Bonustopf und sieben Freispiele.</translation>
     </message>
@@ -714,7 +714,7 @@ Mit einer spannenden Bonusfunktion: Gewinnen Sie den progressiven Bonustopf und 
     <message>
         <source>$1,000</source>
         <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
-        <translation>1.000&#xa0;$</translation>
+        <translation>1000&#xa0;$</translation>
     </message>
     <message>
         <source>$100</source>
@@ -797,12 +797,12 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>You do not have 1 credit!</source>
-        <translation>Sie haben nicht einmal 1 Credit!</translation>
+        <translation>Sie haben weniger als 1 Credit!</translation>
     </message>
     <message>
         <source>You do not have %1 credits!</source>
         <extracomment>%1 is an amount of credits, such as 1000 or 0.10.</extracomment>
-        <translation>Sie haben keine %1 Credits!</translation>
+        <translation>Sie haben weniger als %1 Credits!</translation>
     </message>
     <message>
         <source>Credits:</source>
@@ -840,10 +840,6 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>1 setzen</translation>
     </message>
     <message>
-        <source>Bet one credit</source>
-        <translation>Eine Münze setzen</translation>
-    </message>
-    <message>
         <source>Bet Max</source>
         <extracomment>The button that places the most coins a spin takes.</extracomment>
         <translation>Max. setzen</translation>
@@ -869,6 +865,10 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>Spins the slot wheels</source>
         <translation>Dreht die Walzen</translation>
     </message>
+    <message>
+        <source>Bet one coin</source>
+        <translation>Eine Münze setzen</translation>
+    </message>
 </context>
 <context>
     <name>TLoadSave</name>
@@ -890,7 +890,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>Name for this saved game?</source>
-        <translation>Name für dieses gespeicherte Spiel?</translation>
+        <translation>Unter welchem Namen möchten Sie das Spiel speichern?</translation>
     </message>
 </context>
 <context>
@@ -898,7 +898,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>Change MIDI Files]</source>
         <extracomment>The window title; the stray bracket is part of the title the game has always had.</extracomment>
-        <translation>MIDI-Dateien ändern</translation>
+        <translation>Titel ändern (MIDI-Dateien)</translation>
     </message>
     <message>
         <source>You may include up to eight MIDI files which will be used as background music while you are playing this game.</source>
@@ -935,6 +935,11 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
         <translation>%1 wurde nicht gefunden. Bitte wählen Sie eine gültige MIDI-Datei.</translation>
+    </message>
+    <message>
+        <source>MIDI Song #%1</source>
+        <extracomment>The name of an empty row of the song dialog; %1 is its number, 4 to 8.</extracomment>
+        <translation>MIDI-Titel %1</translation>
     </message>
 </context>
 <context>
@@ -1025,51 +1030,51 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     <name>TSoundForm</name>
     <message>
         <source>Change Sounds (WAV Files)</source>
-        <translation>Geräusche ändern (WAV-Dateien)</translation>
+        <translation>Töne ändern (WAV-Dateien)</translation>
     </message>
     <message>
         <source>Bonus Sound:</source>
-        <translation>Bonusgeräusch:</translation>
+        <translation>Bonuston:</translation>
     </message>
     <message>
         <source>This is the sound that plays when you get the Power Meter to 100%.</source>
-        <translation>Dieses Geräusch ertönt, wenn die Energieanzeige 100&#xa0;% erreicht.</translation>
+        <translation>Dieser Ton erklingt, wenn die Energieanzeige 100&#xa0;% erreicht.</translation>
     </message>
     <message>
         <source>Count Down Sound</source>
-        <translation>Entladegeräusch</translation>
+        <translation>Stromfresser-Ton:</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
-        <translation>Dieses Geräusch ertönt, wenn ein Stromfresser-Symbol erscheint</translation>
+        <translation>Dieser Ton erklingt, wenn ein Stromfresser-Symbol erscheint</translation>
     </message>
     <message>
         <source>Count Up Sound</source>
-        <translation>Ladegeräusch</translation>
+        <translation>Ton beim Aufladen:</translation>
     </message>
     <message>
         <source>Lose Sound:</source>
-        <translation>Verlustgeräusch:</translation>
+        <translation>Ton bei Niete:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a losing spin.</source>
-        <translation>Dieses Geräusch ertönt bei einer Drehung ohne Gewinn.</translation>
+        <translation>Dieser Ton erklingt bei einer Drehung ohne Gewinn.</translation>
     </message>
     <message>
         <source>Win Sound:</source>
-        <translation>Gewinngeräusch:</translation>
+        <translation>Gewinnton:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a winning spin.</source>
-        <translation>Dieses Geräusch ertönt bei einer Drehung mit Gewinn.</translation>
+        <translation>Dieser Ton erklingt bei einer Drehung mit Gewinn.</translation>
     </message>
     <message>
         <source>Restore Default Sounds</source>
-        <translation>Standardgeräusche wiederherstellen</translation>
+        <translation>Standardtöne wiederherstellen</translation>
     </message>
     <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
-        <translation>Klicken Sie hier, um für die obigen Ereignisse wieder die Standardgeräusche (Originalgeräusche) zu verwenden.</translation>
+        <translation>Klicken Sie hier, um für die obigen Ereignisse wieder die ursprünglichen Töne des Spiels zu verwenden.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1086,7 +1091,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>Click this button to browse your hard drive for a sound for this event.</source>
-        <translation>Klicken Sie hier, um auf Ihrer Festplatte ein Geräusch für dieses Ereignis auszuwählen.</translation>
+        <translation>Klicken Sie hier, um eine Tondatei für dieses Ereignis auszuwählen.</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -1095,7 +1100,7 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>Click this button to play the currently selected sound file.</source>
-        <translation>Klicken Sie hier, um die gewählte Geräuschdatei abzuspielen.</translation>
+        <translation>Klicken Sie hier, um die gewählte Tondatei abzuspielen.</translation>
     </message>
     <message>
         <source>Wav Files</source>

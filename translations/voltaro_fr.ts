@@ -284,24 +284,24 @@
     </message>
     <message>
         <source>Long-run return at the most used bet:</source>
-        <translation>Taux de retour à long terme à la mise la plus jouée&#xa0;:</translation>
+        <translation>Taux de redistribution à long terme (mise la plus fréquente)&#xa0;:</translation>
     </message>
     <message>
         <source>up to %1 points either way</source>
         <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
-        <translation>jusqu&apos;à %1 points en plus ou en moins</translation>
+        <translation>jusqu&apos;à ±%1 points</translation>
     </message>
     <message>
         <source>Long-run return at 1 coin (the most used bet):</source>
-        <translation>Taux de retour à long terme à 1 pièce (la mise la plus jouée)&#xa0;:</translation>
+        <translation>Taux de redistribution à long terme à 1 pièce (mise la plus fréquente)&#xa0;:</translation>
     </message>
     <message>
         <source>Long-run return at %1 coins (the most used bet):</source>
-        <translation>Taux de retour à long terme à %1 pièces (la mise la plus jouée)&#xa0;:</translation>
+        <translation>Taux de redistribution à long terme à %1 pièces (mise la plus fréquente)&#xa0;:</translation>
     </message>
     <message>
         <source>Return so far:</source>
-        <translation>Taux de retour jusqu&apos;ici&#xa0;:</translation>
+        <translation>Taux de redistribution jusqu&apos;ici&#xa0;:</translation>
     </message>
     <message>
         <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
@@ -461,7 +461,7 @@
     <message>
         <source>Lose</source>
         <extracomment>Sounds menu: the sound of a losing spin.</extracomment>
-        <translation>Perte</translation>
+        <translation>Tour perdant</translation>
     </message>
     <message>
         <source>Power Drain</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Slot Spin</source>
-        <translation>Rotation de la machine</translation>
+        <translation>Cliquetis des rouleaux</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -491,7 +491,7 @@
     </message>
     <message>
         <source>Change WAVs</source>
-        <translation>Changer les WAV</translation>
+        <translation>Changer les sons</translation>
     </message>
     <message>
         <source>Spin Spee&amp;d</source>
@@ -582,7 +582,7 @@
     <message>
         <source>%1¢</source>
         <extracomment>A coin value under a dollar; %1 is the number of cents, such as 25.</extracomment>
-        <translation>%1¢</translation>
+        <translation>%1&#xa0;¢</translation>
     </message>
 </context>
 <context>
@@ -714,7 +714,7 @@ Avec une fonction bonus captivante&#xa0;: remportez la cagnotte progressive et s
     <message>
         <source>$1,000</source>
         <extracomment>The amount on a chip in the borrow dialog, read out by screen readers.</extracomment>
-        <translation>1&#xa0;000&#xa0;$</translation>
+        <translation>1000&#xa0;$</translation>
     </message>
     <message>
         <source>$100</source>
@@ -734,12 +734,12 @@ Avec une fonction bonus captivante&#xa0;: remportez la cagnotte progressive et s
     <message>
         <source>10¢</source>
         <extracomment>The amount on a chip in the borrow dialog (ten cents), read out by screen readers.</extracomment>
-        <translation>10¢</translation>
+        <translation>10&#xa0;¢</translation>
     </message>
     <message>
         <source>1¢</source>
         <extracomment>The amount on a chip in the borrow dialog (one cent), read out by screen readers.</extracomment>
-        <translation>1¢</translation>
+        <translation>1&#xa0;¢</translation>
     </message>
     <message>
         <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
@@ -797,12 +797,12 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>You do not have 1 credit!</source>
-        <translation>Vous n&apos;avez pas 1 crédit&#xa0;!</translation>
+        <translation>Il vous reste moins d&apos;un crédit&#xa0;!</translation>
     </message>
     <message>
         <source>You do not have %1 credits!</source>
         <extracomment>%1 is an amount of credits, such as 1000 or 0.10.</extracomment>
-        <translation>Vous n&apos;avez pas %1 crédits&#xa0;!</translation>
+        <translation>Vos crédits sont inférieurs à %1&#xa0;!</translation>
     </message>
     <message>
         <source>Credits:</source>
@@ -840,10 +840,6 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <translation>Miser 1</translation>
     </message>
     <message>
-        <source>Bet one credit</source>
-        <translation>Miser une pièce</translation>
-    </message>
-    <message>
         <source>Bet Max</source>
         <extracomment>The button that places the most coins a spin takes.</extracomment>
         <translation>Miser max</translation>
@@ -869,6 +865,10 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <source>Spins the slot wheels</source>
         <translation>Lance les rouleaux</translation>
     </message>
+    <message>
+        <source>Bet one coin</source>
+        <translation>Miser une pièce</translation>
+    </message>
 </context>
 <context>
     <name>TLoadSave</name>
@@ -890,7 +890,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Name for this saved game?</source>
-        <translation>Nom de cette partie enregistrée&#xa0;?</translation>
+        <translation>Sous quel nom enregistrer cette partie&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -898,7 +898,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     <message>
         <source>Change MIDI Files]</source>
         <extracomment>The window title; the stray bracket is part of the title the game has always had.</extracomment>
-        <translation>Changer les fichiers MIDI</translation>
+        <translation>Changer les morceaux (fichiers MIDI)</translation>
     </message>
     <message>
         <source>You may include up to eight MIDI files which will be used as background music while you are playing this game.</source>
@@ -925,7 +925,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     <message>
         <source>MIDI Sequencer</source>
         <extracomment>The kind of file the song dialog lists.</extracomment>
-        <translation>Séquenceur MIDI</translation>
+        <translation>Fichiers MIDI</translation>
     </message>
     <message>
         <source>Open</source>
@@ -935,6 +935,11 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     <message>
         <source>Could not find %1.  Please choose a valid MIDI file.</source>
         <translation>Impossible de trouver %1. Veuillez choisir un fichier MIDI valide.</translation>
+    </message>
+    <message>
+        <source>MIDI Song #%1</source>
+        <extracomment>The name of an empty row of the song dialog; %1 is its number, 4 to 8.</extracomment>
+        <translation>Morceau MIDI %1</translation>
     </message>
 </context>
 <context>
@@ -1037,19 +1042,19 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Count Down Sound</source>
-        <translation>Son de descente</translation>
+        <translation>Son du court-circuit&#xa0;:</translation>
     </message>
     <message>
         <source>This is the sound which plays when you get a Power Drain symbol on the screen</source>
-        <translation>Ce son est joué quand un symbole Court-circuit apparaît à l&apos;écran</translation>
+        <translation>Ce son est joué quand un symbole Court-circuit apparaît sur les rouleaux</translation>
     </message>
     <message>
         <source>Count Up Sound</source>
-        <translation>Son de montée</translation>
+        <translation>Son de la recharge&#xa0;:</translation>
     </message>
     <message>
         <source>Lose Sound:</source>
-        <translation>Son de perte&#xa0;:</translation>
+        <translation>Son du tour perdant&#xa0;:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a losing spin.</source>
@@ -1057,7 +1062,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Win Sound:</source>
-        <translation>Son de gain&#xa0;:</translation>
+        <translation>Son du gain&#xa0;:</translation>
     </message>
     <message>
         <source>This is a sound which plays on a winning spin.</source>
@@ -1069,7 +1074,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
-        <translation>Cliquez sur ce bouton pour reprendre les sons par défaut (d&apos;origine) des événements ci-dessus.</translation>
+        <translation>Cliquez sur ce bouton pour rétablir les sons d&apos;origine des événements ci-dessus.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -1086,7 +1091,7 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     </message>
     <message>
         <source>Click this button to browse your hard drive for a sound for this event.</source>
-        <translation>Cliquez sur ce bouton pour chercher sur votre disque un son pour cet événement.</translation>
+        <translation>Cliquez sur ce bouton pour choisir un fichier son pour cet événement.</translation>
     </message>
     <message>
         <source>Preview</source>

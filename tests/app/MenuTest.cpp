@@ -202,7 +202,7 @@ class MenuTest : public QObject {
     TForm1& form = fixture.Form();
     const QList<QPushButton*> buttons{form.BitBtn1, form.BitBtn2, form.BitBtn3, form.Button1};
     const QStringList captions{"Bet 1", "Bet Max", "Payoff Chart", "Spin"};
-    const QStringList hints{"Bet one credit", "Bet maximum credits", "View the Payoff Chart",
+    const QStringList hints{"Bet one coin", "Bet maximum credits", "View the Payoff Chart",
                             "Spins the slot wheels"};
     for (int i = 0; i < 4; ++i) {
       QCOMPARE(buttons[i]->text(), captions[i]);

@@ -1,14 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Every language's .ts file against the program's texts.
+"""Every language's .ts file against the program's texts, its glossary and
+its help pages.
 
 Fails on a text left untranslated, a text the sources hold that the file
 lacks (the file was not brought up to date) or one they no longer hold, and a
 translation that drops or invents a placeholder or loses the source's
-keyboard accelerator.
+keyboard accelerator. Then holds the translation and the help pages
+(assets/help/*.<language>.HLP) to the glossary's term list
+(translations/glossary-<language>.md): each listed text translated as listed,
+no word the list rules out, a sound named alike in the menu and the sound
+dialog, a dialog titled as the menu item that opens it, labels ending in a
+colon, menu paths in the help that the menus have, and amounts written as the
+windows write them.
 
 usage: ts_files_test.py <lupdate> <source root> <ts file>...
 """
+import glob
+import html
 import os
 import re
 import shutil
@@ -85,6 +94,125 @@ def problems_of(path, sources_now):
     return problems
 
 
+# (menu item, sound dialog label): the label names the sound as the menu does.
+SOUND_NAMES = [("Bonus", "Bonus Sound:"), ("Power Drain", "Count Down Sound"),
+               ("Power Up", "Count Up Sound"), ("Lose", "Lose Sound:"), ("Win", "Win Sound:")]
+# (menu item, (context, title) of the dialog it opens): the title starts with the item.
+MENU_DIALOGS = [("Change WAVs", ("TSoundForm", "Change Sounds (WAV Files)")),
+                ("Change Songs", ("TMusicForm", "Change MIDI Files]"))]
+# Amounts as the windows write them: no group separator, and a non-breaking
+# space between the figures and $, ¢ or %.
+GROUPED_NUMBER = re.compile(r"\d[.,\u00a0\u202f ]\d{3}(?:,\d\d|\b(?=\s*\$))")
+LOOSE_UNIT = re.compile(r"\d(?: ?)[$¢%]")
+# French punctuation: a non-breaking space before : ; ! ? » and after «.
+LOOSE_FRENCH_MARK = re.compile(r"(?: |(?<=[\w)\]]))[:;!?»]|«(?:\s(?<!\u00a0)|(?=\w))")
+
+
+def plain(text):
+    return " ".join(text.replace("\u00a0", " ").split())
+
+
+def cell(text):
+    text = text.strip()
+    return text[1:-1] if len(text) > 1 and text[0] == text[-1] == "`" else text
+
+
+def glossary_lists(path):
+    """The glossary's checked tables: rows of `context` | `source` | `translation`
+    and rows of `words to avoid` (as written, capitals count) | what to write
+    instead."""
+    terms, avoided = {}, []
+    section = None
+    with open(path, encoding="utf-8") as glossary:
+        for line in glossary:
+            if line.startswith("## "):
+                section = "terms" if "<!-- terms -->" in line else \
+                          "avoid" if "<!-- avoid -->" in line else None
+                continue
+            cells = line.strip().strip("|").split("|")
+            if section is None or not line.startswith("|") or set(cells[0].strip()) <= set("-"):
+                continue
+            if section == "terms" and len(cells) == 3 and cells[0].strip().startswith("`"):
+                terms[(cell(cells[0]), cell(cells[1]))] = cell(cells[2])
+            elif section == "avoid" and len(cells) >= 2 and cells[0].strip().startswith("`"):
+                avoided.append(cell(cells[0]))
+    return terms, avoided
+
+
+def help_texts(root, language):
+    """Each help page's text, tags taken out, with its file name."""
+    pages = {}
+    for path in sorted(glob.glob(os.path.join(root, "assets", "help", "*.%s.HLP" % language))):
+        with open(path, encoding="utf-8") as page:
+            pages[os.path.basename(path)] = page.read()
+    return pages
+
+
+def page_text(page):
+    return html.unescape(re.sub(r"<[^>]+>", " ", re.sub(r"<!--.*?-->", "", page, flags=re.S)))
+
+
+def term_problems(ts_path, root):
+    """The glossary's rules, held against the .ts file and the help pages."""
+    language = re.sub(r"^voltaro_(.*)\.ts$", r"\1", os.path.basename(ts_path))
+    glossary = os.path.join(os.path.dirname(ts_path), "glossary-%s.md" % language)
+    if not os.path.exists(glossary):
+        return ["no glossary: " + glossary]
+    terms, avoided = glossary_lists(glossary)
+    if not terms or not avoided:
+        return ["%s: no term list or no list of words to avoid" % glossary]
+    translated = {}
+    for key, (translation, numerus) in messages(ts_path).items():
+        if translation is not None:
+            translated[key] = translated_texts(translation, numerus)[0]
+    problems = []
+    for key, wanted in sorted(terms.items()):
+        if key not in translated:
+            problems.append("glossary term not in the program: %s: %r" % key)
+        elif plain(translated[key]) != plain(wanted):
+            problems.append("not the glossary's term: %s: %r -> %r, not %r"
+                            % (key + (translated[key], wanted)))
+    menu = {source: text for (context, source), text in translated.items() if context == "Menus"}
+    for item, label in SOUND_NAMES:
+        shown = translated.get(("TSoundForm", label), "")
+        name = menu.get(item, "").replace("&", "")
+        if name.lower() not in shown.lower() or not shown.rstrip().endswith(":"):
+            problems.append("sound dialog label %r reads %r: it names the menu's %r and ends "
+                            "with a colon" % (label, shown, name))
+    for item, key in MENU_DIALOGS:
+        title, name = translated.get(key, ""), menu.get(item, "").replace("&", "")
+        if not title.startswith(name):
+            problems.append("dialog title %r does not start with its menu item %r" % (title, name))
+    for (context, source), text in sorted(translated.items()):
+        if source.rstrip().endswith(":") and not text.rstrip().endswith(":"):
+            problems.append("label without its colon: %s: %r -> %r" % (context, source, text))
+
+    pages = help_texts(root, language)
+    if not pages:
+        problems.append("no help pages for " + language)
+    menu_names = {plain(text.replace("&", "")) for text in menu.values()}
+    # A desktop entry's keywords are a list, not French prose.
+    readable = [("%s: %r" % key, text) for key, text in translated.items()
+                if not re.search(r"\w;\w", key[1])]
+    readable += [(name, page_text(page)) for name, page in pages.items()]
+    for name, page in pages.items():
+        for path in re.findall(r"<b>([^<]*&gt;[^<]*)</b>", page):
+            for step in html.unescape(path).split(">"):
+                if plain(step) not in menu_names:
+                    problems.append("%s: menu path %r: no menu item %r" % (name, path, plain(step)))
+    for where, text in readable:
+        for word in avoided:
+            if word in text:
+                problems.append("%s: %r, which the glossary rules out" % (where, word))
+        for found in GROUPED_NUMBER.findall(text) + LOOSE_UNIT.findall(text):
+            problems.append("%s: amount written %r" % (where, found))
+        if language == "fr":
+            for found in LOOSE_FRENCH_MARK.finditer(text):
+                problems.append("%s: no non-breaking space at %r"
+                                % (where, text[max(0, found.start() - 12):found.end() + 2]))
+    return problems
+
+
 def main():
     lupdate, root, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
     if not ts_files:
@@ -98,7 +226,7 @@ def main():
         sources_now = set(messages(fresh))
     failed = False
     for path in ts_files:
-        problems = problems_of(path, sources_now)
+        problems = problems_of(path, sources_now) + term_problems(path, root)
         print("%s: %d texts, %d problems" % (os.path.basename(path), len(messages(path)),
                                               len(problems)))
         for problem in problems:
