@@ -2,10 +2,13 @@
 #include "About.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "DialogLook.h"
 #include "GameState.h"
@@ -44,14 +47,26 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   ProductName->setFont(SansFont(19, true));
   ProductName->setGeometry(64, 20, 281, 28);
 
-  VersionLabel = new QLabel(this);
+  // "Version:" and the number side by side, a space apart whatever the
+  // label's length in the player's language.
+  auto* versionLine = new QWidget(this);
+  versionLine->setGeometry(64, 60, 281, 17);
+  auto* versionLayout = new QHBoxLayout(versionLine);
+  versionLayout->setContentsMargins(0, 0, 0, 0);
+  versionLayout->setSpacing(QFontMetrics(font()).horizontalAdvance(QLatin1Char(' ')));
+
+  VersionLabel = new QLabel(versionLine);
   VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
   VersionLabel->setFont(SansFont(13, true));
-  VersionLabel->setGeometry(64, 60, 64, 17);
+  versionLayout->addWidget(VersionLabel);
 
-  Version = new QLabel(this);
+  Version = new QLabel(versionLine);
   Version->setObjectName(QStringLiteral("Version"));
-  Version->setGeometry(128, 60, 120, 17);
+  versionLayout->addWidget(Version);
+  versionLayout->addStretch();
+  // As tall as the bold line needs, and no less than the classic row.
+  versionLine->resize(versionLine->width(),
+                      std::max(17, QFontMetrics(VersionLabel->font()).height()));
 
   Comments = new QPlainTextEdit(this);
   Comments->setObjectName(QStringLiteral("Comments"));
@@ -73,6 +88,7 @@ void TAboutBox::showEvent(QShowEvent* event) {
   ProductName->setText(QString::fromUtf8(ProductTitle));
   VersionLabel->setText(tr("Version:"));
   Version->setText(QString::fromUtf8(VersionText));
+  VersionLabel->parentWidget()->layout()->activate();
   Comments->setPlainText(tr(ProgramDescription));
   QDialog::showEvent(event);
 }

@@ -4,10 +4,16 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
+#include <QTreeView>
 
 #include "GameState.h"
 
@@ -31,6 +37,26 @@ QString QtFileFilter(const QString& captionAndPatterns) {
   return filters.join(QStringLiteral(";;"));
 }
 
+void WidenForColumns(QFileDialog& dialog) {
+  auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (view == nullptr) return;  // the desktop's own dialog sizes itself
+  QHeaderView* header = view->header();
+  // Qt gives the columns after the name the width of English samples
+  // ("mp3Folder"); a column is as wide as its heading and its entries.
+  const auto fitColumns = [&dialog, view, header] {
+    for (int column = 1; column < header->count(); ++column) view->resizeColumnToContents(column);
+    const int missing = header->length() - view->viewport()->width();
+    if (missing <= 0) return;
+    dialog.resize(dialog.width() + missing, dialog.height());
+    // Laid out at once, so that the next folder's entries measure the new width.
+    if (dialog.layout() != nullptr) dialog.layout()->activate();
+  };
+  // Once the dialog is laid out, and again as each folder's entries arrive.
+  QTimer::singleShot(0, &dialog, fitColumns);
+  if (auto* model = qobject_cast<QFileSystemModel*>(view->model()))
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, &dialog, fitColumns);
+}
+
 void KeepQtSettingsOutOfConfigFolder() {
   // Qt's file and colour dialogs keep their history and custom colours in a
   // settings file of Qt's own, "QtProject.conf" in the player's config folder.
@@ -52,17 +78,23 @@ DialogServices DialogServices::Standard() {
   services.warning = [](QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, QString::fromUtf8(ProductTitle), text);
   };
-  services.askText = [](QWidget* parent, const QString& title,
+  services.askText = [](QWidget* parent, const QString& question,
                         const QString& initial) -> std::optional<QString> {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, QString(), QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog prompt(parent);
+    prompt.setWindowTitle(QString::fromUtf8(ProductTitle));
+    prompt.setLabelText(question);
+    prompt.setTextValue(initial);
+    if (auto* field = prompt.findChild<QLineEdit*>()) field->setAccessibleName(question);
+    if (prompt.exec() != QDialog::Accepted) return std::nullopt;
+    return prompt.textValue();
   };
   services.openFile = [](QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, QtFileFilter(filter));
+    QFileDialog dialog(parent, title, folder, QtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    WidenForColumns(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
   };
   services.chooseColor = [](QWidget* parent, const QColor& initial) -> std::optional<QColor> {
     const QColor chosen = QColorDialog::getColor(initial, parent);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 // What the windows ask of their surroundings: message boxes, the one-line
@@ -18,8 +19,9 @@ struct DialogServices {
   // A warning box with one OK button, for failures such as a picture that
   // cannot be loaded.
   std::function<void(QWidget* parent, const QString& text)> warning;
-  // A one-line text prompt with OK and Cancel; nothing on Cancel.
-  std::function<std::optional<QString>(QWidget* parent, const QString& title,
+  // A one-line text prompt with OK and Cancel that asks `question` above its
+  // field, which the question also names; nothing on Cancel.
+  std::function<std::optional<QString>(QWidget* parent, const QString& question,
                                        const QString& initial)>
       askText;
   // A file-open dialog; returns the chosen full path, or an empty text when
@@ -37,6 +39,11 @@ struct DialogServices {
   // of their own (KeepQtSettingsOutOfConfigFolder).
   static DialogServices Standard();
 };
+
+// Widens Qt's own file dialog until every column after the name shows its
+// heading and its entries whole, in any language; the desktop's dialog is
+// left alone.
+void WidenForColumns(QFileDialog& dialog);
 
 // Points Qt's per-user settings, which its file and colour dialogs write,
 // away from the player's config folder to nowhere. Harmless to call again.

@@ -80,12 +80,11 @@ QString TimeWithSeconds(const QLocale& locale) {
 QString PlayedText(std::int64_t secondsSince1970) {
   const QDateTime played = QDateTime::fromSecsSinceEpoch(secondsSince1970).toLocalTime();
   const QLocale locale = PlayerLocale();
-  // The C locale's own short date is English ("8 Dec 2026"): without a
-  // locale, the plain numeric form.
-  if (locale.language() == QLocale::C)
-    return played.toString(QStringLiteral("yyyy-MM-dd\nhh:mm:ss"));
-  return locale.toString(played.date(), QLocale::ShortFormat) + QLatin1Char('\n') +
-         locale.toString(played.time(), TimeWithSeconds(locale));
+  // The date as the saved-game slots show it.
+  const QDate date = played.date();
+  const QString day = ShortDateText(date.year(), date.month(), date.day()) + QLatin1Char('\n');
+  if (locale.language() == QLocale::C) return day + played.toString(QStringLiteral("hh:mm:ss"));
+  return day + locale.toString(played.time(), TimeWithSeconds(locale));
 }
 
 QString HistoryMoneyText(double amount) { return AmountText(money::ToCents(amount)); }

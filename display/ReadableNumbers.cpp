@@ -2,6 +2,42 @@
 #include "ReadableNumbers.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+// The order of day, month and year in a locale's short date ("dMy"), and the
+// separator between them.
+struct ShortDate {
+  QString fields;
+  QString separator;
+};
+
+ShortDate ShortDateOf(const QLocale& locale) {
+  // Qt's short date for the C locale reads "8 Dec 2026"; the C locale's own,
+  // as the C library writes it, is month, day, year: "12/08/26".
+  if (locale.language() == QLocale::C) return {QStringLiteral("Mdy"), QStringLiteral("/")};
+  ShortDate date;
+  bool quoted = false;
+  for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+    if (c == u'\'') {
+      quoted = !quoted;
+    } else if (quoted) {
+      continue;
+    } else if (c == u'd' || c == u'M' || c == u'y') {
+      if (!date.fields.contains(c)) date.fields += c;
+    } else if (date.separator.isEmpty() && !c.isLetterOrNumber() && !c.isSpace() &&
+               c.category() != QChar::Other_Format) {
+      // Not the marks some scripts set around the separator for direction.
+      date.separator = c;
+    }
+  }
+  if (date.fields.size() != 3) date.fields = QStringLiteral("Mdy");
+  if (date.separator.isEmpty()) date.separator = QStringLiteral("/");
+  return date;
+}
+
+}  // namespace
 
 QLocale PlayerLocale() {
   QLocale locale;
@@ -44,4 +80,17 @@ QString CoinValueText(std::int64_t cents) {
   if (cents >= 100) return AmountText(cents);
   //: A coin value under a dollar; %1 is the number of cents, such as 25.
   return QCoreApplication::translate("Numbers", "%1\u00a2").arg(CountText(cents));
+}
+
+QString ShortDateSeparator(const QLocale& locale) { return ShortDateOf(locale).separator; }
+
+QString ShortDateText(int year, int month, int day) {
+  const QLocale locale = PlayerLocale();
+  const ShortDate order = ShortDateOf(locale);
+  QStringList parts;
+  for (const QChar field : order.fields) {
+    const int value = field == u'd' ? day : field == u'M' ? month : year % 100;
+    parts << (value < 10 ? locale.zeroDigit() : QString()) + locale.toString(value);
+  }
+  return parts.join(order.separator);
 }

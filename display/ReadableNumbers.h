@@ -36,3 +36,13 @@ QString CountText(std::int64_t count);
 
 // A coin value as the Bet Amount menu names it: "$5", "$1", "25¢" in English.
 QString CoinValueText(std::int64_t cents);
+
+// A date as every window shows it: the locale's short order and separator,
+// two digits each and a two-digit year, "08.12.26" in German, "08/12/26" in
+// French, "12/08/26" in English and in the C locale, whose own short date
+// ("8 Dec 2026") is English words.
+QString ShortDateText(int year, int month, int day);
+
+// The separator between the parts of the locale's short date; "/" where it
+// has none.
+QString ShortDateSeparator(const QLocale& locale);

@@ -11,6 +11,7 @@
 #include "Fonts.h"
 #include "HelpContexts.h"
 #include "ProfileValues.h"
+#include "ReadableNumbers.h"
 #include "SavedGamePanel.h"
 
 namespace {

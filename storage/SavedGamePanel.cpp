@@ -34,40 +34,7 @@ int TwoDigitsAt(const QString& text, qsizetype at) {
   return tens < 0 || ones < 0 ? -1 : 10 * tens + ones;
 }
 
-// The order of day, month and year in a locale's short date ("dMy"), and the
-// separator between them.
-struct ShortDate {
-  QString fields;
-  QString separator;
-};
-
-ShortDate ShortDateOf(const QLocale& locale) {
-  // Qt's short date for the C locale reads "8 Dec 2026"; the C locale's own,
-  // as the C library writes it, is month, day, year: "12/08/26".
-  if (locale.language() == QLocale::C) return {QStringLiteral("Mdy"), QStringLiteral("/")};
-  ShortDate date;
-  bool quoted = false;
-  for (const QChar c : locale.dateFormat(QLocale::ShortFormat)) {
-    if (c == u'\'') {
-      quoted = !quoted;
-    } else if (quoted) {
-      continue;
-    } else if (c == u'd' || c == u'M' || c == u'y') {
-      if (!date.fields.contains(c)) date.fields += c;
-    } else if (date.separator.isEmpty() && !c.isLetterOrNumber() && !c.isSpace() &&
-               c.category() != QChar::Other_Format) {
-      // Not the marks some scripts set around the separator for direction.
-      date.separator = c;
-    }
-  }
-  if (date.fields.size() != 3) date.fields = QStringLiteral("Mdy");
-  if (date.separator.isEmpty()) date.separator = QStringLiteral("/");
-  return date;
-}
-
 }  // namespace
-
-QString ShortDateSeparator(const QLocale& locale) { return ShortDateOf(locale).separator; }
 
 QString SlotDateText(const std::string& stored) {
   const QString text = QString::fromStdString(stored);
@@ -77,14 +44,7 @@ QString SlotDateText(const std::string& stored) {
   const int year = TwoDigitsAt(text, 6);
   if (month < 1 || month > 12 || day < 1 || day > 31 || year < 0) return text;
 
-  const QLocale locale = PlayerLocale();
-  const ShortDate order = ShortDateOf(locale);
-  QStringList parts;
-  for (const QChar field : order.fields) {
-    const int value = field == u'd' ? day : field == u'M' ? month : year;
-    parts << (value < 10 ? locale.zeroDigit() : QString()) + locale.toString(value);
-  }
-  return parts.join(order.separator);
+  return ShortDateText(2000 + year, month, day);
 }
 
 SavedGamePanel::SavedGamePanel(int slot, const QString& buttonName, QWidget* parent)

@@ -45,7 +45,3 @@ class SavedGamePanel : public QFrame {
 // ("12/08/26", "12.08.26"); a German locale shows it "08.12.26", the C locale
 // month first, "12/08/26". A date not of that form is shown as it is stored.
 QString SlotDateText(const std::string& stored);
-
-// The separator between the parts of the locale's short date, which a slot's
-// date is stored with; "/" where it has none (the C locale's "8 Dec 2026").
-QString ShortDateSeparator(const QLocale& locale);

@@ -29,7 +29,7 @@ QString LocalTime(std::int64_t secondsSince1970) {
   std::tm local{};
   localtime_r(&at, &local);
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d\n%H:%M:%S", &local);
+  std::strftime(text, sizeof text, "%m/%d/%y\n%H:%M:%S", &local);
   return QString::fromLatin1(text);
 }
 
@@ -94,10 +94,10 @@ QString Played(const QString& locale, std::int64_t secondsSince1970) {
     return QString::asprintf("%02d.%02d.%02d\n%02d:%02d:%02d", t.tm_mday, month, year % 100,
                              t.tm_hour, t.tm_min, t.tm_sec);
   if (locale == "fr_FR")
-    return QString::asprintf("%02d/%02d/%04d\n%02d:%02d:%02d", t.tm_mday, month, year, t.tm_hour,
-                             t.tm_min, t.tm_sec);
+    return QString::asprintf("%02d/%02d/%02d\n%02d:%02d:%02d", t.tm_mday, month, year % 100,
+                             t.tm_hour, t.tm_min, t.tm_sec);
   if (locale == "en_US")
-    return QString::asprintf("%d/%d/%02d\n%d:%02d:%02d %s", month, t.tm_mday, year % 100,
+    return QString::asprintf("%02d/%02d/%02d\n%d:%02d:%02d %s", month, t.tm_mday, year % 100,
                              t.tm_hour % 12 == 0 ? 12 : t.tm_hour % 12, t.tm_min, t.tm_sec,
                              t.tm_hour < 12 ? "AM" : "PM");
   return LocalTime(secondsSince1970);
