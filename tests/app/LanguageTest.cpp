@@ -1,28 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the player's language, as the program picks it at start: run
 // once for each of LANG=de_DE.UTF-8, fr_FR.UTF-8, en_US.UTF-8 and C, with the
-// catalogs the build made. Every text is read back from the widgets.
+// catalogs the build made, and again on a screen scaled by 2. Every text is
+// read back from the widgets.
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
+#include "About.h"
 #include "AppFixture.h"
 #include "Borrow.h"
 #include "GameHistoryWindow.h"
 #include "GameRecordsText.h"
+#include "Music.h"
+#include "Paychart.h"
 #include "Save.h"
 #include "SavedGamePanel.h"
+#include "Sounds.h"
 #include "Translations.h"
 
 namespace {
@@ -48,6 +58,7 @@ struct LanguageTexts {
   QString helpHeading;   // the manual's first heading
   QString savedDate;     // a slot saved on 8 December 2026 as "12/08/26"
   QString savedCredits;  // 1234.56 credits in that slot
+  QString emptySong;     // the song dialog's fourth row, which the file names "MIDI Song #4"
 };
 
 const QString nbsp = QStringLiteral("\u00a0");
@@ -71,7 +82,8 @@ const std::vector<LanguageTexts>& Languages() {
        "Hilfe zu Voltaro Slots",
        "Hilfe zu Voltaro Slots",
        "08.12.26",
-       "1234,56 Credits"},
+       "1234,56 Credits",
+       "MIDI-Titel 4"},
       {"fr_FR",
        "fr",
        {"&Fichier", "&Options", "A&uto", "&Aide"},
@@ -90,7 +102,8 @@ const std::vector<LanguageTexts>& Languages() {
        "Voltaro Slots – Aide",
        "Aide de Voltaro Slots",
        "08/12/26",
-       "1234,56 crédits"},
+       "1234,56 crédits",
+       "Morceau MIDI 4"},
       {"en_US",
        "",
        {"&File", "&Options", "&Auto", "&Help"},
@@ -107,7 +120,8 @@ const std::vector<LanguageTexts>& Languages() {
        "Voltaro Slots Help",
        "Voltaro Slots Help",
        "12/08/26",
-       "1234.56 credits"},
+       "1234.56 credits",
+       "MIDI Song #4"},
   };
   return languages;
 }
@@ -144,10 +158,21 @@ QStringList CutTexts(const QWidget* window) {
   QStringList cut;
   for (const QLabel* label : window->findChildren<QLabel*>()) {
     if (!label->isVisibleTo(window) || label->wordWrap() || label->text().isEmpty()) continue;
+    // A label that names a field shows its access key underlined, not as "&".
+    QString text = label->text();
+    if (label->buddy() != nullptr) text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     int needed = 0;
-    for (const QString& line : label->text().split('\n'))
+    for (const QString& line : text.split('\n'))
       needed = std::max(needed, label->fontMetrics().horizontalAdvance(line));
-    if (needed > label->contentsRect().width()) cut << label->text();
+    const int lines = static_cast<int>(label->text().count('\n')) + 1;
+    const int tall = label->fontMetrics().height() * lines;
+    if (needed > label->contentsRect().width() || tall > label->contentsRect().height())
+      cut << label->text();
+  }
+  for (const QLabel* label : window->findChildren<QLabel*>()) {
+    // A wrapped label grows downwards: its last line must still show.
+    if (!label->isVisibleTo(window) || !label->wordWrap() || label->text().isEmpty()) continue;
+    if (label->heightForWidth(label->width()) > label->height()) cut << label->text();
   }
   for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
     if (!button->isVisibleTo(window) || button->text().isEmpty()) continue;
@@ -159,14 +184,153 @@ QStringList CutTexts(const QWidget* window) {
         choice ? button->sizeHint().width()
                : button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) +
                      (button->icon().isNull() ? 0 : button->iconSize().width());
-    if (needed > button->width()) cut << button->text();
+    if (needed > button->width() || button->fontMetrics().height() > button->height())
+      cut << button->text();
   }
   return cut;
 }
 
+// Every text a window shows, in the order it made its widgets: its title,
+// and each label's, button's and field's text and tooltip.
+QStringList ShownTexts(const QWidget* window) {
+  QStringList texts{window->windowTitle()};
+  for (const QWidget* widget : window->findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(window)) continue;
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) texts << button->text();
+    texts << widget->toolTip() << widget->accessibleName();
+  }
+  texts.removeAll(QString());
+  return texts;
+}
+
+// Texts the same in English and in another language: names, the game's
+// own word for its money in German, and what has no words at all.
+bool SameInEveryLanguage(const QString& text) {
+  static const QStringList names{"Voltaro Slots", "Voltaro", "OK",       "&OK",      "Bonus",
+                                 "Magnet",        "Credits", "Credits:", "Version:", "&Options"};
+  if (names.contains(text)) return true;
+  static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+  static const QRegularExpression fileName(QStringLiteral("^[A-Z0-9]+\\.[A-Z]+$"));
+  return !word.match(text).hasMatch() || fileName.match(text).hasMatch();
+}
+
+// The file dialog's columns after the name each show their heading and
+// entries, and the view shows every column.
+bool ColumnsFit(QFileDialog* dialog) {
+  auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (view == nullptr || view->model()->rowCount(view->rootIndex()) == 0) return false;
+  QHeaderView* header = view->header();
+  for (int column = 1; column < header->count(); ++column) {
+    const int size = header->sectionSize(column);
+    if (size < header->sectionSizeHint(column)) return false;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+      const QModelIndex index = view->model()->index(row, column, view->rootIndex());
+      const QString text = index.data().toString();
+      if (view->fontMetrics().horizontalAdvance(text) > size) return false;
+    }
+  }
+  return header->length() <= view->viewport()->width();
+}
+
+// What one window showed and what of it did not fit.
+struct WindowReading {
+  QString window;
+  QStringList texts;
+  QStringList cut;
+};
+
 QString Label(QWidget* window, const char* name) {
   auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
   return label != nullptr ? label->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+// Opens every window of the game and the boxes of Qt's it opens, one after
+// another, and reads each; the help pages are read in their window.
+QList<WindowReading> ReadEveryWindow() {
+  const QString ini =
+      QStringLiteral(
+          "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
+          "[Game Statistics]\r\nPaidSpins=1\r\nMoneyWagered=6.25\r\nWonOnLines=2.50\r\n"
+          "SpinsByCoins=25:1\r\n[Saved Game 1]\r\nName=Evening\r\nSpins=25\r\n"
+          "Date=12/08/26\r\nCredits=1234.56\r\nBorrowed=1000.00\r\n")
+          .arg(QString::fromStdString(PlayText(PaidPlayOf25Coins())));
+  FormFixture fixture(ini);
+  for (const char* page : {"VOLTA", "CATALOG"}) {
+    for (const char* language : {"", ".de", ".fr"}) {
+      const QString name = QStringLiteral("%1%2.HLP").arg(page, language);
+      QFile::remove(fixture.Program().File(name));
+      QFile::copy(kRuntimeDir + name, fixture.Program().File(name));
+    }
+  }
+  TForm1& form = fixture.Form();
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) return {};
+  QList<WindowReading> readings;
+  const auto read = [&readings](const QString& name, QWidget* window, QStringList cut) {
+    readings << WindowReading{name, ShownTexts(window), cut + CutTexts(window)};
+  };
+  read(QStringLiteral("main window"), &form, {});
+  for (const QMenu* menu : form.findChildren<QMenu*>())
+    readings << WindowReading{
+        menu->objectName().isEmpty() ? QStringLiteral("menu bar") : menu->objectName(),
+        Captions(menu),
+        {}};
+
+  const auto readDialog = [&](const QString& name) {
+    WhenShown<QDialog>(&form, [&read, name](QDialog* dialog) { read(name, dialog, {}); });
+  };
+  // "Version:" and its number one space apart, however long the label is.
+  WhenShown<TAboutBox>(&form, [&read](TAboutBox* box) {
+    const int gap = box->Version->geometry().left() - box->VersionLabel->geometry().left() -
+                    box->VersionLabel->fontMetrics().horizontalAdvance(box->VersionLabel->text());
+    const int space = box->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    read(QStringLiteral("About"), box,
+         gap >= space && gap <= 3 * space ? QStringList() : QStringList{QStringLiteral("gap")});
+  });
+  fixture.Item("About")->trigger();
+  for (const char* item :
+       {"BorrowCredits1", "Open1", "Save1", "GameHistory1", "ChangeSongs1", "ChangeWAVs1"}) {
+    readDialog(QString::fromLatin1(item));
+    fixture.Item(item)->trigger();
+  }
+  readDialog(QStringLiteral("Payoff Chart"));
+  form.findChild<QAbstractButton*>(QStringLiteral("BitBtn3"))->click();
+
+  // Qt's own boxes as the game opens them.
+  const DialogServices qt = DialogServices::Standard();
+  readDialog(QStringLiteral("message box"));
+  qt.information(&form, WaitForWheelsMessage());
+  QStringList unnamed;
+  WhenShown<QInputDialog>(&form, [&](QInputDialog* prompt) {
+    const auto* field = prompt->findChild<QLineEdit*>();
+    if (field == nullptr || field->accessibleName() != prompt->labelText())
+      unnamed << QStringLiteral("the name field is not named by its question");
+    read(QStringLiteral("name prompt"), prompt, unnamed);
+  });
+  qt.askText(&form, QCoreApplication::translate("TLoadSave", "Name for this saved game?"),
+             QStringLiteral("Evening"));
+  WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+    const bool fits = QTest::qWaitFor([dialog] { return ColumnsFit(dialog); }, 5000);
+    read(QStringLiteral("file dialog"), dialog,
+         fits ? QStringList() : QStringList{QStringLiteral("a column of the file list")});
+  });
+  qt.openFile(
+      &form, QCoreApplication::translate("TMusicForm", "Open"), kRuntimeDir,
+      QCoreApplication::translate("TMusicForm", "MIDI Sequencer") + QStringLiteral("|*.mid;*.rmi"));
+
+  // Both help pages, laid out in the help window: no line wider than it.
+  for (const char* item : {"Manual1", "Catalog1"}) {
+    fixture.Item(item)->trigger();
+    HelpWindow* help = form.Help().Browser();
+    if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return {};
+    QStringList wide;
+    if (help->Page()->horizontalScrollBar()->maximum() > 0)
+      wide << help->Page()->source().fileName() + QStringLiteral(" is wider than its window");
+    read(QString::fromLatin1(item), help, wide);
+    help->close();
+  }
+  return readings;
 }
 
 }  // namespace
@@ -205,6 +369,31 @@ class LanguageTest : public QObject {
         letters << letter;
       }
     }
+  }
+
+  // Every window, menu and help page, and the boxes of Qt's the game opens,
+  // in the player's language: no text cut off, across or down, and none of
+  // the English texts left in another language.
+  void everyWindowInTheLanguage() {
+    InstallTranslations(kRuntimeDir, QLocale::c());
+    const QList<WindowReading> english = ReadEveryWindow();
+    InstallTranslations(kRuntimeDir);
+    const QList<WindowReading> shown = ReadEveryWindow();
+    QCOMPARE(shown.size(), english.size());
+    QVERIFY(shown.size() > 20);
+
+    QStringList problems;
+    for (qsizetype n = 0; n < shown.size(); ++n) {
+      const WindowReading& window = shown[n];
+      QCOMPARE(window.window, english[n].window);
+      QVERIFY2(!window.texts.isEmpty(), qPrintable(window.window));
+      for (const QString& cut : window.cut) problems << window.window + ": cut off: " + cut;
+      if (Expected().language.isEmpty()) continue;
+      for (const QString& text : window.texts)
+        if (english[n].texts.contains(text) && !SameInEveryLanguage(text))
+          problems << window.window + ": in English: " + text;
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
   // The Borrow dialog, a message of the game's rules, and Qt's own buttons
@@ -259,9 +448,11 @@ class LanguageTest : public QObject {
     FormFixture fixture(ini);
     QStringList shown;
     QStringList cut;
+    QString played;
     WhenShown<GameHistoryWindow>(&fixture.Form(), [&](GameHistoryWindow* window) {
       cut = CutTexts(window);
       shown << window->windowTitle() << Label(window, "Play1Win") << Label(window, "ReturnSoFar");
+      played = Label(window, "Play1Time");
       for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (label->text() == Expected().historyHeading) shown << QStringLiteral("heading");
         if (label->text() == Expected().historyChance) shown << QStringLiteral("chance");
@@ -271,6 +462,11 @@ class LanguageTest : public QObject {
     QCOMPARE(shown, (QStringList{Expected().historyTitle, Expected().historyWin,
                                  Expected().historyReturn, "heading", "chance"}));
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    // A play's date in the style of a saved game's ("08.12.26"), digit for digit.
+    QString dateStyle = QStringLiteral("^");
+    for (const QChar c : Expected().savedDate)
+      dateStyle += c.isDigit() ? QStringLiteral("\\d") : QRegularExpression::escape(QString(c));
+    QVERIFY2(QRegularExpression(dateStyle + '\n').match(played).hasMatch(), qPrintable(played));
   }
 
   // The manual in the player's language, when the game speaks it.
@@ -293,6 +489,22 @@ class LanguageTest : public QObject {
     QCOMPARE(help->Page()->document()->metaInformation(QTextDocument::DocumentTitle),
              Expected().helpHeading);
     help->close();
+  }
+
+  // The song dialog names an empty row in the player's language; taking the
+  // dialog with OK leaves the file's own name for it.
+  void songDialogNamesEmptyRows() {
+    FormFixture fixture;
+    QString shown;
+    QTimer::singleShot(0, &fixture.Form(), [&shown] {
+      auto* dialog = qobject_cast<TMusicForm*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      shown = dialog->SongChecks[3]->text();
+      dialog->BitBtn1->click();
+    });
+    fixture.Item("ChangeSongs1")->trigger();
+    QCOMPARE(shown, Expected().emptySong);
+    QCOMPARE(fixture.Form().CurrentSettings().MIDIName[3], std::string("MIDI Song #4"));
   }
 
   // A slot saved before the game spoke any language but English: the date
