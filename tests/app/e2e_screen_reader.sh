@@ -43,7 +43,7 @@ wait_for_end "$game_pid" || fail "the program did not end at SIGTERM"
 LANG=de_DE.UTF-8 start_game
 IFS='|' read -r role description focusable focused < <("$reader" Spielautomat) ||
   fail "the German face could not be read on the accessibility bus"
-expected="Mittlere Reihe: Magnet, Voltaro, Magnet. Keine Linie zahlt. Noch keine Drehung."
+expected="Mittlere Reihe: Magnet, Voltaro, Magnet. Keine Linie gewinnt. Noch keine Drehung."
 [[ $description == *"Credits 1000"*"Drehungen 0. $expected "* ]] ||
   fail "German description '$description'"
 echo "PASS: the face is read through AT-SPI, in English and in German, and reached by Tab"
