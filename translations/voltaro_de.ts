@@ -353,7 +353,7 @@
     <name>Machine</name>
     <message>
         <source>Your credits are at the money limit: only %1 of this win went in, the rest could not be added.</source>
-        <translation>Ihre Credits haben die Höchstgrenze erreicht: Von diesem Gewinn wurden nur %1 gutgeschrieben, der Rest konnte nicht hinzugefügt werden.</translation>
+        <translation>Ihre Credits haben die Obergrenze erreicht: Von diesem Gewinn wurden nur %1 gutgeschrieben, der Rest verfällt.</translation>
     </message>
     <message>
         <source>Please place a bet before spinning.</source>

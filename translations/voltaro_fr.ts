@@ -353,7 +353,7 @@
     <name>Machine</name>
     <message>
         <source>Your credits are at the money limit: only %1 of this win went in, the rest could not be added.</source>
-        <translation>Vos crédits ont atteint la limite&#xa0;: seuls %1 de ce gain ont été crédités, le reste n&apos;a pas pu être ajouté.</translation>
+        <translation>Vos crédits ont atteint le plafond&#xa0;: seuls %1 de ce gain ont été crédités, le reste est perdu.</translation>
     </message>
     <message>
         <source>Please place a bet before spinning.</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Only %1 could be lent: your credits or your debt would have gone past the money limit.</source>
-        <translation>Seuls %1 ont pu être prêtés&#xa0;: vos crédits ou votre dette auraient dépassé la limite.</translation>
+        <translation>Vous n&apos;avez pu emprunter que %1&#xa0;: vos crédits ou votre dette auraient dépassé le plafond.</translation>
     </message>
 </context>
 <context>
