@@ -65,6 +65,7 @@ void PrepareApplication() {
   // Qt's own boxes and pickers, the tooltips and the help window share the
   // game's classic look.
   QApplication::setPalette(ClassicPalette());
+  KeepEveryWindowClassic();
   InitPictures();
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
 }

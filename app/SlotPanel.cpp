@@ -71,10 +71,12 @@ void TForm1::CreatePanel() {
   connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
   connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  // "Spin" comes first in the tab order and holds the focus at start.
-  setTabOrder(Button1, BitBtn1);
+  // The tab order follows the window: the face above, then the buttons
+  // left to right, back round to the face; "Spin" holds the focus at start.
+  setTabOrder(face_, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);
   setTabOrder(BitBtn2, BitBtn3);
+  setTabOrder(BitBtn3, Button1);
   Button1->setFocus();
 }
 

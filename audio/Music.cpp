@@ -55,10 +55,15 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
     SongChecks[n] = new QCheckBox(ShownSongName(settings_.MIDIName[n], slot), this);
     SongChecks[n]->setGeometry(16, top, 209, 25);
     SongChecks[n]->setEnabled(false);
-    //: A button that picks another song file for the row.
-    ChangeButtons[n] = MakeButton(this, tr("Change"), 240, top, 81, 25);
-    //: A button that plays the row's song.
-    PreviewButtons[n] = MakeButton(this, tr("Preview"), 336, top, 81, 25);
+    //: A button that picks another song file for the row; & marks its access key.
+    ChangeButtons[n] = MakeButton(this, tr("C&hange"), 240, top, 81, 25);
+    //: A button that plays the row's song; & marks its access key.
+    PreviewButtons[n] = MakeButton(this, tr("&Preview"), 336, top, 81, 25);
+    // Eight buttons of each kind: a screen reader names the row each acts on.
+    //: What a screen reader calls a row's Change button; %1 is the row, 1 to 8.
+    ChangeButtons[n]->setAccessibleName(tr("Change song %1").arg(slot + 1));
+    //: What a screen reader calls a row's Preview button; %1 is the row, 1 to 8.
+    PreviewButtons[n]->setAccessibleName(tr("Preview song %1").arg(slot + 1));
     PreviewButtons[n]->setEnabled(false);
     for (QWidget* control :
          {static_cast<QWidget*>(SongChecks[n]), static_cast<QWidget*>(ChangeButtons[n]),
@@ -70,7 +75,8 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
 
   BitBtn1 = MakeButton(this, tr("&OK"), 296, 320, 121, 41);
   BitBtn1->setDefault(true);
-  BitBtn2 = MakeButton(this, tr("Cancel"), 8, 320, 121, 41);
+  //: & marks the access key.
+  BitBtn2 = MakeButton(this, tr("&Cancel"), 8, 320, 121, 41);
   connect(BitBtn1, &QPushButton::clicked, this, &TMusicForm::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, &TMusicForm::BitBtn2Click);
 }

@@ -39,10 +39,10 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
   BuildRow(216, Label5, tr("Win Sound:"), tr("This is a sound which plays on a winning spin."),
            Button5, Button10);
 
-  Button11 = MakeButton(this, tr("Restore Default Sounds"), 16, 304, 353, 33);
+  Button11 = MakeButton(this, tr("&Restore Default Sounds"), 16, 304, 353, 33);
   Button11->setToolTip(
       tr("Click this button to use the default (original) sounds for the above events."));
-  BitBtn1 = MakeButton(this, tr("Help"), 16, 364, 153, 27);
+  BitBtn1 = MakeButton(this, tr("&Help"), 16, 364, 153, 27);
   OKBtn = MakeButton(this, tr("&OK"), 224, 364, 153, 27);
   OKBtn->setDefault(true);
 
@@ -76,12 +76,19 @@ void TSoundForm::BuildRow(int top, QLabel*& label, const QString& text, const QS
   label->move(16, top);
   label->adjustSize();
   if (!hint.isEmpty()) label->setToolTip(hint);
-  //: A button that picks another sound file for the event.
-  change = MakeButton(this, tr("Change"), 176, top, 81, 25);
+  //: A button that picks another sound file for the event; & marks its access key.
+  change = MakeButton(this, tr("&Change"), 176, top, 81, 25);
   change->setToolTip(tr("Click this button to browse your hard drive for a sound for this event."));
-  //: A button that plays the event's sound file.
-  preview = MakeButton(this, tr("Preview"), 288, top, 81, 25);
+  //: A button that plays the event's sound file; & marks its access key.
+  preview = MakeButton(this, tr("&Preview"), 288, top, 81, 25);
   preview->setToolTip(tr("Click this button to play the currently selected sound file."));
+  // Five buttons of each kind: a screen reader names the sound each acts on.
+  QString sound = text;
+  if (sound.endsWith(u':')) sound.chop(1);
+  //: What a screen reader calls a row's Change button; %1 is the sound, such as Win Sound.
+  change->setAccessibleName(tr("Change %1").arg(sound));
+  //: What a screen reader calls a row's Preview button; %1 is the sound, such as Win Sound.
+  preview->setAccessibleName(tr("Preview %1").arg(sound));
 }
 
 void TSoundForm::ChangePath(std::string& path) {

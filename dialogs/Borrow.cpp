@@ -66,6 +66,8 @@ TBorrowC::TBorrowC(Machine& machine, const GameState& state, int symbolSize,
   setFont(FaceFont(10, false));
   surface_ = new PaintedSurface(this, [this] { PaintValues(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  // The LED readouts drawn at the screen's own pixels, as the face's are.
+  surface_->FollowScreenRatio();
   surface_->setAccessibleName(tr("Credits and borrowed"));
   CreateAmountButtons();
   CreateModeAndButtons();
@@ -109,6 +111,7 @@ void TBorrowC::CreateModeAndButtons() {
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton2->setGeometry(355, 192, 190, 33);
   RadioButton2->setFont(FaceFont(12, false));
+  LetArrowsMoveInGroup({RadioButton1, RadioButton2});
   NameAmountButtons();
   connect(RadioButton2, &QRadioButton::toggled, this, &TBorrowC::NameAmountButtons);
 

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogLook.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include "HelpContexts.h"
 #include "Palette.h"
@@ -50,7 +54,66 @@ class ClassicMenus : public QObject {
   }
 };
 
+// Sees every widget of the program as it is made ready to show; a window
+// with no palette set takes the classic one, which its children inherit
+// over the theme's palettes for their kinds (line edits, lists, labels).
+class ClassicWindows : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Polish && watched->isWidgetType()) {
+      auto* widget = static_cast<QWidget*>(watched);
+      if (widget->isWindow() && !widget->testAttribute(Qt::WA_SetPalette))
+        widget->setPalette(ClassicPalette());
+    }
+    return false;
+  }
+};
+
+class ArrowsInGroup : public QObject {
+ public:
+  ArrowsInGroup(const QList<QAbstractButton*>& group, QObject* owner)
+      : QObject(owner), group_(group) {
+    for (QAbstractButton* button : group_) button->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    int step = 0;
+    if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+    if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+    const auto at = group_.indexOf(static_cast<QAbstractButton*>(watched));
+    if (step == 0 || at < 0) return false;
+    const auto count = group_.size();
+    for (qsizetype n = 1; n < count; ++n) {
+      QAbstractButton* next = group_[(at + step * n + count * n) % count];
+      if (!next->isEnabled() || !next->isVisible()) continue;
+      next->setFocus(Qt::TabFocusReason);
+      next->click();
+      return true;
+    }
+    return true;
+  }
+
+ private:
+  QList<QAbstractButton*> group_;
+};
+
 }  // namespace
+
+void LetArrowsMoveInGroup(const QList<QAbstractButton*>& group) {
+  if (!group.isEmpty()) new ArrowsInGroup(group, group.front());
+}
+
+void KeepEveryWindowClassic() {
+  static QPointer<ClassicWindows> watcher;
+  if (watcher != nullptr || qApp == nullptr) return;
+  watcher = new ClassicWindows(qApp);
+  qApp->installEventFilter(watcher);
+  QToolTip::setPalette(ClassicPalette());
+}
 
 void KeepMenusClassic(QWidget& owner) { new ClassicMenus(owner); }
 

@@ -3,22 +3,25 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QSize>
 #include <functional>
 
 #include "CanvasWidget.h"
 
+class QAbstractButton;
 class QDialog;
 class QWidget;
 
 class QPalette;
 
 // The colours of the dialogs' text. Text on the grey face keeps a contrast
-// of 4.5:1 or more: its red is a deep one. The payoff chart's column
+// of 4.5:1 or more with room to spare (6:1), as a label's smoothed edges
+// read lighter than its colour: its red is a deep one. The payoff chart's column
 // headings are the colours of the LED digits below them, shown like them on
 // black (LedPlate).
 namespace dialog_colours {
-inline const QColor Red{0xA0, 0x00, 0x00};
+inline const QColor Red{0x80, 0x00, 0x00};
 inline const QColor Black{0x00, 0x00, 0x00};
 inline const QColor LedPlate{0x00, 0x00, 0x00};
 inline const QColor LedRed{0xFF, 0x00, 0x00};
@@ -40,6 +43,12 @@ QPalette ClassicPalette();
 // no palette from its owner.
 void KeepMenusClassic(QWidget& owner);
 
+// Gives the classic palette to every window the program opens that brings
+// no palette of its own: Qt's message boxes, input, file and colour dialogs,
+// their pop-ups and the tooltips. The desktop theme's palette (a dark one
+// too) would otherwise show them in a second look beside the game's.
+void KeepEveryWindowClassic();
+
 // The dialogs' face at a size in pixels.
 QFont DialogPixelFont(int pixelSize, bool bold = false);
 
@@ -50,6 +59,11 @@ void SetUpFixedDialog(QDialog& dialog, QSize clientSize, int helpContext);
 
 // Centres a top-level window on the screen it is on.
 void CentreOnScreen(QWidget& window);
+
+// Lets the arrow keys move the choice within a group of exclusive buttons
+// in every direction, wrapping round: Qt moves only towards a button that
+// lies that way on the screen, so Down did nothing in a row of choices.
+void LetArrowsMoveInGroup(const QList<QAbstractButton*>& group);
 
 // Sets a widget's text colour.
 void SetTextColour(QWidget& widget, const QColor& colour);

@@ -12,7 +12,9 @@
 #include <cmath>
 
 #include "DialogLook.h"
+#include "FaceDescription.h"
 #include "HelpContexts.h"
+#include "HistoryTableAccessible.h"
 #include "MachineMath.h"
 #include "Money.h"
 #include "Palette.h"
@@ -97,6 +99,26 @@ QString HistoryCoinText(double coinValue) {
 }
 
 QString ReturnText(double fraction) { return PercentText(100.0 * fraction, 1); }
+
+QString WindowInWords(const PlayRecord& play) {
+  QStringList symbols;
+  for (int row = 0; row < 3; ++row)
+    for (int wheel = 0; wheel < 3; ++wheel) symbols << SymbolName(play.SymbolAt(wheel, row));
+  //: The nine symbols of a play's window, read out row by row, each left to right.
+  QString words =
+      GameHistoryWindow::tr("Top row: %1, %2, %3. Middle row: %4, %5, %6. Bottom row: %7, %8, %9.");
+  for (const QString& symbol : symbols) words = words.arg(symbol);
+  QStringList lines;
+  for (int line = 0; line < LineCount; ++line)
+    if (play.PaidOnLine(line)) lines << CountText(line + 1);
+  if (lines.size() == 1)
+    //: After the symbols of a play that won on one payline; %1 is the line, such as 2.
+    words += u' ' + GameHistoryWindow::tr("Line %1 pays.").arg(lines.front());
+  else if (!lines.isEmpty())
+    //: After the symbols of a play that won on several paylines; %1 lists them, such as 1, 3.
+    words += u' ' + GameHistoryWindow::tr("Lines %1 pay.").arg(lines.join(QStringLiteral(", ")));
+  return words;
+}
 
 GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& programDir,
                                      DialogServices services, QWidget* parent)
@@ -205,6 +227,7 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
     QLabel* window = AddLabel(*grid, n, 4, QString(), name + QStringLiteral("Window"));
     window->setPixmap(QPixmap::fromImage(WindowPicture(play, icons_)));
     window->setFixedSize(PictureSize, PictureSize);
+    window->setAccessibleName(WindowInWords(play));
     AddLabel(*grid, n, 5, HistoryMoneyText(play.win), name + QStringLiteral("Win"), right);
     AddLabel(*grid, n, 6, HistoryMoneyText(play.poolPaid), name + QStringLiteral("Pool"), right);
     AddLabel(*grid, n, 7,
@@ -217,6 +240,9 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
              name + QStringLiteral("Meter"), right);
   }
   grid->setRowStretch(n + 1, 1);
+  // A screen reader reads the plays as a table under the headings.
+  table->setAccessibleName(tr("The last ten plays, newest first"));
+  ReadGridAsTable(*table, *grid);
   return table;
 }
 

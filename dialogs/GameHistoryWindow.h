@@ -59,5 +59,8 @@ QString PlayedText(std::int64_t secondsSince1970);
 QString HistoryMoneyText(double amount);
 // A coin value as the Bet Amount menu names it ("25¢", "$1"), else in dollars.
 QString HistoryCoinText(double coinValue);
+// A play's window in words for a screen reader: its nine symbols row by
+// row, then the paylines that paid.
+QString WindowInWords(const PlayRecord& play);
 // A return as a percentage with one decimal: "97.3%".
 QString ReturnText(double fraction);

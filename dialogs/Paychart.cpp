@@ -78,7 +78,12 @@ TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString pro
   setFont(DialogPixelFont(13));
   surface_ = new PaintedSurface(this, [this] { PaintChart(); });
   surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  // Pictures and digits drawn at the screen's own pixels, as the face is.
+  surface_->FollowScreenRatio();
   surface_->setAccessibleName(tr("Payoffs"));
+  // The amounts are pictures; their text is the panel's description, and
+  // Tab brings a screen reader to it.
+  surface_->setFocusPolicy(Qt::TabFocus);
   CreateHeadings();
   FormCreate();
 }
@@ -126,6 +131,7 @@ void TPayoffs::FormCreate() {
   Button1->setFont(DialogPixelFont(13));
   Button1->setGeometry(537, 352, 89, 33);
   Button1->setDefault(true);
+  Button1->setFocus();
   connect(Button1, &QPushButton::clicked, this, &TPayoffs::Button1Click);
 }
 
@@ -137,11 +143,14 @@ void TPayoffs::showEvent(QShowEvent* event) {
 
 void TPayoffs::FormShow() {
   QImage source;
+  sharpArt_ = QImage();
   if (const auto error = LoadSymbolArtFile(programDir_, ArtSize, source)) {
     // The amounts are still worth showing without the pictures.
+    artSheet_ = QImage();
     chartArt_ = QImage();
     if (services_.warning) services_.warning(this, *error);
   } else {
+    artSheet_ = source;
     chartArt_ = source
                     .scaled(source.width() / 4, source.height() / 4, Qt::IgnoreAspectRatio,
                             Qt::SmoothTransformation)
@@ -176,20 +185,36 @@ void TPayoffs::PaintChart() {
   DrawAmounts();
 }
 
+const QImage& TPayoffs::ChartArtAtRatio() {
+  const qreal ratio = surface_->CanvasRatio();
+  if (ratio == 1.0 || artSheet_.isNull()) return chartArt_;
+  if (sharpArt_.isNull() || sharpArt_.devicePixelRatio() != ratio) {
+    const QSize device = blit::DeviceRect(blit::LogicalRect(chartArt_), ratio).size();
+    sharpArt_ = artSheet_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+    sharpArt_.setDevicePixelRatio(ratio);
+  }
+  return sharpArt_;
+}
+
 void TPayoffs::DrawSymbolIcon(int x, int y, int symbol) {
   const QRect cell(IconSize * (symbol % 3), IconSize * (symbol / 3), IconSize, IconSize);
-  blit::Copy(surface_->Canvas(), {x, y}, chartArt_, cell);
+  blit::Copy(surface_->Canvas(), {x, y}, ChartArtAtRatio(), cell);
   surface_->ShowRect(QRect(x, y, IconSize, IconSize));
 }
 
 void TPayoffs::DrawSymbolRow(int x, int y, int symbol) {
   DrawSymbolIcon(x, y, symbol);
   DrawBevel(*surface_, x, y, x + IconSize, y + IconSize, BevelNarrowRaised);
-  // The other two pictures are copies of the first, taken from the canvas.
-  const QImage picture = surface_->Canvas().copy(x, y, IconSize, IconSize);
+  // The other two pictures are copies of the first, taken from the canvas
+  // in its device pixels.
+  const qreal ratio = surface_->CanvasRatio();
+  QImage picture =
+      surface_->Canvas().copy(blit::DeviceRect(QRect(x, y, IconSize, IconSize), ratio));
+  picture.setDevicePixelRatio(ratio);
   for (int copy = 1; copy <= 2; ++copy) {
     const int left = x + IconPitch * copy;
-    blit::Copy(surface_->Canvas(), {left, y}, picture, picture.rect());
+    blit::Copy(surface_->Canvas(), {left, y}, picture, QRect(0, 0, IconSize, IconSize));
     surface_->ShowRect(QRect(left, y, IconSize, IconSize));
     DrawBevel(*surface_, left, y, left + IconSize, y + IconSize, BevelNarrowRaised);
   }

@@ -36,6 +36,10 @@ class TPayoffs : public QDialog {
 
   // The 96-pixel art reduced to 24-pixel cells; empty when it could not load.
   const QImage& ChartArt() const { return chartArt_; }
+  // The same cells at the chart's device-pixel ratio: on a scaled screen the
+  // pictures are reduced from the 96-pixel art to the screen's own pixels
+  // rather than blown up from the 24-pixel cells.
+  const QImage& ChartArtAtRatio();
   // The off-screen image of the client area.
   CanvasWidget& Surface();
 
@@ -67,5 +71,7 @@ class TPayoffs : public QDialog {
   std::function<int()> symbolSize_;
   DialogServices services_;
   PaintedSurface* surface_ = nullptr;
+  QImage artSheet_;  // the 96-pixel art as read
   QImage chartArt_;
+  QImage sharpArt_;  // chartArt_ at the canvas's ratio when it is not 1
 };

@@ -20,8 +20,10 @@
 #include <functional>
 
 #include "AppFixture.h"
+#include "Application.h"
 #include "DialogLook.h"
 #include "MachineFace.h"
+#include "Save.h"
 
 namespace {
 
@@ -165,6 +167,51 @@ void CheckMenu(QMenu& menu, QStringList& unreadable) {
   }
 }
 
+// The texts of a box as drawn: each enabled label's, button's and field's
+// text is dark on a light ground (the ground the middle pixel of the
+// widget's inside by lightness, the text the pixel that stands out most)
+// and reads at 4.5:1 or more, and the labels lie on the classic grey.
+void CheckShownTexts(QWidget& window, QStringList& problems) {
+  const QImage shown = window.grab().toImage();
+  const qreal ratio = shown.devicePixelRatio();
+  int texts = 0;
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(&window) || !widget->isEnabled()) continue;
+    QString text;
+    int frame = 3;  // a button's or a field's edge is not its ground
+    if (const auto* label = qobject_cast<QLabel*>(widget)) {
+      text = label->text();
+      frame = 0;
+    }
+    if (const auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
+    if (const auto* field = qobject_cast<QLineEdit*>(widget)) text = field->text();
+    if (text.isEmpty()) continue;
+    ++texts;
+    const QRect place = QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())
+                            .adjusted(frame, frame, -frame, -frame);
+    QList<QColor> pixels;
+    for (int y = qRound(place.top() * ratio); y < qRound((place.bottom() + 1) * ratio); ++y)
+      for (int x = qRound(place.left() * ratio); x < qRound((place.right() + 1) * ratio); ++x)
+        pixels << shown.pixelColor(x, y);
+    std::sort(pixels.begin(), pixels.end(),
+              [](const QColor& a, const QColor& b) { return a.lightness() < b.lightness(); });
+    const QColor ground = pixels[pixels.size() / 2];
+    QColor strongest = ground;
+    for (const QColor& pixel : pixels)
+      if (Contrast(pixel, ground) > Contrast(strongest, ground)) strongest = pixel;
+    const QString what =
+        QStringLiteral("%1 %2 \"%3\": %4 on %5")
+            .arg(window.metaObject()->className(), widget->metaObject()->className(), text,
+                 strongest.name(), ground.name());
+    if (Contrast(strongest, ground) < ReadableContrast ||
+        strongest.lightness() > ground.lightness())
+      problems << what;
+    if (frame == 0 && ground != ClassicFace)
+      problems << what + QStringLiteral(", not on the classic face");
+  }
+  if (texts == 0) problems << QStringLiteral("%1 shows no text").arg(window.objectName());
+}
+
 }  // namespace
 
 class DialogLookTest : public QObject {
@@ -256,6 +303,48 @@ class DialogLookTest : public QObject {
     CheckTexts(*help, unreadable);
     QCOMPARE(help->palette().color(QPalette::Window), ClassicFace);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join('\n')));
+  }
+
+  // Qt's own boxes take the game's look too, whatever the desktop gives:
+  // under a dark theme a message box, the name prompt and the file dialog
+  // show the classic grey with dark text, every text readable.
+  void qtBoxesKeepTheClassicLookUnderADarkTheme() {
+    PrepareApplication();
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(DarkTheme());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const DialogServices boxes = DialogServices::Standard();
+
+    QStringList problems;
+    const auto look = [&](QDialog& dialog) {
+      if (auto* field = dialog.findChild<QLineEdit*>()) field->setText(QStringLiteral("Lucky"));
+      const QImage shown = dialog.grab().toImage();
+      if (QColor(shown.pixel(1, 1)) != ClassicFace)
+        problems << QStringLiteral("%1 shows %2")
+                        .arg(dialog.metaObject()->className(), QColor(shown.pixel(1, 1)).name());
+      CheckShownTexts(dialog, problems);
+      CheckTexts(dialog, problems);
+    };
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"message box", [&] { boxes.information(&form, QStringLiteral("Good luck!")); }},
+        {"file dialog",
+         [&] { boxes.openFile(&form, QStringLiteral("Open"), QString(), "Wav Files|*.WAV"); }},
+    };
+    for (const auto& [name, command] : commands) QVERIFY2(InspectModal(command, look), name);
+    // The name prompt as the Save dialog's slot button opens it.
+    bool prompted = false;
+    InspectModal([&] { form.Save1Click(); },
+                 [&](QDialog& save) {
+                   auto& slotDialog = static_cast<TLoadSave&>(save);
+                   prompted = InspectModal([&] { slotDialog.BitBtn7Click(1); }, look);
+                 });
+    QVERIFY(prompted);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
   void helpWindowOpensCentred() {

@@ -99,6 +99,13 @@ class PlayerAccessTest : public QObject {
     for (int tab = 0; tab < 6 && !form.Face().hasFocus(); ++tab)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(form.Face().hasFocus());
+    // From the face Tab goes as the window reads: the buttons left to
+    // right, then round to the face again.
+    for (QWidget* next : std::initializer_list<QWidget*>{form.BitBtn1, form.BitBtn2, form.BitBtn3,
+                                                         form.Button1, &form.Face()}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
     QTest::keyClick(&form.Face(), Qt::Key_B);
     QTRY_COMPARE(state.Wager, 0.50);
     // A disabled button's key does nothing, as during a spin.

@@ -72,7 +72,7 @@ void MusicFormFixture::LayoutAndTheRowsOfAFirstStart() {
   QCOMPARE(form->BitBtn1->text(), "&OK");
   QCOMPARE(form->BitBtn1->geometry(), QRect(296, 320, 121, 41));
   QVERIFY(form->BitBtn1->isDefault());
-  QCOMPARE(form->BitBtn2->text(), "Cancel");
+  QCOMPARE(form->BitBtn2->text(), "&Cancel");
   QCOMPARE(form->BitBtn2->geometry(), QRect(8, 320, 121, 41));
 
   for (std::size_t n = 0; n < SongSlots; ++n) {
@@ -89,6 +89,11 @@ void MusicFormFixture::LayoutAndTheRowsOfAFirstStart() {
     QVERIFY2(form->SongChecks[n]->isEnabled() == shipped, row);
     QVERIFY2(form->PreviewButtons[n]->isEnabled() == shipped, row);
     QVERIFY(form->ChangeButtons[n]->isEnabled());
+    // Access keys, and names that say which row a button acts on.
+    QCOMPARE(form->ChangeButtons[n]->text(), "C&hange");
+    QCOMPARE(form->PreviewButtons[n]->text(), "&Preview");
+    QCOMPARE(form->ChangeButtons[n]->accessibleName(), "Change song " + QString::number(n + 1));
+    QCOMPARE(form->PreviewButtons[n]->accessibleName(), "Preview song " + QString::number(n + 1));
   }
 }
 

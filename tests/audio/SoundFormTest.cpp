@@ -73,19 +73,25 @@ void SoundFormFixture::LayoutTextsAndHints() {
     QCOMPARE(row.label->toolTip(), row.hint);
     QCOMPARE(row.label->pos(), QPoint(16, row.top));
     QVERIFY(row.label->font().bold());
-    QCOMPARE(row.change->text(), "Change");
+    // Each button has an access key and says which sound it acts on.
+    QString sound = row.text;
+    sound.remove(':');
+    QCOMPARE(row.change->text(), "&Change");
+    QCOMPARE(row.change->accessibleName(), "Change " + sound);
+    QCOMPARE(row.preview->accessibleName(), "Preview " + sound);
     QCOMPARE(row.change->geometry(), QRect(176, row.top, 81, 25));
     QCOMPARE(row.change->toolTip(),
              "Click this button to browse your hard drive for a sound for this event.");
-    QCOMPARE(row.preview->text(), "Preview");
+    QCOMPARE(row.preview->text(), "&Preview");
     QCOMPARE(row.preview->geometry(), QRect(288, row.top, 81, 25));
     QCOMPARE(row.preview->toolTip(),
              "Click this button to play the currently selected sound file.");
   }
-  QCOMPARE(form.Button11->text(), "Restore Default Sounds");
+  QCOMPARE(form.Button11->text(), "&Restore Default Sounds");
   QCOMPARE(form.Button11->geometry(), QRect(16, 304, 353, 33));
   QCOMPARE(form.Button11->toolTip(),
            "Click this button to use the default (original) sounds for the above events.");
+  QCOMPARE(form.BitBtn1->text(), "&Help");
   QCOMPARE(form.BitBtn1->geometry(), QRect(16, 364, 153, 27));
   QCOMPARE(form.OKBtn->text(), "&OK");
   QCOMPARE(form.OKBtn->geometry(), QRect(224, 364, 153, 27));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QApplication>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +21,7 @@
 #include "QtTestClasses.h"
 #include "Random.h"
 #include "Reels.h"
+#include "ScaledScreens.h"
 #include "Settings.h"
 #include "SilentView.h"
 
@@ -182,6 +184,51 @@ class BorrowTest : public QObject {
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
   }
 
+  // On a screen scaled to 200% the LED readouts are drawn at the screen's
+  // own pixels, not blown up from the dialog at 1.
+  void readoutsAreDrawnAtTheScreensRatio() {
+    QScreen* plain = ScreenOfRatio(1.0);
+    QScreen* doubled = ScreenOfRatio(2.0);
+    QVERIFY(plain != nullptr && doubled != nullptr);
+    Change([&](GameState& g) { g.Borrowed = 1234.56; });
+    auto one = MakeDialog();
+    MoveToScreen(*one, *plain);
+    auto dialog = MakeDialog();
+    MoveToScreen(*dialog, *doubled);
+    QTRY_COMPARE(dialog->Surface().CanvasRatio(), 2.0);
+    const int money = 9 * 15 + 4;
+    const QStringList failed = PartsNotDrawnAtRatio(
+        dialog->Surface().Canvas(), one->Surface().Canvas(),
+        {
+            {"credits", QRect(582 - 30 + 15 - money, 40, money, 20), 4.0, 0.03},
+            {"borrowed", QRect(20, 40, money, 20), 4.0, 0.03},
+            {"captions", QRect(20, 20, 542, 16), 6.0, 0.03},
+        });
+    QVERIFY2(failed.isEmpty(), qPrintable(failed.join('\n')));
+  }
+
+  // The mode is a choice of two: the arrow keys move it either way, Down
+  // and Up as well as Right and Left, and round from the last to the first.
+  void arrowKeysMoveTheModeChoice() {
+    auto dialog = MakeDialog();
+    QApplication::setActiveWindow(dialog.get());
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->RadioButton1->setFocus();
+    QRadioButton* focused = dialog->RadioButton1;
+    for (const auto& [key, payBack] : {std::pair{Qt::Key_Down, true},
+                                       {Qt::Key_Down, false},
+                                       {Qt::Key_Right, true},
+                                       {Qt::Key_Up, false},
+                                       {Qt::Key_Left, true}}) {
+      QTest::keyClick(focused, key);
+      focused = payBack ? dialog->RadioButton2 : dialog->RadioButton1;
+      QCOMPARE(dialog->RadioButton2->isChecked(), payBack);
+      QVERIFY(focused->hasFocus());
+    }
+    // The chips then say what a press does in the mode chosen.
+    QCOMPARE(dialog->AmountButtons[0]->accessibleName(), QStringLiteral("Pay back $1,000"));
+  }
+
   void refusedWhileTheWheelsTurn_data() {
     QTest::addColumn<bool>("payBack");
     QTest::newRow("borrow") << false;
@@ -212,4 +259,4 @@ class BorrowTest : public QObject {
 
 #include "BorrowTest.moc"
 
-QT_TEST_CLASS_WITH(BorrowTest, nullptr, InstallFontSubstitutes);
+QT_TEST_CLASS_WITH(BorrowTest, UseScaledScreens, InstallFontSubstitutes);

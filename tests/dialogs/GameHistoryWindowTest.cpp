@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -170,6 +171,32 @@ class GameHistoryWindowTest : public QObject {
     QCOMPARE(Text(*window, "Play1Credits"), QString::fromUtf8("$997.00 \u2192\n$1003.50"));
     QCOMPARE(Text(*window, "Play3Meter"), QString::fromUtf8("10% \u2192 15%"));
     QVERIFY(window->findChild<QLabel*>("Play4Time") == nullptr);
+
+    // A screen reader reads the plays as a table: a row a play under the
+    // nine headings, each cell named by what it shows, the picture in words.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(
+        window->findChild<QLabel*>("Play1Win")->parentWidget());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QAccessibleTableInterface* rows = table->tableInterface();
+    QVERIFY(rows != nullptr);
+    QCOMPARE(rows->rowCount(), 3);
+    QCOMPARE(rows->columnCount(), 9);
+    QCOMPARE(rows->columnDescription(8), QStringLiteral("Meter"));
+    QAccessibleInterface* win = rows->cellAt(0, 5);
+    QCOMPARE(win->role(), QAccessible::Cell);
+    QCOMPARE(win->text(QAccessible::Name), QStringLiteral("$3.75"));
+    QAccessibleTableCellInterface* place = win->tableCellInterface();
+    QCOMPARE(place->rowIndex(), 0);
+    QCOMPARE(place->columnIndex(), 5);
+    QCOMPARE(place->columnHeaderCells().size(), 1);
+    QCOMPARE(place->columnHeaderCells().front()->role(), QAccessible::ColumnHeader);
+    QCOMPARE(place->columnHeaderCells().front()->text(QAccessible::Name), QStringLiteral("Win"));
+    QCOMPARE(rows->cellAt(0, 7)->text(QAccessible::Name),
+             QString::fromUtf8("$997.00 \u2192 $1003.50"));
+    QCOMPARE(rows->cellAt(2, 4)->text(QAccessible::Name),
+             QStringLiteral("Top row: Voltaro, Bell, Power Drain. Middle row: Lucky Seven, "
+                            "Magnet, Diamond. Bottom row: Diamond, Cherries, Magnet."));
+    QCOMPARE(rows->cellAt(3, 0), nullptr);
   }
 
   void statisticsShowTheTotalsAndTheReturns() {
@@ -304,6 +331,11 @@ class GameHistoryWindowTest : public QObject {
                qPrintable(QStringLiteral("line %1").arg(line + 1)));
       if (!marked) QCOMPARE(mark, palette::ButtonShadow);
     }
+    // Said in words with the lines that paid.
+    QVERIFY2(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))
+                 ->text(QAccessible::Name)
+                 .endsWith(QStringLiteral("Magnet. Lines 1, 4 pay.")),
+             qPrintable(label->accessibleName()));
   }
 
   void missingArtStillShowsTheFigures() {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "Palette.h"
 #include "Paychart.h"
 #include "QtTestClasses.h"
+#include "ScaledScreens.h"
 #include "Settings.h"
 
 namespace {
@@ -115,6 +117,12 @@ class PaychartTest : public QObject {
       }
     }
     QCOMPARE(lines[0].section(':', 0, 0), QStringLiteral("Three Voltaro symbols"));
+    // Tab from OK reaches them.
+    QApplication::setActiveWindow(chart.get());
+    QVERIFY(QTest::qWaitForWindowActive(chart.get()));
+    QCOMPARE(QApplication::focusWidget(), chart->Button1);
+    QTest::keyClick(chart->Button1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &chart->Surface());
     QCOMPARE(chart->Label5->text(), caption);
     QCOMPARE(chart->Label4->text(), QStringLiteral("Voltaro Slots"));
     QCOMPARE(chart->windowTitle(), QStringLiteral("Voltaro Slots Payoffs"));
@@ -171,6 +179,35 @@ class PaychartTest : public QObject {
     QCOMPARE(QColor(canvas.pixel(44 + 24 + 3, 274)), palette::ButtonShadow);
   }
 
+  // On a screen scaled to 200% the pictures and amounts are drawn at the
+  // screen's own pixels, as the face is, not blown up from the chart at 1;
+  // back on a plain screen the chart is the plain one again.
+  void chartIsDrawnAtItsScreensRatio() {
+    QScreen* plain = ScreenOfRatio(1.0);
+    QScreen* doubled = ScreenOfRatio(2.0);
+    QVERIFY(plain != nullptr && doubled != nullptr);
+    UseCoin(3);
+    auto one = MakeChart();
+    MoveToScreen(*one, *plain);
+    auto chart = MakeChart();
+    MoveToScreen(*chart, *doubled);
+    QTRY_COMPARE(chart->Surface().CanvasRatio(), 2.0);
+    const QImage& canvas = chart->Surface().Canvas();
+    QCOMPARE(canvas.size(), QSize(674, 393) * 2);
+    const QStringList failed = PartsNotDrawnAtRatio(
+        canvas, one->Surface().Canvas(),
+        {
+            {"pictures", QRect(10, 40, 92, 37 * 6 + 24), 6.0, 0.3},
+            {"1 coin amounts", QRect(197 + 15 - 7 * 15, 42, 7 * 15, 37 * 6 + 20), 4.0, 0.01},
+            {"5 coins amounts", QRect(647 + 15 - 8 * 15, 42, 8 * 15, 37 * 6 + 20), 4.0, 0.01},
+        });
+    QVERIFY2(failed.isEmpty(), qPrintable(failed.join('\n')));
+
+    MoveToScreen(*chart, *plain);
+    QTRY_COMPARE(chart->Surface().CanvasRatio(), 1.0);
+    QCOMPARE(chart->Surface().Canvas(), one->Surface().Canvas());
+  }
+
   void reopeningFollowsTheCoinValue() {
     UseCoin(3);
     auto chart = MakeChart();
@@ -201,4 +238,4 @@ class PaychartTest : public QObject {
 
 #include "PaychartTest.moc"
 
-QT_TEST_CLASS_WITH(PaychartTest, nullptr, InstallFontSubstitutes);
+QT_TEST_CLASS_WITH(PaychartTest, UseScaledScreens, InstallFontSubstitutes);

@@ -98,17 +98,3 @@ QString ReadCaption(const QImage& canvas, int x, int y, int width, int letters) 
   }
   return caption.trimmed();
 }
-
-void UseScaledScreens() {
-  // The offscreen platform reads its screens from a file named in the
-  // platform's options; another platform is left as it is.
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (!platform.isEmpty() && platform != "offscreen") return;
-  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + VOLTARO_SCALED_SCREENS);
-}
-
-QScreen* ScreenOfRatio(qreal ratio) {
-  for (QScreen* screen : QGuiApplication::screens())
-    if (qFuzzyCompare(screen->devicePixelRatio(), ratio)) return screen;
-  return nullptr;
-}

@@ -42,10 +42,6 @@ bool ShowsGlyph(const QImage& canvas, QPoint at, const QImage& strip, const QRec
 // right edge leftwards, blanks as ' ', trailing blanks dropped.
 QString ReadCaption(const QImage& canvas, int x, int y, int width, int letters);
 
-// The screen of a device-pixel ratio set up by UseScaledScreens, or null.
-class QScreen;
-QScreen* ScreenOfRatio(qreal ratio);
-
 inline constexpr QRgb Black = 0xFF000000;
 inline constexpr QRgb White = 0xFFFFFFFF;
 inline constexpr QRgb Red = 0xFFFF0000;

@@ -3,13 +3,10 @@
 
 #include "Fonts.h"
 #include "QtTestClasses.h"
+#include "ScaledScreens.h"
 
 // A face test class: its program draws with the game's font substitutes.
 #define REGISTER_DISPLAY_TEST(Class) QT_TEST_CLASS_WITH(Class, nullptr, InstallFontSubstitutes)
-
-// Sets the offscreen platform up with screens at the device-pixel ratios of
-// scaled desktops, 1 (the primary screen), 1.25, 1.5, 2 and 3, side by side.
-void UseScaledScreens();
 
 // A face test class whose widgets can be put on those screens.
 #define REGISTER_SCALED_DISPLAY_TEST(Class) \
