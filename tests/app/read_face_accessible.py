@@ -8,7 +8,8 @@ separated by " | ". The face is found by its name, "Slot machine" unless the
 first argument names it in another language.
 
 With "--window TITLE", reads the game's window of that title: prints one
-line per button, image or field that has no name ("unnamed ROLE"), then,
+line per button, image or field that has no name ("unnamed ROLE"), one per
+name that two buttons share ("repeated push button 'NAME'"), then,
 for each table in it, "table ROWSxCOLUMNS | HEADERS | FIRST ROW" with the
 column headers and the cells of its first row joined by " ; ".
 
@@ -90,12 +91,17 @@ def read_table(table):
 
 
 def read_window(window):
+    buttons = []
     for node in walk(window):
         role = node.get_role_name()
         if role in NAMED_ROLES and not node.get_name().strip():
             print(f"unnamed {role}")
+        if role == "push button":
+            buttons.append(node.get_name())
         if role == "table":
             print(read_table(node))
+    for name in sorted({name for name in buttons if name and buttons.count(name) > 1}):
+        print(f"repeated push button '{name}'")
 
 
 if WINDOW_MODE:
