@@ -199,7 +199,9 @@ QImage GameHistoryWindow::WindowPicture(const PlayRecord& play, const QImage& ic
 QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
   auto* table = new QWidget;
   auto* grid = new QGridLayout(table);
-  grid->setHorizontalSpacing(10);
+  // Nine columns in the width of the window in every language: the gaps
+  // are narrow and a heading of two words may take two lines.
+  grid->setHorizontalSpacing(8);
   if (history.Plays().empty()) {
     auto* none =
         AddLabel(*grid, 0, 0, tr("No plays yet."), QStringLiteral("NoPlays"), Qt::AlignCenter);
@@ -210,6 +212,7 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
   for (const char* heading : PlayColumns) {
     QLabel* label = AddLabel(*grid, 0, column++, tr(heading));
     label->setFont(DialogPixelFont(13, true));
+    label->setWordWrap(true);
   }
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
   int n = 0;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
@@ -451,6 +452,10 @@ class LanguageTest : public QObject {
     QString played;
     WhenShown<GameHistoryWindow>(&fixture.Form(), [&](GameHistoryWindow* window) {
       cut = CutTexts(window);
+      // The plays fit the window's width: no column scrolled out of sight.
+      QScrollBar* across = window->findChild<QScrollArea*>("Plays")->horizontalScrollBar();
+      if (across->maximum() > 0)
+        cut << QStringLiteral("plays %1 px too wide").arg(across->maximum());
       shown << window->windowTitle() << Label(window, "Play1Win") << Label(window, "ReturnSoFar");
       played = Label(window, "Play1Time");
       for (const QLabel* label : window->findChildren<QLabel*>()) {
