@@ -308,6 +308,21 @@
         <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
         <translation>Mögliche Zufallsabweichung (in 99 von 100 Spielen):</translation>
     </message>
+    <message>
+        <source>Top row: %1, %2, %3. Middle row: %4, %5, %6. Bottom row: %7, %8, %9.</source>
+        <extracomment>The nine symbols of a play&apos;s window, read out row by row, each left to right.</extracomment>
+        <translation>Obere Reihe: %1, %2, %3. Mittlere Reihe: %4, %5, %6. Untere Reihe: %7, %8, %9.</translation>
+    </message>
+    <message>
+        <source>Line %1 pays.</source>
+        <extracomment>After the symbols of a play that won on one payline; %1 is the line, such as 2.</extracomment>
+        <translation>Linie %1 gewinnt.</translation>
+    </message>
+    <message>
+        <source>Lines %1 pay.</source>
+        <extracomment>After the symbols of a play that won on several paylines; %1 lists them, such as 1, 3.</extracomment>
+        <translation>Linien %1 gewinnen.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -905,22 +920,8 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Sie können bis zu acht MIDI-Dateien auswählen, die während des Spiels als Hintergrundmusik laufen.</translation>
     </message>
     <message>
-        <source>Change</source>
-        <extracomment>A button that picks another song file for the row.</extracomment>
-        <translation>Ändern</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>A button that plays the row&apos;s song.</extracomment>
-        <translation>Anhören</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>MIDI Sequencer</source>
@@ -940,6 +941,31 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>MIDI Song #%1</source>
         <extracomment>The name of an empty row of the song dialog; %1 is its number, 4 to 8.</extracomment>
         <translation>MIDI-Titel %1</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <extracomment>A button that picks another song file for the row; &amp; marks its access key.</extracomment>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <extracomment>A button that plays the row&apos;s song; &amp; marks its access key.</extracomment>
+        <translation>An&amp;hören</translation>
+    </message>
+    <message>
+        <source>Change song %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Change button; %1 is the row, 1 to 8.</extracomment>
+        <translation>Titel %1 ändern</translation>
+    </message>
+    <message>
+        <source>Preview song %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the row, 1 to 8.</extracomment>
+        <translation>Titel %1 anhören</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1069,34 +1095,16 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Dieser Ton erklingt bei einer Drehung mit Gewinn.</translation>
     </message>
     <message>
-        <source>Restore Default Sounds</source>
-        <translation>Standardtöne wiederherstellen</translation>
-    </message>
-    <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
         <translation>Klicken Sie hier, um für die obigen Ereignisse wieder die ursprünglichen Töne des Spiels zu verwenden.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Change</source>
-        <extracomment>A button that picks another sound file for the event.</extracomment>
-        <translation>Ändern</translation>
-    </message>
-    <message>
         <source>Click this button to browse your hard drive for a sound for this event.</source>
         <translation>Klicken Sie hier, um eine Tondatei für dieses Ereignis auszuwählen.</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>A button that plays the event&apos;s sound file.</extracomment>
-        <translation>Anhören</translation>
     </message>
     <message>
         <source>Click this button to play the currently selected sound file.</source>
@@ -1111,6 +1119,34 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>Open</source>
         <extracomment>The title of the file dialog that picks a sound file.</extracomment>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Default Sounds</source>
+        <translation>&amp;Standardtöne wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <extracomment>A button that picks another sound file for the event; &amp; marks its access key.</extracomment>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <extracomment>A button that plays the event&apos;s sound file; &amp; marks its access key.</extracomment>
+        <translation>&amp;Anhören</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Change button; %1 is the sound, such as Win Sound.</extracomment>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the sound, such as Win Sound.</extracomment>
+        <translation>%1 anhören</translation>
     </message>
 </context>
 </TS>

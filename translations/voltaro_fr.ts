@@ -308,6 +308,21 @@
         <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
         <translation>Écart possible dû au seul hasard (99 parties sur 100)&#xa0;:</translation>
     </message>
+    <message>
+        <source>Top row: %1, %2, %3. Middle row: %4, %5, %6. Bottom row: %7, %8, %9.</source>
+        <extracomment>The nine symbols of a play&apos;s window, read out row by row, each left to right.</extracomment>
+        <translation>Rangée du haut&#xa0;: %1, %2, %3. Rangée du milieu&#xa0;: %4, %5, %6. Rangée du bas&#xa0;: %7, %8, %9.</translation>
+    </message>
+    <message>
+        <source>Line %1 pays.</source>
+        <extracomment>After the symbols of a play that won on one payline; %1 is the line, such as 2.</extracomment>
+        <translation>La ligne %1 paie.</translation>
+    </message>
+    <message>
+        <source>Lines %1 pay.</source>
+        <extracomment>After the symbols of a play that won on several paylines; %1 lists them, such as 1, 3.</extracomment>
+        <translation>Les lignes %1 paient.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -905,22 +920,8 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <translation>Vous pouvez choisir jusqu&apos;à huit fichiers MIDI, qui serviront de musique de fond pendant que vous jouez.</translation>
     </message>
     <message>
-        <source>Change</source>
-        <extracomment>A button that picks another song file for the row.</extracomment>
-        <translation>Changer</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>A button that plays the row&apos;s song.</extracomment>
-        <translation>Écouter</translation>
-    </message>
-    <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>MIDI Sequencer</source>
@@ -940,6 +941,31 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <source>MIDI Song #%1</source>
         <extracomment>The name of an empty row of the song dialog; %1 is its number, 4 to 8.</extracomment>
         <translation>Morceau MIDI %1</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <extracomment>A button that picks another song file for the row; &amp; marks its access key.</extracomment>
+        <translation>&amp;Changer</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <extracomment>A button that plays the row&apos;s song; &amp; marks its access key.</extracomment>
+        <translation>&amp;Écouter</translation>
+    </message>
+    <message>
+        <source>Change song %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Change button; %1 is the row, 1 to 8.</extracomment>
+        <translation>Changer le morceau %1</translation>
+    </message>
+    <message>
+        <source>Preview song %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the row, 1 to 8.</extracomment>
+        <translation>Écouter le morceau %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>&amp; marks the access key.</extracomment>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -1069,34 +1095,16 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <translation>Ce son est joué après un tour gagnant.</translation>
     </message>
     <message>
-        <source>Restore Default Sounds</source>
-        <translation>Rétablir les sons par défaut</translation>
-    </message>
-    <message>
         <source>Click this button to use the default (original) sounds for the above events.</source>
         <translation>Cliquez sur ce bouton pour rétablir les sons d&apos;origine des événements ci-dessus.</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>Change</source>
-        <extracomment>A button that picks another sound file for the event.</extracomment>
-        <translation>Changer</translation>
-    </message>
-    <message>
         <source>Click this button to browse your hard drive for a sound for this event.</source>
         <translation>Cliquez sur ce bouton pour choisir un fichier son pour cet événement.</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>A button that plays the event&apos;s sound file.</extracomment>
-        <translation>Écouter</translation>
     </message>
     <message>
         <source>Click this button to play the currently selected sound file.</source>
@@ -1111,6 +1119,34 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <source>Open</source>
         <extracomment>The title of the file dialog that picks a sound file.</extracomment>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Default Sounds</source>
+        <translation>&amp;Rétablir les sons par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <extracomment>A button that picks another sound file for the event; &amp; marks its access key.</extracomment>
+        <translation>&amp;Changer</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <extracomment>A button that plays the event&apos;s sound file; &amp; marks its access key.</extracomment>
+        <translation>&amp;Écouter</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Change button; %1 is the sound, such as Win Sound.</extracomment>
+        <translation>Changer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Preview %1</source>
+        <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the sound, such as Win Sound.</extracomment>
+        <translation>Écouter&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
