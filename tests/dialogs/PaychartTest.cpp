@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -179,27 +180,39 @@ class PaychartTest : public QObject {
     QCOMPARE(QColor(canvas.pixel(44 + 24 + 3, 274)), palette::ButtonShadow);
   }
 
-  // On a screen scaled to 200% the pictures and amounts are drawn at the
-  // screen's own pixels, as the face is, not blown up from the chart at 1;
-  // back on a plain screen the chart is the plain one again.
+  void chartIsDrawnAtItsScreensRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("125%") << 1.25;
+    QTest::newRow("150%") << 1.5;
+    QTest::newRow("200%") << 2.0;
+    QTest::newRow("300%") << 3.0;
+  }
+  // On a scaled screen the pictures and amounts are drawn at the screen's
+  // own pixels, as the face is, not blown up from the chart at 1; back on a
+  // plain screen the chart is the plain one again.
   void chartIsDrawnAtItsScreensRatio() {
+    QFETCH(qreal, ratio);
     QScreen* plain = ScreenOfRatio(1.0);
-    QScreen* doubled = ScreenOfRatio(2.0);
-    QVERIFY(plain != nullptr && doubled != nullptr);
+    QScreen* scaled = ScreenOfRatio(ratio);
+    QVERIFY(plain != nullptr && scaled != nullptr);
     UseCoin(3);
     auto one = MakeChart();
     MoveToScreen(*one, *plain);
     auto chart = MakeChart();
-    MoveToScreen(*chart, *doubled);
-    QTRY_COMPARE(chart->Surface().CanvasRatio(), 2.0);
+    MoveToScreen(*chart, *scaled);
+    QTRY_COMPARE(chart->Surface().CanvasRatio(), ratio);
     const QImage& canvas = chart->Surface().Canvas();
-    QCOMPARE(canvas.size(), QSize(674, 393) * 2);
+    QCOMPARE(canvas.size(), QSize(qRound(674 * ratio), qRound(393 * ratio)));
+    // Smooth edges at a fractional ratio blur more.
+    const bool whole = ratio == qFloor(ratio);
     const QStringList failed = PartsNotDrawnAtRatio(
         canvas, one->Surface().Canvas(),
         {
-            {"pictures", QRect(10, 40, 92, 37 * 6 + 24), 6.0, 0.3},
-            {"1 coin amounts", QRect(197 + 15 - 7 * 15, 42, 7 * 15, 37 * 6 + 20), 4.0, 0.01},
-            {"5 coins amounts", QRect(647 + 15 - 8 * 15, 42, 8 * 15, 37 * 6 + 20), 4.0, 0.01},
+            {"pictures", QRect(10, 40, 92, 37 * 6 + 24), whole ? 6.0 : 9.0, 0.3},
+            {"1 coin amounts", QRect(197 + 15 - 7 * 15, 42, 7 * 15, 37 * 6 + 20), whole ? 4.0 : 9.0,
+             0.01},
+            {"5 coins amounts", QRect(647 + 15 - 8 * 15, 42, 8 * 15, 37 * 6 + 20),
+             whole ? 4.0 : 9.0, 0.01},
         });
     QVERIFY2(failed.isEmpty(), qPrintable(failed.join('\n')));
 
