@@ -18,6 +18,7 @@
 #include "Borrow.h"
 #include "GameHistoryWindow.h"
 #include "GameRecordsText.h"
+#include "MachineFace.h"
 #include "Paychart.h"
 #include "Save.h"
 #include "SavedGamePanel.h"
@@ -229,10 +230,12 @@ class MenuTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    // "Spin" holds the focus first and Tab goes on to "Bet 1".
+    // "Spin" holds the focus first; Tab goes round by the face to "Bet 1".
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.Button1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &form.Face());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), form.BitBtn1);
     QTest::keyClick(&form, Qt::Key_Return);
