@@ -85,6 +85,7 @@ void TSoundForm::BuildRow(int top, QLabel*& label, const QString& text, const QS
   // Five buttons of each kind: a screen reader names the sound each acts on.
   QString sound = text;
   if (sound.endsWith(u':')) sound.chop(1);
+  sound = sound.trimmed();  // French puts a space before the colon
   //: What a screen reader calls a row's Change button; %1 is the sound, such as Win Sound.
   change->setAccessibleName(tr("Change %1").arg(sound));
   //: What a screen reader calls a row's Preview button; %1 is the sound, such as Win Sound.
