@@ -101,13 +101,14 @@ void TBorrowC::CreateModeAndButtons() {
   Label1->adjustSize();
   Label1->move(56, 192);
 
-  RadioButton1 = new QRadioButton(tr("Borrow Credits"), surface_);
+  //: The mode choice; & marks the access key, as on "Pay Back Credits".
+  RadioButton1 = new QRadioButton(tr("&Borrow Credits"), surface_);
   RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
   RadioButton1->setGeometry(147, 192, 190, 33);
   RadioButton1->setFont(FaceFont(12, false));
   RadioButton1->setChecked(true);
 
-  RadioButton2 = new QRadioButton(tr("Pay Back Credits"), surface_);
+  RadioButton2 = new QRadioButton(tr("&Pay Back Credits"), surface_);
   RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
   RadioButton2->setGeometry(355, 192, 190, 33);
   RadioButton2->setFont(FaceFont(12, false));

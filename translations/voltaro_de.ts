@@ -777,14 +777,6 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Modus:</translation>
     </message>
     <message>
-        <source>Borrow Credits</source>
-        <translation>Leihen</translation>
-    </message>
-    <message>
-        <source>Pay Back Credits</source>
-        <translation>Zurückzahlen</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -832,6 +824,15 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>Credits: %1. Borrowed: %2.</source>
         <translation>Credits: %1. Geliehen: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Borrow Credits</source>
+        <extracomment>The mode choice; &amp; marks the access key, as on &quot;Pay Back Credits&quot;.</extracomment>
+        <translation>&amp;Leihen</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Back Credits</source>
+        <translation>&amp;Zurückzahlen</translation>
     </message>
 </context>
 <context>

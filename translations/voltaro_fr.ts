@@ -777,14 +777,6 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <translation>Mode&#xa0;:</translation>
     </message>
     <message>
-        <source>Borrow Credits</source>
-        <translation>Emprunter</translation>
-    </message>
-    <message>
-        <source>Pay Back Credits</source>
-        <translation>Rembourser</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -832,6 +824,15 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
     <message>
         <source>Credits: %1. Borrowed: %2.</source>
         <translation>Crédits&#xa0;: %1. Emprunté&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Borrow Credits</source>
+        <extracomment>The mode choice; &amp; marks the access key, as on &quot;Pay Back Credits&quot;.</extracomment>
+        <translation>&amp;Emprunter</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Back Credits</source>
+        <translation>&amp;Rembourser</translation>
     </message>
 </context>
 <context>

@@ -218,7 +218,8 @@ class BorrowTest : public QObject {
   }
 
   // The mode is a choice of two: the arrow keys move it either way, Down
-  // and Up as well as Right and Left, and round from the last to the first.
+  // and Up as well as Right and Left, and round from the last to the first;
+  // Alt and a letter choose a mode as well.
   void arrowKeysMoveTheModeChoice() {
     auto dialog = MakeDialog();
     QApplication::setActiveWindow(dialog.get());
@@ -235,6 +236,11 @@ class BorrowTest : public QObject {
       QCOMPARE(dialog->RadioButton2->isChecked(), payBack);
       QVERIFY(focused->hasFocus());
     }
+    // Each mode has its access key too.
+    QTest::keyClick(dialog.get(), Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(dialog->RadioButton1->isChecked());
+    QTest::keyClick(dialog.get(), Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(dialog->RadioButton2->isChecked());
     // The chips then say what a press does in the mode chosen.
     QCOMPARE(dialog->AmountButtons[0]->accessibleName(), QStringLiteral("Pay back $1,000"));
   }
