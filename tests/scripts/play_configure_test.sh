@@ -2,16 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The project configures and builds for playing alone: no GoogleTest, no Qt
 # Test, no test, fuzzer or benchmark target, and the game that comes out runs.
-# Arguments: the source folder, and a build folder kept between runs so that
-# only the first run pays for the whole build.
+# Arguments: the source folder, a build folder kept between runs so that
+# only the first run pays for the whole build, and whether warnings are errors
+# (as in the build that runs the test, whose compiled objects a compiler cache
+# then hands to this one).
 set -euo pipefail
 source_dir=$1
 build=$2
+warnings_as_errors=${3:-OFF}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 mkdir -p "$build"
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-  -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON >"$build/configure.log" 2>&1 ||
+  -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_COMPILE_WARNING_AS_ERROR="$warnings_as_errors" \
+  >"$build/configure.log" 2>&1 ||
   fail "configure failed: $(tail -20 "$build/configure.log")"
 grep -q '^Qt6Test_DIR\|^GTest_DIR' "$build/CMakeCache.txt" && fail "a test library was looked for"
 targets=$(ninja -C "$build" -t targets all | sed -n 's/^\([^:]*\): phony$/\1/p')
