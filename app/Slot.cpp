@@ -136,7 +136,9 @@ void TForm1::FormCreate() {
   settings_.BackColor = Settings::ButtonFaceColor;
   backgroundBitmap_ = QImage();
   settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
-  sounds_->LoadEventWaves(environment_.programDir.toStdString());
+  // Read once the window has shown itself (the music's start), or as the
+  // first sound needs them.
+  sounds_->LoadEventWavesLater(environment_.programDir.toStdString());
   // The classic look whatever the desktop theme (see ClassicPalette).
   setPalette(ClassicPalette());
   Fast1Click();

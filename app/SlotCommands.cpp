@@ -97,7 +97,10 @@ void TForm1::ChangeWAVs1Click() {
 void TForm1::On2Click() { music_->ToggleMusic(); }
 void TForm1::ChangeSongs1Click() { music_->ChangeSongs(); }
 
-void TForm1::Timer2Timer() { music_->StartIfOn(); }
+void TForm1::Timer2Timer() {
+  sounds_->LoadPendingWaves();
+  music_->StartIfOn();
+}
 
 void TForm1::Timer3Timer() {
   // A song that could not be opened skips the rest of the tick.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "AudioDevice.h"
@@ -112,7 +113,19 @@ SoundPlayer::~SoundPlayer() {
   if (fileChunk_) Mix_FreeChunk(fileChunk_);
 }
 
+void SoundPlayer::LoadEventWavesLater(const std::string& programDir) {
+  pendingWaveDir_ = programDir;
+}
+
+void SoundPlayer::LoadPendingWaves() {
+  if (!pendingWaveDir_) return;
+  const std::string programDir = std::move(*pendingWaveDir_);
+  pendingWaveDir_.reset();
+  LoadEventWaves(programDir);
+}
+
 void SoundPlayer::LoadEventWaves(const std::string& programDir) {
+  pendingWaveDir_.reset();
   if (!audio_device::Available()) return;
   for (std::size_t i = 0; i < waves_.size(); ++i) {
     if (waves_[i]) {
@@ -124,7 +137,8 @@ void SoundPlayer::LoadEventWaves(const std::string& programDir) {
   }
 }
 
-bool SoundPlayer::HasEventWave(SoundEvent event) const {
+bool SoundPlayer::HasEventWave(SoundEvent event) {
+  LoadPendingWaves();
   const int index = WaveIndexOf(event);
   return index >= 0 && waves_[static_cast<std::size_t>(index)] != nullptr;
 }
@@ -144,6 +158,7 @@ int SoundPlayer::PlayEventSound(SoundEvent event) {
 }
 
 void SoundPlayer::PlayMemory(int index) {
+  LoadPendingWaves();
   if (!audio_device::Available()) return;
   Mix_Chunk* chunk = waves_[static_cast<std::size_t>(index)];
   if (!chunk) return;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "Settings.h"
@@ -34,6 +35,11 @@ class SoundPlayer {
   // Reads and decodes VOLTA0.WAV .. VOLTA3.WAV from programDir (ending in '/').
   // A file that is missing or unreadable leaves its event silent.
   void LoadEventWaves(const std::string& programDir);
+  // The same, put off until LoadPendingWaves or the first sound or question
+  // that needs them: opening the sound device and decoding the waves would
+  // otherwise hold up the window's first paint.
+  void LoadEventWavesLater(const std::string& programDir);
+  void LoadPendingWaves();
 
   // Starts the event's sound if the master switch and its own switch are on,
   // and returns at once. Returns how long the sound holds the game, in
@@ -49,7 +55,7 @@ class SoundPlayer {
   void SetObserver(std::function<void(const SoundStart&)> observer);
 
   // True when the memory image of the event was loaded and decoded.
-  bool HasEventWave(SoundEvent event) const;
+  bool HasEventWave(SoundEvent event);
 
  private:
   void PlayMemory(int index);
@@ -60,6 +66,7 @@ class SoundPlayer {
 
   const Settings& settings_;
   std::array<Mix_Chunk*, 4> waves_{};
+  std::optional<std::string> pendingWaveDir_;
   Mix_Chunk* defaultChunk_ = nullptr;
   Mix_Chunk* fileChunk_ = nullptr;  // the file sound on the channel
   std::function<void(const SoundStart&)> observer_;
