@@ -21,6 +21,7 @@ class FirstPaintCatcher : public QObject {
   bool painted = false;
   std::int64_t paintedAt = 0;
   double sinceProcessStart = 0;
+  std::int64_t cpuAtPaint = 0;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -30,6 +31,7 @@ class FirstPaintCatcher : public QObject {
     watched->event(event);
     paintedAt = process_stats::WallNanos();
     sinceProcessStart = process_stats::MillisSinceProcessStart();
+    cpuAtPaint = process_stats::CpuNanos();
     painted = true;
     return true;
   }
@@ -126,6 +128,7 @@ FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t
   while (!catcher.painted && waited.elapsed() < 10000)
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   face.removeEventFilter(&catcher);
-  if (!catcher.painted) return {-1, -1};
-  return {catcher.sinceProcessStart, static_cast<double>(catcher.paintedAt - since) / 1e6};
+  if (!catcher.painted) return {-1, -1, -1};
+  return {catcher.sinceProcessStart, static_cast<double>(catcher.paintedAt - since) / 1e6,
+          static_cast<double>(catcher.cpuAtPaint) / 1e6};
 }

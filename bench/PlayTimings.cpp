@@ -121,7 +121,7 @@ void MeasureSpins(BenchForm& form, ScriptedStops& chance, BenchTable& table, int
                        Median(durations), ideal, 0.03, "s");
   }
   if (!fastCoreShares.empty())
-    table.AddBelowLimit("share of one core during a Fast spin", Median(fastCoreShares), 20, "%");
+    table.AddBelowLimit("share of one core during a Fast spin", Median(fastCoreShares), 3, "%");
 
   // The same Fast spin with every game command chosen from the menu while
   // the wheels turn. Whatever box or dialog those open is held 1.5 s, as a
