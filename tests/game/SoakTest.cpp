@@ -48,11 +48,11 @@ long CommandsToRun(long usual) {
   return std::max(commands, usual);
 }
 
-// The leak run under valgrind, thirty times slower, plays a shorter soak
-// through VOLTARO_SOAK_SPINS.
-int SoakSpins() {
-  const char* spins = std::getenv("VOLTARO_SOAK_SPINS");
-  return spins != nullptr ? std::max(1, std::atoi(spins)) : 100000;
+// The leak run under valgrind, thirty times slower, plays shorter soaks:
+// VOLTARO_SOAK_LENGTH spins, or commands, in place of the usual length.
+int SoakLength(int usual) {
+  const char* length = std::getenv("VOLTARO_SOAK_LENGTH");
+  return length != nullptr ? std::max(1, std::atoi(length)) : usual;
 }
 
 class Soak : public ::testing::Test {
@@ -96,7 +96,7 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
   RandomSource choices(5);
   int spins = 0;
   int bonuses = 0;
-  const int spinsToPlay = SoakSpins();
+  const int spinsToPlay = SoakLength(100000);
   while (spins < spinsToPlay) {
     const double creditsBefore = state.Credits;
     const double borrowedBefore = state.Borrowed;
@@ -176,7 +176,7 @@ TEST_F(Soak, EveryCommandSequenceKeepsEveryCent) {
   };
   std::map<int, std::pair<SlotRecord, Held>> slots;
   Held start{Cents(state.Credits), Cents(state.Borrowed)};
-  const long commands = CommandsToRun(100'000);
+  const long commands = CommandsToRun(SoakLength(100'000));
   for (long command = 0; command < commands; ++command) {
     const int action = choices.Below(100);
     const int slot = 1 + choices.Below(3);
