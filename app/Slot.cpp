@@ -45,7 +45,7 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
   CreateComponents();
   if (watchFace) faceWatcher_ = watchFace(*face_);
   FaceView& face = faceWatcher_ ? *faceWatcher_ : static_cast<FaceView&>(*face_);
-  machine_ = std::make_unique<Machine>(settings_, *this, *this, *environment_.random);
+  machine_ = std::make_unique<Machine>(settings_, clock_, *environment_.random);
   player_ = std::make_unique<PlanPlayer>(
       shown_, face, *this, [this] { PlanEnded(); }, this);
   FormCreate();
@@ -172,9 +172,9 @@ void TForm1::ApplyLoadedSettings() {
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.
-  if (settings_.Speed <= 2) machine_->SelectSpeed(settings_.Speed);
-  machine_->ApplyLoadedBet();
-  machine_->ResumeGame();
+  if (settings_.Speed <= 2) Show(machine_->SelectSpeed(settings_.Speed));
+  Show(machine_->ApplyLoadedBet());
+  Show(machine_->ResumeGame());
   ShowGameAtRest();
   // Between the free spins of a resumed round the game may not be left.
   SetGameCommandsEnabled(true);
@@ -205,7 +205,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // The rest of a plan in play is not shown: the game is written as it
   // settled, or as it was before a bet whose spin the player never saw.
   DropPlan();
-  machine_->StopAutoSpinTimer();
+  Show(machine_->StopAutoSpin());
   // The close writes the game in whole; nothing kept earlier is left to write.
   KeepTimer->stop();
   keptGame_.reset();
@@ -243,15 +243,29 @@ void TForm1::DropPlan() {
   machine_->DropPlan(spinShown);
 }
 
-void TForm1::Play(Plan plan) {
-  // The face follows the plan from the game at rest.
-  ShowGameAtRest();
-  playingSpin_ = plan.spins;
-  player_->Play(std::move(plan));
+void TForm1::Show(CommandResult result) {
+  if (result.autoSpinMark) AutoSpin2->setChecked(*result.autoSpinMark);
+  if (result.coinValueMark) SetBetAmountMark(*result.coinValueMark);
+  if (result.speedMark) SetSpeedMark(*result.speedMark);
+  if (result.autoSpinTicks) {
+    if (*result.autoSpinTicks)
+      Timer1->start();
+    else
+      Timer1->stop();
+  }
+  if (result.keep == KeepWhen::Now) KeepGame(machine_->State());
+  if (result.keep == KeepWhen::Soon) KeepGameSoon(machine_->State());
+  if (!result.plan.Empty()) {
+    // The face follows the plan from the game at rest.
+    ShowGameAtRest();
+    playingSpin_ = result.plan.spins;
+    player_->Play(std::move(result.plan));
+  }
+  if (!result.message.empty()) ShowMessage(result.message, result.messageAmount);
 }
 
 void TForm1::PlanEnded() {
-  machine_->PlanEnded();
+  Show(machine_->PlanEnded());
   ShowGameAtRest();
   // A screen reader hears how the spin came out once it has settled.
   if (playingSpin_) face_->AnnounceResult();

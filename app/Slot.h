@@ -39,7 +39,7 @@ using FaceWatch = std::function<std::unique_ptr<FaceView>(FaceView& face)>;
 // rules (Machine) decide each command at once and reach this window as their
 // controls; the window plays the plan of what the player sees on its
 // PlanPlayer, which draws on the face.
-class TForm1 : public QMainWindow, public ControlsView, public GameClock {
+class TForm1 : public QMainWindow, public ControlsView {
   Q_OBJECT
 
  public:
@@ -185,20 +185,13 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   // client size, then a full paint.
   void FormResize();
 
-  // ControlsView. The rules' messages are translated here.
+  // ControlsView: what the plans in play ask of the window.
   int PlayEventSound(SoundEvent event) override;
-  void ShowMessage(const std::string& text) override;
-  void ShowAmountMessage(const std::string& text, double amount) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
-  void SetAutoSpinChecked(bool checked) override;
-  void SetBetAmountMark(int bet) override;
-  void SetSpeedMark(int speed) override;
-  void SetAutoSpinTimer(bool running) override;
-  void SetBlinkTimer(bool running) override;
+  void SetBlinking(bool on) override;
   void KeepGame(const GameState& game) override;
-  void KeepGameSoon(const GameState& game) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -245,8 +238,18 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void PlaceWindow();
   void PlaceClientArea();
   void PlaceButtons();
-  // Plays a command's plan; the face follows it from the game at rest.
-  void Play(Plan plan);
+  // Shows what a command did: its marks, the auto-spin ticks and the write
+  // it asks for, then its plan, which the face follows from the game at rest;
+  // its message comes last, once the command has returned.
+  void Show(CommandResult result);
+  // The rules' messages are translated here, an amount written in place of
+  // a %1.
+  void ShowMessage(const std::string& text, std::optional<double> amount = std::nullopt);
+  void SetBetAmountMark(int bet);  // -1 clears all six
+  void SetSpeedMark(int speed);
+  // Coins placed on the table: written within a second, so that a run of
+  // clicks costs one write.
+  void KeepGameSoon(const GameState& game);
   void PlanEnded();
   // A close during a plan drops the rest of it (see Machine::DropPlan).
   void DropPlan();
@@ -266,6 +269,7 @@ class TForm1 : public QMainWindow, public ControlsView, public GameClock {
   void PressDefaultButton();
 
   SlotEnvironment environment_;
+  GameClock clock_;
   // The game as the face shows it.
   GameState shown_;
   Settings settings_;

@@ -29,37 +29,39 @@ void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning w
 }
 
 void TForm1::BitBtn1Click() {
-  RunGameCommand([this] { Play(machine_->Bet1()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(machine_->Bet1()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  RunGameCommand([this] { Play(machine_->BetMax()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(machine_->BetMax()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
   // While the wheels turn or a win counts, Spin hurries them instead.
   if (HurryPlan()) return;
-  RunGameCommand([this] { Play(machine_->Spin()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(machine_->Spin()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
-  RunGameCommand([this] { Play(machine_->AutoSpinTick()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(machine_->AutoSpinTick()); }, WhenSpinning::LeaveToRules);
 }
 
 bool TForm1::HurryPlan() { return player_->Hurry(); }
 
-void TForm1::AutoSpin2Click() { machine_->ToggleAutoSpin(); }
+void TForm1::AutoSpin2Click() { Show(machine_->ToggleAutoSpin()); }
 
-void TForm1::Fast1Click() { machine_->SelectSpeed(0); }
-void TForm1::Medium1Click() { machine_->SelectSpeed(1); }
-void TForm1::Slow1Click() { machine_->SelectSpeed(2); }
+void TForm1::Fast1Click() { Show(machine_->SelectSpeed(0)); }
+void TForm1::Medium1Click() { Show(machine_->SelectSpeed(1)); }
+void TForm1::Slow1Click() { Show(machine_->SelectSpeed(2)); }
 
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
   RunGameCommand(
       [this, bet] {
-        if (!machine_->ChooseCoinValue(bet)) return;
+        CommandResult result = machine_->ChooseCoinValue(bet);
+        if (!result.done) return;
+        Show(std::move(result));
         ShowGameAtRest();
         face_->RepaintMachine();
       },
@@ -69,7 +71,9 @@ void TForm1::ChooseCoinValue(int bet) {
 void TForm1::NewGame2Click() {
   RunGameCommand(
       [this] {
-        if (!machine_->NewGame()) return;
+        CommandResult result = machine_->NewGame();
+        if (!result.done) return;
+        Show(std::move(result));
         ShowGameAtRest();
         face_->RepaintMachine();
       },
@@ -136,8 +140,9 @@ void TForm1::Save1Click() {
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  TLoadSave dialog(mode, slots_, *machine_, machine_->State(),
-                   environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
+  TLoadSave dialog(
+      mode, slots_, *machine_, [this](CommandResult result) { Show(std::move(result)); },
+      machine_->State(), environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
   dialog.exec();
   // An opened game is shown in whole.
   if (mode == SlotMode::Open) {
@@ -149,7 +154,9 @@ void TForm1::RunSlotDialog(SlotMode mode) {
 void TForm1::BorrowCredits1Click() {
   RunGameCommand(
       [this] {
-        TBorrowC dialog(*machine_, machine_->State(), face_->SymbolSize(), Services(), this);
+        TBorrowC dialog(
+            *machine_, [this](CommandResult result) { Show(std::move(result)); }, machine_->State(),
+            face_->SymbolSize(), Services(), this);
         dialog.exec();
         ShowGameAtRest();
         face_->RepaintMachine();

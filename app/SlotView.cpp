@@ -11,13 +11,10 @@
 
 int TForm1::PlayEventSound(SoundEvent event) { return sounds_->PlayEventSound(event); }
 
-void TForm1::ShowMessage(const std::string& text) {
-  Inform(QCoreApplication::translate("Machine", text.c_str()));
-}
-
-void TForm1::ShowAmountMessage(const std::string& text, double amount) {
-  Inform(
-      QCoreApplication::translate("Machine", text.c_str()).arg(AmountText(money::ToCents(amount))));
+void TForm1::ShowMessage(const std::string& text, std::optional<double> amount) {
+  QString message = QCoreApplication::translate("Machine", text.c_str());
+  if (amount) message = message.arg(AmountText(money::ToCents(*amount)));
+  Inform(message);
 }
 
 void TForm1::Inform(const QString& text) { environment_.dialogs.information(this, text); }
@@ -28,17 +25,8 @@ void TForm1::SetButtonsEnabled(bool enabled) {
 
 void TForm1::FocusSpinButton() { Button1->setFocus(); }
 
-void TForm1::SetAutoSpinChecked(bool checked) { AutoSpin2->setChecked(checked); }
-
-void TForm1::SetAutoSpinTimer(bool running) {
-  if (running)
-    Timer1->start();
-  else
-    Timer1->stop();
-}
-
-void TForm1::SetBlinkTimer(bool running) {
-  if (running)
+void TForm1::SetBlinking(bool on) {
+  if (on)
     Timer3->start();
   else
     Timer3->stop();

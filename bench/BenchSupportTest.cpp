@@ -26,7 +26,7 @@ struct ScriptedMachine {
   Settings settings;
   SilentView view;
   ScriptedStops chance;
-  Machine machine{settings, view, view, chance};
+  Machine machine{settings, view, chance};
   const GameState& state = machine.State();
 
   ScriptedMachine() {

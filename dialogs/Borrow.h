@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "DialogServices.h"
 #include "GameState.h"
@@ -23,9 +24,10 @@ class TBorrowC : public QDialog {
   Q_OBJECT
 
  public:
-  // symbolSize is the main window's, for the LED digits' mid-size shift.
-  TBorrowC(Machine& machine, const GameState& state, int symbolSize, DialogServices services,
-           QWidget* parent = nullptr);
+  // symbolSize is the main window's, for the LED digits' mid-size shift;
+  // `shown` shows what each loan or payment did (the window writes the game).
+  TBorrowC(Machine& machine, std::function<void(CommandResult)> shown, const GameState& state,
+           int symbolSize, DialogServices services, QWidget* parent = nullptr);
   ~TBorrowC() override;
 
   // The amount buttons, from $1,000 down to 1 cent.
@@ -62,6 +64,7 @@ class TBorrowC : public QDialog {
   void PaintValues();
 
   Machine& machine_;
+  std::function<void(CommandResult)> shown_;
   const GameState& state_;
   int symbolSize_;
   DialogServices services_;

@@ -17,8 +17,6 @@
 namespace {
 
 constexpr int StopSoundSteps[] = {59, 79, 99};
-constexpr double PoolShareOfMaxBet = 0.04;  // one coin of a 25-coin wager
-constexpr int MaxCoinsCounted = 100'000;    // 200 s of count at the fastest pace
 
 bool IsStopSoundStep(int step) {
   return std::find(std::begin(StopSoundSteps), std::end(StopSoundSteps), step) !=
@@ -43,12 +41,6 @@ bool IsClickStep(int step, int spinDelay) {
 
 double MaxWager(const GameState& state) { return money::Times(state.CoinValue, MaxCoins); }
 
-// A counter read from a hand-edited file may already stand at its limit; it
-// stays there rather than wrap round to a negative count.
-void CountOne(std::int32_t& counter) {
-  if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
-}
-
 // A file may hold what the rules never leave at rest: a meter at or past
 // full (its bonus would have been paid) or below empty, a pool below nothing.
 // Each is read as the nearest value a game at rest can have.
@@ -59,36 +51,29 @@ void KeepWithinRules(GameState& game) {
 
 }  // namespace
 
-Machine::Machine(Settings& settings, ControlsView& controls, GameClock& clock, RandomSource& random)
+Machine::Machine(Settings& settings, GameClock& clock, RandomSource& random)
     : settings_(settings),
-      controls_(controls),
       clock_(clock),
       random_(random),
       blur_(static_cast<std::uint64_t>(random.Below(1 << 30))) {}
 
-Plan Machine::Begin(Plan plan, const GameState& before) {
-  busy_ = !plan.Empty();
-  planSpins_ = plan.spins;
-  if (busy_) beforePlan_ = before;
-  return plan;
-}
-
-void Machine::PlanEnded() {
-  if (!busy_) return;
+CommandResult Machine::PlanEnded() {
+  CommandResult result;
+  if (!busy_) return result;
   busy_ = false;
   beforePlan_.reset();
   // Told once the spin has been seen, not over its wheels.
   if (limitNote_) {
-    const double credited = *limitNote_;
+    result.message = QT_TRANSLATE_NOOP("Machine",
+                                       "Your credits are at the money limit: only %1 of this win "
+                                       "went in, the rest could not be added.");
+    result.messageAmount = *limitNote_;
     limitNote_.reset();
-    controls_.ShowAmountMessage(
-        QT_TRANSLATE_NOOP("Machine",
-                          "Your credits are at the money limit: only %1 of this win went in, "
-                          "the rest could not be added."),
-        credited);
   }
-  if (planSpins_ && (autoSpin_ || state_.FreeSpins >= 1)) ArmAutoSpinTimer(true);
+  if (planSpins_ && (autoSpin_ || state_.FreeSpins >= 1)) TickAutoSpin(true, result);
   planSpins_ = false;
+  result.done = true;
+  return result;
 }
 
 void Machine::DropPlan(bool spinShown) {
@@ -100,38 +85,49 @@ void Machine::DropPlan(bool spinShown) {
   beforePlan_.reset();
 }
 
-Plan Machine::Decide(const std::function<bool(PlanWriter&, GameState&)>& body) {
-  busy_ = true;
-  Plan plan;
+CommandResult Machine::Decide(const std::function<bool(PlanWriter&, GameState&)>& body) {
+  CommandResult result;
+  Plan& plan = result.plan;
   GameState shown = state_;
   PlanWriter out(plan, shown, watched_);
   out.GameCommands(false);
-  plan.spins = body(out, shown);
+  result.done = body(out, shown);
   out.GameCommands(true);
-  const GameState before = state_;
+  if (!result.done) {
+    // Refused: nothing is played, and the game rests as the refusal left it
+    // (the last spin's lines cleared).
+    state_ = shown;
+    result.plan = {};
+    return result;
+  }
+  beforePlan_ = state_;
   state_ = plan.spins ? *plan.settled : shown;
-  return Begin(std::move(plan), before);
+  busy_ = true;
+  planSpins_ = plan.spins;
+  return result;
 }
 
-Plan Machine::Bet1() {
+CommandResult Machine::Bet1() {
   // A coin placed between free spins would be neither played nor returned.
   if (busy_ || state_.FreeSpins > 0) return {};
-  bool placed = false;
-  Plan plan = Decide([&](PlanWriter& out, GameState& shown) {
+  CommandResult result = Decide([this](PlanWriter& out, GameState& shown) {
     ClearLineResults(shown);
     out.Show();
-    placed = !money::Less(shown.Credits, shown.CoinValue);
-    if (!placed) return false;
+    if (money::Less(shown.Credits, shown.CoinValue)) return false;
     PlaceCoin(out, shown);
-    return !money::Less(shown.Wager, MaxWager(shown)) && RunSpin(out, shown);
+    // The last coin spins; placed coins are never refused.
+    CommandResult placed;
+    if (!money::Less(shown.Wager, MaxWager(shown))) RunSpin(out, shown, placed);
+    return true;
   });
-  if (placed && !plan.spins) controls_.KeepGameSoon(state_);
-  return plan;
+  if (result.done && !result.plan.spins) result.keep = KeepWhen::Soon;
+  return result;
 }
 
-Plan Machine::BetMax() {
+CommandResult Machine::BetMax() {
   if (busy_ || state_.FreeSpins > 0) return {};
-  return Decide([this](PlanWriter& out, GameState& shown) {
+  CommandResult result;
+  CommandResult decided = Decide([&](PlanWriter& out, GameState& shown) {
     ClearLineResults(shown);
     out.Show();
     const double missing = money::Sub(MaxWager(shown), shown.Wager);
@@ -140,13 +136,21 @@ Plan Machine::BetMax() {
       PlaceCoin(out, shown);
       out.Pause(timings::BetMaxCoinPause);
     }
-    return RunSpin(out, shown);
+    return RunSpin(out, shown, result);
   });
+  decided.message = result.message;
+  decided.autoSpinMark = result.autoSpinMark;
+  return decided;
 }
 
-Plan Machine::Spin() {
+CommandResult Machine::Spin() {
   if (busy_) return {};
-  return Decide([this](PlanWriter& out, GameState& shown) { return RunSpin(out, shown); });
+  CommandResult result;
+  CommandResult decided =
+      Decide([&](PlanWriter& out, GameState& shown) { return RunSpin(out, shown, result); });
+  decided.message = result.message;
+  decided.autoSpinMark = result.autoSpinMark;
+  return decided;
 }
 
 void Machine::PlaceCoin(PlanWriter& out, GameState& shown) {
@@ -157,43 +161,30 @@ void Machine::PlaceCoin(PlanWriter& out, GameState& shown) {
   out.Sound(SoundEvent::seCoins);
 }
 
-bool Machine::RunSpin(PlanWriter& out, GameState& shown) {
+bool Machine::RunSpin(PlanWriter& out, GameState& shown, CommandResult& refused) {
   ClearLineResults(shown);
   out.Show();
-  if (!TakeBet(out, shown)) return false;
-
-  out.BlinkTimer(false);
-  if (shown.FreeSpins > 0) {
-    CountOne(shown.FreeSpinsPlayed);
-    out.Count(CountReadout::FreeSpinsPlayed, shown.FreeSpinsPlayed);
-  } else {
-    CountOne(shown.Spins);
-    out.Count(CountReadout::Spins, shown.Spins);
+  switch (CheckStake(shown)) {
+    case SpinRefusal::NoBet:
+      refused.message = QT_TRANSLATE_NOOP("Machine", "Please place a bet before spinning.");
+      return false;
+    case SpinRefusal::ShortOfCredits:
+      SetAutoSpin(false, refused);
+      refused.message = QT_TRANSLATE_NOOP(
+          "Machine",
+          "You do not have enough credits to bet the same amount as you last spin; "
+          "you better borrow some credits!.");
+      return false;
+    case SpinRefusal::None:
+      break;
   }
+  const GameState staked = StakeSpin(shown);
   // Decided and kept before the wheels turn: a game killed from here on
   // finds this spin settled when it starts again, never the bet given back.
-  const SpinOutcome outcome = DecideSpin(shown, DrawLocks(random_), clock_.UnixTime());
-  out.Keep(outcome.settled);
+  const SpinOutcome outcome = DecideSpin(staked, DrawLocks(random_), clock_.UnixTime());
   NoteMoneyLimit(outcome);
-  out.Buttons(false);
-  AnimateWheels(out, outcome.locks, shown);
-
-  ShowLineResults(out, outcome, shown);
-  if (shown.WinAmount > 0)
-    CountIntoCredits(out, shown, shown.WinAmount, MoneyReadout::Won, timings::WinCountPause);
-  ShowMeterMove(out, outcome, shown);
-  out.Buttons(true);
-  out.FocusSpin();
-  shown.LastBet = shown.Wager;
-  shown.Wager = 0;
-
-  if (shown.FreeSpins >= 1)
-    ShowFreeSpinSettled(out, shown);
-  else if (outcome.bonus)
-    ShowBonus(out, shown);
-  shown.History = outcome.settled.History;
-  shown.Statistics = outcome.settled.Statistics;
-  out.Show();
+  ShowSpin(out, staked, outcome, shown);
+  out.Spins();
   return true;
 }
 
@@ -208,44 +199,49 @@ void Machine::NoteMoneyLimit(const SpinOutcome& outcome) {
   }
 }
 
-bool Machine::TakeBet(PlanWriter& out, GameState& shown) {
+void Machine::ShowSpin(PlanWriter& out, const GameState& staked, const SpinOutcome& outcome,
+                       GameState& shown) {
+  // The bet.
   if (shown.FreeSpins > 0) {
-    // A free spin plays the last bet again on the same lines, at no cost.
     out.Count(CountReadout::SpinFree, shown.FreeSpins - 1);
-    shown.Wager = shown.LastBet;
-    out.Lamps(shown.LastBet);
-    return true;
+    out.Lamps(staked.Wager);
+  } else {
+    if (money::IsZero(shown.Wager)) {
+      out.Lamps(staked.Wager);
+      out.Money(MoneyReadout::Credits, staked.Credits);
+      out.Money(MoneyReadout::Wager, staked.Wager);
+    }
+    out.Money(MoneyReadout::Bonus, staked.BonusPool);
   }
-  if (!money::IsZero(shown.Wager)) {
-    // Coins placed with "Bet 1" or "Bet Max" have already left the credits.
-    AddToPoolForMaxBet(out, shown);
-    return true;
-  }
-  if (shown.LastBet <= 0) {
-    controls_.ShowMessage(QT_TRANSLATE_NOOP("Machine", "Please place a bet before spinning."));
-    return false;
-  }
-  if (money::Less(shown.Credits, shown.LastBet)) {
-    SetAutoSpin(false);
-    controls_.ShowMessage(
-        QT_TRANSLATE_NOOP("Machine",
-                          "You do not have enough credits to bet the same amount as you last spin; "
-                          "you better borrow some credits!."));
-    return false;
-  }
-  out.Lamps(shown.LastBet);
-  shown.Wager = shown.LastBet;
-  out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.LastBet));
-  out.Money(MoneyReadout::Wager, shown.Wager);
-  AddToPoolForMaxBet(out, shown);
-  return true;
-}
+  out.Blinking(false);
+  if (shown.FreeSpins > 0)
+    out.Count(CountReadout::FreeSpinsPlayed, staked.FreeSpinsPlayed);
+  else
+    out.Count(CountReadout::Spins, staked.Spins);
+  shown = staked;
 
-void Machine::AddToPoolForMaxBet(PlanWriter& out, GameState& shown) {
-  double pool = shown.BonusPool;
-  if (!money::Less(shown.Wager, MaxWager(shown)))
-    pool = money::Add(pool, money::Times(shown.Wager, PoolShareOfMaxBet));
-  out.Money(MoneyReadout::Bonus, pool);
+  // The spin.
+  out.Keep(outcome.settled);
+  out.Buttons(false);
+  AnimateWheels(out, outcome.locks, shown);
+  ShowLineResults(out, outcome, shown);
+  if (outcome.win > 0) out.CountUp(MoneyReadout::Won, outcome.win, timings::WinCountPause);
+  ShowMeterMove(out, outcome);
+  out.Buttons(true);
+  out.FocusSpin();
+  if (outcome.bonus) {
+    out.Sound(SoundEvent::seBonus);
+    out.CountUp(MoneyReadout::Bonus, outcome.poolPaid, timings::BonusCountPause);
+  }
+
+  // At rest: everything the face shows from here on is the settled game.
+  shown = outcome.settled;
+  if (outcome.bonus || outcome.roundEnds) {
+    // The strip on the wheels changes.
+    out.Show();
+    out.Repaint();
+  }
+  out.Show();
 }
 
 void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown) {
@@ -278,7 +274,7 @@ void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, Ga
   for (std::size_t wheel = 0; wheel < 3; ++wheel) shown.Stops[wheel] = positions[wheel];
   ComputeWindow(shown);
   out.Show();
-  out.BlinkTimer(true);
+  out.Blinking(true);
 }
 
 void Machine::ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown) {
@@ -295,125 +291,101 @@ void Machine::ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameS
   }
 }
 
-void Machine::CountIntoCredits(PlanWriter& out, GameState& shown, double& source,
-                               MoneyReadout readout, int (*pauseFor)(double)) {
-  // Everything is counted, a last part of a coin included, so nothing stays
-  // behind and an amount that is not a whole number of coins never goes
-  // below zero. Hurried, the rest goes in at once.
-  out.BeginHurry();
-  // A pool grown past any real game's (a hand-edited file) would count for
-  // days: what lies beyond the last coins counted one by one goes in first.
-  const double counted = money::Times(shown.CoinValue, MaxCoinsCounted);
-  if (money::Less(counted, source)) {
-    out.Money(MoneyReadout::Credits, money::Add(shown.Credits, money::Sub(source, counted)));
-    out.Money(readout, counted);
-  }
-  while (money::ToCents(source) > 0) {
-    const double coinsLeft = money::CoinsLeft(source, shown.CoinValue);
-    const double coin = std::min(shown.CoinValue, source);
-    const double rest = money::Sub(source, coin);
-    out.Money(MoneyReadout::Credits, money::Add(shown.Credits, coin));
-    out.Money(readout, rest);
-    out.Sound(SoundEvent::seCredits);
-    out.Pause(pauseFor(coinsLeft));
-  }
-  out.EndHurry();
-}
-
-void Machine::ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome, GameState& /*shown*/) {
+void Machine::ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome) {
   if (outcome.meterMove == MeterMove::None) return;
   const bool rising = outcome.meterMove == MeterMove::Rising;
   out.Sound(rising ? SoundEvent::sePowerUp : SoundEvent::sePowerDrain);
   out.Meter(rising, outcome.meterAfterMove);
 }
 
-void Machine::ShowFreeSpinSettled(PlanWriter& out, GameState& shown) {
-  --shown.FreeSpins;
-  shown.PowerPts = 0;
-  if (shown.FreeSpins == 0) {
-    shown.BonusPool = SeededPool(shown.CoinValue);
-    SwitchToNormalStrip(shown);
-    out.Show();
-    out.Repaint();
-  }
-}
-
-void Machine::ShowBonus(PlanWriter& out, GameState& shown) {
-  out.Sound(SoundEvent::seBonus);
-  CountIntoCredits(out, shown, shown.BonusPool, MoneyReadout::Bonus, timings::BonusCountPause);
-  shown.FreeSpins = FreeSpinsPerBonus;
-  shown.PowerPts = 0;
-  SwitchToFreeSpinStrip(shown);
-  out.Show();
-  out.Repaint();
-}
-
 void Machine::SeedPool() { state_.BonusPool = SeededPool(state_.CoinValue); }
 
-Plan Machine::AutoSpinTick() {
-  // A tick that arrives during a plan is dropped; the plan's end arms the
-  // timer again if auto spin or free spins call for it.
+CommandResult Machine::AutoSpinTick() {
+  // A tick that arrives during a plan is dropped; the plan's end starts the
+  // ticks again if auto spin or free spins call for it.
   if (busy_) return {};
   const bool autoSpinCanPay =
       autoSpin_ && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
-  ArmAutoSpinTimer(false);
-  if (autoSpinCanPay || state_.FreeSpins > 0) return Spin();
-  SetAutoSpin(false);
-  return {};
+  CommandResult result;
+  if (autoSpinCanPay || state_.FreeSpins > 0)
+    result = Spin();
+  else
+    SetAutoSpin(false, result);
+  // The ticks stop for the spin; its end starts them again.
+  TickAutoSpin(false, result);
+  return result;
 }
 
-void Machine::ToggleAutoSpin() {
-  SetAutoSpin(!autoSpin_);
-  ArmAutoSpinTimer(!autoSpinTimerArmed_);
+CommandResult Machine::ToggleAutoSpin() {
+  CommandResult result;
+  SetAutoSpin(!autoSpin_, result);
+  TickAutoSpin(!autoSpinTicking_, result);
+  result.done = true;
+  return result;
 }
 
-void Machine::SetAutoSpin(bool on) {
+CommandResult Machine::StopAutoSpin() {
+  CommandResult result;
+  TickAutoSpin(false, result);
+  result.done = true;
+  return result;
+}
+
+void Machine::SetAutoSpin(bool on, CommandResult& result) {
   autoSpin_ = on;
-  controls_.SetAutoSpinChecked(on);
+  result.autoSpinMark = on;
 }
 
-void Machine::ArmAutoSpinTimer(bool armed) {
-  autoSpinTimerArmed_ = armed;
-  controls_.SetAutoSpinTimer(armed);
+void Machine::TickAutoSpin(bool on, CommandResult& result) {
+  autoSpinTicking_ = on;
+  result.autoSpinTicks = on;
 }
 
 void Machine::PutStripsOnWheels() { InstallStrips(state_); }
 
-void Machine::SelectSpeed(int speed) {
+CommandResult Machine::SelectSpeed(int speed) {
+  CommandResult result;
   const int delay = timings::SpinDelayForSpeed(speed);
-  if (delay == 0) return;
+  if (delay == 0) return result;
   spinDelay_ = delay;
-  controls_.SetSpeedMark(speed);
+  result.speedMark = speed;
   settings_.Speed = static_cast<std::uint8_t>(speed);
+  result.done = true;
+  return result;
 }
 
-bool Machine::ChooseCoinValue(int bet) {
-  if (!MayLeaveGame() || bet < 0 || bet >= CoinValueCount) return false;
+CommandResult Machine::ChooseCoinValue(int bet) {
+  CommandResult result;
+  if (!MayLeaveGame() || bet < 0 || bet >= CoinValueCount) return result;
   // Only a game with at least one paid spin may change its coin value.
-  if (state_.Spins <= 0) return false;
+  if (state_.Spins <= 0) return result;
   state_.PowerPts = 0;
   state_.CoinValue = CoinValues[static_cast<std::size_t>(bet)];
   SeedPool();
-  controls_.SetBetAmountMark(-1);
   ReturnWager();
   state_.LastBet = 0;
-  controls_.SetBetAmountMark(bet);
+  result.coinValueMark = bet;
   settings_.Bet = static_cast<std::uint8_t>(bet);
-  KeepGame();
-  return true;
+  result.keep = KeepWhen::Now;
+  result.done = true;
+  return result;
 }
 
-void Machine::ApplyLoadedBet() {
+CommandResult Machine::ApplyLoadedBet() {
+  CommandResult result;
+  result.done = true;
   if (settings_.Bet < CoinValueCount) {
-    controls_.SetBetAmountMark(settings_.Bet);
+    result.coinValueMark = settings_.Bet;
     state_.CoinValue = CoinValues[settings_.Bet];
   } else {
-    controls_.SetBetAmountMark(-1);
+    result.coinValueMark = -1;
   }
+  return result;
 }
 
-bool Machine::NewGame() {
-  if (!MayLeaveGame()) return false;
+CommandResult Machine::NewGame() {
+  CommandResult result;
+  if (!MayLeaveGame()) return result;
   SeedPool();
   state_.Wager = 0;
   state_.LastBet = 0;
@@ -429,8 +401,9 @@ bool Machine::NewGame() {
   // The totals and the plays are the new game's own.
   state_.Statistics = {};
   state_.History.Clear();
-  KeepGame();
-  return true;
+  result.keep = KeepWhen::Now;
+  result.done = true;
+  return result;
 }
 
 bool Machine::ReturnWager() {
@@ -440,43 +413,54 @@ bool Machine::ReturnWager() {
   return true;
 }
 
-MoneyMove Machine::Borrow(double amount) {
-  if (busy_) return MoneyMove::Busy;
+CommandResult Machine::Borrow(double amount) {
+  CommandResult result;
+  result.money = MoneyMove::Busy;
+  if (busy_) return result;
+  result.money = MoneyMove::Done;
+  result.done = true;
   // Only what fits below the money limit on both sides is lent, so the
   // credits and the debt always move by the same amount.
   const std::int64_t creditRoom = money::LargestCents - money::ToCents(state_.Credits);
   const std::int64_t debtRoom = money::LargestCents - money::ToCents(state_.Borrowed);
   const std::int64_t asked = money::ToCents(amount);
   const std::int64_t cents = std::min({asked, creditRoom, debtRoom});
-  if (cents <= 0) return MoneyMove::Done;
+  if (cents <= 0) return result;
   const double lent = money::FromCents(cents);
-  if (cents < asked)
-    controls_.ShowAmountMessage(
-        QT_TRANSLATE_NOOP("Machine",
-                          "Only %1 could be lent: your credits or your debt would have gone past "
-                          "the money limit."),
-        lent);
+  if (cents < asked) {
+    result.message = QT_TRANSLATE_NOOP("Machine",
+                                       "Only %1 could be lent: your credits or your debt would "
+                                       "have gone past the money limit.");
+    result.messageAmount = lent;
+  }
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);
-  KeepGame();
-  return MoneyMove::Done;
+  result.keep = KeepWhen::Now;
+  return result;
 }
 
-MoneyMove Machine::PayBack(double amount) {
-  if (busy_) return MoneyMove::Busy;
-  if (money::Less(state_.Credits, amount)) return MoneyMove::NotEnoughCredits;
-  if (money::Less(state_.Borrowed, amount)) return MoneyMove::MoreThanBorrowed;
+CommandResult Machine::PayBack(double amount) {
+  CommandResult result;
+  result.money = MoneyMove::Busy;
+  if (busy_) return result;
+  result.money = MoneyMove::NotEnoughCredits;
+  if (money::Less(state_.Credits, amount)) return result;
+  result.money = MoneyMove::MoreThanBorrowed;
+  if (money::Less(state_.Borrowed, amount)) return result;
   const double paid = money::Round(amount);
   state_.Credits = money::Sub(state_.Credits, paid);
   state_.Borrowed = money::Sub(state_.Borrowed, paid);
   state_.Statistics.AddPaidBack(paid);
-  KeepGame();
-  return MoneyMove::Done;
+  result.money = MoneyMove::Done;
+  result.keep = KeepWhen::Now;
+  result.done = true;
+  return result;
 }
 
-bool Machine::OpenGame(const GameSnapshot& saved) {
-  if (!MayLeaveGame()) return false;
+CommandResult Machine::OpenGame(const GameSnapshot& saved) {
+  CommandResult result;
+  if (!MayLeaveGame()) return result;
   // Coins on the table belong to the game being left, and go with it.
   ReturnWager();
   state_.Credits = money::Round(saved.Credits);
@@ -491,11 +475,14 @@ bool Machine::OpenGame(const GameSnapshot& saved) {
   // A slot keeps no plays: the list, as the totals, is the opened game's own.
   state_.Statistics = {};
   state_.History.Clear();
-  KeepGame();
-  return true;
+  result.keep = KeepWhen::Now;
+  result.done = true;
+  return result;
 }
 
-void Machine::ResumeGame() {
+CommandResult Machine::ResumeGame() {
+  CommandResult result;
+  result.done = true;
   if (state_.Wager > 0) state_.Credits = money::Add(state_.Credits, state_.Wager);
   state_.Wager = 0;
   if (state_.FreeSpinsPlayed < 0) state_.FreeSpinsPlayed = 0;
@@ -507,8 +494,9 @@ void Machine::ResumeGame() {
     // Outside a free-spin round a game starts with no last bet.
     state_.FreeSpins = 0;
     state_.LastBet = 0;
-    return;
+    return result;
   }
   PutStripsOnWheels();
-  ArmAutoSpinTimer(true);
+  TickAutoSpin(true, result);
+  return result;
 }

@@ -17,12 +17,13 @@ enum class CountReadout {
   SpinFree,         // free spins left, one digit
 };
 
-// What the game rules need of the window, by role: the face that shows the
-// game, the controls (buttons, menu marks, timers, message box, sounds) and
-// the time of day. The rules decide each command at once; the face and the
-// sounds are reached through the steps of its plan (Plan.h), which the window
-// plays on a timer. The painted face plays the first role, the main window
-// the others; the tests play them with recording fakes.
+// What playing a plan needs of the window, by role: the face that shows the
+// game and the controls (buttons, the menu commands held off during a plan,
+// the blinking, sounds and the write of a spin's settled game). The rules
+// never call either: they return plans (Plan.h) and the window plays them on
+// a timer through these. The painted face plays the first role, the main
+// window the other; the tests play them with recording fakes. The rules'
+// only outside reading is the time of day of a play (GameClock).
 
 // The face. Readouts and lamps are redrawn alone, at once.
 class FaceView {
@@ -51,13 +52,6 @@ class ControlsView {
   // after it wait for.
   virtual int PlayEventSound(SoundEvent event) = 0;
 
-  // An information box with one OK button. The text is a source text of the
-  // "Machine" context (see TranslatableText.h): the window translates it.
-  virtual void ShowMessage(const std::string& text) = 0;
-  // The same with an amount of money in place of the text's %1, written as
-  // the window writes amounts.
-  virtual void ShowAmountMessage(const std::string& text, double amount) = 0;
-
   // "Bet 1", "Bet Max", "Payoff Chart" and "Spin".
   virtual void SetButtonsEnabled(bool enabled) = 0;
   virtual void FocusSpinButton() = 0;
@@ -67,22 +61,13 @@ class ControlsView {
   // plan plays, and while free spins remain.
   virtual void SetGameCommandsEnabled(bool enabled) = 0;
 
-  // Menu marks.
-  virtual void SetAutoSpinChecked(bool checked) = 0;
-  virtual void SetBetAmountMark(int bet) = 0;  // -1 clears all six
-  virtual void SetSpeedMark(int speed) = 0;    // 0 Fast, 1 Medium, 2 Slow
+  // The blinking of the lamps.
+  virtual void SetBlinking(bool on) = 0;
 
-  // Timer1 (auto spin and free spins) and Timer3 (blinking).
-  virtual void SetAutoSpinTimer(bool running) = 0;
-  virtual void SetBlinkTimer(bool running) = 0;
-
-  // The game must outlive a kill from here on: a spin's settled game before
-  // its wheels turn, a borrow, a new game... The window writes it at once.
-  // A window without a file keeps nothing.
+  // A spin's settled game must outlive a kill from here on, before its
+  // wheels turn: the window writes it at once. A window without a file
+  // keeps nothing.
   virtual void KeepGame(const GameState&) {}
-  // Coins placed on the table: written within a second, so that a run of
-  // clicks costs one write.
-  virtual void KeepGameSoon(const GameState&) {}
 };
 
 // The time of day of a play, for its record. The rules read no other clock:
@@ -99,5 +84,5 @@ class GameClock {
   }
 };
 
-// All three parts in one object, as the test fakes are.
-class MachineView : public FaceView, public ControlsView, public GameClock {};
+// The face and the controls in one object, as the test fakes are.
+class PlanView : public FaceView, public ControlsView {};

@@ -88,8 +88,8 @@ int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, Controls
     case StepKind::FocusSpin:
       controls.FocusSpinButton();
       break;
-    case StepKind::BlinkTimer:
-      controls.SetBlinkTimer(step.which != 0);
+    case StepKind::Blinking:
+      controls.SetBlinking(step.which != 0);
       break;
     case StepKind::Keep:
       if (plan.settled) controls.KeepGame(*plan.settled);

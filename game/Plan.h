@@ -26,9 +26,9 @@ enum class StepKind : std::uint8_t {
   Buttons,       // "Bet 1", "Bet Max", "Payoff Chart" and "Spin" on (1) or off
   GameCommands,  // the menu commands that change the game on (1) or off
   FocusSpin,
-  BlinkTimer,  // Timer3 on (1) or off
-  Keep,        // the spin's start is shown: its settled game is written now
-  Show,        // the face's game becomes snapshot `which` (nothing drawn)
+  Blinking,  // the lamps blink (1) or not
+  Keep,      // the spin's start is shown: its settled game is written now
+  Show,      // the face's game becomes snapshot `which` (nothing drawn)
 };
 
 struct PlanStep {

@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanWriter.h"
 
+#include <algorithm>
+
 #include "Money.h"
+
+namespace {
+
+constexpr int MaxCoinsCounted = 100'000;  // 200 s of count at the fastest pace
+
+}  // namespace
 
 void PlanWriter::Add(StepKind kind, PlanStep step) {
   step.due = due_;
@@ -76,10 +84,10 @@ void PlanWriter::GameCommands(bool on) {
 
 void PlanWriter::FocusSpin() { Add(StepKind::FocusSpin); }
 
-void PlanWriter::BlinkTimer(bool on) {
+void PlanWriter::Blinking(bool on) {
   PlanStep step;
   step.which = on ? 1 : 0;
-  Add(StepKind::BlinkTimer, step);
+  Add(StepKind::Blinking, step);
 }
 
 void PlanWriter::Keep(const GameState& settled) {
@@ -98,4 +106,31 @@ void PlanWriter::Show() {
 void PlanWriter::EndHurry(std::optional<SoundEvent> endSound) {
   if (record_ && plan_.steps.size() > hurryFirst_)
     plan_.hurries.push_back({hurryFirst_, plan_.steps.size(), endSound});
+}
+
+void PlanWriter::CountUp(MoneyReadout from, double amount, int (*pauseFor)(double)) {
+  // Everything is counted, a last part of a coin included, so nothing stays
+  // behind and an amount that is not a whole number of coins never goes
+  // below zero. Hurried, the rest goes in at once.
+  BeginHurry();
+  double source = amount;
+  const double coinValue = shown_.CoinValue;
+  // A pool grown past any real game's (a hand-edited file) would count for
+  // days: what lies beyond the last coins counted one by one goes in first.
+  const double counted = money::Times(coinValue, MaxCoinsCounted);
+  if (money::Less(counted, source)) {
+    Money(MoneyReadout::Credits, money::Add(shown_.Credits, money::Sub(source, counted)));
+    Money(from, counted);
+    source = counted;
+  }
+  while (money::ToCents(source) > 0) {
+    const double coinsLeft = money::CoinsLeft(source, coinValue);
+    const double coin = std::min(coinValue, source);
+    source = money::Sub(source, coin);
+    Money(MoneyReadout::Credits, money::Add(shown_.Credits, coin));
+    Money(from, source);
+    Sound(SoundEvent::seCredits);
+    Pause(pauseFor(coinsLeft));
+  }
+  EndHurry();
 }

@@ -34,8 +34,13 @@ class PlanWriter {
   void Buttons(bool on);
   void GameCommands(bool on);
   void FocusSpin();
-  void BlinkTimer(bool on);
+  void Blinking(bool on);
   void Keep(const GameState& settled);
+  // Moves `amount` from readout `from` into the credits coin by coin, each
+  // coin shown and sounded and followed by its pause for the coins left.
+  void CountUp(MoneyReadout from, double amount, int (*pauseFor)(double));
+  // The plan plays a spin (the auto-spin ticks may follow it).
+  void Spins() { plan_.spins = true; }
   // The shown game, changed where nothing is drawn, becomes the face's.
   void Show();
 

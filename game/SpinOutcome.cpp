@@ -2,6 +2,7 @@
 #include "SpinOutcome.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "Money.h"
 #include "Paylines.h"
@@ -10,6 +11,52 @@
 namespace {
 
 constexpr int PowerPerVoltaro = 10;
+constexpr double PoolShareOfMaxBet = 0.04;  // one coin of a 25-coin wager
+
+// A counter read from a hand-edited file may already stand at its limit; it
+// stays there rather than wrap round to a negative count.
+void CountOne(std::int32_t& counter) {
+  if (counter < std::numeric_limits<std::int32_t>::max()) ++counter;
+}
+
+// The pool rules: a 25-coin wager adds its share; the bonus pays the pool
+// out; the last free spin seeds it for the next round.
+void AddPoolShare(GameState& game) {
+  if (!money::Less(game.Wager, money::Times(game.CoinValue, MaxCoins)))
+    game.BonusPool = money::Add(game.BonusPool, money::Times(game.Wager, PoolShareOfMaxBet));
+}
+
+// Adds what fits below the money limit; the rest is noted as not credited.
+// Returns what went in.
+double CreditUpToLimit(double& credits, double amount, SpinOutcome& outcome) {
+  const double before = credits;
+  credits = money::Add(credits, amount);
+  const double credited = money::Sub(credits, before);
+  outcome.notCredited = money::Add(outcome.notCredited, money::Sub(amount, credited));
+  return credited;
+}
+
+// The free-spin rules: a full meter pays the pool and grants the round on the
+// free-spin strip; each free spin counts one down, and the last gives the
+// normal strip back with a new pool.
+void SettleFreeSpins(GameState& game, SpinOutcome& outcome) {
+  if (game.FreeSpins >= 1) {
+    --game.FreeSpins;
+    game.PowerPts = 0;
+    if (game.FreeSpins == 0) {
+      outcome.roundEnds = true;
+      game.BonusPool = SeededPool(game.CoinValue);
+      SwitchToNormalStrip(game);
+    }
+  } else if (game.PowerPts >= FullPower) {
+    outcome.bonus = true;
+    outcome.poolPaid = CreditUpToLimit(game.Credits, game.BonusPool, outcome);
+    game.BonusPool = 0;
+    game.FreeSpins = FreeSpinsPerBonus;
+    game.PowerPts = 0;
+    SwitchToFreeSpinStrip(game);
+  }
+}
 
 void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
   int voltaro = 0;
@@ -27,16 +74,6 @@ void MovePowerMeter(GameState& game, SpinOutcome& outcome) {
     const std::int64_t raised = std::int64_t{game.PowerPts} + PowerPerVoltaro * voltaro;
     game.PowerPts = static_cast<std::int32_t>(std::min<std::int64_t>(FullPower, raised));
   }
-}
-
-// Adds what fits below the money limit; the rest is noted as not credited.
-// Returns what went in.
-double CreditUpToLimit(double& credits, double amount, SpinOutcome& outcome) {
-  const double before = credits;
-  credits = money::Add(credits, amount);
-  const double credited = money::Sub(credits, before);
-  outcome.notCredited = money::Add(outcome.notCredited, money::Sub(amount, credited));
-  return credited;
 }
 
 // The lines that paid money. A paying line without a coin is marked on the
@@ -64,6 +101,32 @@ int RestingStop(int wheel, int lock) {
 
 double SeededPool(double coinValue) { return money::Times(coinValue, PoolSeedCoins); }
 
+SpinRefusal CheckStake(const GameState& game) {
+  if (game.FreeSpins > 0 || !money::IsZero(game.Wager)) return SpinRefusal::None;
+  if (game.LastBet <= 0) return SpinRefusal::NoBet;
+  if (money::Less(game.Credits, game.LastBet)) return SpinRefusal::ShortOfCredits;
+  return SpinRefusal::None;
+}
+
+GameState StakeSpin(const GameState& game) {
+  GameState staked = game;
+  if (staked.FreeSpins > 0) {
+    staked.Wager = staked.LastBet;
+    DealLineBets(staked, staked.LastBet);
+    CountOne(staked.FreeSpinsPlayed);
+    return staked;
+  }
+  // Coins placed with "Bet 1" or "Bet Max" have already left the credits.
+  if (money::IsZero(staked.Wager)) {
+    staked.Wager = staked.LastBet;
+    DealLineBets(staked, staked.LastBet);
+    staked.Credits = money::Sub(staked.Credits, staked.LastBet);
+  }
+  AddPoolShare(staked);
+  CountOne(staked.Spins);
+  return staked;
+}
+
 SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
                        std::int64_t playedAt) {
   SpinOutcome outcome;
@@ -88,22 +151,7 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
   game.LastBet = game.Wager;
   game.Wager = 0;
 
-  if (game.FreeSpins >= 1) {
-    --game.FreeSpins;
-    game.PowerPts = 0;
-    if (game.FreeSpins == 0) {
-      outcome.roundEnds = true;
-      game.BonusPool = SeededPool(game.CoinValue);
-      SwitchToNormalStrip(game);
-    }
-  } else if (game.PowerPts >= FullPower) {
-    outcome.bonus = true;
-    outcome.poolPaid = CreditUpToLimit(game.Credits, game.BonusPool, outcome);
-    game.BonusPool = 0;
-    game.FreeSpins = FreeSpinsPerBonus;
-    game.PowerPts = 0;
-    SwitchToFreeSpinStrip(game);
-  }
+  SettleFreeSpins(game, outcome);
 
   PlayRecord& play = outcome.play;
   play.playedAt = playedAt;

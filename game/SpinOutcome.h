@@ -39,9 +39,16 @@ int RestingStop(int wheel, int lock);
 // The pool a new round starts with at this coin value.
 double SeededPool(double coinValue);
 
-// Settles a spin whose bet has been taken: `staked` holds the wager and its
-// line bets, the spin already counted and the pool's share of a 25-coin bet
-// already added. `playedAt` is the time of play for its record (seconds
-// since 1970-01-01 UTC).
+// Why a spin may not be played.
+enum class SpinRefusal { None, NoBet, ShortOfCredits };
+SpinRefusal CheckStake(const GameState& game);
+// The game with the bet of a spin taken (CheckStake allowing it): a free spin
+// plays the last bet again on the same lines at no cost, coins placed are the
+// wager, else the last bet leaves the credits; a 25-coin wager gives its share
+// to the pool; the spin is counted.
+GameState StakeSpin(const GameState& game);
+
+// Settles a spin whose bet has been taken (StakeSpin). `playedAt` is the time of play for its
+// record (seconds since 1970-01-01 UTC).
 SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
                        std::int64_t playedAt);

@@ -35,13 +35,15 @@ std::string SlotNameFromInput(const QString& input) {
   return CutText(input.toStdString(), SlotNameCapacity);
 }
 
-TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const GameState& state,
+TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine,
+                     std::function<void(CommandResult)> shown, const GameState& state,
                      std::string settingsPath, std::function<std::string()> today,
                      DialogServices services, QWidget* parent)
     : QDialog(parent),
       mode_(mode),
       slots_(savedGames),
       machine_(machine),
+      shown_(std::move(shown)),
       state_(state),
       settingsPath_(std::move(settingsPath)),
       today_(std::move(today)),
@@ -136,7 +138,10 @@ void TLoadSave::SaveInto(int slot) {
 }
 
 void TLoadSave::OpenFrom(int slot) {
-  if (!machine_.OpenGame(SnapshotOf(slots_[slot]))) {
+  CommandResult opened = machine_.OpenGame(SnapshotOf(slots_[slot]));
+  const bool done = opened.done;
+  if (shown_) shown_(std::move(opened));
+  if (!done) {
     // Nothing happened; the player may pick the slot again once it is over.
     services_.information(this, WaitForWheelsMessage());
     return;

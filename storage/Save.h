@@ -28,7 +28,9 @@ class TLoadSave : public QDialog {
 
  public:
   // today gives the date a save is stamped with, in the slots' date format.
-  TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine, const GameState& state,
+  // `shown` shows what opening a game did (the window writes it).
+  TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine,
+            std::function<void(CommandResult)> shown, const GameState& state,
             std::string settingsPath, std::function<std::string()> today, DialogServices services,
             QWidget* parent = nullptr);
   ~TLoadSave() override;
@@ -59,6 +61,7 @@ class TLoadSave : public QDialog {
   SlotMode mode_;
   Slots& slots_;
   Machine& machine_;
+  std::function<void(CommandResult)> shown_;
   const GameState& state_;
   std::string settingsPath_;
   std::function<std::string()> today_;

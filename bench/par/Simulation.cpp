@@ -38,7 +38,7 @@ SimulationResult Simulate(std::uint64_t seed, long paidSpins, int coins) {
   Settings settings = DefaultSettings("");
   SilentView view;
   RandomSource random(seed);
-  Machine machine(settings, view, view, random);
+  Machine machine(settings, view, random);
   machine.SetWatched(false);
   const GameState& state = machine.State();
   // An endless bankroll, betting the same coins every spin.

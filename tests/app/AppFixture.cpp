@@ -53,7 +53,10 @@ QColor TestProgramDir::CellColor(int cell) { return QColor(20 + 25 * cell, 200 -
 
 DialogServices DialogScript::Dialogs() {
   DialogServices dialogs = DialogServices::Standard();
-  dialogs.information = [this](QWidget*, const QString& text) { informations << text; };
+  dialogs.information = [this](QWidget*, const QString& text) {
+    informations << text;
+    if (whileInformed) whileInformed();
+  };
   dialogs.warning = [this](QWidget*, const QString& text) { warnings << text; };
   dialogs.openFile = [this](QWidget*, const QString& title, const QString& folder,
                             const QString& filter) {

@@ -36,6 +36,8 @@ class TestProgramDir {
 // Answers the window's dialogs and remembers what they were asked.
 struct DialogScript {
   QStringList informations;
+  // Runs while an information box is up.
+  std::function<void()> whileInformed;
   QStringList warnings;
   std::deque<QString> fileAnswers;  // empty text: cancelled
   std::deque<std::optional<QColor>> colorAnswers;

@@ -175,6 +175,27 @@ class GameTest : public QObject {
     QVERIFY(!form.Timer1->isActive());
   }
 
+  // A Spin refused for want of a bet plays nothing: its box comes once the
+  // command has returned, with the machine at rest and no plan playing.
+  void refusedSpinShowsItsBoxAtRest() {
+    FormFixture fixture(Silent);
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    bool busyUnderBox = true;
+    bool playingUnderBox = true;
+    fixture.Script().whileInformed = [&] {
+      busyUnderBox = form.Rules().IsBusy();
+      playingUnderBox = form.Player().Playing();
+    };
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
+    QVERIFY(!busyUnderBox);
+    QVERIFY(!playingUnderBox);
+    QVERIFY(!form.Player().Playing());
+    QVERIFY(form.Button1->isEnabled());
+  }
+
   void wholeGameThroughTheButtons() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
@@ -514,7 +535,7 @@ class GameTest : public QObject {
     TForm1& form = fixture.Form();
     const GameState& state = form.State();
     QCOMPARE(state.Credits, money::LargestAmount);
-    QCOMPARE(form.Rules().Borrow(1000), MoneyMove::Done);
+    QCOMPARE(form.Rules().Borrow(1000).money, MoneyMove::Done);
     QCOMPARE(state.Credits, money::LargestAmount);
     QCOMPARE(state.Borrowed, 1000.00);
     QVERIFY(form.close());

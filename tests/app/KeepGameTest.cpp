@@ -270,7 +270,7 @@ class KeepGameTest : public QObject {
     TForm1& form = fixture.Form();
     fixture.Item("NewGame2")->trigger();
     QCOMPARE(form.State().Credits, 1000.00);
-    QCOMPARE(form.Rules().Borrow(50), MoneyMove::Done);
+    QCOMPARE(form.Rules().Borrow(50).money, MoneyMove::Done);
     QCOMPARE(form.State().Credits, 1050.00);
   }
 };

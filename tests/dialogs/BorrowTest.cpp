@@ -53,8 +53,8 @@ class BorrowTest : public QObject {
   DialogAnswers answers;
 
   std::unique_ptr<TBorrowC> MakeDialog(int symbolSize = 96) {
-    auto dialog =
-        std::make_unique<TBorrowC>(*machine, machine->State(), symbolSize, answers.Services());
+    auto dialog = std::make_unique<TBorrowC>(*machine, nullptr, machine->State(), symbolSize,
+                                             answers.Services());
     dialog->show();
     return dialog;
   }
@@ -63,7 +63,7 @@ class BorrowTest : public QObject {
  private slots:
   void init() {
     view = SilentView();
-    machine = std::make_unique<Machine>(settings, view, view, random);
+    machine = std::make_unique<Machine>(settings, view, random);
     GameState start;
     InstallStrips(start);
     machine->RestoreGame(start);
@@ -256,7 +256,7 @@ class BorrowTest : public QObject {
     if (payBack) Click(dialog->RadioButton2);
     machine->Bet1();
     machine->PlanEnded();
-    const Plan spin = machine->Spin();  // its plan not yet played out
+    const Plan spin = machine->Spin().plan;  // its plan not yet played out
     QVERIFY(!spin.Empty());
     const double creditsBefore = State().Credits;
     Click(dialog->AmountButtons[3]);

@@ -67,8 +67,8 @@ class SaveTest : public QObject {
 
   std::unique_ptr<TLoadSave> MakeDialog(SlotMode mode) {
     auto dialog = std::make_unique<TLoadSave>(
-        mode, savedGames, *machine, machine->State(), path, [] { return std::string(Today); },
-        answers.Services());
+        mode, savedGames, *machine, nullptr, machine->State(), path,
+        [] { return std::string(Today); }, answers.Services());
     dialog->show();
     return dialog;
   }
@@ -96,7 +96,7 @@ class SaveTest : public QObject {
     folder = std::make_unique<QTemporaryDir>();
     path = (folder->path() + QStringLiteral("/VOLTA.INI")).toStdString();
     view = SilentView();
-    machine = std::make_unique<Machine>(settings, view, view, random);
+    machine = std::make_unique<Machine>(settings, view, random);
     GameState start;
     InstallStrips(start);
     machine->RestoreGame(start);
@@ -242,7 +242,7 @@ class SaveTest : public QObject {
     auto dialog = MakeDialog(SlotMode::Open);
     machine->Bet1();
     machine->PlanEnded();
-    const Plan spin = machine->Spin();  // its plan not yet played out
+    const Plan spin = machine->Spin().plan;  // its plan not yet played out
     QVERIFY(!spin.Empty());
     ClickSlot(*dialog, 2);
     QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});
@@ -262,7 +262,7 @@ class SaveTest : public QObject {
     answers.names = {QStringLiteral("Mid-spin"), QStringLiteral("Settled")};
     machine->Bet1();
     machine->PlanEnded();
-    const Plan spin = machine->Spin();  // its plan not yet played out
+    const Plan spin = machine->Spin().plan;  // its plan not yet played out
     QVERIFY(!spin.Empty());
     ClickSlot(*dialog, 3);
     QCOMPARE(answers.information, QStringList{"Please wait until the wheels have stopped."});

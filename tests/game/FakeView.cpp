@@ -83,15 +83,24 @@ int FakeView::PlayEventSound(SoundEvent event) {
   return EventPlaysFromMemory(event) ? 0 : fileSoundHold;
 }
 
-void FakeView::ShowMessage(const std::string& text) {
-  messages.push_back(text);
-  log.push_back("message " + text);
-}
-
-void FakeView::ShowAmountMessage(const std::string& text, double amount) {
-  messages.push_back(text);
-  messageAmounts.push_back(amount);
-  log.push_back("message " + text);
+void FakeView::Show(const CommandResult& result, const GameState& rest) {
+  if (result.autoSpinMark) {
+    autoSpinChecked = *result.autoSpinMark;
+    log.push_back(autoSpinChecked ? "autospin checked" : "autospin unchecked");
+  }
+  if (result.coinValueMark) betMark = *result.coinValueMark;
+  if (result.speedMark) speedMark = *result.speedMark;
+  if (result.autoSpinTicks) {
+    autoSpinTimer = *result.autoSpinTicks;
+    log.push_back(autoSpinTimer ? "timer1 on" : "timer1 off");
+  }
+  if (result.keep == KeepWhen::Now) KeepGame(rest);
+  if (result.keep == KeepWhen::Soon) keptSoon.push_back(rest);
+  if (!result.message.empty()) {
+    messages.push_back(result.message);
+    if (result.messageAmount) messageAmounts.push_back(*result.messageAmount);
+    log.push_back("message " + result.message);
+  }
 }
 
 void FakeView::SetGameCommandsEnabled(bool enabled) {
@@ -106,23 +115,9 @@ void FakeView::SetButtonsEnabled(bool enabled) {
 
 void FakeView::FocusSpinButton() { log.push_back("focus spin"); }
 
-void FakeView::SetAutoSpinChecked(bool checked) {
-  autoSpinChecked = checked;
-  log.push_back(checked ? "autospin checked" : "autospin unchecked");
-}
-
-void FakeView::SetBetAmountMark(int bet) { betMark = bet; }
-
-void FakeView::SetSpeedMark(int speed) { speedMark = speed; }
-
-void FakeView::SetAutoSpinTimer(bool running) {
-  autoSpinTimer = running;
-  log.push_back(running ? "timer1 on" : "timer1 off");
-}
-
-void FakeView::SetBlinkTimer(bool running) {
-  blinkTimer = running;
-  log.push_back(running ? "timer3 on" : "timer3 off");
+void FakeView::SetBlinking(bool on) {
+  blinkTimer = on;
+  log.push_back(on ? "timer3 on" : "timer3 off");
 }
 
 void FakeView::KeepGame(const GameState& game) {

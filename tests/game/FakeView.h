@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "CommandResult.h"
 #include "GameState.h"
 #include "MachineView.h"
 #include "Settings.h"
 
-// A window that records what the rules and the steps of their plans asked of
-// it, with a virtual clock that the plan's player moves to each step's time,
-// so a whole spin runs instantly.
-class FakeView : public MachineView {
+// A window that records what the rules' command results and the steps of
+// their plans asked of it, with a virtual clock that the plan's player moves
+// to each step's time, so a whole spin runs instantly.
+class FakeView : public PlanView, public GameClock {
  public:
   explicit FakeView(const Settings& settings) : settings_(settings) {}
 
@@ -25,18 +26,15 @@ class FakeView : public MachineView {
   void RepaintMachine() override;
   void ShowWheels(const std::array<int, 3>& positions) override;
   int PlayEventSound(SoundEvent event) override;
-  void ShowMessage(const std::string& text) override;
-  void ShowAmountMessage(const std::string& text, double amount) override;
   void SetButtonsEnabled(bool enabled) override;
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
-  void SetAutoSpinChecked(bool checked) override;
-  void SetBetAmountMark(int bet) override;
-  void SetSpeedMark(int speed) override;
-  void SetAutoSpinTimer(bool running) override;
-  void SetBlinkTimer(bool running) override;
+  void SetBlinking(bool on) override;
   void KeepGame(const GameState& game) override;
-  void KeepGameSoon(const GameState& game) override { keptSoon.push_back(game); }
+  // What the window does with a command's result before it plays the plan:
+  // the marks, the auto-spin ticks, the write of the game at rest
+  // (`rest`), the message.
+  void Show(const CommandResult& result, const GameState& rest);
   // Moves the clock on to `tick`, noting the wait.
   void AdvanceTo(std::int64_t tick);
   std::int64_t UnixTime() override { return unixTime; }

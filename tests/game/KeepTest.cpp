@@ -47,7 +47,8 @@ TEST_F(MachineTest, EverySpinEndsInTheGameKeptBeforeIt) {
   settings.Sound = false;
   Change([](GameState& g) { g.Credits = 1'000'000.00; });
   RandomSource seeded(20240611);
-  Machine played(settings, view, view, seeded);
+  Machine seededRules(settings, view, seeded);
+  ShownMachine<FakeView> played(seededRules, view);
   played.RestoreGame(state);
   GameState face = played.State();
 

@@ -15,6 +15,7 @@
 #include "Reels.h"
 #include "ScriptedStops.h"
 #include "Settings.h"
+#include "ShownMachine.h"
 
 // Stops that show no Voltaro, no Power Drain symbol and no paying line.
 inline constexpr std::array<int, 3> QuietStops{0, 6, 2};
@@ -41,7 +42,7 @@ class MachineTest : public ::testing::Test {
   // Sets the game up as a file could have brought it back.
   template <typename Edit>
   void Change(Edit edit) {
-    ChangeGame(machine, edit);
+    ChangeGame(rules, edit);
   }
   // Plays a plan as the window would, hurried when `hurryAt` is the next
   // step, and tells the machine it has ended.
@@ -77,7 +78,9 @@ class MachineTest : public ::testing::Test {
   Settings settings;
   FakeView view;
   ScriptedStops random{777};
-  Machine machine{settings, view, view, random};
+  Machine rules{settings, view, random};
+  // The rules as the window drives them, their results shown on `view`.
+  ShownMachine<FakeView> machine{rules, view};
   // The game in play, read only: tests change it through Change.
   const GameState& state = machine.State();
   // The game the face showed at the end of the last plan, and that plan.

@@ -65,7 +65,7 @@ class Soak : public ::testing::Test {
   }
 
   // Nobody watches: each command's plan is taken as played at once.
-  void Play(const Plan&) { machine.PlanEnded(); }
+  void Play(const CommandResult&) { machine.PlanEnded(); }
 
   void CheckAmounts(const char* after) {
     for (double amount : {state.Credits, state.Borrowed, state.BonusPool, state.Wager,
@@ -83,7 +83,7 @@ class Soak : public ::testing::Test {
   Settings settings;
   SilentView view;
   RandomSource random;
-  Machine machine{settings, view, view, random};
+  Machine machine{settings, view, random};
   const GameState& state = machine.State();
 };
 
@@ -120,10 +120,10 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
       machine.ToggleAutoSpin();
     } else if (action < 90) {
       const double amount = money::FromCents(1 + choices.Below(20000));
-      if (machine.Borrow(amount) == MoneyMove::Done) borrowedMove = amount;
+      if (machine.Borrow(amount).money == MoneyMove::Done) borrowedMove = amount;
     } else if (action < 96) {
       const double amount = money::FromCents(1 + choices.Below(20000));
-      if (machine.PayBack(amount) == MoneyMove::Done) borrowedMove = -amount;
+      if (machine.PayBack(amount).money == MoneyMove::Done) borrowedMove = -amount;
     } else if (action < 99) {
       machine.ChooseCoinValue(choices.Below(6));
     } else {
@@ -200,11 +200,11 @@ TEST_F(Soak, EveryCommandSequenceKeepsEveryCent) {
             {money::ToCents(money::Add(state.Credits, state.Wager)), Cents(state.Borrowed)}};
     } else if (action < 97) {
       const auto saved = slots.find(slot);
-      if (saved != slots.end() && machine.OpenGame(SnapshotOf(saved->second.first))) {
+      if (saved != slots.end() && machine.OpenGame(SnapshotOf(saved->second.first)).done) {
         start = saved->second.second;
         ASSERT_EQ(Cents(state.Wager), 0);
       }
-    } else if (machine.NewGame()) {
+    } else if (machine.NewGame().done) {
       start = {Cents(NewGameCredits), Cents(NewGameCredits)};
     }
     const GameStatistics& totals = state.Statistics;

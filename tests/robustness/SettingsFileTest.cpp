@@ -178,7 +178,7 @@ class SettingsFileTest : public QObject {
     QCOMPARE(game.Script().informations, QStringList{"Please place a bet before spinning."});
     QCOMPARE(state.Spins, -3);
 
-    QCOMPARE(form.Rules().Borrow(100.0), MoneyMove::Done);
+    QCOMPARE(form.Rules().Borrow(100.0).money, MoneyMove::Done);
     QCOMPARE(state.Credits, 50.0);
     QCOMPARE(state.Borrowed, 79.5);
     game.PlaySmallWin(true);

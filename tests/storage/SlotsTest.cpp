@@ -106,14 +106,14 @@ TEST(Slots, OpeningReplacesOnlyTheStoredFields) {
   Settings settings;
   SilentView view;
   RandomSource random(1);
-  Machine machine(settings, view, view, random);
+  Machine machine(settings, view, random);
   machine.RestoreGame(game);
   const GameSnapshot evening = SnapshotOf(SlotFromGame("Evening", Evening(), Today));
   // A free-spin round is played out in the game it was won in.
-  EXPECT_FALSE(machine.OpenGame(evening));
+  EXPECT_FALSE(machine.OpenGame(evening).done);
   game.FreeSpins = 0;
   machine.RestoreGame(game);
-  ASSERT_TRUE(machine.OpenGame(evening));
+  ASSERT_TRUE(machine.OpenGame(evening).done);
   const GameState& opened = machine.State();
   EXPECT_EQ(opened.Credits, 1234.56);
   EXPECT_EQ(opened.BonusPool, 61.25);
