@@ -22,7 +22,8 @@ void PlanPlayer::Play(Plan plan) {
   if (plan.Empty()) return;
   timer_.stop();
   plan_ = std::move(plan);
-  next_ = 0;
+  next_ = PlanCursor(plan_);
+  lastDue_ = 0;
   start_ = SteadyTickCount();
   offset_ = 0;
   playing_ = true;
@@ -30,21 +31,23 @@ void PlanPlayer::Play(Plan plan) {
 }
 
 void PlanPlayer::Advance() {
-  if (!playing_ || next_ >= plan_.steps.size()) return;
-  const std::int64_t late = SteadyTickCount() - TimeOf(next_);
-  const std::int64_t gap = next_ == 0 ? 0 : plan_.steps[next_].due - plan_.steps[next_ - 1].due;
+  if (!playing_ || next_.AtEnd()) return;
+  const std::int64_t late = SteadyTickCount() - DueTime();
+  const std::int64_t gap = next_.Due() - lastDue_;
   if (gap > 0 && late >= gap) offset_ += late;
   PlayDueSteps();
 }
 
 void PlanPlayer::PlayDueSteps() {
-  while (playing_ && next_ < plan_.steps.size()) {
-    const std::int64_t wait = TimeOf(next_) - SteadyTickCount();
+  while (playing_ && !next_.AtEnd()) {
+    const std::int64_t wait = DueTime() - SteadyTickCount();
     if (wait > 0) {
       timer_.start(static_cast<int>(wait));
       return;
     }
-    const PlanStep& step = plan_.steps[next_++];
+    const PlanStep step = next_.Step();
+    lastDue_ = step.due;
+    next_.Next();
     ApplyToShown(plan_, step, shown_);
     const std::int64_t before = SteadyTickCount();
     // A file sound holds every step after it for its length.
@@ -58,12 +61,14 @@ void PlanPlayer::PlayDueSteps() {
 
 bool PlanPlayer::Hurry() {
   if (!playing_) return false;
-  const std::size_t after = HurryThrough(plan_, next_, shown_, face_, controls_);
-  if (after == next_) return false;
+  const std::size_t at = next_.Index();
+  const std::size_t after = HurryThrough(plan_, at, shown_, face_, controls_);
+  if (after == at) return false;
   timer_.stop();
-  next_ = after;
+  next_.JumpTo(after);
   // The schedule goes on at once from the step after the run.
-  if (next_ < plan_.steps.size()) offset_ = SteadyTickCount() - start_ - plan_.steps[next_].due;
+  lastDue_ = plan_.steps[after - 1].due;
+  if (!next_.AtEnd()) offset_ = SteadyTickCount() - start_ - next_.Due();
   PlayDueSteps();
   return true;
 }
@@ -72,12 +77,12 @@ void PlanPlayer::Stop() {
   timer_.stop();
   playing_ = false;
   plan_ = {};
-  next_ = 0;
+  next_ = PlanCursor(plan_);
 }
 
 void PlanPlayer::Finish() {
   playing_ = false;
   plan_ = {};
-  next_ = 0;
+  next_ = PlanCursor(plan_);
   if (ended_) ended_();
 }

@@ -34,7 +34,7 @@ class PlanPlayer : public QObject {
   void Play(Plan plan);
   bool Playing() const { return playing_; }
   // Whether the spin's start (its Keep step) has been shown.
-  bool SpinShown() const { return playing_ && next_ > plan_.KeepStep(); }
+  bool SpinShown() const { return playing_ && next_.Index() > plan_.KeepStep(); }
   // The player asks to hurry: the wheels stop, or the count-up ends, at once.
   // False when nothing that may be hurried is under way.
   bool Hurry();
@@ -45,7 +45,7 @@ class PlanPlayer : public QObject {
   void Advance();
   void PlayDueSteps();
   void Finish();
-  std::int64_t TimeOf(std::size_t index) const { return start_ + offset_ + plan_.steps[index].due; }
+  std::int64_t DueTime() const { return start_ + offset_ + next_.Due(); }
 
   GameState& shown_;
   FaceView& face_;
@@ -53,7 +53,9 @@ class PlanPlayer : public QObject {
   std::function<void()> ended_;
   QTimer timer_;
   Plan plan_;
-  std::size_t next_ = 0;
+  // The next step to play, and when the one before it was due.
+  PlanCursor next_{plan_};
+  std::int64_t lastDue_ = 0;
   std::int64_t start_ = 0;
   std::int64_t offset_ = 0;
   bool playing_ = false;

@@ -18,6 +18,7 @@
 #include "FaceCosts.h"
 #include "HistoryWindowCosts.h"
 #include "MachineFace.h"
+#include "PlanCosts.h"
 #include "PlayTimings.h"
 #include "ProcessStats.h"
 #include "SettingsFileCosts.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
   MeasureFaceCosts(table, numbers[0]);
   MeasureSpins(form, script, table, numbers[1]);
   MeasureCountUp(form, script, table);
+  MeasurePlanSize(table);
   MeasureGameKeeping(form, table);
   MeasureHistoryWindowCosts(form, table, 20);
 

@@ -225,13 +225,13 @@ void Machine::ShowSpin(PlanWriter& out, const GameState& staked, const SpinOutco
   out.Buttons(false);
   AnimateWheels(out, outcome.locks, shown);
   ShowLineResults(out, outcome, shown);
-  if (outcome.win > 0) out.CountUp(MoneyReadout::Won, outcome.win, timings::WinCountPause);
+  if (outcome.win > 0) out.CountUp(MoneyReadout::Won, outcome.win, CountPace::Win);
   ShowMeterMove(out, outcome);
   out.Buttons(true);
   out.FocusSpin();
   if (outcome.bonus) {
     out.Sound(SoundEvent::seBonus);
-    out.CountUp(MoneyReadout::Bonus, outcome.poolPaid, timings::BonusCountPause);
+    out.CountUp(MoneyReadout::Bonus, staked.BonusPool, CountPace::Bonus);
   }
 
   // At rest: everything the face shows from here on is the settled game.

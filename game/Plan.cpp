@@ -3,7 +3,122 @@
 
 #include <algorithm>
 
+#include "Money.h"
 #include "Paylines.h"
+#include "Timings.h"
+
+namespace {
+
+// The readout a count-up counts from.
+void SetReadout(GameState& shown, MoneyReadout which, double amount) {
+  switch (which) {
+    case MoneyReadout::Credits:
+      shown.Credits = amount;
+      break;
+    case MoneyReadout::Wager:
+      shown.Wager = amount;
+      break;
+    case MoneyReadout::Won:
+      shown.WinAmount = amount;
+      break;
+    case MoneyReadout::Bonus:
+      shown.BonusPool = amount;
+      break;
+  }
+}
+
+// One coin of a count-up with `left` still to count: the coin itself, and
+// the coins left as the pause reads them. Everything is counted, a last part
+// of a coin included, so nothing stays behind; a coin value of nothing counts
+// the whole amount as one coin.
+double CoinOf(const PlanStep& countUp, double left) {
+  return money::ToCents(countUp.coin) > 0 ? std::min(countUp.coin, left) : left;
+}
+
+}  // namespace
+
+int CountUpPause(CountPace pace, double coinsLeft) {
+  return pace == CountPace::Bonus ? timings::BonusCountPause(coinsLeft)
+                                  : timings::WinCountPause(coinsLeft);
+}
+
+std::int64_t CountUpLength(const PlanStep& countUp) {
+  const auto pace = static_cast<CountPace>(countUp.count);
+  const std::int64_t coin = money::ToCents(countUp.coin);
+  std::int64_t left = money::ToCents(countUp.amount);
+  std::int64_t length = 0;
+  if (coin > 0 && left >= timings::CountPausesSteadyFrom * coin) {
+    // The coins counted while that many or more are left all pause alike.
+    const std::int64_t steady = (left - timings::CountPausesSteadyFrom * coin) / coin + 1;
+    length = steady * CountUpPause(pace, timings::CountPausesSteadyFrom);
+    left -= steady * coin;
+  }
+  for (double rest = money::FromCents(left); money::ToCents(rest) > 0;
+       rest = money::Sub(rest, CoinOf(countUp, rest)))
+    length += CountUpPause(pace, money::CoinsLeft(rest, countUp.coin));
+  return length;
+}
+
+PlanCursor::PlanCursor(const Plan& plan) : plan_(&plan) { Enter(); }
+
+const PlanStep& PlanCursor::Step() const {
+  return counting_ ? coinSteps_[part_] : plan_->steps[index_];
+}
+
+void PlanCursor::Next() {
+  if (AtEnd()) return;
+  if (counting_) {
+    if (++part_ < coinSteps_.size()) return;
+    const PlanStep& countUp = plan_->steps[index_];
+    coinDue_ +=
+        CountUpPause(static_cast<CountPace>(countUp.count), money::CoinsLeft(left_, countUp.coin));
+    left_ = money::Sub(left_, CoinOf(countUp, left_));
+    if (money::ToCents(left_) > 0) {
+      ShowCoin();
+      return;
+    }
+  }
+  ++index_;
+  Enter();
+}
+
+void PlanCursor::JumpTo(std::size_t index) {
+  index_ = index;
+  Enter();
+}
+
+void PlanCursor::Enter() {
+  counting_ = false;
+  // A count-up of nothing has no coin to meet.
+  while (!AtEnd() && plan_->steps[index_].kind == StepKind::CountUp) {
+    const PlanStep& countUp = plan_->steps[index_];
+    if (money::ToCents(countUp.amount) > 0) {
+      counting_ = true;
+      left_ = countUp.amount;
+      credits_ = countUp.credits;
+      coinDue_ = countUp.due;
+      ShowCoin();
+      return;
+    }
+    ++index_;
+  }
+}
+
+void PlanCursor::ShowCoin() {
+  const PlanStep& countUp = plan_->steps[index_];
+  const double coin = CoinOf(countUp, left_);
+  credits_ = money::Add(credits_, coin);
+  for (PlanStep& step : coinSteps_) step = PlanStep{.due = coinDue_};
+  coinSteps_[0].kind = StepKind::Money;
+  coinSteps_[0].which = static_cast<int>(MoneyReadout::Credits);
+  coinSteps_[0].amount = credits_;
+  coinSteps_[1].kind = StepKind::Money;
+  coinSteps_[1].which = countUp.which;
+  coinSteps_[1].amount = money::Sub(left_, coin);
+  coinSteps_[2].kind = StepKind::Sound;
+  coinSteps_[2].sound = SoundEvent::seCredits;
+  part_ = 0;
+}
 
 std::size_t Plan::KeepStep() const {
   for (std::size_t i = 0; i < steps.size(); ++i)
@@ -20,20 +135,7 @@ const HurryRun* Plan::HurryAt(std::size_t index) const {
 void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown) {
   switch (step.kind) {
     case StepKind::Money:
-      switch (static_cast<MoneyReadout>(step.which)) {
-        case MoneyReadout::Credits:
-          shown.Credits = step.amount;
-          break;
-        case MoneyReadout::Wager:
-          shown.Wager = step.amount;
-          break;
-        case MoneyReadout::Won:
-          shown.WinAmount = step.amount;
-          break;
-        case MoneyReadout::Bonus:
-          shown.BonusPool = step.amount;
-          break;
-      }
+      SetReadout(shown, static_cast<MoneyReadout>(step.which), step.amount);
       break;
     case StepKind::Count:
       if (step.which == static_cast<int>(CountReadout::Spins)) shown.Spins = step.count;
@@ -48,6 +150,11 @@ void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown) {
       break;
     case StepKind::Show:
       shown = plan.snapshots[static_cast<std::size_t>(step.which)];
+      break;
+    case StepKind::CountUp:
+      // The whole count at once (nobody watches, or the player hurried).
+      shown.Credits = money::Add(step.credits, step.amount);
+      SetReadout(shown, static_cast<MoneyReadout>(step.which), 0);
       break;
     default:
       break;
@@ -95,6 +202,11 @@ int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, Controls
       if (plan.settled) controls.KeepGame(*plan.settled);
       break;
     case StepKind::Show:
+      break;
+    case StepKind::CountUp:
+      // Played as coins (PlanCursor); drawn whole only where it ends.
+      face.DrawMoneyReadout(MoneyReadout::Credits, money::Add(step.credits, step.amount));
+      face.DrawMoneyReadout(static_cast<MoneyReadout>(step.which), 0);
       break;
   }
   return 0;

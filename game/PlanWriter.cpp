@@ -1,15 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanWriter.h"
 
-#include <algorithm>
-
 #include "Money.h"
-
-namespace {
-
-constexpr int MaxCoinsCounted = 100'000;  // 200 s of count at the fastest pace
-
-}  // namespace
 
 void PlanWriter::Add(StepKind kind, PlanStep step) {
   step.due = due_;
@@ -108,29 +100,16 @@ void PlanWriter::EndHurry(std::optional<SoundEvent> endSound) {
     plan_.hurries.push_back({hurryFirst_, plan_.steps.size(), endSound});
 }
 
-void PlanWriter::CountUp(MoneyReadout from, double amount, int (*pauseFor)(double)) {
-  // Everything is counted, a last part of a coin included, so nothing stays
-  // behind and an amount that is not a whole number of coins never goes
-  // below zero. Hurried, the rest goes in at once.
+void PlanWriter::CountUp(MoneyReadout from, double amount, CountPace pace) {
+  if (money::ToCents(amount) <= 0) return;
   BeginHurry();
-  double source = amount;
-  const double coinValue = shown_.CoinValue;
-  // A pool grown past any real game's (a hand-edited file) would count for
-  // days: what lies beyond the last coins counted one by one goes in first.
-  const double counted = money::Times(coinValue, MaxCoinsCounted);
-  if (money::Less(counted, source)) {
-    Money(MoneyReadout::Credits, money::Add(shown_.Credits, money::Sub(source, counted)));
-    Money(from, counted);
-    source = counted;
-  }
-  while (money::ToCents(source) > 0) {
-    const double coinsLeft = money::CoinsLeft(source, coinValue);
-    const double coin = std::min(coinValue, source);
-    source = money::Sub(source, coin);
-    Money(MoneyReadout::Credits, money::Add(shown_.Credits, coin));
-    Money(from, source);
-    Sound(SoundEvent::seCredits);
-    Pause(pauseFor(coinsLeft));
-  }
+  PlanStep step;
+  step.which = static_cast<int>(from);
+  step.amount = amount;
+  step.count = static_cast<std::int32_t>(pace);
+  step.credits = shown_.Credits;
+  step.coin = shown_.CoinValue;
+  Add(StepKind::CountUp, step);
+  if (record_) Pause(CountUpLength(step));
   EndHurry();
 }

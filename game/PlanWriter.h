@@ -21,7 +21,7 @@ class PlanWriter {
 
   bool Records() const { return record_; }
 
-  void Pause(int ms) { due_ += ms; }
+  void Pause(std::int64_t ms) { due_ += ms; }
 
   void Money(MoneyReadout which, double amount);
   void Count(CountReadout which, std::int32_t count);
@@ -37,8 +37,10 @@ class PlanWriter {
   void Blinking(bool on);
   void Keep(const GameState& settled);
   // Moves `amount` from readout `from` into the credits coin by coin, each
-  // coin shown and sounded and followed by its pause for the coins left.
-  void CountUp(MoneyReadout from, double amount, int (*pauseFor)(double));
+  // coin shown and sounded and followed by its pause for the coins left: one
+  // step, which the player meets coin by coin. Hurried, the rest goes in at
+  // once.
+  void CountUp(MoneyReadout from, double amount, CountPace pace);
   // The plan plays a spin (the auto-spin ticks may follow it).
   void Spins() { plan_.spins = true; }
   // The shown game, changed where nothing is drawn, becomes the face's.

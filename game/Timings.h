@@ -21,5 +21,7 @@ inline constexpr int BlinkInterval = 400;      // Timer3
 int WinCountPause(double coinsLeft);
 // The same for the bonus pool paid into the credits.
 int BonusCountPause(double coinsLeft);
+// With this many coins or more still to count, both pauses stay the same.
+inline constexpr int CountPausesSteadyFrom = 500;
 
 }  // namespace timings

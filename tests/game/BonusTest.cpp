@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <map>
+
 #include "MachineFixture.h"
 
 TEST_F(MachineTest, MeterRisesTenPerVoltaroAnywhereInTheWindow) {
@@ -65,6 +67,33 @@ TEST_F(MachineTest, FullMeterPaysThePoolCoinByCoin) {
   EXPECT_EQ(std::count(bonusPauses.begin(), bonusPauses.end(), 10), 129);
   EXPECT_EQ(std::vector<int>(bonusPauses.end() - 5, bonusPauses.end()),
             (std::vector<int>{250, 250, 250, 250, 250}));
+}
+
+// However large, a pool is counted coin by coin to its last coin at the
+// bonus pauses: the 10000.00 of a never-saved slot at 5¢ is 200,000 coins,
+// in a plan of a few hundred steps.
+TEST_F(MachineTest, LargestSlotPoolIsCountedToItsLastCoin) {
+  Change([&](GameState& g) {
+    g.CoinValue = 0.05;
+    g.BonusPool = 10000.00;
+    g.PowerPts = 90;
+  });
+  PlaceCoins(1);
+  view.log.clear();
+  view.waits.clear();
+  SpinAt(ThreeVoltaroStops);
+  EXPECT_LT(lastPlan.steps.size(), 500u);
+  EXPECT_EQ(view.CountHeard(SoundEvent::seCredits), 200'000);
+  EXPECT_TRUE(Logged("bonus 9999.95"));
+  EXPECT_TRUE(Logged("credits 10999.95"));
+  ASSERT_GE(view.waits.size(), 200'000u);
+  std::map<int, int> pauses;
+  for (std::size_t i = view.waits.size() - 200'000; i < view.waits.size(); ++i)
+    ++pauses[view.waits[i]];
+  EXPECT_EQ(pauses,
+            (std::map<int, int>{{5, 199'501}, {10, 400}, {50, 50}, {100, 35}, {150, 9}, {250, 5}}));
+  EXPECT_EQ(state.Credits, 10999.95);
+  EXPECT_EQ(state.BonusPool, 0);
 }
 
 TEST_F(MachineTest, PoolThatIsNotAWholeNumberOfCoinsPaysExactlyWhatItHolds) {

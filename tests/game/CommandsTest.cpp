@@ -201,8 +201,8 @@ TEST_F(MachineTest, NothingThatMovesMoneyInterleavesWithAPlan) {
 }
 
 // Every plan holds the game commands off from its first step to its last,
-// once per command rather than once per coin, and a refused bet too gives
-// them back.
+// once per command rather than once per coin; a refused bet holds nothing
+// off.
 TEST_F(MachineTest, GameCommandsAreHeldOffForTheWholePlan) {
   Change([&](GameState& g) { g.PowerPts = 90; });
   view.log.clear();
@@ -216,7 +216,7 @@ TEST_F(MachineTest, GameCommandsAreHeldOffForTheWholePlan) {
     Run(bet);
   }
   BetMaxAt(JackpotStops);  // Bet Max coins, wheels, win count, bonus count
-  ASSERT_GT(lastPlan.steps.size(), 5000u);
+  ASSERT_GT(StepsAsMet(lastPlan).size(), 5000u);
   EXPECT_EQ(lastPlan.steps.front().kind, StepKind::GameCommands);
   EXPECT_EQ(lastPlan.steps.back().kind, StepKind::GameCommands);
   EXPECT_EQ(view.Count("commands off"), 4);
@@ -271,9 +271,10 @@ TEST_F(MachineTest, HurriedSpinEndsAsTheUnhurriedOne) {
   EXPECT_FALSE(win.endSound.has_value());
 
   machine.DropPlan(true);
-  for (const std::size_t at : {wheels.first, wheels.first + 50, wheels.end - 1, win.first + 7,
-                               plan.hurries[2].first + 3}) {
-    SCOPED_TRACE(at);
+  for (const HurryPoint at :
+       {HurryPoint(wheels.first), HurryPoint(wheels.first + 50), HurryPoint(wheels.end - 1),
+        HurryPoint(win.first, 7), HurryPoint(plan.hurries[2].first, 3)}) {
+    SCOPED_TRACE(at.step * 1000 + at.into);
     FakeView watch(settings);
     const GameState end = PlayPlanAtOnce(
         plan, before, watch, watch, [&](std::int64_t t) { watch.AdvanceTo(1'000'000 + t); }, at);

@@ -1,28 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanRun.h"
 
+#include <algorithm>
+
 GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, ControlsView& controls,
                          const std::function<void(std::int64_t)>& at,
-                         std::optional<std::size_t> hurryAt) {
+                         std::optional<HurryPoint> hurryAt) {
   std::int64_t offset = 0;
   std::int64_t now = 0;
-  std::size_t next = 0;
-  while (next < plan.steps.size()) {
-    if (hurryAt && next == *hurryAt) {
+  PlanCursor next(plan);
+  std::size_t metIn = 0;  // steps met in the plan step the cursor is in
+  while (!next.AtEnd()) {
+    if (hurryAt && next.Index() == hurryAt->step && metIn == hurryAt->into) {
       hurryAt.reset();
-      const std::size_t after = HurryThrough(plan, next, shown, face, controls);
-      if (after != next) {
-        next = after;
+      const std::size_t after = HurryThrough(plan, next.Index(), shown, face, controls);
+      if (after != next.Index()) {
+        next.JumpTo(after);
+        metIn = 0;
         // The schedule goes on at once from the step after the run.
-        if (next < plan.steps.size()) offset = now - plan.steps[next].due;
+        if (!next.AtEnd()) offset = now - next.Due();
         continue;
       }
     }
-    const PlanStep& step = plan.steps[next++];
+    const PlanStep step = next.Step();
+    const std::size_t index = next.Index();
+    next.Next();
+    metIn = next.Index() == index ? metIn + 1 : 0;
     now = std::max(now, step.due + offset);
     if (at) at(now);
     ApplyToShown(plan, step, shown);
     offset += PerformStep(plan, step, face, controls);
   }
   return shown;
+}
+
+std::vector<PlanStep> StepsAsMet(const Plan& plan) {
+  std::vector<PlanStep> steps;
+  for (PlanCursor next(plan); !next.AtEnd(); next.Next()) steps.push_back(next.Step());
+  return steps;
 }
