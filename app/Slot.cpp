@@ -114,7 +114,7 @@ void TForm1::CreateTimers() {
 void TForm1::CreateMusic() {
   mediaPlayer1_ = std::make_unique<SdlMusicPlayer>();
   MusicPlaylistHost host;
-  host.setOnMark = [this](bool on) { On2->setChecked(on); };
+  host.setOnMark = [this](bool on) { menu_.On2->setChecked(on); };
   host.showWarning = [this](const std::string& text) {
     environment_.dialogs.warning(this, QString::fromStdString(text));
   };
@@ -168,7 +168,7 @@ void TForm1::ApplyLoadedSettings() {
     if (!FileExists(settings_.*path)) settings_.*path = defaults.*path;
 
   ShowSoundSwitchMarks();
-  On2->setChecked(settings_.MusicOn);
+  menu_.On2->setChecked(settings_.MusicOn);
 
   ChooseStartupBackground();
   // A speed that is none of the three leaves Fast in force.
@@ -244,7 +244,7 @@ void TForm1::DropPlan() {
 }
 
 void TForm1::Show(CommandResult result) {
-  if (result.autoSpinMark) AutoSpin2->setChecked(*result.autoSpinMark);
+  if (result.autoSpinMark) menu_.AutoSpin2->setChecked(*result.autoSpinMark);
   if (result.coinValueMark) SetBetAmountMark(*result.coinValueMark);
   if (result.speedMark) SetSpeedMark(*result.speedMark);
   if (result.autoSpinTicks) {

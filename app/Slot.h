@@ -14,6 +14,7 @@
 #include "HelpViewer.h"
 #include "Machine.h"
 #include "MachineView.h"
+#include "MenuItems.h"
 #include "Save.h"
 #include "Settings.h"
 #include "SlotEnvironment.h"
@@ -72,54 +73,6 @@ class TForm1 : public QMainWindow, public ControlsView {
   TPayoffs* PayoffChart() const { return payoffs_.get(); }
   // What the dialogs ask of the window: its boxes and file dialogs, and help.
   DialogServices Services();
-
-  // Components, named as the handlers refer to them.
-  QWidget* Panel1 = nullptr;
-  QPushButton* BitBtn1 = nullptr;  // "Bet 1"
-  QPushButton* BitBtn2 = nullptr;  // "Bet Max"
-  QPushButton* BitBtn3 = nullptr;  // "Payoff Chart"
-  QPushButton* Button1 = nullptr;  // "Spin"
-  QTimer* Timer1 = nullptr;        // auto spin and free spins
-  QTimer* Timer2 = nullptr;        // music start, once
-  QTimer* Timer3 = nullptr;        // blinking and the next song
-  QTimer* KeepTimer = nullptr;     // writes the coins placed, a second after the first
-
-  // Menu items, made from the menu table (SlotMenus.cpp).
-  QAction* NewGame2 = nullptr;
-  QAction* Open1 = nullptr;
-  QAction* Save1 = nullptr;
-  QAction* GameHistory1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* Tiled1 = nullptr;
-  QAction* None1 = nullptr;
-  QAction* N5001 = nullptr;
-  QAction* N1001 = nullptr;
-  QAction* N50c1 = nullptr;
-  QAction* N25c1 = nullptr;
-  QAction* N10c1 = nullptr;
-  QAction* N5c1 = nullptr;
-  QAction* BorrowCredits1 = nullptr;
-  QAction* On2 = nullptr;
-  QAction* ChangeSongs1 = nullptr;
-  QAction* On1 = nullptr;
-  QAction* Bonus1 = nullptr;
-  QAction* Coins1 = nullptr;
-  QAction* Credits1 = nullptr;
-  QAction* Lose1 = nullptr;
-  QAction* PowerDrain1 = nullptr;
-  QAction* PowerUp1 = nullptr;
-  QAction* SlotSpin1 = nullptr;
-  QAction* Stop1 = nullptr;
-  QAction* WheelSpin1 = nullptr;
-  QAction* Win1 = nullptr;
-  QAction* ChangeWAVs1 = nullptr;
-  QAction* Fast1 = nullptr;
-  QAction* Medium1 = nullptr;
-  QAction* Slow1 = nullptr;
-  QAction* AutoSpin2 = nullptr;
-  QAction* About = nullptr;
-  QAction* Catalog1 = nullptr;
-  QAction* Manual1 = nullptr;
 
   // Buttons.
   void BitBtn1Click();
@@ -267,6 +220,20 @@ class TForm1 : public QMainWindow, public ControlsView {
   void ResizeIfOwnSize();
   // The keyboard's Enter presses the default button, "Spin".
   void PressDefaultButton();
+
+  // Components, named as the handlers refer to them; tests find them by
+  // their object names.
+  QWidget* Panel1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;  // "Bet 1"
+  QPushButton* BitBtn2 = nullptr;  // "Bet Max"
+  QPushButton* BitBtn3 = nullptr;  // "Payoff Chart"
+  QPushButton* Button1 = nullptr;  // "Spin"
+  QTimer* Timer1 = nullptr;        // auto spin and free spins
+  QTimer* Timer2 = nullptr;        // music start, once
+  QTimer* Timer3 = nullptr;        // blinking and the next song
+  QTimer* KeepTimer = nullptr;     // writes the coins placed, a second after the first
+
+  MenuItems menu_;
 
   SlotEnvironment environment_;
   GameClock clock_;

@@ -23,15 +23,15 @@ std::int32_t FromQColor(const QColor& color) {
 }  // namespace
 
 void TForm1::SetBackgroundMarks(bool tiled) {
-  Tiled1->setChecked(tiled);
-  None1->setChecked(!tiled);
+  menu_.Tiled1->setChecked(tiled);
+  menu_.None1->setChecked(!tiled);
   UpdateFaceBackground();
 }
 
 void TForm1::UpdateFaceBackground() {
   // The paint decides tiled or solid by the mark; BackMode is what is kept.
   Background background;
-  background.Tiled = Tiled1->isChecked();
+  background.Tiled = menu_.Tiled1->isChecked();
   background.Color = ToQColor(settings_.BackColor);
   background.Picture = backgroundBitmap_;
   face_->SetBackground(background);

@@ -20,8 +20,8 @@ constexpr std::size_t MenuCount = 10;
 enum class Mark { None, Check, CheckedAtStart };
 
 // One row of the menu bar, in order: a submenu (`opens`), an item, or a
-// separator (no name). An item's name is its object name and the window's
-// member that holds it.
+// separator (no name). An item's name is its object name and its member of
+// MenuItems.
 enum class Hold { Never, WhilePlaying, WhilePlayingOrFreeSpins };
 
 struct MenuRow {
@@ -31,7 +31,7 @@ struct MenuRow {
   // A coin value's row has none: its value is written in the player's style.
   const char* caption = nullptr;  // UTF-8
   Menu opens = Menu::Bar;
-  QAction* TForm1::*item = nullptr;
+  QAction* MenuItems::*item = nullptr;
   Handler handler = nullptr;
   Mark mark = Mark::None;
   // What a marked item stands for: a sound switch, a coin value (row of the
@@ -46,7 +46,7 @@ struct MenuRow {
 };
 
 #define MENU_ITEM(menu, member) .in = Menu::menu, .name = #member
-#define MENU_ACTION(member) .item = &TForm1::member, .handler = &TForm1::member##Click
+#define MENU_ACTION(member) .item = &MenuItems::member, .handler = &TForm1::member##Click
 
 constexpr MenuRow Submenu(Menu in, const char* name, const char* caption, Menu opens) {
   return {.in = in, .name = name, .caption = caption, .opens = opens};
@@ -207,7 +207,7 @@ void TForm1::CreateMenus() {
         (this->*handler)();
       });
       into->addAction(action);
-      this->*row.item = action;
+      menu_.*row.item = action;
     }
   }
   KeepMenusClassic(*this);
@@ -219,29 +219,29 @@ void TForm1::SetGameCommandsEnabled(bool enabled) {
   // that game for another, or change its coin value, before it has ended.
   const bool roundOver = machine_->State().FreeSpins <= 0;
   for (const MenuRow& row : MenuRows) {
-    if (row.hold == Hold::WhilePlaying) (this->*row.item)->setEnabled(enabled);
+    if (row.hold == Hold::WhilePlaying) (menu_.*row.item)->setEnabled(enabled);
     if (row.hold == Hold::WhilePlayingOrFreeSpins)
-      (this->*row.item)->setEnabled(enabled && roundOver);
+      (menu_.*row.item)->setEnabled(enabled && roundOver);
   }
 }
 
 void TForm1::SetBetAmountMark(int bet) {
   for (const MenuRow& row : MenuRows)
-    if (row.coinValue >= 0) (this->*row.item)->setChecked(row.coinValue == bet);
+    if (row.coinValue >= 0) (menu_.*row.item)->setChecked(row.coinValue == bet);
 }
 
 void TForm1::SetSpeedMark(int speed) {
   for (const MenuRow& row : MenuRows)
-    if (row.speed >= 0) (this->*row.item)->setChecked(row.speed == speed);
+    if (row.speed >= 0) (menu_.*row.item)->setChecked(row.speed == speed);
 }
 
 void TForm1::ToggleSoundSwitch(bool Settings::*flag) {
   settings_.*flag = !(settings_.*flag);
   for (const MenuRow& row : MenuRows)
-    if (row.soundSwitch == flag) (this->*row.item)->setChecked(settings_.*flag);
+    if (row.soundSwitch == flag) (menu_.*row.item)->setChecked(settings_.*flag);
 }
 
 void TForm1::ShowSoundSwitchMarks() {
   for (const MenuRow& row : MenuRows)
-    if (row.soundSwitch != nullptr) (this->*row.item)->setChecked(settings_.*row.soundSwitch);
+    if (row.soundSwitch != nullptr) (menu_.*row.item)->setChecked(settings_.*row.soundSwitch);
 }

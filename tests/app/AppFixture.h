@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAction>
 #include <QColor>
 #include <QList>
+#include <QPushButton>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -73,6 +76,20 @@ class FormFixture {
   ScriptedStops* stops_ = nullptr;
   std::unique_ptr<TForm1> form_;
 };
+
+// The window's controls, timers and menu items, found by their object names.
+template <typename Control>
+Control* FindInWindow(const QObject& window, const char* name) {
+  auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+  if (found == nullptr) qFatal("the window has no %s", name);
+  return found;
+}
+inline QPushButton* WindowButton(const QObject& window, const char* name) {
+  return FindInWindow<QPushButton>(window, name);
+}
+inline QTimer* WindowTimer(const QObject& window, const char* name) {
+  return FindInWindow<QTimer>(window, name);
+}
 
 // Sets the game in play up as a settings file could have brought it back.
 void ChangeGame(TForm1& form, const std::function<void(GameState&)>& edit);

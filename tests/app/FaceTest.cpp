@@ -47,7 +47,8 @@ class PaintSizes : public QObject {
 QColor FacePixel(TForm1& form, int x, int y) { return form.Face().Canvas().pixelColor(x, y); }
 
 QList<int> ButtonLefts(TForm1& form) {
-  return {form.BitBtn1->x(), form.BitBtn2->x(), form.BitBtn3->x(), form.Button1->x()};
+  return {WindowButton(form, "BitBtn1")->x(), WindowButton(form, "BitBtn2")->x(),
+          WindowButton(form, "BitBtn3")->x(), WindowButton(form, "Button1")->x()};
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ class FaceTest : public QObject {
     TForm1& form = fixture.Form();
     QCOMPARE(form.Face().SymbolSize(), 96);
     QCOMPARE(ButtonLefts(form), (QList<int>{22, 174, 326, 478}));
-    QCOMPARE(form.Panel1->geometry(), QRect(0, 337, 632, 57));
+    QCOMPARE(FindInWindow<QWidget>(form, "Panel1")->geometry(), QRect(0, 337, 632, 57));
   }
 
   void artSizeFollowsTheClientArea() {
@@ -79,7 +80,7 @@ class FaceTest : public QObject {
       QCOMPARE(form.Face().SymbolSize(), step.size);
       // The art file of that size is the one on the wheels.
       QCOMPARE(form.Face().SymbolArt().width(), 3 * step.size);
-      QCOMPARE(form.Panel1->width(), step.screen.width());
+      QCOMPARE(FindInWindow<QWidget>(form, "Panel1")->width(), step.screen.width());
       // The readouts at the top and the wheels' frame at the foot are inside.
       const FaceLayout& layout = form.Face().Layout();
       QVERIFY(layout.RowCredits - 26 >= 0);

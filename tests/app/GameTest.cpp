@@ -100,12 +100,12 @@ class GameTest : public QObject {
     environment.dialogs = script.Dialogs();
     SteppedForm form(std::move(environment));
     form.Medium1Click();
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(chance);
     // A paint that costs 20 ms on every step, a third of Medium's 35.
     form.drawingCost = 20;
     form.keepCost = 300;
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(form.stepTicks.size(), std::size_t(AnimationSteps));
     for (std::size_t step = 0; step < form.stepTicks.size(); ++step)
@@ -124,11 +124,11 @@ class GameTest : public QObject {
     // No previous bet: the tick clears the mark and nothing spins.
     autoSpin->trigger();
     QVERIFY(autoSpin->isChecked());
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
     form.Timer1Timer();
     QVERIFY(HurryOut(form));
     QVERIFY(!autoSpin->isChecked());
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
     QCOMPARE(state.Spins, 0);
 
     // Credits below the last bet: the mark clears without a message.
@@ -155,24 +155,24 @@ class GameTest : public QObject {
     QCOMPARE(state.Spins, 1);
     QCOMPARE(state.Credits, 100.25);
     QVERIFY(autoSpin->isChecked());
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
 
     // Choosing the item while free spins wait stops the timer and sets the
     // mark as a toggle does.
     autoSpin->trigger();
     QVERIFY(!autoSpin->isChecked());
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
     // A free spin ends with the timer armed for the next one.
     ChangeGame(form, [&](GameState& g) { g.FreeSpins = 4; });
     ScriptSmallWin(fixture);
     form.Timer1Timer();
     QVERIFY(HurryOut(form));
     QCOMPARE(state.FreeSpins, 3);
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
     QVERIFY(!autoSpin->isChecked());
     autoSpin->trigger();
     QVERIFY(autoSpin->isChecked());
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
   }
 
   // A Spin refused for want of a bet plays nothing: its box comes once the
@@ -188,12 +188,12 @@ class GameTest : public QObject {
       busyUnderBox = form.Rules().IsBusy();
       playingUnderBox = form.Player().Playing();
     };
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
     QVERIFY(!busyUnderBox);
     QVERIFY(!playingUnderBox);
     QVERIFY(!form.Player().Playing());
-    QVERIFY(form.Button1->isEnabled());
+    QVERIFY(WindowButton(form, "Button1")->isEnabled());
   }
 
   void wholeGameThroughTheButtons() {
@@ -204,23 +204,24 @@ class GameTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     // Spin without a bet is refused with a message.
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
 
     // One coin on line 1, then a small win.
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QCOMPARE(state.Wager, 0.25);
     QCOMPARE(state.Credits, 999.75);
     ScriptSmallWin(fixture);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
     QCOMPARE(state.Spins, 1);
     QCOMPARE(state.Credits, 1000.25);
     QCOMPARE(state.LastBet, 0.25);
     QCOMPARE(state.PowerPts, 10);
-    QVERIFY(form.Button1->isEnabled() && form.BitBtn3->isEnabled());
-    QVERIFY(form.Timer3->isActive());
+    QVERIFY(WindowButton(form, "Button1")->isEnabled() &&
+            WindowButton(form, "BitBtn3")->isEnabled());
+    QVERIFY(WindowTimer(form, "Timer3")->isActive());
 
     // Twenty-five coins with "Bet 1": the last one spins at once, feeds the
     // pool, and the Voltaro symbol fills the meter: the bonus.
@@ -230,7 +231,8 @@ class GameTest : public QObject {
       g.BonusPool = 1.00;
     });
     ScriptSmallWin(fixture);
-    for (int coin = 0; coin < 25; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 25; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
     QCOMPARE(state.Spins, 2);
     QCOMPARE(state.FreeSpins, 7);
@@ -238,7 +240,7 @@ class GameTest : public QObject {
     // 1000.25 - 6.25 + 2.50 won + 1.25 from the pool.
     QCOMPARE(state.Credits, 997.75);
     QCOMPARE(state.Strip2, std::string(Strip2FreeSpinDigits));
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
     QVERIFY(!fixture.Item("AutoSpin2")->isChecked());
 
     // Seven free spins, each started by the auto-spin timer. Between them
@@ -250,10 +252,10 @@ class GameTest : public QObject {
       return fixture.Item("Save1")->isEnabled() && fixture.Item("BorrowCredits1")->isEnabled();
     };
     for (int free = 1; free <= 7; ++free) {
-      QVERIFY(form.Timer1->isActive());
+      QVERIFY(WindowTimer(form, "Timer1")->isActive());
       QVERIFY2(leavingHeldOff(), qPrintable(QString::number(free)));
       fixture.Stops().NextStops(0, 0, 0);  // no line wins
-      form.Timer1->stop();
+      WindowTimer(form, "Timer1")->stop();
       form.Timer1Timer();
       QVERIFY(HurryOut(form));
       QCOMPARE(state.FreeSpinsPlayed, free);
@@ -261,7 +263,7 @@ class GameTest : public QObject {
       QCOMPARE(state.Credits, 997.75);
     }
     QCOMPARE(state.Spins, 2);
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
     QCOMPARE(state.BonusPool, 50.0);
     QCOMPARE(state.Strip2, std::string(Strip2NormalDigits));
     QCOMPARE(fixture.Script().informations.size(), 1);
@@ -269,8 +271,8 @@ class GameTest : public QObject {
 
     // A new game shows nothing of the old one's last spin.
     ScriptSmallWin(fixture);
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
     QVERIFY(form.ShownGame().LinePay[0] > 0);
     fixture.Item("NewGame2")->trigger();
@@ -286,7 +288,7 @@ class GameTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture);
     bool closeAccepted = false;
     bool playingAtClose = false;
@@ -294,7 +296,7 @@ class GameTest : public QObject {
       playingAtClose = form.Player().Playing();
       closeAccepted = form.close();
     });
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(playingAtClose);
     QVERIFY(closeAccepted);
@@ -324,9 +326,10 @@ class GameTest : public QObject {
       if (!QTest::qWaitForWindowActive(&form)) return false;
       fixture.Item("Slow1")->trigger();
       ChangeGame(form, [](GameState& g) { g.PowerPts = 90; });  // the bonus count too
-      for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+      for (int coin = 0; coin < 3; ++coin)
+        QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
       ScriptSmallWin(fixture);
-      QTest::mouseClick(form.Button1, Qt::LeftButton);
+      QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
       if (hurryWith < 0) return PlayOut(form);
       QTest::qWait(300);
       if (!form.Player().Playing()) return false;
@@ -385,7 +388,7 @@ class GameTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("Slow1")->trigger();
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture);
     const FaceLayout& f = form.Face().Layout();
     const QRect wheels(f.ReelLeft, f.ReelTop, 3 * f.SymbolSize + 18, 3 * f.SymbolSize);
@@ -412,7 +415,7 @@ class GameTest : public QObject {
     });
     sinceSpin.start();
     poll.start();
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!poll.isActive(), 15000);
     QVERIFY(boxWasUp);
     QVERIFY(!first.isNull() && !second.isNull());
@@ -480,9 +483,9 @@ class GameTest : public QObject {
         item->trigger();
       }
     };
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(chance);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
 
     QCOMPARE(enabledMidSpin, QList<bool>(GameCommands.size(), false));
@@ -512,7 +515,8 @@ class GameTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 3; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QCOMPARE(form.State().Credits, 999.25);
     fixture.Item("Exit1")->trigger();
     QTRY_VERIFY(!form.isVisible());
@@ -552,7 +556,7 @@ class GameTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ChangeGame(form, [&](GameState& g) { g.PowerPts = 90; });
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture);
     // Close as soon as the pool has begun to flow into the credits.
     QTimer watch;
@@ -565,7 +569,7 @@ class GameTest : public QObject {
       }
     });
     watch.start();
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(!watch.isActive());
@@ -573,7 +577,7 @@ class GameTest : public QObject {
     QCOMPARE(state.Credits, 1050.25);
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
              QStringLiteral("1050.25"));
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
   }
 };
 

@@ -81,7 +81,7 @@ class GoldenGameTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // The blinking follows the wall clock; it is drawn once, on cue, below.
-    QVERIFY(QObject::disconnect(form.Timer3, &QTimer::timeout, &form, nullptr));
+    QVERIFY(QObject::disconnect(WindowTimer(form, "Timer3"), &QTimer::timeout, &form, nullptr));
 
     QList<QPair<QString, QByteArray>> faces;
     QList<QImage> images;
@@ -91,7 +91,7 @@ class GoldenGameTest : public QObject {
     };
     // Timer1's tick, on cue rather than by the clock.
     const auto tick = [&form] {
-      form.Timer1->stop();
+      WindowTimer(form, "Timer1")->stop();
       form.Timer1Timer();
       QVERIFY(PlayOut(form));
     };
@@ -99,15 +99,15 @@ class GoldenGameTest : public QObject {
     checkpoint("start");
 
     // Spin without a bet is refused.
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
 
     // One coin, a small win, one Voltaro symbol on the meter.
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     checkpoint("one coin");
     ScriptSmallWin(chance);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.Credits, 1000.25);
     QCOMPARE(state.PowerPts, 80);
@@ -115,9 +115,10 @@ class GoldenGameTest : public QObject {
 
     // Three coins, then a spin with no line won; its Voltaro symbol takes
     // the meter to 90.
-    for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 3; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     chance.NextStops(0, 0, 0);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.Credits, 999.50);
     QCOMPARE(state.PowerPts, 90);
@@ -130,13 +131,13 @@ class GoldenGameTest : public QObject {
     // "Bet Max" plays 25 coins and wins: the meter fills, the pool is paid,
     // seven free spins follow.
     ScriptSmallWin(chance);
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     QCOMPARE(state.Strip2, std::string(Strip2FreeSpinDigits));
     // 999.50 - 6.25 + 2.50 won + the pool of 3.00 and its 0.25 share.
     QCOMPARE(state.Credits, 999.00);
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
     checkpoint("bonus");
 
     // The free spins, one with a win.
@@ -151,7 +152,7 @@ class GoldenGameTest : public QObject {
     }
     QCOMPARE(state.FreeSpins, 0);
     QCOMPARE(state.Strip2, std::string(Strip2NormalDigits));
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
 
     // Auto spin plays the 25 coins again, then is switched off.
     fixture.Item("AutoSpin2")->trigger();
@@ -159,17 +160,17 @@ class GoldenGameTest : public QObject {
     ScriptSmallWin(chance);
     tick();
     QCOMPARE(state.Spins, 4);
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(WindowTimer(form, "Timer1")->isActive());
     checkpoint("auto spin");
     fixture.Item("AutoSpin2")->trigger();
     QVERIFY(!fixture.Item("AutoSpin2")->isChecked());
-    QVERIFY(!form.Timer1->isActive());
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
 
     // A new coin value, a slower speed and a coin left on the table.
     fixture.Item("N50c1")->trigger();
     QCOMPARE(state.CoinValue, 0.50);
     fixture.Item("Medium1")->trigger();
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     checkpoint("fifty cents");
 
     // One blinking step, then the larger art of a maximized window.

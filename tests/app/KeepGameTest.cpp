@@ -104,9 +104,9 @@ class KeepGameTest : public QObject {
       atFirstStep = FileBytes(game.SettingsPath());
       creditsShown = form.ShownGame().Credits;
     };
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(game.Stops());
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QVERIFY(!atFirstStep.isEmpty());
     // The wheels had not stopped: the credits shown were still without the win.
@@ -122,7 +122,7 @@ class KeepGameTest : public QObject {
     // pool paid, the seven free spins and the bet they replay.
     atFirstStep.clear();
     ScriptSmallWin(game.Stops());
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     QVERIFY(!atFirstStep.isEmpty());
@@ -132,7 +132,7 @@ class KeepGameTest : public QObject {
     QCOMPARE(resumed.BonusPool, 0.0);
     QCOMPARE(resumed.FreeSpins, 7);
     QCOMPARE(resumed.LastBet, 6.25);
-    QVERIFY(killedInBonus.Form().Timer1->isActive());
+    QVERIFY(WindowTimer(killedInBonus.Form(), "Timer1")->isActive());
   }
 
   // Coins on the table reach the file within a second of the first, in one
@@ -142,7 +142,8 @@ class KeepGameTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (int coin = 0; coin < 3; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 3; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     // Not a write a coin: nothing yet.
     QCOMPARE(Value(fixture.SettingsPath(), "Wager"), QString());
     QTRY_COMPARE(Value(fixture.SettingsPath(), "Wager"), QStringLiteral("0.75"));
@@ -172,9 +173,9 @@ class KeepGameTest : public QObject {
     const QString failure = QStringLiteral("Unable to write to ") + fixture.SettingsPath();
 
     for (int spin = 1; spin <= 3; ++spin) {
-      QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
       ScriptSmallWin(fixture.Stops());
-      QTest::mouseClick(form.Button1, Qt::LeftButton);
+      QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
       QVERIFY(PlayOut(form));
       QCOMPARE(form.State().Spins, spin);
       QCOMPARE(boxes, QStringList{failure});
@@ -185,9 +186,9 @@ class KeepGameTest : public QObject {
 
     // Writable again: the next spin is kept and the title says so.
     QVERIFY(QFile::setPermissions(fixture.SettingsPath(), QFile::ReadOwner | QFile::WriteOwner));
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture.Stops());
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots"));
     QCOMPARE(Value(fixture.SettingsPath(), "Spins"), QStringLiteral("4"));
@@ -215,15 +216,16 @@ class KeepGameTest : public QObject {
     // Timer1's tick on cue; the free spins play out at once, as nobody
     // needs to watch them here.
     const auto tick = [](TForm1& window) {
-      window.Timer1->stop();
+      WindowTimer(window, "Timer1")->stop();
       window.Timer1Timer();
       HurryOut(window);
     };
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (int coin = 0; coin < 5; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 5; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture.Stops());
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     for (int free = 0; free < 2; ++free) {
@@ -247,7 +249,7 @@ class KeepGameTest : public QObject {
     QCOMPARE(resumed.BonusPool, 0.0);
     QCOMPARE(resumed.Credits, credits);
     QCOMPARE(resumed.Strip2, std::string(Strip2FreeSpinDigits));
-    QVERIFY(again.Timer1->isActive());
+    QVERIFY(WindowTimer(again, "Timer1")->isActive());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     // The face shows the round: the spins left in the SPIN FREE readout.
@@ -262,7 +264,7 @@ class KeepGameTest : public QObject {
     QCOMPARE(resumed.Credits, credits);
     QCOMPARE(resumed.BonusPool, 50.00);
     QCOMPARE(resumed.Strip2, std::string(Strip2NormalDigits));
-    QVERIFY(!again.Timer1->isActive());
+    QVERIFY(!WindowTimer(again, "Timer1")->isActive());
   }
 
  private:

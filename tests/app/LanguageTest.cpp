@@ -415,7 +415,7 @@ class LanguageTest : public QObject {
     cut << CutTexts(&form);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
 
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QCOMPARE(fixture.Script().informations, QStringList{Expected().spinWithoutBet});
 
     // The game's message in Qt's real box, and the name prompt with Qt's

@@ -170,7 +170,7 @@ class MenuTest : public QObject {
       chartShownModally = modal == form.PayoffChart();
       if (modal != nullptr) modal->close();
     });
-    QTest::mouseClick(form.BitBtn3, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn3"), Qt::LeftButton);
     QVERIFY(chartShownModally);
     QVERIFY(!form.PayoffChart()->isVisible());
 
@@ -201,7 +201,8 @@ class MenuTest : public QObject {
   void buttonsAndTimers() {
     FormFixture fixture;
     TForm1& form = fixture.Form();
-    const QList<QPushButton*> buttons{form.BitBtn1, form.BitBtn2, form.BitBtn3, form.Button1};
+    const QList<QPushButton*> buttons{WindowButton(form, "BitBtn1"), WindowButton(form, "BitBtn2"),
+                                      WindowButton(form, "BitBtn3"), WindowButton(form, "Button1")};
     const QStringList captions{"Bet 1", "Bet Max", "Payoff Chart", "Spin"};
     const QStringList hints{"Bet one coin", "Bet maximum credits", "View the Payoff Chart",
                             "Spins the slot wheels"};
@@ -213,14 +214,14 @@ class MenuTest : public QObject {
       QCOMPARE(buttons[i]->font().pixelSize(), 13);
       QVERIFY(!buttons[i]->icon().isNull());
     }
-    QVERIFY(form.Button1->isDefault());
-    QCOMPARE(form.Panel1->height(), 57);
-    QVERIFY(!form.Timer1->isActive());
-    QCOMPARE(form.Timer1->interval(), 1000);
-    QVERIFY(form.Timer2->isActive() && form.Timer2->isSingleShot());
-    QCOMPARE(form.Timer2->interval(), 200);
-    QVERIFY(form.Timer3->isActive());
-    QCOMPARE(form.Timer3->interval(), 400);
+    QVERIFY(WindowButton(form, "Button1")->isDefault());
+    QCOMPARE(FindInWindow<QWidget>(form, "Panel1")->height(), 57);
+    QVERIFY(!WindowTimer(form, "Timer1")->isActive());
+    QCOMPARE(WindowTimer(form, "Timer1")->interval(), 1000);
+    QVERIFY(WindowTimer(form, "Timer2")->isActive() && WindowTimer(form, "Timer2")->isSingleShot());
+    QCOMPARE(WindowTimer(form, "Timer2")->interval(), 200);
+    QVERIFY(WindowTimer(form, "Timer3")->isActive());
+    QCOMPARE(WindowTimer(form, "Timer3")->interval(), 400);
     QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots"));
     QCOMPARE(form.centralWidget()->size(), QSize(632, 394));
   }
@@ -233,15 +234,15 @@ class MenuTest : public QObject {
     // "Spin" holds the focus first; Tab goes round by the face to "Bet 1".
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.Button1);
+    QCOMPARE(QApplication::focusWidget(), WindowButton(form, "Button1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), &form.Face());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), form.BitBtn1);
+    QCOMPARE(QApplication::focusWidget(), WindowButton(form, "BitBtn1"));
     QTest::keyClick(&form, Qt::Key_Return);
     // Enter presses the focused button: one coin is bet.
     QCOMPARE(form.State().Wager, 0.25);
-    form.Button1->setFocus();
+    WindowButton(form, "Button1")->setFocus();
     QTest::keyClick(&form, Qt::Key_Return);
     QCOMPARE(form.State().Spins, 1);
   }
@@ -391,7 +392,7 @@ class MenuTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
     QCOMPARE(form.State().Statistics.paidSpins, 1);
     QCOMPARE(SectionKeys(fixture.SettingsPath(), "Game History").size(), 1);
@@ -422,7 +423,7 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("N5001")->trigger();
     for (int coin = 0; coin < 3; ++coin) {
-      QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
       QVERIFY(HurryOut(form));
     }
     QCOMPARE(form.State().Credits, 985.00);
@@ -463,8 +464,8 @@ class MenuTest : public QObject {
         spin.beforeCents = std::llround(form.State().Credits * 100);
         fixture.Stops().NextStops((3 * n) % 20, (7 * n + 4) % 20, (11 * n) % 20);
         for (int coin = 0; coin < spin.coins; ++coin)
-          QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
+          QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
         QVERIFY(PlayOut(form));
         QTRY_VERIFY(!form.Rules().IsBusy());
         spin.afterCents = std::llround(form.State().Credits * 100);

@@ -88,12 +88,12 @@ class PlayerAccessTest : public QObject {
     QTest::qWait(300);
     QCOMPARE(state.Wager, 0.0);
     // Space keeps pressing the focused button and Enter the default one.
-    form.BitBtn1->setFocus();
-    QTest::keyClick(form.BitBtn1, Qt::Key_Space);
+    WindowButton(form, "BitBtn1")->setFocus();
+    QTest::keyClick(WindowButton(form, "BitBtn1"), Qt::Key_Space);
     QCOMPARE(state.Wager, 0.25);
     // Tab reaches the face, for a screen reader to rest on; the buttons'
     // keys still work from there.
-    QTRY_VERIFY(form.Button1->isEnabled());
+    QTRY_VERIFY(WindowButton(form, "Button1")->isEnabled());
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     for (int tab = 0; tab < 6 && !form.Face().hasFocus(); ++tab)
@@ -101,15 +101,16 @@ class PlayerAccessTest : public QObject {
     QVERIFY(form.Face().hasFocus());
     // From the face Tab goes as the window reads: the buttons left to
     // right, then round to the face again.
-    for (QWidget* next : std::initializer_list<QWidget*>{form.BitBtn1, form.BitBtn2, form.BitBtn3,
-                                                         form.Button1, &form.Face()}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             WindowButton(form, "BitBtn1"), WindowButton(form, "BitBtn2"),
+             WindowButton(form, "BitBtn3"), WindowButton(form, "Button1"), &form.Face()}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
     QTest::keyClick(&form.Face(), Qt::Key_B);
     QTRY_COMPARE(state.Wager, 0.50);
     // A disabled button's key does nothing, as during a spin.
-    form.BitBtn1->setEnabled(false);
+    WindowButton(form, "BitBtn1")->setEnabled(false);
     QTest::keyClick(&form, Qt::Key_B);
     QTest::qWait(300);
     QCOMPARE(state.Wager, 0.50);
@@ -128,12 +129,12 @@ class PlayerAccessTest : public QObject {
              Amount("Credits 1000.00, wager 0.00, won 0.00, bonus pool 50.00, power 0%, spins 0") +
                  startRow + QStringLiteral(". No spin yet."));
 
-    QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QCOMPARE(Description(face),
              Amount("Credits 999.75, wager 0.25, won 0.00, bonus pool 50.00, power 0%, spins 0") +
                  startRow + QStringLiteral(". No spin yet."));
     ScriptSmallWin(fixture);
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(Description(face),
              Amount("Credits 1000.25, wager 0.25, won 0.00, bonus pool 50.00, power 10%, spins 1. "
@@ -146,7 +147,8 @@ class PlayerAccessTest : public QObject {
       g.BonusPool = 1.00;
     });
     ScriptSmallWin(fixture);
-    for (int coin = 0; coin < 25; ++coin) QTest::mouseClick(form.BitBtn1, Qt::LeftButton);
+    for (int coin = 0; coin < 25; ++coin)
+      QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
     QCOMPARE(state.FreeSpins, 7);
     const QString bonus = Description(face);

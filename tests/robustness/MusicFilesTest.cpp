@@ -50,7 +50,7 @@ class MusicFilesTest : public QObject {
     program.Spoil(SongFile(slot), damage);
     DamagedGame game(program, IniWithOnlySong(slot));
     TForm1& form = game.Form();
-    form.Timer2->stop();
+    WindowTimer(form, "Timer2")->stop();
     form.Timer2Timer();
 
     const QStringList& warnings = game.Script().warnings;
@@ -95,7 +95,7 @@ class MusicFilesTest : public QObject {
     }
     DamagedGame game(program, SilentIni + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\n");
     TForm1& form = game.Form();
-    form.Timer2->stop();
+    WindowTimer(form, "Timer2")->stop();
     form.Timer2Timer();
     QCOMPARE(form.Music().CurrentSong(), std::optional<int>(0));
     QVERIFY(game.Script().warnings.isEmpty());
@@ -118,7 +118,7 @@ class MusicFilesTest : public QObject {
     DamagedGame game(program,
                      SilentIni + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\nPlayList2=1\r\n");
     TForm1& form = game.Form();
-    form.Timer2->stop();
+    WindowTimer(form, "Timer2")->stop();
     form.Timer2Timer();
     for (int next : {1, 2, 0}) {
       form.Music().PlaybackEnded(MediaNotify::Successful);

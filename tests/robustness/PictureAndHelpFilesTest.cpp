@@ -54,7 +54,7 @@ void ExpectSmallWinPaid(DamagedGame& game) {
   QCOMPARE(state.Wager, 0.0);
   QCOMPARE(state.LastBet, 0.25);
   QCOMPARE(state.PowerPts, 10);
-  QVERIFY(game.Form().Button1->isEnabled());
+  QVERIFY(WindowButton(game.Form(), "Button1")->isEnabled());
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ void ExpectSmallWinPaid(DamagedGame& game) {
   QCOMPARE(state.Credits, 1000.25);
   QCOMPARE(state.Wager, 0.0);
   QCOMPARE(state.PowerPts, 10);
-  QVERIFY(game.Form().Button1->isEnabled());
+  QVERIFY(WindowButton(game.Form(), "Button1")->isEnabled());
 }
 
 }  // namespace
