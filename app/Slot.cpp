@@ -132,19 +132,13 @@ void TForm1::FormCreate() {
   // environment; the background picture dialog starts in the program's folder.
   openDialogFolder_ = environment_.programDir;
   help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
-  // The game starts from GameState's own start-up values.
-  settings_.BackColor = Settings::ButtonFaceColor;
-  backgroundBitmap_ = QImage();
-  settings_.BackBMP = environment_.programDir.toStdString() + DefaultBackground;
-  // Read once the window has shown itself (the music's start), or as the
-  // first sound needs them.
+  // The game starts from GameState's own start-up values, and the settings
+  // from DefaultSettings (made with the window) until the file is read.
+  // The event waves are read once the window has shown itself (the music's
+  // start), or as the first sound needs them.
   sounds_->LoadEventWavesLater(environment_.programDir.toStdString());
   // The classic look whatever the desktop theme (see ClassicPalette).
   setPalette(ClassicPalette());
-  Fast1Click();
-  // Switches, speed, coin value, background mode, playlist and sound paths.
-  settings_ = DefaultSettings(environment_.programDir.toStdString());
-
   ApplyLoadedSettings();
   setUpdatesEnabled(true);
   Timer2->start();
@@ -154,8 +148,7 @@ void TForm1::FormCreate() {
 void TForm1::ApplyLoadedSettings() {
   bool maxed = false;
   GameState loaded = machine_->State();
-  LoadSaveSettings(SettingsAccess::Load, environment_.settingsPath.toStdString(), loaded, settings_,
-                   maxed);
+  LoadSettingsFile(environment_.settingsPath.toStdString(), loaded, settings_, maxed);
   machine_->RestoreGame(loaded);
   shown_ = machine_->State();
   setWindowState(maxed ? Qt::WindowMaximized : Qt::WindowNoState);
@@ -171,8 +164,12 @@ void TForm1::ApplyLoadedSettings() {
   menu_.On2->setChecked(settings_.MusicOn);
 
   ChooseStartupBackground();
-  // A speed that is none of the three leaves Fast in force.
-  if (settings_.Speed <= 2) Show(machine_->SelectSpeed(settings_.Speed));
+  // A speed that is none of the three leaves Fast in force, as the rules
+  // start.
+  if (settings_.Speed <= 2)
+    Show(machine_->SelectSpeed(settings_.Speed));
+  else
+    SetSpeedMark(0);
   Show(machine_->ApplyLoadedBet());
   Show(machine_->ResumeGame());
   ShowGameAtRest();
@@ -295,10 +292,8 @@ void TForm1::FormClose() {
 }
 
 std::optional<std::string> TForm1::WriteSettingsFile(const GameState& game) {
-  bool maxed = isMaximized();
-  GameState written = GameToStore(game);
-  return LoadSaveSettings(SettingsAccess::Save, environment_.settingsPath.toStdString(), written,
-                          settings_, maxed);
+  return SaveSettingsFile(environment_.settingsPath.toStdString(), GameToStore(game), settings_,
+                          isMaximized());
 }
 
 void TForm1::KeepGame(const GameState& game) {

@@ -40,15 +40,15 @@ void MeasureSettingsFileCosts(BenchTable& table) {
   GameState state;
   Settings settings = DefaultSettings("/opt/voltaro/");
   bool maxed = false;
-  LoadSaveSettings(SettingsAccess::Save, path, state, settings, maxed);  // adds the game's section
+  SaveSettingsFile(path, state, settings, maxed);  // adds the game's section
 
   std::vector<double> loads;
   std::vector<double> saves;
   for (int round = 0; round < 3; ++round) {
     const std::int64_t start = process_stats::WallNanos();
-    LoadSaveSettings(SettingsAccess::Load, path, state, settings, maxed);
+    LoadSettingsFile(path, state, settings, maxed);
     const std::int64_t loaded = process_stats::WallNanos();
-    LoadSaveSettings(SettingsAccess::Save, path, state, settings, maxed);
+    SaveSettingsFile(path, state, settings, maxed);
     const std::int64_t saved = process_stats::WallNanos();
     loads.push_back(static_cast<double>(loaded - start) / 1e6);
     saves.push_back(static_cast<double>(saved - loaded) / 1e6);

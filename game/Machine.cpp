@@ -51,6 +51,17 @@ void KeepWithinRules(GameState& game) {
 
 }  // namespace
 
+GameSnapshot SnapshotOfGame(const GameState& game) {
+  GameSnapshot saved;
+  saved.Credits = money::Add(game.Credits, game.Wager);
+  saved.Borrowed = game.Borrowed;
+  saved.BonusPool = game.BonusPool;
+  saved.Spins = game.Spins;
+  saved.FreeSpinsPlayed = game.FreeSpinsPlayed;
+  saved.PowerPts = game.PowerPts;
+  return saved;
+}
+
 Machine::Machine(Settings& settings, GameClock& clock, RandomSource& random)
     : settings_(settings),
       clock_(clock),

@@ -16,7 +16,8 @@
 
 class PlanWriter;
 
-// What a saved game brings back when it is opened.
+// What a saved game brings back when it is opened: the game as a close would
+// leave it (SnapshotOfGame).
 struct GameSnapshot {
   double Credits = 0;
   double Borrowed = 0;
@@ -25,6 +26,10 @@ struct GameSnapshot {
   std::int32_t FreeSpinsPlayed = 0;
   std::int32_t PowerPts = 0;
 };
+
+// The game at rest as a slot keeps it: coins on the table back in the
+// credits, so that opening the slot gives every cent back.
+GameSnapshot SnapshotOfGame(const GameState& game);
 
 // The rules of the machine: betting, the spin cycle, the count-ups, the power
 // meter and bonus, coin value, new game and borrowing. The machine owns the

@@ -55,16 +55,20 @@ std::string KeyValue(const SettingsKey& key) {
 
 }  // namespace
 
-std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::string& path,
-                                            GameState& state, Settings& settings, bool& maxed) {
-  const std::vector<SettingsKey> keys = SettingsKeys(state, settings, maxed);
-  if (access == SettingsAccess::Load) {
-    const ProfileText file = LoadProfile(path);
-    for (const SettingsKey& key : keys) ReadKey(file, key);
-    state.History = ReadHistory(file);
-    state.Statistics = ReadStatistics(file);
-    return std::nullopt;
-  }
+void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed) {
+  const ProfileText file = LoadProfile(path);
+  for (const SettingsKey& key : SettingsKeys(state, settings, maxed)) ReadKey(file, key);
+  state.History = ReadHistory(file);
+  state.Statistics = ReadStatistics(file);
+}
+
+std::optional<std::string> SaveSettingsFile(const std::string& path, const GameState& state,
+                                            const Settings& settings, bool maxed) {
+  // The key table points at the fields it reads and writes; a save reads
+  // them from copies.
+  GameState game = state;
+  Settings written = settings;
+  const std::vector<SettingsKey> keys = SettingsKeys(game, written, maxed);
   ProfileEntries entries;
   entries.reserve(keys.size());
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
@@ -72,6 +76,6 @@ std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::st
   // leaves no older plays behind.
   return WriteProfileSections(path,
                               {{SettingsSection, std::move(entries), false},
-                               {HistorySection, HistoryEntries(state.History), true},
-                               {StatisticsSection, StatisticsEntries(state.Statistics), true}});
+                               {HistorySection, HistoryEntries(game.History), true},
+                               {StatisticsSection, StatisticsEntries(game.Statistics), true}});
 }

@@ -7,13 +7,10 @@
 #include "GameState.h"
 #include "Settings.h"
 
-// Which way LoadSaveSettings goes: from the file into the game, or back.
-enum class SettingsAccess { Load, Save };
-
 // The Settings section of the settings file: the player's settings and the game
 // in progress. One key table serves both directions.
 //
-// Load fills every field the file holds; a missing key keeps the field's
+// LoadSettingsFile fills every field the file holds; a missing key keeps the field's
 // current value, except Spins, PowerPts, Maxed and the playlist selections,
 // which fall back to 0 / false. Values are taken as they are; the caller
 // decides what an out-of-range Speed or Bet means. A load never fails.
@@ -22,9 +19,11 @@ enum class SettingsAccess { Load, Save };
 // GameRecordsText.h), read and written with the Settings section; a file
 // without them reads as an empty history and zero totals.
 //
-// Save writes every key in table order in one replace of the file. Returns "Unable to write to
-// <path>" when that fails; the file is then left as it was.
-std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::string& path,
-                                            GameState& state, Settings& settings, bool& maxed);
+// SaveSettingsFile writes every key in table order in one replace of the file.
+// Returns "Unable to write to <path>" when that fails; the file is then left
+// as it was.
+void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed);
+std::optional<std::string> SaveSettingsFile(const std::string& path, const GameState& state,
+                                            const Settings& settings, bool maxed);
 
 inline constexpr const char* SettingsSection = "Settings";

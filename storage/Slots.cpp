@@ -15,10 +15,6 @@ constexpr const char* UnsavedCredits = "1000";
 constexpr const char* UnsavedBorrowed = "1000";
 constexpr const char* UnsavedBonusPool = "10000";
 
-// A slot holds the game as a close would leave it: coins on the table are
-// back in the credits, so that opening the slot gives every cent back.
-double CreditsAtRest(const GameState& game) { return money::Add(game.Credits, game.Wager); }
-
 std::string TwoDigits(int value) {
   char text[4];
   std::snprintf(text, sizeof text, "%02d", ((value % 100) + 100) % 100);
@@ -54,13 +50,8 @@ void ReadSlots(const std::string& path, Slots& slots, const std::string& today) 
 
 SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std::string& today) {
   SlotRecord slot;
+  static_cast<GameSnapshot&>(slot) = SnapshotOfGame(game);
   slot.Name = CutText(name, SlotNameCapacity);
-  slot.Credits = CreditsAtRest(game);
-  slot.Borrowed = game.Borrowed;
-  slot.BonusPool = game.BonusPool;
-  slot.Spins = game.Spins;
-  slot.FreeSpinsPlayed = game.FreeSpinsPlayed;
-  slot.PowerPts = game.PowerPts;
   slot.Date = CutText(today, SlotDateCapacity);
   slot.Saved = true;
   return slot;
@@ -68,25 +59,15 @@ SlotRecord SlotFromGame(std::string_view name, const GameState& game, const std:
 
 std::optional<std::string> WriteSlot(const std::string& path, int n, std::string_view name,
                                      const GameState& game, const std::string& today) {
+  const GameSnapshot saved = SnapshotOfGame(game);
   const ProfileEntries entries{
       {"Name", ProfileTextValue(CutText(name, SlotNameCapacity))},
-      {"Spins", ProfileIntegerValue(game.Spins)},
+      {"Spins", ProfileIntegerValue(saved.Spins)},
       {"Date", ProfileTextValue(today)},
-      {"Credits", MoneyToText(CreditsAtRest(game))},
-      {"Borrowed", MoneyToText(game.Borrowed)},
-      {"BonusPool", MoneyToText(game.BonusPool)},
-      {"PowerPts", ProfileIntegerValue(game.PowerPts)},
+      {"Credits", MoneyToText(saved.Credits)},
+      {"Borrowed", MoneyToText(saved.Borrowed)},
+      {"BonusPool", MoneyToText(saved.BonusPool)},
+      {"PowerPts", ProfileIntegerValue(saved.PowerPts)},
   };
   return WriteProfileEntries(path, SlotSectionName(n), entries);
-}
-
-GameSnapshot SnapshotOf(const SlotRecord& slot) {
-  GameSnapshot saved;
-  saved.Credits = slot.Credits;
-  saved.Borrowed = slot.Borrowed;
-  saved.BonusPool = slot.BonusPool;
-  saved.Spins = slot.Spins;
-  saved.FreeSpinsPlayed = slot.FreeSpinsPlayed;
-  saved.PowerPts = slot.PowerPts;
-  return saved;
 }

@@ -17,14 +17,10 @@ inline constexpr int SlotCount = 8;
 inline constexpr std::size_t SlotNameCapacity = 100;
 inline constexpr std::size_t SlotDateCapacity = 9;
 
-struct SlotRecord {
+// A slot: the saved game (its FreeSpinsPlayed is not in the file; only a
+// save in this run sets it) under a name and a date.
+struct SlotRecord : GameSnapshot {
   std::string Name;
-  double Credits = 0;
-  double Borrowed = 0;
-  double BonusPool = 0;
-  std::int32_t Spins = 0;
-  std::int32_t FreeSpinsPlayed = 0;  // not in the file; only set by a save in this run
-  std::int32_t PowerPts = 0;
   std::string Date;
   // Whether the file holds a game in this slot; a slot never saved shows
   // the defaults.
@@ -60,4 +56,4 @@ std::optional<std::string> WriteSlot(const std::string& path, int n, std::string
                                      const GameState& game, const std::string& today);
 
 // What opening the slot brings back into the current game.
-GameSnapshot SnapshotOf(const SlotRecord& slot);
+inline const GameSnapshot& SnapshotOf(const SlotRecord& slot) { return slot; }

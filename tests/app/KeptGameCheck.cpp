@@ -41,7 +41,7 @@ struct KeptGame {
 KeptGame Load(const std::string& path) {
   KeptGame game;
   bool maxed = false;
-  LoadSaveSettings(SettingsAccess::Load, path, game.state, game.settings, maxed);
+  LoadSettingsFile(path, game.state, game.settings, maxed);
   return game;
 }
 

@@ -31,7 +31,7 @@ std::string WriteSettings(const std::string& path, double credits) {
   GameState game = GameWithCredits(credits);
   Settings settings = DefaultSettings("/opt/voltaro/");
   bool maxed = false;
-  return LoadSaveSettings(SettingsAccess::Save, path, game, settings, maxed).value_or("");
+  return SaveSettingsFile(path, game, settings, maxed).value_or("");
 }
 
 TEST(FileSafety, FailedWritesReportThePathAndChangeNothing) {

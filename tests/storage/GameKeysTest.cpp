@@ -19,7 +19,7 @@ struct Loaded {
 Loaded LoadFrom(const std::string& path, const GameState& before = {}) {
   Loaded l;
   l.state = before;
-  LoadSaveSettings(SettingsAccess::Load, path, l.state, l.settings, l.maxed);
+  LoadSettingsFile(path, l.state, l.settings, l.maxed);
   return l;
 }
 

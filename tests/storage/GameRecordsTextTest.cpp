@@ -57,14 +57,13 @@ struct Game {
 };
 
 void Save(const std::string& path, Game& game) {
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, game.state, game.settings, game.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, game.state, game.settings, game.maxed), std::nullopt);
 }
 
 Game Load(const std::string& path, const GameState& before = {}) {
   Game game;
   game.state = before;
-  LoadSaveSettings(SettingsAccess::Load, path, game.state, game.settings, game.maxed);
+  LoadSettingsFile(path, game.state, game.settings, game.maxed);
   return game;
 }
 

@@ -23,7 +23,7 @@ struct Loaded {
 
 Loaded LoadFrom(const std::string& path) {
   Loaded l;
-  LoadSaveSettings(SettingsAccess::Load, path, l.state, l.settings, l.maxed);
+  LoadSettingsFile(path, l.state, l.settings, l.maxed);
   return l;
 }
 
@@ -35,15 +35,13 @@ TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
   l.state.Spins = 5;
   l.state.PowerPts = 9;
   // No file: fields keep their start-up values, except those with a fixed default.
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Load, path, l.state, l.settings, l.maxed),
-            std::nullopt);
+  LoadSettingsFile(path, l.state, l.settings, l.maxed);  // a load never fails
   EXPECT_FALSE(l.maxed);
   EXPECT_EQ(l.state.Spins, 0);
   EXPECT_EQ(l.state.PowerPts, 0);
   EXPECT_EQ(l.settings.PlayList, (std::array<bool, 8>{}));
   EXPECT_EQ(l.settings.MIDIName[2], "VOLTA2.MID");
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, l.state, l.settings, l.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, l.state, l.settings, l.maxed), std::nullopt);
 
   std::string expected =
       "[Settings]\r\nCredits=1000.00\r\nBorrowed=1000.00\r\nBonusPool=50.00\r\nSpins=0\r\n"
@@ -107,8 +105,7 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
     s.MIDISong[n] = "/songs/" + std::to_string(n * 7) + ".mid";
     s.MIDIName[n] = "Song " + std::to_string(n * 7);
   }
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, saved.state, s, saved.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, saved.state, s, saved.maxed), std::nullopt);
 
   Loaded read = LoadFrom(path);
   Loaded start;
@@ -148,8 +145,7 @@ TEST(SettingsFile, OddValuesReadAsThePlayerWouldExpect) {
   EXPECT_EQ(l.settings.MIDIName[5], "MIDI Song #6");
 
   // Writing keeps the other section and the existing spelling of the keys.
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, l.state, l.settings, l.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, l.state, l.settings, l.maxed), std::nullopt);
   const std::string bytes = ReadBytes(path);
   EXPECT_EQ(bytes.rfind("[Saved Game 1]\nName=Keep me\n[settings]\ncredits=1234.00\r\n"
                         "BORROWED=0.00\r\nBet=5\r\nSpeed=7\r\nMaxed=1\r\n",
@@ -166,8 +162,7 @@ TEST(SettingsFile, OneReplaceGivesTheBytesOfKeyAfterKeyWrites) {
   WriteBytes(batch, messy);
   WriteBytes(single, messy);
   Loaded l;
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, batch, l.state, l.settings, l.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(batch, l.state, l.settings, l.maxed), std::nullopt);
   ProfileEntries entries;
   for (const SettingsKey& key : SettingsKeys(l.state, l.settings, l.maxed)) {
     const std::string value = ReadProfileString(batch, SettingsSection, key.name, "");
@@ -192,8 +187,7 @@ TEST(SettingsFile, NamesWithAccentsAreStableOverRestarts) {
   for (int i = 0; i < 110; ++i) accented += "\xC3\xA9";
   GameState game;
   for (int run = 0; run < 3; ++run) {
-    ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, l.state, l.settings, l.maxed),
-              std::nullopt);
+    ASSERT_EQ(SaveSettingsFile(path, l.state, l.settings, l.maxed), std::nullopt);
     l = LoadFrom(path);
     EXPECT_EQ(l.settings.MIDIName[5],
               "\xC3\xBC"
@@ -229,8 +223,7 @@ TEST(SettingsFile, Utf16FileStaysUtf16) {
   EXPECT_EQ(l.state.Credits, 321.50);
   EXPECT_EQ(l.settings.MIDIName[0], "\xC3\xA9t\xC3\xA9");
   l.state.Credits = 400;
-  ASSERT_EQ(LoadSaveSettings(SettingsAccess::Save, path, l.state, l.settings, l.maxed),
-            std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, l.state, l.settings, l.maxed), std::nullopt);
   const std::string bytes = ReadBytes(path);
   ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
   const std::string written = Utf16ToUtf8(bytes.substr(2), false);
