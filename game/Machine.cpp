@@ -193,6 +193,7 @@ bool Machine::RunSpin(PlanWriter& out, GameState& shown) {
     ShowBonus(out, shown);
   shown.History = outcome.settled.History;
   shown.Statistics = outcome.settled.Statistics;
+  shown.Chart = outcome.settled.Chart;
   out.Show();
   return true;
 }
@@ -426,9 +427,10 @@ bool Machine::NewGame() {
   // Nothing of the old game's last spin stays on the face.
   ClearLineResults(state_);
   DealLineBets(state_, 0);
-  // The totals and the plays are the new game's own.
+  // The totals, the plays and the chart are the new game's own.
   state_.Statistics = {};
   state_.History.Clear();
+  state_.Chart.Start(state_.Credits);
   KeepGame();
   return true;
 }
@@ -459,6 +461,7 @@ MoneyMove Machine::Borrow(double amount) {
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);
+  state_.Chart.AddMove(chart_mark::Loan, state_.Credits, state_.Statistics);
   KeepGame();
   return MoneyMove::Done;
 }
@@ -471,6 +474,7 @@ MoneyMove Machine::PayBack(double amount) {
   state_.Credits = money::Sub(state_.Credits, paid);
   state_.Borrowed = money::Sub(state_.Borrowed, paid);
   state_.Statistics.AddPaidBack(paid);
+  state_.Chart.AddMove(chart_mark::PayBack, state_.Credits, state_.Statistics);
   KeepGame();
   return MoneyMove::Done;
 }
@@ -488,9 +492,11 @@ bool Machine::OpenGame(const GameSnapshot& saved) {
   KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);
-  // A slot keeps no plays: the list, as the totals, is the opened game's own.
+  // A slot keeps no plays: the list, the totals and the chart are the opened
+  // game's own.
   state_.Statistics = {};
   state_.History.Clear();
+  state_.Chart.Start(state_.Credits);
   KeepGame();
   return true;
 }

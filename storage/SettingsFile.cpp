@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsFile.h"
 
+#include "GameChartText.h"
 #include "GameRecordsText.h"
 #include "MoneyText.h"
 #include "Profile.h"
@@ -63,15 +64,16 @@ std::optional<std::string> LoadSaveSettings(SettingsAccess access, const std::st
     for (const SettingsKey& key : keys) ReadKey(file, key);
     state.History = ReadHistory(file);
     state.Statistics = ReadStatistics(file);
+    state.Chart = ReadChart(file, state.Statistics);
     return std::nullopt;
   }
   ProfileEntries entries;
   entries.reserve(keys.size());
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
-  // The history and the totals are rewritten whole, so a shorter history
-  // leaves no older plays behind.
-  return WriteProfileSections(path,
-                              {{SettingsSection, std::move(entries), false},
-                               {HistorySection, HistoryEntries(state.History), true},
-                               {StatisticsSection, StatisticsEntries(state.Statistics), true}});
+  // The history, the totals and the chart are rewritten whole, so a shorter
+  // history or a thinned chart leaves no older lines behind.
+  return WriteProfileSections(path, {{SettingsSection, std::move(entries), false},
+                                     {HistorySection, HistoryEntries(state.History), true},
+                                     {StatisticsSection, StatisticsEntries(state.Statistics), true},
+                                     {ChartSection, ChartEntries(state.Chart), true}});
 }
