@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshot.png from the real game under a private X server:
 # a fresh game after one spin of the maximum bet; and docs/screenshot-charts.png,
-# the charts of Game History after forty more. Usage:
+# the charts of Game History after a few dozen more. Usage:
 #   scripts/screenshot.sh [program [picture [charts picture]]]
 # The program defaults to the one ./play builds.
 set -euo pipefail
@@ -29,15 +29,15 @@ mkdir -p "$(dirname "$picture")"
 import -window "$window" "$picture"
 echo "wrote $picture"
 
-# Forty more spins of the maximum bet, each hurried with S, then the charts of
-# File > Game History.
+# Forty presses of Bet Max, each spin hurried with S (a press while the last
+# spin still counts is lost), then the charts of File > Game History.
 for _ in $(seq 40); do
   xdotool key --window "$window" m
-  sleep 0.4
+  sleep 1
   xdotool key --window "$window" s
-  sleep 0.3
+  sleep 0.5
   xdotool key --window "$window" s
-  sleep 0.3
+  sleep 0.5
 done
 sleep 2
 xdotool key --window "$window" alt+f
