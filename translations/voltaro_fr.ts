@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Return so far</source>
-        <translation>Taux de retour jusqu&apos;ici</translation>
+        <translation>Taux de redistribution jusqu&apos;ici</translation>
     </message>
     <message>
         <source>Paid spins since New Game</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Long-run return</source>
-        <translation>Taux de retour à long terme</translation>
+        <translation>Taux de redistribution à long terme</translation>
     </message>
     <message>
         <source>Reach of luck, 99 games in 100</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Return so far: nothing wagered yet.</source>
-        <translation>Taux de retour jusqu&apos;ici&#xa0;: rien n&apos;a encore été misé.</translation>
+        <translation>Taux de redistribution jusqu&apos;ici&#xa0;: rien n&apos;a encore été misé.</translation>
     </message>
     <message>
         <source>1 coin</source>
@@ -273,19 +273,19 @@
     <message>
         <source>Return so far after %1 paid spins: %2. The machine&apos;s long-run return at %3 is %4; in 99 games of 100, luck alone keeps the return so far between %5 and %6.</source>
         <extracomment>The return chart in words, for a screen reader. %1 paid spins, %2 the return so far, %3 the most used bet (&quot;25 coins&quot;), %4 the machine&apos;s long-run return there, %5 and %6 the band luck alone keeps the return in at this many spins.</extracomment>
-        <translation>Taux de retour jusqu&apos;ici après %1 tours payants&#xa0;: %2. Le taux de retour à long terme de la machine à %3 est de %4&#xa0;; dans 99 parties sur 100, la chance seule le garde entre %5 et %6.</translation>
+        <translation>Taux de redistribution jusqu&apos;ici après %1 tours payants&#xa0;: %2. Le taux de redistribution à long terme de la machine à %3 est de %4&#xa0;; dans 99 parties sur 100, la chance seule le garde entre %5 et %6.</translation>
     </message>
     <message>
         <source>The return so far is below that band.</source>
-        <translation>Le taux de retour jusqu&apos;ici est sous cette bande.</translation>
+        <translation>Le taux de redistribution jusqu&apos;ici est sous cette bande.</translation>
     </message>
     <message>
         <source>The return so far is above that band.</source>
-        <translation>Le taux de retour jusqu&apos;ici est au-dessus de cette bande.</translation>
+        <translation>Le taux de redistribution jusqu&apos;ici est au-dessus de cette bande.</translation>
     </message>
     <message>
         <source>The return so far is inside that band.</source>
-        <translation>Le taux de retour jusqu&apos;ici est dans cette bande.</translation>
+        <translation>Le taux de redistribution jusqu&apos;ici est dans cette bande.</translation>
     </message>
 </context>
 <context>
