@@ -8,11 +8,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "DialogLook.h"
 #include "FaceDescription.h"
+#include "GameCharts.h"
 #include "HelpContexts.h"
 #include "HistoryTableAccessible.h"
 #include "MachineMath.h"
@@ -143,7 +145,9 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
     }
   }
 
-  auto* layout = new QVBoxLayout(this);
+  // The plays and totals on one tab, the charts of the whole game on another.
+  auto* playsPage = new QWidget;
+  auto* layout = new QVBoxLayout(playsPage);
   layout->addWidget(Heading(tr("The last ten plays, newest first")));
   auto* scroll = new QScrollArea;
   scroll->setObjectName(QStringLiteral("Plays"));
@@ -152,6 +156,14 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
   layout->addWidget(scroll, 1);
   layout->addWidget(Heading(tr("This game since New Game")));
   layout->addWidget(MakeStatistics(game.Statistics));
+  Tabs = new QTabWidget;
+  Tabs->setObjectName(QStringLiteral("HistoryTabs"));
+  //: The tab of the game history with the last plays and the totals.
+  Tabs->addTab(playsPage, tr("&Plays and totals"));
+  //: The tab of the game history with the two charts of the whole game.
+  Tabs->addTab(MakeCharts(game), tr("&Charts"));
+  auto* outer = new QVBoxLayout(this);
+  outer->addWidget(Tabs, 1);
 
   Button1 = new QPushButton(tr("&OK"));
   Button1->setObjectName(QStringLiteral("Button1"));
@@ -161,7 +173,7 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(Button1);
-  layout->addLayout(buttons);
+  outer->addLayout(buttons);
 }
 
 QPoint GameHistoryWindow::CellOrigin(int wheel, int row) {
@@ -331,4 +343,16 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
   addReturn(PerColumn + 2, chance, QStringLiteral("ChanceCaption"), range,
             QStringLiteral("ChanceRange"));
   return box;
+}
+
+QWidget* GameHistoryWindow::MakeCharts(const GameState& game) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  CreditsChart = new ChartPlot(GameCharts::Credits(game.Chart));
+  CreditsChart->setObjectName(QStringLiteral("CreditsChart"));
+  ReturnChart = new ChartPlot(GameCharts::Return(game.Chart, game.Statistics));
+  ReturnChart->setObjectName(QStringLiteral("ReturnChart"));
+  layout->addWidget(CreditsChart, 1);
+  layout->addWidget(ReturnChart, 1);
+  return page;
 }

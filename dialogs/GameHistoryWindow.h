@@ -9,7 +9,9 @@
 #include "GameState.h"
 
 class QLabel;
+class ChartPlot;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 // The game history: the last ten settled plays, newest first, and below them
@@ -19,7 +21,8 @@ class QWidget;
 // Every figure is a named label, so a test or a screen reader finds it:
 // "Play<n>Time", "Play<n>Coin", "Play<n>Coins", "Play<n>Kind", "Play<n>Window"
 // (the picture), "Play<n>Win", "Play<n>Pool", "Play<n>Credits", "Play<n>Meter"
-// for play n (1 the newest), and the statistics by their file key.
+// for play n (1 the newest), and the statistics by their file key. The charts
+// of the whole game are on a tab of their own.
 class GameHistoryWindow : public QDialog {
   Q_OBJECT
 
@@ -43,10 +46,14 @@ class GameHistoryWindow : public QDialog {
   const QImage& Icons() const { return icons_; }
 
   QPushButton* Button1 = nullptr;  // "OK"
+  QTabWidget* Tabs = nullptr;      // the plays and totals, the charts
+  ChartPlot* CreditsChart = nullptr;
+  ChartPlot* ReturnChart = nullptr;
 
  private:
   QWidget* MakePlaysTable(const GameHistory& history);
   QWidget* MakeStatistics(const GameStatistics& statistics);
+  QWidget* MakeCharts(const GameState& game);
 
   DialogServices services_;
   QImage icons_;

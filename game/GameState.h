@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "GameChart.h"
 #include "GameStatistics.h"
 #include "PlayRecord.h"
 #include "TranslatableText.h"
@@ -30,9 +31,11 @@ struct GameState {
   std::string Strip1;
   std::string Strip2;
   std::string Strip3;
-  // The last ten settled plays and the totals since New Game.
+  // The last ten settled plays, the totals since New Game and the chart of
+  // the whole game.
   GameHistory History;
   GameStatistics Statistics;
+  GameChart Chart;
 };
 
 // Pay per coin on a line, by combination (see Paylines.h for the rows).

@@ -409,9 +409,10 @@ CommandResult Machine::NewGame() {
   // Nothing of the old game's last spin stays on the face.
   ClearLineResults(state_);
   DealLineBets(state_, 0);
-  // The totals and the plays are the new game's own.
+  // The totals, the plays and the chart are the new game's own.
   state_.Statistics = {};
   state_.History.Clear();
+  state_.Chart.Start(state_.Credits);
   result.keep = KeepWhen::Now;
   result.done = true;
   return result;
@@ -447,6 +448,7 @@ CommandResult Machine::Borrow(double amount) {
   state_.Credits = money::Add(state_.Credits, lent);
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);
+  state_.Chart.AddMove(chart_mark::Loan, state_.Credits, state_.Statistics);
   result.keep = KeepWhen::Now;
   return result;
 }
@@ -463,6 +465,7 @@ CommandResult Machine::PayBack(double amount) {
   state_.Credits = money::Sub(state_.Credits, paid);
   state_.Borrowed = money::Sub(state_.Borrowed, paid);
   state_.Statistics.AddPaidBack(paid);
+  state_.Chart.AddMove(chart_mark::PayBack, state_.Credits, state_.Statistics);
   result.money = MoneyMove::Done;
   result.keep = KeepWhen::Now;
   result.done = true;
@@ -483,9 +486,11 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
   KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);
-  // A slot keeps no plays: the list, as the totals, is the opened game's own.
+  // A slot keeps no plays: the list, the totals and the chart are the opened
+  // game's own.
   state_.Statistics = {};
   state_.History.Clear();
+  state_.Chart.Start(state_.Credits);
   result.keep = KeepWhen::Now;
   result.done = true;
   return result;

@@ -169,5 +169,6 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
   play.meterAfter = game.PowerPts;
   game.History.Add(play);
   game.Statistics.AddPlay(play);
+  game.Chart.AddPlay(play, game.Statistics);
   return outcome;
 }

@@ -120,6 +120,12 @@ std::string PlayKey(int number) { return "Play" + std::to_string(number); }
 
 }  // namespace
 
+std::optional<double> ParseRecordAmount(std::string_view text) { return Amount(text); }
+
+std::optional<std::int64_t> ParseRecordCount(std::string_view text) {
+  return WholeNumber<std::int64_t>(text);
+}
+
 std::string UtcTimeText(std::int64_t secondsSince1970) {
   using namespace std::chrono;
   const sys_seconds at{seconds{secondsSince1970}};

@@ -46,6 +46,11 @@ GameStatistics ReadStatistics(const ProfileText& file);
 std::string PlayText(const PlayRecord& play);
 std::optional<PlayRecord> ParsePlay(std::string_view text);
 
+// An amount as the records write it ("12.50", "-3", held within the money
+// limit), and a whole number ("42", "-7"); nothing for any other text.
+std::optional<double> ParseRecordAmount(std::string_view text);
+std::optional<std::int64_t> ParseRecordCount(std::string_view text);
+
 // "2026-12-08T16:12:05Z" for seconds since 1970 UTC, and back; the years
 // 1970 to 9999 only.
 std::string UtcTimeText(std::int64_t secondsSince1970);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsFile.h"
 
+#include "GameChartText.h"
 #include "GameRecordsText.h"
 #include "MoneyText.h"
 #include "Profile.h"
@@ -60,6 +61,7 @@ void LoadSettingsFile(const std::string& path, GameState& state, Settings& setti
   for (const SettingsKey& key : SettingsKeys(state, settings, maxed)) ReadKey(file, key);
   state.History = ReadHistory(file);
   state.Statistics = ReadStatistics(file);
+  state.Chart = ReadChart(file, state.Statistics);
 }
 
 std::optional<std::string> SaveSettingsFile(const std::string& path, const GameState& state,
@@ -72,10 +74,11 @@ std::optional<std::string> SaveSettingsFile(const std::string& path, const GameS
   ProfileEntries entries;
   entries.reserve(keys.size());
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
-  // The history and the totals are rewritten whole, so a shorter history
-  // leaves no older plays behind.
+  // The history, the totals and the chart are rewritten whole, so a shorter
+  // history or a thinned chart leaves no older lines behind.
   return WriteProfileSections(path,
                               {{SettingsSection, std::move(entries), false},
                                {HistorySection, HistoryEntries(game.History), true},
-                               {StatisticsSection, StatisticsEntries(game.Statistics), true}});
+                               {StatisticsSection, StatisticsEntries(game.Statistics), true},
+                               {ChartSection, ChartEntries(game.Chart), true}});
 }

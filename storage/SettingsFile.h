@@ -15,9 +15,10 @@
 // which fall back to 0 / false. Values are taken as they are; the caller
 // decides what an out-of-range Speed or Bet means. A load never fails.
 //
-// The game's history and statistics have sections of their own (see
-// GameRecordsText.h), read and written with the Settings section; a file
-// without them reads as an empty history and zero totals.
+// The game's history, statistics and chart have sections of their own (see
+// GameRecordsText.h and GameChartText.h), read and written with the Settings
+// section; a file without them reads as an empty history, zero totals and an
+// empty chart.
 //
 // SaveSettingsFile writes every key in table order in one replace of the file.
 // Returns "Unable to write to <path>" when that fails; the file is then left

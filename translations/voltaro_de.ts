@@ -160,6 +160,135 @@
     </message>
 </context>
 <context>
+    <name>GameCharts</name>
+    <message>
+        <source>bonus</source>
+        <extracomment>On the credits chart: a play that won the bonus.</extracomment>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>borrowed</source>
+        <extracomment>On the credits chart: credits borrowed here.</extracomment>
+        <translation>geliehen</translation>
+    </message>
+    <message>
+        <source>paid back</source>
+        <extracomment>On the credits chart: credits paid back here.</extracomment>
+        <translation>zurückgezahlt</translation>
+    </message>
+    <message>
+        <source>Credits over the game</source>
+        <translation>Credits im Lauf des Spiels</translation>
+    </message>
+    <message>
+        <source>Plays since New Game</source>
+        <translation>Drehungen seit „Neues Spiel“</translation>
+    </message>
+    <message>
+        <source>Credits, in dollars</source>
+        <translation>Credits in Dollar</translation>
+    </message>
+    <message>
+        <source>No plays yet.</source>
+        <translation>Noch keine Drehungen.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Bonus won</source>
+        <translation>Bonus gewonnen</translation>
+    </message>
+    <message>
+        <source>Borrowed or paid back</source>
+        <translation>Geliehen oder zurückgezahlt</translation>
+    </message>
+    <message>
+        <source>Play %1: %2</source>
+        <extracomment>The cursor on the credits chart: %1 the play&apos;s number, %2 the credits after it.</extracomment>
+        <translation>Drehung %1: %2</translation>
+    </message>
+    <message>
+        <source>Credits over the game: no plays yet.</source>
+        <translation>Credits im Lauf des Spiels: noch keine Drehungen.</translation>
+    </message>
+    <message>
+        <source>Credits over the game: from %1 to %2 by play %3; lowest %4 at play %5, highest %6 at play %7.</source>
+        <extracomment>The credits chart in words, for a screen reader. %1 and %2 the credits at the first and the last play shown, %3 the last play&apos;s number, %4 to %7 the lowest and highest credits and their plays.</extracomment>
+        <translation>Credits im Lauf des Spiels: von %1 auf %2 bis Drehung %3; am niedrigsten %4 bei Drehung %5, am höchsten %6 bei Drehung %7.</translation>
+    </message>
+    <message>
+        <source>Bonuses marked: %1. Loans: %2. Pay-backs: %3.</source>
+        <extracomment>%1 bonuses won, %2 loans, %3 pay-backs shown on the credits chart.</extracomment>
+        <translation>Markierte Boni: %1. Geliehen: %2-mal. Zurückgezahlt: %3-mal.</translation>
+    </message>
+    <message>
+        <source>Return so far</source>
+        <translation>Bisherige Auszahlungsquote</translation>
+    </message>
+    <message>
+        <source>Paid spins since New Game</source>
+        <translation>Bezahlte Drehungen seit „Neues Spiel“</translation>
+    </message>
+    <message>
+        <source>Money returned for every dollar wagered</source>
+        <translation>Ausgezahlt je gesetztem Dollar</translation>
+    </message>
+    <message>
+        <source>Nothing wagered yet.</source>
+        <translation>Noch nichts gesetzt.</translation>
+    </message>
+    <message>
+        <source>Long-run return</source>
+        <translation>Langfristige Auszahlungsquote</translation>
+    </message>
+    <message>
+        <source>Reach of luck, 99 games in 100</source>
+        <translation>Spielraum des Glücks, 99 von 100 Spielen</translation>
+    </message>
+    <message>
+        <source>Paid spin %1: %2</source>
+        <extracomment>The cursor on the return chart: %1 the number of paid spins, %2 the return so far.</extracomment>
+        <translation>Bezahlte Drehung %1: %2</translation>
+    </message>
+    <message>
+        <source>(luck: %1 to %2)</source>
+        <extracomment>After the cursor&apos;s return: the band luck alone reaches at that many spins.</extracomment>
+        <translation>(Glück: %1 bis %2)</translation>
+    </message>
+    <message>
+        <source>Return so far: nothing wagered yet.</source>
+        <translation>Bisherige Auszahlungsquote: noch nichts gesetzt.</translation>
+    </message>
+    <message>
+        <source>1 coin</source>
+        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
+        <translation>1 Münze</translation>
+    </message>
+    <message>
+        <source>%1 coins</source>
+        <translation>%1 Münzen</translation>
+    </message>
+    <message>
+        <source>Return so far after %1 paid spins: %2. The machine&apos;s long-run return at %3 is %4; in 99 games of 100, luck alone keeps the return so far between %5 and %6.</source>
+        <extracomment>The return chart in words, for a screen reader. %1 paid spins, %2 the return so far, %3 the most used bet (&quot;25 coins&quot;), %4 the machine&apos;s long-run return there, %5 and %6 the band luck alone keeps the return in at this many spins.</extracomment>
+        <translation>Bisherige Auszahlungsquote nach %1 bezahlten Drehungen: %2. Die langfristige Auszahlungsquote der Maschine bei %3 beträgt %4; in 99 von 100 Spielen hält allein das Glück die bisherige Quote zwischen %5 und %6.</translation>
+    </message>
+    <message>
+        <source>The return so far is below that band.</source>
+        <translation>Die bisherige Quote liegt unter diesem Band.</translation>
+    </message>
+    <message>
+        <source>The return so far is above that band.</source>
+        <translation>Die bisherige Quote liegt über diesem Band.</translation>
+    </message>
+    <message>
+        <source>The return so far is inside that band.</source>
+        <translation>Die bisherige Quote liegt in diesem Band.</translation>
+    </message>
+</context>
+<context>
     <name>GameHistoryWindow</name>
     <message>
         <source>Played</source>
@@ -322,6 +451,16 @@
         <source>Lines %1 pay.</source>
         <extracomment>After the symbols of a play that won on several paylines; %1 lists them, such as 1, 3.</extracomment>
         <translation>Linien %1 gewinnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Plays and totals</source>
+        <extracomment>The tab of the game history with the last plays and the totals.</extracomment>
+        <translation>&amp;Drehungen und Summen</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <extracomment>The tab of the game history with the two charts of the whole game.</extracomment>
+        <translation>Dia&amp;gramme</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,135 @@
     </message>
 </context>
 <context>
+    <name>GameCharts</name>
+    <message>
+        <source>bonus</source>
+        <extracomment>On the credits chart: a play that won the bonus.</extracomment>
+        <translation>bonus</translation>
+    </message>
+    <message>
+        <source>borrowed</source>
+        <extracomment>On the credits chart: credits borrowed here.</extracomment>
+        <translation>emprunt</translation>
+    </message>
+    <message>
+        <source>paid back</source>
+        <extracomment>On the credits chart: credits paid back here.</extracomment>
+        <translation>remboursement</translation>
+    </message>
+    <message>
+        <source>Credits over the game</source>
+        <translation>Crédits au fil de la partie</translation>
+    </message>
+    <message>
+        <source>Plays since New Game</source>
+        <translation>Tours depuis la nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Credits, in dollars</source>
+        <translation>Crédits, en dollars</translation>
+    </message>
+    <message>
+        <source>No plays yet.</source>
+        <translation>Aucun tour joué pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Bonus won</source>
+        <translation>Cagnotte gagnée</translation>
+    </message>
+    <message>
+        <source>Borrowed or paid back</source>
+        <translation>Emprunté ou remboursé</translation>
+    </message>
+    <message>
+        <source>Play %1: %2</source>
+        <extracomment>The cursor on the credits chart: %1 the play&apos;s number, %2 the credits after it.</extracomment>
+        <translation>Tour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Credits over the game: no plays yet.</source>
+        <translation>Crédits au fil de la partie&#xa0;: aucun tour joué pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Credits over the game: from %1 to %2 by play %3; lowest %4 at play %5, highest %6 at play %7.</source>
+        <extracomment>The credits chart in words, for a screen reader. %1 and %2 the credits at the first and the last play shown, %3 the last play&apos;s number, %4 to %7 the lowest and highest credits and their plays.</extracomment>
+        <translation>Crédits au fil de la partie&#xa0;: de %1 à %2 au tour %3&#xa0;; au plus bas %4 au tour %5, au plus haut %6 au tour %7.</translation>
+    </message>
+    <message>
+        <source>Bonuses marked: %1. Loans: %2. Pay-backs: %3.</source>
+        <extracomment>%1 bonuses won, %2 loans, %3 pay-backs shown on the credits chart.</extracomment>
+        <translation>Cagnottes marquées&#xa0;: %1. Emprunts&#xa0;: %2. Remboursements&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Return so far</source>
+        <translation>Taux de redistribution jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Paid spins since New Game</source>
+        <translation>Tours payants depuis la nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Money returned for every dollar wagered</source>
+        <translation>Rendu pour chaque dollar misé</translation>
+    </message>
+    <message>
+        <source>Nothing wagered yet.</source>
+        <translation>Rien n&apos;a encore été misé.</translation>
+    </message>
+    <message>
+        <source>Long-run return</source>
+        <translation>Taux de redistribution à long terme</translation>
+    </message>
+    <message>
+        <source>Reach of luck, 99 games in 100</source>
+        <translation>Portée de la chance, 99 parties sur 100</translation>
+    </message>
+    <message>
+        <source>Paid spin %1: %2</source>
+        <extracomment>The cursor on the return chart: %1 the number of paid spins, %2 the return so far.</extracomment>
+        <translation>Tour payant %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>(luck: %1 to %2)</source>
+        <extracomment>After the cursor&apos;s return: the band luck alone reaches at that many spins.</extracomment>
+        <translation>(chance&#xa0;: de %1 à %2)</translation>
+    </message>
+    <message>
+        <source>Return so far: nothing wagered yet.</source>
+        <translation>Taux de redistribution jusqu&apos;ici&#xa0;: rien n&apos;a encore été misé.</translation>
+    </message>
+    <message>
+        <source>1 coin</source>
+        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
+        <translation>1 pièce</translation>
+    </message>
+    <message>
+        <source>%1 coins</source>
+        <translation>%1 pièces</translation>
+    </message>
+    <message>
+        <source>Return so far after %1 paid spins: %2. The machine&apos;s long-run return at %3 is %4; in 99 games of 100, luck alone keeps the return so far between %5 and %6.</source>
+        <extracomment>The return chart in words, for a screen reader. %1 paid spins, %2 the return so far, %3 the most used bet (&quot;25 coins&quot;), %4 the machine&apos;s long-run return there, %5 and %6 the band luck alone keeps the return in at this many spins.</extracomment>
+        <translation>Taux de redistribution jusqu&apos;ici après %1 tours payants&#xa0;: %2. Le taux de redistribution à long terme de la machine à %3 est de %4&#xa0;; dans 99 parties sur 100, la chance seule le garde entre %5 et %6.</translation>
+    </message>
+    <message>
+        <source>The return so far is below that band.</source>
+        <translation>Le taux de redistribution jusqu&apos;ici est sous cette bande.</translation>
+    </message>
+    <message>
+        <source>The return so far is above that band.</source>
+        <translation>Le taux de redistribution jusqu&apos;ici est au-dessus de cette bande.</translation>
+    </message>
+    <message>
+        <source>The return so far is inside that band.</source>
+        <translation>Le taux de redistribution jusqu&apos;ici est dans cette bande.</translation>
+    </message>
+</context>
+<context>
     <name>GameHistoryWindow</name>
     <message>
         <source>Played</source>
@@ -322,6 +451,16 @@
         <source>Lines %1 pay.</source>
         <extracomment>After the symbols of a play that won on several paylines; %1 lists them, such as 1, 3.</extracomment>
         <translation>Les lignes %1 paient.</translation>
+    </message>
+    <message>
+        <source>&amp;Plays and totals</source>
+        <extracomment>The tab of the game history with the last plays and the totals.</extracomment>
+        <translation>&amp;Tours et totaux</translation>
+    </message>
+    <message>
+        <source>&amp;Charts</source>
+        <extracomment>The tab of the game history with the two charts of the whole game.</extracomment>
+        <translation>&amp;Graphiques</translation>
     </message>
 </context>
 <context>

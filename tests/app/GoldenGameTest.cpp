@@ -65,7 +65,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "326f82b5f52f6a955892445244aea9f18abbcc00a654ea5edc8a6ef0cf219c7e";
+    "677d10acfa3d63e0b9d5027a05f247fcb3f96a8937d0d750c8141d04bf233a7a";
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -27,6 +28,7 @@
 #include "About.h"
 #include "AppFixture.h"
 #include "Borrow.h"
+#include "ChartPlot.h"
 #include "GameHistoryWindow.h"
 #include "GameRecordsText.h"
 #include "Music.h"
@@ -55,6 +57,8 @@ struct LanguageTexts {
   QString historyWin;     // $2.50 won
   QString historyReturn;  // 40% so far
   QString historyChance;  // the caption of the chance line
+  QString historyCharts;  // the charts' tab
+  QString historyPoint;   // the credits chart at play 1, 996.25 credits
   QString helpTitle;
   QString helpHeading;   // the manual's first heading
   QString savedDate;     // a slot saved on 8 December 2026 as "12/08/26"
@@ -80,6 +84,8 @@ const std::vector<LanguageTexts>& Languages() {
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
        "Mögliche Zufallsabweichung (in 99 von 100 Spielen):",
+       "Dia&gramme",
+       "Drehung 1: 996,25" + nbsp + "$",
        "Hilfe zu Voltaro Slots",
        "Hilfe zu Voltaro Slots",
        "08.12.26",
@@ -100,6 +106,8 @@ const std::vector<LanguageTexts>& Languages() {
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
        "Écart possible dû au seul hasard (99 parties sur 100)" + nbsp + ":",
+       "&Graphiques",
+       "Tour 1" + nbsp + ": 996,25" + nbsp + "$",
        "Voltaro Slots – Aide",
        "Aide de Voltaro Slots",
        "08/12/26",
@@ -118,6 +126,8 @@ const std::vector<LanguageTexts>& Languages() {
        "$2.50",
        "40.0%",
        "Luck alone may move the return so far (in 99 games of 100) by:",
+       "&Charts",
+       "Play 1: $996.25",
        "Voltaro Slots Help",
        "Voltaro Slots Help",
        "12/08/26",
@@ -444,7 +454,7 @@ class LanguageTest : public QObject {
         QStringLiteral(
             "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
             "[Game Statistics]\r\nPaidSpins=1\r\nMoneyWagered=6.25\r\nWonOnLines=2.50\r\n"
-            "SpinsByCoins=25:1\r\n")
+            "SpinsByCoins=25:1\r\n[Game Chart]\r\nPoint1=1, 1, 996.25, 6.25, 2.50, none\r\n")
             .arg(QString::fromStdString(PlayText(PaidPlayOf25Coins())));
     FormFixture fixture(ini);
     QStringList shown;
@@ -458,14 +468,17 @@ class LanguageTest : public QObject {
         cut << QStringLiteral("plays %1 px too wide").arg(across->maximum());
       shown << window->windowTitle() << Label(window, "Play1Win") << Label(window, "ReturnSoFar");
       played = Label(window, "Play1Time");
+      window->CreditsChart->SetCursor(0);
+      shown << window->Tabs->tabText(1) << window->CreditsChart->CursorText();
       for (const QLabel* label : window->findChildren<QLabel*>()) {
         if (label->text() == Expected().historyHeading) shown << QStringLiteral("heading");
         if (label->text() == Expected().historyChance) shown << QStringLiteral("chance");
       }
     });
     fixture.Item("GameHistory1")->trigger();
-    QCOMPARE(shown, (QStringList{Expected().historyTitle, Expected().historyWin,
-                                 Expected().historyReturn, "heading", "chance"}));
+    QCOMPARE(shown,
+             (QStringList{Expected().historyTitle, Expected().historyWin, Expected().historyReturn,
+                          Expected().historyCharts, Expected().historyPoint, "heading", "chance"}));
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
     // A play's date in the style of a saved game's ("08.12.26"), digit for digit.
     QString dateStyle = QStringLiteral("^");

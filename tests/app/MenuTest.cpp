@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,9 +7,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -16,10 +19,12 @@
 #include "About.h"
 #include "AppFixture.h"
 #include "Borrow.h"
+#include "ChartPlot.h"
 #include "GameHistoryWindow.h"
 #include "GameRecordsText.h"
 #include "MachineFace.h"
 #include "Paychart.h"
+#include "ReadableNumbers.h"
 #include "Save.h"
 #include "SavedGamePanel.h"
 #include "Version.h"
@@ -528,6 +533,100 @@ class MenuTest : public QObject {
       window->close();
     });
     restarted.Item("GameHistory1")->trigger();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+  }
+
+  // Thirty spins, then Game History's charts read back from their pictures:
+  // the credits line stands where each spin left the credits, and the band
+  // of luck is wider after 5 spins than after 30. Each chart tells a screen
+  // reader what it shows.
+  void gameHistoryChartsDrawTheSpins() {
+    FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\n"));
+    TForm1& form = fixture.Form();
+    std::vector<double> credits;
+    for (int n = 0; n < 30; ++n) {
+      ChangeGame(form, [&](GameState& g) { g.PowerPts = 0; });  // never a bonus round
+      fixture.Stops().NextStops((3 * n) % 20, (7 * n + 4) % 20, (11 * n) % 20);
+      for (int coin = 0; coin < 5; ++coin)
+        QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
+      QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
+      QVERIFY(HurryOut(form));
+      QTRY_VERIFY(!form.Rules().IsBusy());
+      credits.push_back(form.State().Credits);
+    }
+    QVERIFY(*std::min_element(credits.begin(), credits.end()) <
+            *std::max_element(credits.begin(), credits.end()));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList problems{"the window did not open"};
+    QTimer::singleShot(0, &form, [&] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      if (window == nullptr) return;
+      problems.clear();
+      window->Tabs->setCurrentIndex(1);
+      QTest::qWait(50);
+      ChartPlot* chart = window->CreditsChart;
+      ChartPlot* returns = window->ReturnChart;
+      if (!chart->isVisible() || !returns->isVisible()) problems << "the charts are not shown";
+      if (chart->Data().line.size() != 30 || returns->Data().line.size() != 30)
+        problems << "not a point a spin";
+      const QImage picture = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const qreal scale = picture.devicePixelRatio();
+      // Heights stand for credits on one scale: y = top - k x credits, k > 0.
+      const std::size_t low = static_cast<std::size_t>(
+          std::min_element(credits.begin(), credits.end()) - credits.begin());
+      const std::size_t high = static_cast<std::size_t>(
+          std::max_element(credits.begin(), credits.end()) - credits.begin());
+      const double perDollar =
+          (chart->PointAt(low).y() - chart->PointAt(high).y()) / (credits[high] - credits[low]);
+      if (!(perDollar > 0)) problems << "more credits are not higher";
+      for (std::size_t n = 0; n < credits.size(); ++n) {
+        const QPointF at = chart->PointAt(n);
+        const double expected = chart->PointAt(high).y() + perDollar * (credits[high] - credits[n]);
+        if (std::abs(at.y() - expected) > 0.5)
+          problems
+              << QStringLiteral("spin %1 drawn at %2, not %3").arg(n + 1).arg(at.y()).arg(expected);
+        // The line is smoothed: its colour stands in full within a pixel of the point.
+        int nearest = 3 * 255;
+        for (int dx = -1; dx <= 1; ++dx)
+          for (int dy = -1; dy <= 1; ++dy) {
+            const QColor drawn = picture.pixelColor((at * scale).toPoint() + QPoint(dx, dy));
+            nearest =
+                std::min(nearest, std::abs(drawn.red() - ChartPlot::LineColour.red()) +
+                                      std::abs(drawn.green() - ChartPlot::LineColour.green()) +
+                                      std::abs(drawn.blue() - ChartPlot::LineColour.blue()));
+          }
+        if (nearest > 30) problems << QStringLiteral("no line at spin %1").arg(n + 1);
+      }
+      // The band's height in the picture, across the column of a spin.
+      const QImage band = returns->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      // Two pixels in from the spin's column: the band's last column is smoothed.
+      const auto height = [&](std::size_t index) {
+        const int x = qRound((returns->PointAt(index).x() - 2) * band.devicePixelRatio());
+        int top = -1, bottom = -1;
+        for (int y = 0; y < band.height(); ++y) {
+          if (band.pixelColor(x, y) != ChartPlot::BandColour) continue;
+          if (top < 0) top = y;
+          bottom = y;
+        }
+        return top < 0 ? 0 : bottom - top;
+      };
+      if (!(height(4) > height(29) && height(29) > 0))
+        problems
+            << QStringLiteral("band %1 px at 5 spins, %2 px at 30").arg(height(4)).arg(height(29));
+      for (ChartPlot* shown : {chart, returns}) {
+        const QString said =
+            QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Description);
+        if (said != shown->Data().summary) problems << "said: " + said;
+      }
+      const QString last = AmountText(std::llround(credits.back() * 100));
+      if (!chart->Data().summary.contains("to " + last + " by play 30"))
+        problems << chart->Data().summary;
+      if (!returns->Data().summary.startsWith("Return so far after 30 paid spins"))
+        problems << returns->Data().summary;
+      window->close();
+    });
+    fixture.Item("GameHistory1")->trigger();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 

@@ -2,13 +2,16 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <ctime>
 #include <memory>
 
+#include "ChartPlot.h"
 #include "DialogAnswers.h"
+#include "GameCharts.h"
 #include "GameHistoryWindow.h"
 #include "GameState.h"
 #include "HelpContexts.h"
@@ -102,6 +105,36 @@ QString Played(const QString& locale, std::int64_t secondsSince1970) {
                              t.tm_hour % 12 == 0 ? 12 : t.tm_hour % 12, t.tm_min, t.tm_sec,
                              t.tm_hour < 12 ? "AM" : "PM");
   return LocalTime(secondsSince1970);
+}
+
+// Thirty paid plays of five 25¢ coins as the rules record them: the credits
+// fall by the bet, play 12 wins the pool, $100 is borrowed after play 20.
+GameState ThirtyPlays() {
+  GameState game;
+  game.Chart.Start(1000.00);
+  double credits = 1000.00;
+  for (int n = 1; n <= 30; ++n) {
+    PlayRecord play;
+    play.coinValue = 0.25;
+    play.coins = 5;
+    play.win = n % 4 == 0 ? 2.50 : 0;
+    play.poolPaid = n == 12 ? 60.00 : 0;
+    credits += play.win + play.poolPaid - 1.25;
+    play.creditsAfter = credits;
+    game.Statistics.AddPlay(play);
+    game.Chart.AddPlay(play, game.Statistics);
+    if (n == 20) {
+      credits += 100;
+      game.Statistics.AddBorrowed(100);
+      game.Chart.AddMove(chart_mark::Loan, credits, game.Statistics);
+    }
+  }
+  game.Credits = credits;
+  return game;
+}
+
+QString Described(QWidget* widget) {
+  return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
 }
 
 QString Text(const QWidget& window, const QString& name) {
@@ -279,6 +312,7 @@ class GameHistoryWindowTest : public QObject {
     s.moneyWagered = 12345.60;
     s.wonOnLines = 54320.64;
     s.spinsByCoins[1] = 12345;
+    game.Chart.Start(1000.50);
     const auto window = Open();
     QCOMPARE(Text(*window, "Play1Time"), Played(locale, 1796740000 + 3600));
     QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$1") + point + QStringLiteral("25"));
@@ -294,6 +328,71 @@ class GameHistoryWindowTest : public QObject {
                  .arg(QString::number(points, 'f', 1).replace(u'.', point)));
     QCOMPARE(AmountText(-500), loss);
     QCOMPARE(AmountText(7), cents);
+    // The charts' words use the same numbers.
+    QVERIFY2(window->CreditsChart->Data().summary.startsWith("Credits over the game: from $1000" +
+                                                             QString(point) + "50"),
+             qPrintable(window->CreditsChart->Data().summary));
+  }
+
+  // Each chart says in words what it shows, and a player moves along it with
+  // the keys or the mouse to read a play's figures.
+  void chartsTellTheGameInWordsAndPointByPoint() {
+    game = ThirtyPlays();
+    const auto window = Open();
+    window->Tabs->setCurrentIndex(1);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    ChartPlot* credits = window->CreditsChart;
+    ChartPlot* returns = window->ReturnChart;
+    QVERIFY(credits->isVisible() && returns->isVisible());
+    QCOMPARE(credits->accessibleName(), QStringLiteral("Credits over the game"));
+    // 1000 - 30 x 1.25 + 7 x 2.50 + 60 + 100; the top just after the loan.
+    QCOMPARE(Described(credits),
+             QStringLiteral("Credits over the game: from $1000.00 to $1140.00 by play 30; lowest "
+                            "$991.25 at play 11, highest $1147.50 at play 20. Bonuses marked: 1. "
+                            "Loans: 1. Pay-backs: 0."));
+    // Won 7 x 2.50 + 60 on 37.50 wagered; five coins return 140.7% in the long
+    // run, give or take 350.0 points at 30 spins.
+    const auto [low, high] = LuckBand(5, 30);
+    QCOMPARE(QString::number(100 * high, 'f', 1), QStringLiteral("490.7"));
+    QCOMPARE(low, 0.0);
+    QCOMPARE(Described(returns),
+             QStringLiteral("Return so far after 30 paid spins: 206.7%. The machine's long-run "
+                            "return at 5 coins is 140.7%; in 99 games of 100, luck alone keeps the "
+                            "return so far between 0.0% and 490.7%. The return so far is inside "
+                            "that band."));
+
+    credits->setFocus();
+    QTRY_VERIFY(credits->hasFocus());
+    QCOMPARE(credits->CursorText(), QStringLiteral("Play 30: $1140.00"));
+    QTest::keyClick(credits, Qt::Key_Home);
+    QCOMPARE(credits->CursorText(), QStringLiteral("Play 0: $1000.00"));
+    QTest::keyClick(credits, Qt::Key_Right);
+    QCOMPARE(credits->CursorText(), QStringLiteral("Play 1: $998.75"));
+    // Page Up goes back a tenth of the 32 points (the start, 30 plays, the loan).
+    QTest::keyClick(credits, Qt::Key_End);
+    QTest::keyClick(credits, Qt::Key_Left);
+    QTest::keyClick(credits, Qt::Key_PageUp);
+    QCOMPARE(credits->CursorText(), QStringLiteral("Play 26: $1142.50"));
+    QVERIFY(Described(credits).startsWith("Play 26: $1142.50\nCredits over the game: from"));
+    QTest::mouseMove(credits, credits->PointAt(12).toPoint());
+    QTRY_COMPARE(credits->CursorText(), QStringLiteral("Play 12: $1052.50 (bonus)"));
+    // The loan shares play 20 with the play before it; the mouse finds the later.
+    QTest::mouseMove(credits, credits->PointAt(21).toPoint());
+    QTRY_COMPARE(credits->CursorText(), QStringLiteral("Play 20: $1147.50 (borrowed)"));
+    QTest::mouseMove(returns, returns->PointAt(4).toPoint());
+    QTRY_COMPARE(returns->CursorText(),
+                 QStringLiteral("Paid spin 5: 40.0% (luck: 0.0% to 998.0%)"));
+  }
+
+  void emptyChartsSaySo() {
+    game.Statistics.paidSpins = 3;  // a file from before the chart was kept
+    const auto window = Open();
+    QCOMPARE(window->CreditsChart->Data().empty, QStringLiteral("No plays yet."));
+    QCOMPARE(Described(window->CreditsChart),
+             QStringLiteral("Credits over the game: no plays yet."));
+    QCOMPARE(Described(window->ReturnChart), QStringLiteral("Return so far: nothing wagered yet."));
+    QTest::keyClick(window->CreditsChart, Qt::Key_Home);
+    QCOMPARE(window->CreditsChart->CursorText(), QString());
   }
 
   // The pictures are read back from the dialog as it is drawn on the screen.

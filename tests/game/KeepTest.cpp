@@ -35,6 +35,7 @@ std::string Differences(const GameState& a, const GameState& b) {
   field("Strips", a.Strip1 == b.Strip1 && a.Strip2 == b.Strip2 && a.Strip3 == b.Strip3);
   field("History", a.History == b.History);
   field("Statistics", a.Statistics == b.Statistics);
+  field("Chart", a.Chart == b.Chart);
   return out.str();
 }
 
@@ -198,6 +199,15 @@ TEST_F(MachineTest, EachSpinRecordsItsPlay) {
   EXPECT_EQ(totals.bonuses, 1);
   EXPECT_EQ(totals.biggestWin, 50.00);
   EXPECT_EQ(state.History.Plays().size(), 3u);
+
+  // The chart has a point per play with the totals as they then stood; the
+  // bonus is marked.
+  const std::vector<ChartPoint> chart{
+      {1, 1, 1005.00, 1.25, 6.25, 0},
+      {2, 2, 1054.75, 1.50, 56.25, chart_mark::Bonus},
+      {3, 2, 1055.25, 1.50, 56.75, 0},
+  };
+  EXPECT_EQ(state.Chart.Points(), chart);
 }
 
 TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
@@ -223,13 +233,19 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
   EXPECT_EQ(machine.PayBack(1e6), MoneyMove::NotEnoughCredits);
   EXPECT_EQ(view.kept.back().Statistics.paidBack, 200.00);
+  // On the chart a loan and a pay-back move the credits at the same play,
+  // marked as what they are; a refused one leaves no point.
+  const std::vector<ChartPoint>& chart = view.kept.back().Chart.Points();
+  ASSERT_EQ(chart.size(), 3u);
+  EXPECT_EQ(chart[1], (ChartPoint{1, 1, 1493.75, 6.25, chart[0].returned, chart_mark::Loan}));
+  EXPECT_EQ(chart[2], (ChartPoint{1, 1, 1293.75, 6.25, chart[0].returned, chart_mark::PayBack}));
   Change([&](GameState& g) { g.Credits = money::LargestAmount - 1.00; });
   EXPECT_EQ(machine.Borrow(5), MoneyMove::Done);
   EXPECT_EQ(view.kept.back().Statistics.borrowed, 501.00);
   EXPECT_EQ(view.kept.back().Credits, money::LargestAmount);
 
   // A coin value, a new game and an opened game are kept at once; the last
-  // two start the totals and the plays afresh.
+  // two start the totals, the plays and the chart afresh.
   const std::size_t kept = view.kept.size();
   ASSERT_TRUE(machine.ChooseCoinValue(2));
   EXPECT_EQ(view.kept.size(), kept + 1);
@@ -238,12 +254,16 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   EXPECT_EQ(view.kept.back().Credits, 1000.00);
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
   EXPECT_TRUE(view.kept.back().History.Plays().empty());
+  // The chart starts afresh from the new game's credits.
+  EXPECT_EQ(view.kept.back().Chart.Points(), std::vector<ChartPoint>{{.credits = 1000.00}});
   ASSERT_TRUE(machine.Borrow(100) == MoneyMove::Done);
+  EXPECT_EQ(view.kept.back().Chart.Points().size(), 2u);
   GameSnapshot saved;
   saved.Credits = 40.00;
   ASSERT_TRUE(machine.OpenGame(saved));
   EXPECT_EQ(view.kept.back().Credits, 40.00);
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
+  EXPECT_EQ(view.kept.back().Chart.Points(), std::vector<ChartPoint>{{.credits = 40.00}});
   EXPECT_TRUE(view.kept.back().History.Plays().empty());
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "GameChartText.h"
 #include "Money.h"
 #include "SettingsFile.h"
 #include "TempFolder.h"
@@ -263,4 +264,96 @@ TEST(GameRecordsFile, HandEditedValuesAreHeldWithinTheirLimits) {
   byCoins[4] = 7;
   byCoins[25] = 40;
   EXPECT_EQ(s.spinsByCoins, byCoins);
+}
+
+// A file kept before the chart existed opens as it was, and the chart starts
+// with the next play; the chart then comes back point for point.
+TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
+  TempFolder folder;
+  const std::string path = folder.File("VOLTA.INI");
+  Game older;
+  older.state.Credits = 812.50;
+  older.state.History.Add(SamplePlay(2));
+  older.state.Statistics = SampleStatistics();
+  Save(path, older);
+  std::string bytes = ReadBytes(path);
+  const std::size_t chartAt = bytes.find("[Game Chart]\r\n");
+  ASSERT_NE(chartAt, std::string::npos);
+  bytes.erase(chartAt);  // as the file stood before there was a chart
+  WriteBytes(path, bytes);
+
+  Game game = Load(path);
+  EXPECT_EQ(game.state.Credits, 812.50);
+  EXPECT_EQ(game.state.History, older.state.History);
+  EXPECT_EQ(game.state.Statistics, older.state.Statistics);
+  EXPECT_TRUE(game.state.Chart.Points().empty());
+  EXPECT_EQ(ReadBytes(path), bytes);
+
+  PlayRecord play = SamplePlay(4);
+  play.creditsAfter = 900.25;
+  game.state.Statistics.AddPlay(play);
+  game.state.Chart.AddPlay(play, game.state.Statistics);
+  Save(path, game);
+  const std::string kept = ReadBytes(path);
+  // Only the totals moved; the chart follows them.
+  const std::size_t totalsAt = bytes.find("[Game Statistics]");
+  EXPECT_EQ(kept.substr(0, totalsAt), bytes.substr(0, totalsAt));
+  EXPECT_NE(kept.find("[Game Chart]\r\nPoint1=5000000194, 5000000124, 900.25, 98765.80, "
+                      "92103.65, Bonus\r\n"),
+            std::string::npos)
+      << kept;
+  const Game again = Load(path);
+  EXPECT_EQ(again.state.Chart, game.state.Chart);
+  EXPECT_EQ(again.state.Statistics, game.state.Statistics);
+}
+
+// Whatever stands in the chart's section, the points that read are kept in
+// order and the rest dropped; the credits and the totals are never touched.
+TEST(GameChartFile, HostileValuesAreDroppedAndNeverTouchTheMoney) {
+  const std::string good1 = "Point1=3, 2, 990.00, 0.50, 0.25, none\r\n";
+  const std::string good3 = "Point3=9, 7, 1010.00, 1.75, 1.50, Bonus PayBack\r\n";
+  const std::string hostile[] = {
+      "garbage",
+      "nan, nan, nan, nan, nan, none",
+      "4, 3, nan, 1.00, 1.00, none",
+      "4, 3, inf, 1.00, 1.00, none",
+      "4, 3, 1e9, 1.00, 1.00, none",
+      "4, 3, 995.00, -1.00, 1.00, none",
+      "4, 3, 995.00, 1.00, 1.00, Jackpot",
+      "4, 3, 995.00, 1.00, 1.00",
+      "4, 3, 995.00, 1.00, 1.00, none, 7",
+      "4, 5, 995.00, 1.00, 1.00, none",      // more paid spins than plays
+      "2, 2, 995.00, 1.00, 1.00, none",      // a play before the one above
+      "4, 3, 995.00, 0.25, 1.00, none",      // less wagered than before
+      "999, 3, 995.00, 1.00, 1.00, none",    // past the game's own plays
+      "4, 3, 995.00, 1.00, 99999.00, none",  // more returned than the game won
+      "99999999999999999999, 3, 995.00, 1.00, 1.00, none",
+      std::string(10'000'000, '7'),
+      "4, 3, " + std::string(10'000'000, '9') + ", 1.00, 1.00, none",
+  };
+  for (const std::string& value : hostile) {
+    const std::string section =
+        "[Settings]\r\nCredits=1234.56\r\n"
+        "[Game Statistics]\r\nPaidSpins=10\r\nFreeSpins=2\r\n"
+        "MoneyWagered=2.50\r\nWonOnLines=3.00\r\n"
+        "[Game Chart]\r\n" +
+        good1 + "Point2=" + value + "\r\n" + good3;
+    TempFolder folder;
+    const std::string path = folder.File("VOLTA.INI");
+    WriteBytes(path, section);
+    const Game game = Load(path);
+    const std::string shown = value.substr(0, 60);
+    EXPECT_EQ(game.state.Credits, 1234.56) << shown;
+    EXPECT_EQ(game.state.Statistics.paidSpins, 10) << shown;
+    EXPECT_EQ(game.state.Statistics.moneyWagered, 2.50) << shown;
+    const std::vector<ChartPoint> expected{
+        {3, 2, 990.00, 0.50, 0.25, 0},
+        {9, 7, 1010.00, 1.75, 1.50, chart_mark::Bonus | chart_mark::PayBack}};
+    EXPECT_EQ(game.state.Chart.Points(), expected) << shown;
+  }
+  // Keys past the chart's capacity are never read.
+  const GameChart far =
+      ReadChart(ProfileText::Parse("[Game Chart]\r\nPoint2001=1, 1, 1.00, 1.00, 1.00, none\r\n"),
+                SampleStatistics());
+  EXPECT_TRUE(far.Points().empty());
 }

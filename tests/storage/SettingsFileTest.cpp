@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "GameChartText.h"
 #include "GameRecordsText.h"
 #include "Money.h"
 #include "Profile.h"
@@ -63,11 +64,12 @@ TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
         "\r\n";
   }
   expected += "FreeSpins=0\r\nFreeSpinBet=0.00\r\nFreeSpinsPlayed=0\r\nWager=0.00\r\n";
-  // The game's records follow in sections of their own: no plays, no totals.
+  // The game's records follow in sections of their own: no plays, no totals,
+  // no chart.
   expected +=
       "[Game History]\r\n[Game Statistics]\r\nPaidSpins=0\r\nFreeSpins=0\r\nCoinsWagered=0\r\n"
       "MoneyWagered=0.00\r\nWonOnLines=0.00\r\nWonFromPool=0.00\r\nBonuses=0\r\nBorrowed=0.00\r\n"
-      "PaidBack=0.00\r\nBiggestWin=0.00\r\nSpinsByCoins=\r\n";
+      "PaidBack=0.00\r\nBiggestWin=0.00\r\nSpinsByCoins=\r\n[Game Chart]\r\n";
   EXPECT_EQ(ReadBytes(path), expected);
 }
 
@@ -169,7 +171,8 @@ TEST(SettingsFile, OneReplaceGivesTheBytesOfKeyAfterKeyWrites) {
     ASSERT_EQ(WriteProfileString(single, SettingsSection, key.name, value), std::nullopt);
   }
   ASSERT_EQ(WriteProfileSections(single, {{HistorySection, {}, true},
-                                          {StatisticsSection, StatisticsEntries({}), true}}),
+                                          {StatisticsSection, StatisticsEntries({}), true},
+                                          {ChartSection, {}, true}}),
             std::nullopt);
   EXPECT_EQ(ReadBytes(batch), ReadBytes(single));
 }
