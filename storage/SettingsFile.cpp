@@ -76,9 +76,8 @@ std::optional<std::string> SaveSettingsFile(const std::string& path, const GameS
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
   // The history, the totals and the chart are rewritten whole, so a shorter
   // history or a thinned chart leaves no older lines behind.
-  return WriteProfileSections(path,
-                              {{SettingsSection, std::move(entries), false},
-                               {HistorySection, HistoryEntries(game.History), true},
-                               {StatisticsSection, StatisticsEntries(game.Statistics), true},
-                               {ChartSection, ChartEntries(game.Chart), true}});
+  return WriteProfileSections(path, {{SettingsSection, std::move(entries), false},
+                                     {HistorySection, HistoryEntries(game.History), true},
+                                     {StatisticsSection, StatisticsEntries(game.Statistics), true},
+                                     {ChartSection, ChartEntries(game.Chart), true}});
 }
