@@ -47,29 +47,49 @@ void GameChart::AddMove(std::uint8_t mark, double creditsAfter, const GameStatis
   Append(PointOf(totals, creditsAfter, mark & chart_mark::All));
 }
 
-void GameChart::Start(double credits) { points_.assign(1, ChartPoint{.credits = credits}); }
+const std::vector<ChartPoint>& GameChart::Points() const {
+  static const std::vector<ChartPoint> none;
+  return points_ ? *points_ : none;
+}
+
+std::vector<ChartPoint>& GameChart::OwnPoints() {
+  if (!points_ || points_.use_count() > 1) {
+    auto own = std::make_shared<std::vector<ChartPoint>>();
+    own->reserve(Capacity + 1);
+    if (points_) own->assign(points_->begin(), points_->end());
+    points_ = std::move(own);
+  }
+  return *points_;
+}
+
+void GameChart::Start(double credits) {
+  Clear();
+  OwnPoints().push_back(ChartPoint{.credits = credits});
+}
 
 bool GameChart::Append(const ChartPoint& point) {
-  if (!points_.empty()) {
-    const ChartPoint& last = points_.back();
+  if (points_ && !points_->empty()) {
+    const ChartPoint& last = points_->back();
     if (point.play < last.play || point.paidSpins < last.paidSpins ||
         point.wagered < last.wagered || point.returned < last.returned)
       return false;
   }
-  points_.push_back(point);
-  if (points_.size() > Capacity) Thin();
+  std::vector<ChartPoint>& points = OwnPoints();
+  points.push_back(point);
+  if (points.size() > Capacity) Thin();
   return true;
 }
 
 void GameChart::Thin() {
+  const std::vector<ChartPoint>& all = OwnPoints();
   std::vector<ChartPoint> kept;
-  kept.reserve(points_.size() / 2 + 2);
-  const ChartPoint& first = points_.front();
+  kept.reserve(all.size() / 2 + 2);
+  const ChartPoint& first = all.front();
   kept.push_back(first);
-  const std::size_t end = points_.size() - 1;  // the last point is kept apart
-  const double plays = static_cast<double>(points_.back().play - first.play) + 1;
+  const std::size_t end = all.size() - 1;  // the last point is kept apart
+  const double plays = static_cast<double>(all.back().play - first.play) + 1;
   const auto stretch = [&](std::size_t n) {
-    return std::floor(static_cast<double>(points_[n].play - first.play) * Stretches / plays);
+    return std::floor(static_cast<double>(all[n].play - first.play) * Stretches / plays);
   };
   for (std::size_t start = 1; start < end;) {
     std::size_t low = start;
@@ -78,10 +98,10 @@ void GameChart::Thin() {
     std::uint8_t marks = 0;
     std::size_t n = start;
     for (const double at = stretch(start); n < end && stretch(n) == at; ++n) {
-      if (points_[n].credits < points_[low].credits) low = n;
-      if (points_[n].credits > points_[high].credits) high = n;
-      if (points_[n].marks != 0 && !marked) marked = n;
-      marks |= points_[n].marks;
+      if (all[n].credits < all[low].credits) low = n;
+      if (all[n].credits > all[high].credits) high = n;
+      if (all[n].marks != 0 && !marked) marked = n;
+      marks |= all[n].marks;
     }
     // A marked point stays where it was, and takes the marks of any others
     // in its stretch, so no bonus or loan is forgotten or moved far.
@@ -89,11 +109,11 @@ void GameChart::Thin() {
     std::sort(std::begin(keep), std::end(keep));
     for (std::size_t k = 0; k < 3; ++k) {
       if (k > 0 && keep[k] == keep[k - 1]) continue;
-      kept.push_back(points_[keep[k]]);
+      kept.push_back(all[keep[k]]);
       kept.back().marks = keep[k] == marked ? marks : 0;
     }
     start = n;
   }
-  kept.push_back(points_.back());
-  points_ = std::move(kept);
+  kept.push_back(all.back());
+  *points_ = std::move(kept);
 }

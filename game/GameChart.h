@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "GameStatistics.h"
@@ -47,18 +48,23 @@ class GameChart {
   // A point in the order of the game (as read back from the file). One that
   // would go back in time, plays, spins or money, is refused.
   bool Append(const ChartPoint& point);
-  void Clear() { points_.clear(); }
+  void Clear() { points_.reset(); }
   // A new game's chart: its one point the credits it starts with, before any play.
   void Start(double credits);
 
-  const std::vector<ChartPoint>& Points() const { return points_; }
+  const std::vector<ChartPoint>& Points() const;
 
-  bool operator==(const GameChart&) const = default;
+  bool operator==(const GameChart& other) const { return Points() == other.Points(); }
 
  private:
+  // The points to change, made this chart's own first.
+  std::vector<ChartPoint>& OwnPoints();
   void Thin();
 
-  std::vector<ChartPoint> points_;
+  // Shared between copies until one of them changes: the game is copied
+  // several times a spin (the game shown, staked and settled), and a full
+  // chart is far larger than the rest of it.
+  std::shared_ptr<std::vector<ChartPoint>> points_;
 };
 
 // The plays of the totals, paid and free; held at the largest count, as
