@@ -49,6 +49,14 @@ void KeepWithinRules(GameState& game) {
   if (game.BonusPool < 0) game.BonusPool = 0;
 }
 
+// A game begun or opened has records of its own: the totals, the plays and
+// the chart start from its credits (a slot keeps none of them).
+void StartRecordsAfresh(GameState& game) {
+  game.Statistics = {};
+  game.History.Clear();
+  game.Chart.Start(game.Credits);
+}
+
 }  // namespace
 
 GameSnapshot SnapshotOfGame(const GameState& game) {
@@ -409,10 +417,7 @@ CommandResult Machine::NewGame() {
   // Nothing of the old game's last spin stays on the face.
   ClearLineResults(state_);
   DealLineBets(state_, 0);
-  // The totals, the plays and the chart are the new game's own.
-  state_.Statistics = {};
-  state_.History.Clear();
-  state_.Chart.Start(state_.Credits);
+  StartRecordsAfresh(state_);
   result.keep = KeepWhen::Now;
   result.done = true;
   return result;
@@ -486,11 +491,7 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
   KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);
-  // A slot keeps no plays: the list, the totals and the chart are the opened
-  // game's own.
-  state_.Statistics = {};
-  state_.History.Clear();
-  state_.Chart.Start(state_.Credits);
+  StartRecordsAfresh(state_);
   result.keep = KeepWhen::Now;
   result.done = true;
   return result;
