@@ -3,7 +3,7 @@
 
 class QAction;
 
-// The main window's menu items, made from the menu table (SlotMenus.cpp) and
+// The main window's menu items, made from the menu table (MainMenus.cpp) and
 // named as its handlers refer to them; each item's object name is its name
 // here.
 struct MenuItems {

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
 #include <QMainWindow>
-#include <QSize>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,20 +11,23 @@
 #include "HelpViewer.h"
 #include "Machine.h"
 #include "MachineView.h"
-#include "MenuItems.h"
+#include "MenuCommands.h"
 #include "Save.h"
 #include "Settings.h"
 #include "SlotEnvironment.h"
 
+class ButtonPanel;
+class GameSession;
 class MachineFace;
+class MainMenus;
 class MusicPlaylist;
 class PlanPlayer;
 class SdlMusicPlayer;
-class QAction;
-class QPushButton;
 class QTimer;
 class SoundPlayer;
 class TPayoffs;
+class WindowBackground;
+class WindowSize;
 struct DialogServices;
 
 // Puts a watcher between the plan player and the face: given the real face,
@@ -36,11 +36,13 @@ struct DialogServices;
 using FaceWatch = std::function<std::unique_ptr<FaceView>(FaceView& face)>;
 
 // The main window: the painted machine face above the button panel, the menu
-// bar, the three timers, and the owner of the rules and the settings. The
-// rules (Machine) decide each command at once and reach this window as their
-// controls; the window plays the plan of what the player sees on its
-// PlanPlayer, which draws on the face.
-class TForm1 : public QMainWindow, public ControlsView {
+// bar and the three timers. It is made of parts with one job each (the game
+// session, the menus, the button panel, the background, the window's size),
+// owns the settings, sounds, music and help, and routes each handler to the
+// parts it concerns. The session's rules decide each command at once and
+// return what happened; the window shows it, and the session's plan player
+// plays the plan on the face with this window as its controls.
+class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   Q_OBJECT
 
  public:
@@ -48,16 +50,16 @@ class TForm1 : public QMainWindow, public ControlsView {
                   const FaceWatch& watchFace = {});
   ~TForm1() override;
 
-  const GameState& State() const { return machine_->State(); }
+  const GameState& State() const;
   // Tests and benchmarks: the game as a settings file could have brought it
   // back, shown at rest.
   void RestoreGame(const GameState& game);
   // The game the face shows: the game at rest, or as the plan in play has
   // got to.
-  const GameState& ShownGame() const { return shown_; }
-  PlanPlayer& Player() { return *player_; }
+  const GameState& ShownGame() const;
+  PlanPlayer& Player();
   Settings& CurrentSettings() { return settings_; }
-  Machine& Rules() { return *machine_; }
+  Machine& Rules();
   MachineFace& Face() { return *face_; }
   HelpViewer& Help() { return help_; }
   SoundPlayer& Sounds() { return *sounds_; }
@@ -81,11 +83,11 @@ class TForm1 : public QMainWindow, public ControlsView {
   void Button1Click();
 
   // File.
-  void NewGame2Click();
-  void Open1Click();
-  void Save1Click();
-  void GameHistory1Click();
-  void Exit1Click();
+  void NewGame2Click() override;
+  void Open1Click() override;
+  void Save1Click() override;
+  void GameHistory1Click() override;
+  void Exit1Click() override;
   // The program ends without a close (the display went away): the game is
   // written as the close would write it, without a box or a paint.
   void KeepGameAtExit();
@@ -96,38 +98,38 @@ class TForm1 : public QMainWindow, public ControlsView {
   bool CloseUnattended();
 
   // Options.
-  void Tiled1Click();
-  void None1Click();
-  void N5001Click() { ChooseCoinValue(0); }
-  void N1001Click() { ChooseCoinValue(1); }
-  void N50c1Click() { ChooseCoinValue(2); }
-  void N25c1Click() { ChooseCoinValue(3); }
-  void N10c1Click() { ChooseCoinValue(4); }
-  void N5c1Click() { ChooseCoinValue(5); }
-  void BorrowCredits1Click();
-  void On2Click();
-  void ChangeSongs1Click();
-  void On1Click();
-  void Bonus1Click();
-  void Coins1Click();
-  void Credits1Click();
-  void Lose1Click();
-  void PowerDrain1Click();
-  void PowerUp1Click();
-  void SlotSpin1Click();
-  void Stop1Click();
-  void WheelSpin1Click();
-  void Win1Click();
-  void ChangeWAVs1Click();
-  void Fast1Click();
-  void Medium1Click();
-  void Slow1Click();
+  void Tiled1Click() override;
+  void None1Click() override;
+  void N5001Click() override { ChooseCoinValue(0); }
+  void N1001Click() override { ChooseCoinValue(1); }
+  void N50c1Click() override { ChooseCoinValue(2); }
+  void N25c1Click() override { ChooseCoinValue(3); }
+  void N10c1Click() override { ChooseCoinValue(4); }
+  void N5c1Click() override { ChooseCoinValue(5); }
+  void BorrowCredits1Click() override;
+  void On2Click() override;
+  void ChangeSongs1Click() override;
+  void On1Click() override;
+  void Bonus1Click() override;
+  void Coins1Click() override;
+  void Credits1Click() override;
+  void Lose1Click() override;
+  void PowerDrain1Click() override;
+  void PowerUp1Click() override;
+  void SlotSpin1Click() override;
+  void Stop1Click() override;
+  void WheelSpin1Click() override;
+  void Win1Click() override;
+  void ChangeWAVs1Click() override;
+  void Fast1Click() override;
+  void Medium1Click() override;
+  void Slow1Click() override;
 
   // Auto and Help.
-  void AutoSpin2Click();
-  void AboutClick();
-  void Catalog1Click();
-  void Manual1Click();
+  void AutoSpin2Click() override;
+  void AboutClick() override;
+  void Catalog1Click() override;
+  void Manual1Click() override;
 
   // Timers.
   void Timer1Timer();
@@ -155,24 +157,15 @@ class TForm1 : public QMainWindow, public ControlsView {
 
  private:
   void CreateComponents();
-  void CreateMenus();
-  void CreatePanel();
   void CreateTimers();
   void CreateMusic();
   void FormCreate();
   void ApplyLoadedSettings();
-  void ChooseStartupBackground();
   void FormClose();
-  // Writes the Settings section: the settings and this game.
-  std::optional<std::string> WriteSettingsFile(const GameState& game);
-  // Writes the last game kept, if one waits.
-  void WriteKeptGame();
-  // A write during play: a failure is told (when no spin is in progress)
-  // and shown in the title until a write succeeds again; play goes on.
-  void NoteWrite(std::optional<std::string> error);
-  void ReportWriteFailure();
   // An information box with the text as given.
   void Inform(const QString& text);
+  // The title says whether the game in play is being kept.
+  void ShowKept(bool kept);
 
   void ChooseCoinValue(int bet);
   // What a command that the rules refuse during a bet or spin does then:
@@ -182,15 +175,6 @@ class TForm1 : public QMainWindow, public ControlsView {
   // Runs such a command; the face then shows the game as it rests.
   void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
   void RunSlotDialog(SlotMode mode);
-  // Flips a sound switch and its item's mark.
-  void ToggleSoundSwitch(bool Settings::*flag);
-  // Every sound switch's mark as the settings have it.
-  void ShowSoundSwitchMarks();
-  void SetBackgroundMarks(bool tiled);
-  void UpdateFaceBackground();
-  void PlaceWindow();
-  void PlaceClientArea();
-  void PlaceButtons();
   // Shows what a command did: its marks, the auto-spin ticks and the write
   // it asks for, then its plan, which the face follows from the game at rest;
   // its message comes last, once the command has returned.
@@ -198,75 +182,38 @@ class TForm1 : public QMainWindow, public ControlsView {
   // The rules' messages are translated here, an amount written in place of
   // a %1.
   void ShowMessage(const std::string& text, std::optional<double> amount = std::nullopt);
-  void SetBetAmountMark(int bet);  // -1 clears all six
-  void SetSpeedMark(int speed);
-  // Coins placed on the table: written within a second, so that a run of
-  // clicks costs one write.
-  void KeepGameSoon(const GameState& game);
   void PlanEnded();
-  // A close during a plan drops the rest of it (see Machine::DropPlan).
-  void DropPlan();
-  // The face shows the game at rest, unless a plan is playing.
-  void ShowGameAtRest();
   // Hurries the plan in play when the press asks for it (S, Space, Enter,
   // a click on the wheels); false when there is nothing to hurry.
   bool HurryPlan();
-  void KeepFixedBorder();
-  // Visible and neither maximized, full screen nor minimized.
-  bool InNormalState() const;
-  // A client size in the normal state other than the normal one.
-  bool IsStraySize() const;
-  // Lays out a changed client size unless it is a stray one.
-  void ResizeIfOwnSize();
-  // The keyboard's Enter presses the default button, "Spin".
-  void PressDefaultButton();
-
-  // Components, named as the handlers refer to them; tests find them by
-  // their object names.
-  QWidget* Panel1 = nullptr;
-  QPushButton* BitBtn1 = nullptr;  // "Bet 1"
-  QPushButton* BitBtn2 = nullptr;  // "Bet Max"
-  QPushButton* BitBtn3 = nullptr;  // "Payoff Chart"
-  QPushButton* Button1 = nullptr;  // "Spin"
-  QTimer* Timer1 = nullptr;        // auto spin and free spins
-  QTimer* Timer2 = nullptr;        // music start, once
-  QTimer* Timer3 = nullptr;        // blinking and the next song
-  QTimer* KeepTimer = nullptr;     // writes the coins placed, a second after the first
-
-  MenuItems menu_;
 
   SlotEnvironment environment_;
-  GameClock clock_;
-  // The game as the face shows it.
-  GameState shown_;
   Settings settings_;
+  std::unique_ptr<SoundPlayer> sounds_;
+  HelpViewer help_;
+  // The rules, the game the face shows and its writes.
+  std::unique_ptr<GameSession> session_;
   // Made once the face exists.
   std::unique_ptr<FaceView> faceWatcher_;
-  std::unique_ptr<Machine> machine_;
-  std::unique_ptr<PlanPlayer> player_;
-  bool playingSpin_ = false;
-  std::unique_ptr<SoundPlayer> sounds_;
+  QWidget* client_ = nullptr;
+  MachineFace* face_ = nullptr;
+  std::unique_ptr<WindowSize> size_;
+  std::unique_ptr<MainMenus> menus_;
+  std::unique_ptr<ButtonPanel> panel_;
+  std::unique_ptr<WindowBackground> background_;
+
+  // Timers, named as the handlers refer to them; tests find them by their
+  // object names, as they find the buttons and menu items.
+  QTimer* Timer1 = nullptr;  // auto spin and free spins
+  QTimer* Timer2 = nullptr;  // music start, once
+  QTimer* Timer3 = nullptr;  // blinking and the next song
+
   std::unique_ptr<SdlMusicPlayer> mediaPlayer1_;
   std::unique_ptr<MusicPlaylist> music_;
   std::unique_ptr<TPayoffs> payoffs_;
   // The saved games as last read or saved; only FreeSpinsPlayed is not in
   // the file, so it is remembered here for the whole run.
   Slots slots_;
-  HelpViewer help_;
-  MachineFace* face_ = nullptr;
-  QWidget* client_ = nullptr;
-
-  QImage backgroundBitmap_;
-  QString openDialogFolder_;
-  QColor lastChosenColor_{Qt::black};
-  QSize lastClientSize_;
-  QSize normalClientSize_;
-  // The last game the rules asked to keep that is not yet written.
-  std::optional<GameState> keptGame_;
-  // The failure waiting to be told, and the last one met (none once a
-  // write has succeeded again).
-  std::optional<std::string> writeFailure_;
-  std::optional<std::string> lastWriteFailure_;
   // Set by CloseUnattended: the close's write failure goes to stderr.
   bool unattended_ = false;
   bool closeWriteFailed_ = false;

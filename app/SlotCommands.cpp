@@ -1,68 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QAction>
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QTimer>
 
 #include "About.h"
 #include "Borrow.h"
+#include "ButtonPanel.h"
 #include "DialogServices.h"
+#include "GameHistoryWindow.h"
+#include "GameSession.h"
 #include "MachineFace.h"
+#include "MainMenus.h"
+#include "Money.h"
 #include "Music.h"
 #include "MusicPlaylist.h"
 #include "Paychart.h"
 #include "PlanPlayer.h"
+#include "ReadableNumbers.h"
 #include "Save.h"
 #include "Slot.h"
 #include "Slots.h"
 #include "SoundPlayer.h"
 #include "Sounds.h"
+#include "WindowBackground.h"
+
+// The handlers of the buttons, menu items and timers, each routed to the
+// parts it concerns.
 
 void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
-  if (whenSpinning == WhenSpinning::SayWhyItWaits && machine_->IsBusy()) {
+  if (whenSpinning == WhenSpinning::SayWhyItWaits && session_->Rules().IsBusy()) {
     Inform(WaitForWheelsMessage());
     return;
   }
   command();
-  ShowGameAtRest();
-  ReportWriteFailure();
+  session_->ShowGameAtRest();
+  session_->ReportWriteFailure();
 }
 
 void TForm1::BitBtn1Click() {
-  RunGameCommand([this] { Show(machine_->Bet1()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(session_->Rules().Bet1()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::BitBtn2Click() {
-  RunGameCommand([this] { Show(machine_->BetMax()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(session_->Rules().BetMax()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Button1Click() {
   // While the wheels turn or a win counts, Spin hurries them instead.
   if (HurryPlan()) return;
-  RunGameCommand([this] { Show(machine_->Spin()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(session_->Rules().Spin()); }, WhenSpinning::LeaveToRules);
 }
 
 void TForm1::Timer1Timer() {
-  RunGameCommand([this] { Show(machine_->AutoSpinTick()); }, WhenSpinning::LeaveToRules);
+  RunGameCommand([this] { Show(session_->Rules().AutoSpinTick()); }, WhenSpinning::LeaveToRules);
 }
 
-bool TForm1::HurryPlan() { return player_->Hurry(); }
+bool TForm1::HurryPlan() { return session_->Hurry(); }
 
-void TForm1::AutoSpin2Click() { Show(machine_->ToggleAutoSpin()); }
+void TForm1::AutoSpin2Click() { Show(session_->Rules().ToggleAutoSpin()); }
 
-void TForm1::Fast1Click() { Show(machine_->SelectSpeed(0)); }
-void TForm1::Medium1Click() { Show(machine_->SelectSpeed(1)); }
-void TForm1::Slow1Click() { Show(machine_->SelectSpeed(2)); }
+void TForm1::Fast1Click() { Show(session_->Rules().SelectSpeed(0)); }
+void TForm1::Medium1Click() { Show(session_->Rules().SelectSpeed(1)); }
+void TForm1::Slow1Click() { Show(session_->Rules().SelectSpeed(2)); }
 
 void TForm1::ChooseCoinValue(int bet) {
   // A change before the first paid spin is refused silently and keeps every
   // mark as it was.
   RunGameCommand(
       [this, bet] {
-        CommandResult result = machine_->ChooseCoinValue(bet);
+        CommandResult result = session_->Rules().ChooseCoinValue(bet);
         if (!result.done) return;
         Show(std::move(result));
-        ShowGameAtRest();
+        session_->ShowGameAtRest();
         face_->RepaintMachine();
       },
       WhenSpinning::SayWhyItWaits);
@@ -71,26 +79,29 @@ void TForm1::ChooseCoinValue(int bet) {
 void TForm1::NewGame2Click() {
   RunGameCommand(
       [this] {
-        CommandResult result = machine_->NewGame();
+        CommandResult result = session_->Rules().NewGame();
         if (!result.done) return;
         Show(std::move(result));
-        ShowGameAtRest();
+        session_->ShowGameAtRest();
         face_->RepaintMachine();
       },
       WhenSpinning::SayWhyItWaits);
 }
 
-void TForm1::On1Click() { ToggleSoundSwitch(&Settings::Sound); }
-void TForm1::Bonus1Click() { ToggleSoundSwitch(&Settings::sndBonus); }
-void TForm1::Coins1Click() { ToggleSoundSwitch(&Settings::sndCoins); }
-void TForm1::Credits1Click() { ToggleSoundSwitch(&Settings::sndCredits); }
-void TForm1::Lose1Click() { ToggleSoundSwitch(&Settings::sndLose); }
-void TForm1::PowerDrain1Click() { ToggleSoundSwitch(&Settings::sndPowerDown); }
-void TForm1::PowerUp1Click() { ToggleSoundSwitch(&Settings::sndPowerUp); }
-void TForm1::SlotSpin1Click() { ToggleSoundSwitch(&Settings::sndSpin); }
-void TForm1::Stop1Click() { ToggleSoundSwitch(&Settings::sndStop); }
-void TForm1::WheelSpin1Click() { ToggleSoundSwitch(&Settings::sndWheelSpin); }
-void TForm1::Win1Click() { ToggleSoundSwitch(&Settings::sndWin); }
+void TForm1::Tiled1Click() { background_->ChoosePicture(); }
+void TForm1::None1Click() { background_->ChooseColor(); }
+
+void TForm1::On1Click() { menus_->ToggleSoundSwitch(&Settings::Sound); }
+void TForm1::Bonus1Click() { menus_->ToggleSoundSwitch(&Settings::sndBonus); }
+void TForm1::Coins1Click() { menus_->ToggleSoundSwitch(&Settings::sndCoins); }
+void TForm1::Credits1Click() { menus_->ToggleSoundSwitch(&Settings::sndCredits); }
+void TForm1::Lose1Click() { menus_->ToggleSoundSwitch(&Settings::sndLose); }
+void TForm1::PowerDrain1Click() { menus_->ToggleSoundSwitch(&Settings::sndPowerDown); }
+void TForm1::PowerUp1Click() { menus_->ToggleSoundSwitch(&Settings::sndPowerUp); }
+void TForm1::SlotSpin1Click() { menus_->ToggleSoundSwitch(&Settings::sndSpin); }
+void TForm1::Stop1Click() { menus_->ToggleSoundSwitch(&Settings::sndStop); }
+void TForm1::WheelSpin1Click() { menus_->ToggleSoundSwitch(&Settings::sndWheelSpin); }
+void TForm1::Win1Click() { menus_->ToggleSoundSwitch(&Settings::sndWin); }
 
 void TForm1::ChangeWAVs1Click() {
   TSoundForm dialog(settings_, *sounds_, environment_.programDir.toStdString(), this, Services());
@@ -120,7 +131,7 @@ DialogServices TForm1::Services() {
 
 void TForm1::CreatePayoffChart() {
   payoffs_ = std::make_unique<TPayoffs>(
-      machine_->State(), settings_, environment_.programDir, [this] { return face_->SymbolSize(); },
+      session_->State(), settings_, environment_.programDir, [this] { return face_->SymbolSize(); },
       Services(), this);
 }
 
@@ -141,12 +152,12 @@ void TForm1::Save1Click() {
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
   TLoadSave dialog(
-      mode, slots_, *machine_, [this](CommandResult result) { Show(std::move(result)); },
-      machine_->State(), environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
+      mode, slots_, session_->Rules(), [this](CommandResult result) { Show(std::move(result)); },
+      session_->State(), environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
   dialog.exec();
   // An opened game is shown in whole.
   if (mode == SlotMode::Open) {
-    ShowGameAtRest();
+    session_->ShowGameAtRest();
     face_->RepaintMachine();
   }
 }
@@ -155,11 +166,20 @@ void TForm1::BorrowCredits1Click() {
   RunGameCommand(
       [this] {
         TBorrowC dialog(
-            *machine_, [this](CommandResult result) { Show(std::move(result)); }, machine_->State(),
-            face_->SymbolSize(), Services(), this);
+            session_->Rules(), [this](CommandResult result) { Show(std::move(result)); },
+            session_->State(), face_->SymbolSize(), Services(), this);
         dialog.exec();
-        ShowGameAtRest();
+        session_->ShowGameAtRest();
         face_->RepaintMachine();
+      },
+      WhenSpinning::SayWhyItWaits);
+}
+
+void TForm1::GameHistory1Click() {
+  RunGameCommand(
+      [this] {
+        GameHistoryWindow window(session_->State(), ProgramDir(), Services(), this);
+        window.exec();
       },
       WhenSpinning::SayWhyItWaits);
 }
@@ -176,3 +196,32 @@ void TForm1::Catalog1Click() {
   help_.ShowContents();
   help_.SetHelpFile(QStringLiteral("VOLTA.HLP"));
 }
+
+// What the plans in play ask of the window.
+
+int TForm1::PlayEventSound(SoundEvent event) { return sounds_->PlayEventSound(event); }
+
+void TForm1::SetButtonsEnabled(bool enabled) { panel_->SetEnabled(enabled); }
+
+void TForm1::FocusSpinButton() { panel_->FocusSpin(); }
+
+void TForm1::SetGameCommandsEnabled(bool enabled) {
+  menus_->SetGameCommandsEnabled(enabled, session_->State().FreeSpins <= 0);
+}
+
+void TForm1::SetBlinking(bool on) {
+  if (on)
+    Timer3->start();
+  else
+    Timer3->stop();
+}
+
+void TForm1::KeepGame(const GameState& game) { session_->KeepGame(game); }
+
+void TForm1::ShowMessage(const std::string& text, std::optional<double> amount) {
+  QString message = QCoreApplication::translate("Machine", text.c_str());
+  if (amount) message = message.arg(AmountText(money::ToCents(*amount)));
+  Inform(message);
+}
+
+void TForm1::Inform(const QString& text) { environment_.dialogs.information(this, text); }

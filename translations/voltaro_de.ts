@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ButtonPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that places one coin.</extracomment>
+        <translation>1 setzen</translation>
+    </message>
+    <message>
+        <source>Bet one coin</source>
+        <translation>Eine Münze setzen</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that places the most coins a spin takes.</extracomment>
+        <translation>Max. setzen</translation>
+    </message>
+    <message>
+        <source>Bet maximum credits</source>
+        <translation>Höchsteinsatz setzen</translation>
+    </message>
+    <message>
+        <source>Payoff Chart</source>
+        <translation>Gewinntabelle</translation>
+    </message>
+    <message>
+        <source>View the Payoff Chart</source>
+        <translation>Gewinntabelle anzeigen</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the wheels.</extracomment>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels</source>
+        <translation>Dreht die Walzen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
@@ -980,50 +1018,6 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>%1 (not saved)</source>
         <translation>%1 (nicht gespeichert)</translation>
     </message>
-    <message>
-        <source>Bitmaps</source>
-        <extracomment>The kind of file the picture dialog lists.</extracomment>
-        <translation>Bitmap-Dateien</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Bitmap-Datei zum Kacheln laden</translation>
-    </message>
-    <message>
-        <source>Bet 1</source>
-        <extracomment>The button that places one coin.</extracomment>
-        <translation>1 setzen</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that places the most coins a spin takes.</extracomment>
-        <translation>Max. setzen</translation>
-    </message>
-    <message>
-        <source>Bet maximum credits</source>
-        <translation>Höchsteinsatz setzen</translation>
-    </message>
-    <message>
-        <source>Payoff Chart</source>
-        <translation>Gewinntabelle</translation>
-    </message>
-    <message>
-        <source>View the Payoff Chart</source>
-        <translation>Gewinntabelle anzeigen</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the wheels.</extracomment>
-        <translation>Drehen</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels</source>
-        <translation>Dreht die Walzen</translation>
-    </message>
-    <message>
-        <source>Bet one coin</source>
-        <translation>Eine Münze setzen</translation>
-    </message>
 </context>
 <context>
     <name>TLoadSave</name>
@@ -1287,6 +1281,18 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>Preview %1</source>
         <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the sound, such as Win Sound.</extracomment>
         <translation>%1 anhören</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBackground</name>
+    <message>
+        <source>Bitmaps</source>
+        <extracomment>The kind of file the picture dialog lists.</extracomment>
+        <translation>Bitmap-Dateien</translation>
+    </message>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Bitmap-Datei zum Kacheln laden</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ButtonPanel</name>
+    <message>
+        <source>Bet 1</source>
+        <extracomment>The button that places one coin.</extracomment>
+        <translation>Miser 1</translation>
+    </message>
+    <message>
+        <source>Bet one coin</source>
+        <translation>Miser une pièce</translation>
+    </message>
+    <message>
+        <source>Bet Max</source>
+        <extracomment>The button that places the most coins a spin takes.</extracomment>
+        <translation>Miser max</translation>
+    </message>
+    <message>
+        <source>Bet maximum credits</source>
+        <translation>Miser le maximum de pièces</translation>
+    </message>
+    <message>
+        <source>Payoff Chart</source>
+        <translation>Table des gains</translation>
+    </message>
+    <message>
+        <source>View the Payoff Chart</source>
+        <translation>Afficher la table des gains</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <extracomment>The button that spins the wheels.</extracomment>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Spins the slot wheels</source>
+        <translation>Lance les rouleaux</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
@@ -980,50 +1018,6 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <source>%1 (not saved)</source>
         <translation>%1 (partie non enregistrée)</translation>
     </message>
-    <message>
-        <source>Bitmaps</source>
-        <extracomment>The kind of file the picture dialog lists.</extracomment>
-        <translation>Images bitmap</translation>
-    </message>
-    <message>
-        <source>Load Tiled Bitmap File</source>
-        <translation>Charger une image pour la mosaïque</translation>
-    </message>
-    <message>
-        <source>Bet 1</source>
-        <extracomment>The button that places one coin.</extracomment>
-        <translation>Miser 1</translation>
-    </message>
-    <message>
-        <source>Bet Max</source>
-        <extracomment>The button that places the most coins a spin takes.</extracomment>
-        <translation>Miser max</translation>
-    </message>
-    <message>
-        <source>Bet maximum credits</source>
-        <translation>Miser le maximum de pièces</translation>
-    </message>
-    <message>
-        <source>Payoff Chart</source>
-        <translation>Table des gains</translation>
-    </message>
-    <message>
-        <source>View the Payoff Chart</source>
-        <translation>Afficher la table des gains</translation>
-    </message>
-    <message>
-        <source>Spin</source>
-        <extracomment>The button that spins the wheels.</extracomment>
-        <translation>Lancer</translation>
-    </message>
-    <message>
-        <source>Spins the slot wheels</source>
-        <translation>Lance les rouleaux</translation>
-    </message>
-    <message>
-        <source>Bet one coin</source>
-        <translation>Miser une pièce</translation>
-    </message>
 </context>
 <context>
     <name>TLoadSave</name>
@@ -1287,6 +1281,18 @@ Pour passer de l&apos;emprunt au remboursement, choisissez le mode.</translation
         <source>Preview %1</source>
         <extracomment>What a screen reader calls a row&apos;s Preview button; %1 is the sound, such as Win Sound.</extracomment>
         <translation>Écouter&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBackground</name>
+    <message>
+        <source>Bitmaps</source>
+        <extracomment>The kind of file the picture dialog lists.</extracomment>
+        <translation>Images bitmap</translation>
+    </message>
+    <message>
+        <source>Load Tiled Bitmap File</source>
+        <translation>Charger une image pour la mosaïque</translation>
     </message>
 </context>
 </TS>

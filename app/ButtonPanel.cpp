@@ -1,27 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ButtonPanel.h"
+
 #include <QApplication>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
+#include <array>
 
 #include "ButtonPlaces.h"
 #include "FaceLayout.h"
-#include "MachineFace.h"
 #include "Pictures.h"
-#include "Reels.h"
-#include "Slot.h"
-#include "SymbolArt.h"
 
 namespace {
 
 constexpr int ButtonWidth = 132;
 constexpr int ButtonHeight = 49;
 constexpr int ButtonTop = 4;
-constexpr int StartClientWidth = 632;
-constexpr int StartClientHeight = 394;
 
 QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption,
                         const QString& hint, const char* picture) {
@@ -42,9 +35,9 @@ QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption
 
 }  // namespace
 
-void TForm1::CreatePanel() {
+ButtonPanel::ButtonPanel(QWidget& client, QWidget& face, const Clicks& clicks) {
   InitPictures();
-  auto* panel = new QFrame(client_);
+  auto* panel = new QFrame(&client);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setAutoFillBackground(true);
@@ -67,59 +60,41 @@ void TForm1::CreatePanel() {
   BitBtn2->setShortcut(QKeySequence(Qt::Key_M));
   BitBtn3->setShortcut(QKeySequence(Qt::Key_P));
   Button1->setShortcut(QKeySequence(Qt::Key_S));
-  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
-  connect(BitBtn3, &QPushButton::clicked, this, &TForm1::BitBtn3Click);
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  const std::array<std::pair<QPushButton*, std::function<void()>>, 4> runs{
+      {{BitBtn1, clicks.bet1},
+       {BitBtn2, clicks.betMax},
+       {BitBtn3, clicks.payoffChart},
+       {Button1, clicks.spin}}};
+  for (const auto& [button, run] : runs)
+    QObject::connect(button, &QPushButton::clicked, panel, [run] { run(); });
   // The tab order follows the window: the face above, then the buttons
   // left to right, back round to the face; "Spin" holds the focus at start.
-  setTabOrder(face_, BitBtn1);
-  setTabOrder(BitBtn1, BitBtn2);
-  setTabOrder(BitBtn2, BitBtn3);
-  setTabOrder(BitBtn3, Button1);
+  QWidget::setTabOrder(&face, BitBtn1);
+  QWidget::setTabOrder(BitBtn1, BitBtn2);
+  QWidget::setTabOrder(BitBtn2, BitBtn3);
+  QWidget::setTabOrder(BitBtn3, Button1);
   Button1->setFocus();
 }
 
-void TForm1::PlaceWindow() {
-  // The start-up client area, centred on the screen.
-  normalClientSize_ = QSize(StartClientWidth, StartClientHeight);
-  client_->resize(normalClientSize_);
-  resize(StartClientWidth, StartClientHeight + menuBar()->sizeHint().height());
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
-}
-
-void TForm1::PlaceClientArea() {
-  const QSize client = client_->size();
-  face_->setGeometry(0, 0, client.width(), std::max(0, client.height() - PanelHeight));
+void ButtonPanel::PlaceAt(QSize client) {
   Panel1->setGeometry(0, client.height() - PanelHeight, client.width(), PanelHeight);
 }
 
-void TForm1::PlaceButtons() {
+void ButtonPanel::PlaceButtons() {
   const std::array<int, 4> lefts = ButtonLefts(Panel1->width(), Button1->width());
   const std::array<QPushButton*, 4> buttons{BitBtn1, BitBtn2, BitBtn3, Button1};
   for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i]->move(lefts[i], ButtonTop);
 }
 
-void TForm1::FormResize() {
-  lastClientSize_ = client_->size();
-  PlaceClientArea();
-  const int symbolSize = ArtSizeFor(lastClientSize_, face_->SymbolSize());
-  // The art is read again only for a new size, or after a failed read.
-  const bool newArt = symbolSize != face_->SymbolSize() || face_->SymbolArt().isNull();
-  face_->SetSymbolSize(symbolSize);
-  // The strips do not depend on the art, so a missing art file never leaves
-  // the wheels without strips to spin.
-  machine_->PutStripsOnWheels();
-  ShowGameAtRest();
-  const auto error = newArt ? face_->LoadSymbolArt(environment_.programDir) : std::nullopt;
-  PlaceButtons();
-  if (error) environment_.dialogs.warning(this, *error);
-  face_->RepaintMachine();
+void ButtonPanel::SetEnabled(bool enabled) {
+  for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3, Button1}) button->setEnabled(enabled);
 }
 
-void TForm1::PressDefaultButton() {
-  // Enter presses the button that has the focus, else the default one.
+bool ButtonPanel::SpinEnabled() const { return Button1->isEnabled(); }
+
+void ButtonPanel::FocusSpin() { Button1->setFocus(); }
+
+void ButtonPanel::PressDefault() {
   auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
   QPushButton* target = focused != nullptr && focused->parentWidget() == Panel1 ? focused : Button1;
   if (target->isEnabled()) target->click();

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainMenus.h"
+
+#include <QAction>
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
 
 #include "DialogLook.h"
 #include "GameState.h"
+#include "MenuCommands.h"
 #include "Money.h"
 #include "ReadableNumbers.h"
-#include "Slot.h"
 
 namespace {
 
-using Handler = void (TForm1::*)();
+using Handler = void (MenuCommands::*)();
 
 enum class Menu { Bar, File, Options, Background, BetAmount, Music, Sounds, SpinSpeed, Auto, Help };
 constexpr std::size_t MenuCount = 10;
@@ -46,7 +50,7 @@ struct MenuRow {
 };
 
 #define MENU_ITEM(menu, member) .in = Menu::menu, .name = #member
-#define MENU_ACTION(member) .item = &MenuItems::member, .handler = &TForm1::member##Click
+#define MENU_ACTION(member) .item = &MenuItems::member, .handler = &MenuCommands::member##Click
 
 constexpr MenuRow Submenu(Menu in, const char* name, const char* caption, Menu opens) {
   return {.in = in, .name = name, .caption = caption, .opens = opens};
@@ -171,8 +175,9 @@ bool IsItem(const MenuRow& row) { return row.item != nullptr; }
 
 }  // namespace
 
-void TForm1::CreateMenus() {
-  QMenuBar* bar = menuBar();
+MainMenus::MainMenus(QMainWindow& window, MenuCommands& commands, Settings& settings)
+    : settings_(settings) {
+  QMenuBar* bar = window.menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
   std::array<QMenu*, MenuCount> menus{};
 
@@ -181,7 +186,7 @@ void TForm1::CreateMenus() {
     if (row.name == nullptr) {
       into->addSeparator();
     } else if (!IsItem(row)) {
-      auto* menu = new QMenu(QCoreApplication::translate("Menus", row.caption), this);
+      auto* menu = new QMenu(QCoreApplication::translate("Menus", row.caption), &window);
       menu->setObjectName(QString::fromLatin1(row.name));
       menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
       if (into != nullptr)
@@ -194,7 +199,7 @@ void TForm1::CreateMenus() {
           row.coinValue >= 0
               ? CoinValueText(money::ToCents(CoinValues[static_cast<std::size_t>(row.coinValue)]))
               : QCoreApplication::translate("Menus", row.caption);
-      auto* action = new QAction(caption, this);
+      auto* action = new QAction(caption, &window);
       action->setObjectName(QString::fromLatin1(row.name));
       action->setCheckable(row.mark != Mark::None);
       action->setChecked(row.mark == Mark::CheckedAtStart);
@@ -202,46 +207,55 @@ void TForm1::CreateMenus() {
       // commands toggle, set or keep it; Qt's own toggle on a click is
       // undone first.
       const Handler handler = row.handler;
-      connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
-        if (action->isCheckable()) action->setChecked(!checked);
-        (this->*handler)();
-      });
+      QObject::connect(action, &QAction::triggered, &window,
+                       [&commands, action, handler](bool checked) {
+                         if (action->isCheckable()) action->setChecked(!checked);
+                         (commands.*handler)();
+                       });
       into->addAction(action);
-      menu_.*row.item = action;
+      items_.*row.item = action;
     }
   }
-  KeepMenusClassic(*this);
+  KeepMenusClassic(window);
   KeepMenusClassic(*bar);
 }
 
-void TForm1::SetGameCommandsEnabled(bool enabled) {
+void MainMenus::SetGameCommandsEnabled(bool enabled, bool roundOver) {
   // A free-spin round belongs to the game it was won in: nothing may swap
   // that game for another, or change its coin value, before it has ended.
-  const bool roundOver = machine_->State().FreeSpins <= 0;
   for (const MenuRow& row : MenuRows) {
-    if (row.hold == Hold::WhilePlaying) (menu_.*row.item)->setEnabled(enabled);
+    if (row.hold == Hold::WhilePlaying) (items_.*row.item)->setEnabled(enabled);
     if (row.hold == Hold::WhilePlayingOrFreeSpins)
-      (menu_.*row.item)->setEnabled(enabled && roundOver);
+      (items_.*row.item)->setEnabled(enabled && roundOver);
   }
 }
 
-void TForm1::SetBetAmountMark(int bet) {
+void MainMenus::SetCoinValueMark(int bet) {
   for (const MenuRow& row : MenuRows)
-    if (row.coinValue >= 0) (menu_.*row.item)->setChecked(row.coinValue == bet);
+    if (row.coinValue >= 0) (items_.*row.item)->setChecked(row.coinValue == bet);
 }
 
-void TForm1::SetSpeedMark(int speed) {
+void MainMenus::SetSpeedMark(int speed) {
   for (const MenuRow& row : MenuRows)
-    if (row.speed >= 0) (menu_.*row.item)->setChecked(row.speed == speed);
+    if (row.speed >= 0) (items_.*row.item)->setChecked(row.speed == speed);
 }
 
-void TForm1::ToggleSoundSwitch(bool Settings::*flag) {
+void MainMenus::SetAutoSpinMark(bool on) { items_.AutoSpin2->setChecked(on); }
+
+void MainMenus::SetMusicMark(bool on) { items_.On2->setChecked(on); }
+
+void MainMenus::SetBackgroundMarks(bool tiled) {
+  items_.Tiled1->setChecked(tiled);
+  items_.None1->setChecked(!tiled);
+}
+
+void MainMenus::ToggleSoundSwitch(bool Settings::*flag) {
   settings_.*flag = !(settings_.*flag);
   for (const MenuRow& row : MenuRows)
-    if (row.soundSwitch == flag) (menu_.*row.item)->setChecked(settings_.*flag);
+    if (row.soundSwitch == flag) (items_.*row.item)->setChecked(settings_.*flag);
 }
 
-void TForm1::ShowSoundSwitchMarks() {
+void MainMenus::ShowSoundSwitchMarks() {
   for (const MenuRow& row : MenuRows)
-    if (row.soundSwitch != nullptr) (menu_.*row.item)->setChecked(settings_.*row.soundSwitch);
+    if (row.soundSwitch != nullptr) (items_.*row.item)->setChecked(settings_.*row.soundSwitch);
 }
