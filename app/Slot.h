@@ -69,10 +69,9 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   // Tests answer the dialogs through these.
   DialogServices& Dialogs() { return environment_.dialogs; }
 
-  // The payoff chart window, made once after the main window and kept
-  // hidden between showings.
+  // The payoff chart window ("Payoffs"), made once after the main window and
+  // kept hidden between showings.
   void CreatePayoffChart();
-  TPayoffs* PayoffChart() const { return payoffs_.get(); }
   // What the dialogs ask of the window: its boxes and file dialogs, and help.
   DialogServices Services();
 

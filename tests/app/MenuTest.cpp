@@ -168,16 +168,17 @@ class MenuTest : public QObject {
     FormFixture fixture;
     TForm1& form = fixture.Form();
     form.CreatePayoffChart();
-    QVERIFY(!form.PayoffChart()->isVisible());
+    QWidget* chart = FindInWindow<QWidget>(form, "Payoffs");
+    QVERIFY(!chart->isVisible());
     bool chartShownModally = false;
     QTimer::singleShot(0, &form, [&] {
       QWidget* modal = QApplication::activeModalWidget();
-      chartShownModally = modal == form.PayoffChart();
+      chartShownModally = modal == chart;
       if (modal != nullptr) modal->close();
     });
     QTest::mouseClick(WindowButton(form, "BitBtn3"), Qt::LeftButton);
     QVERIFY(chartShownModally);
-    QVERIFY(!form.PayoffChart()->isVisible());
+    QVERIFY(!chart->isVisible());
 
     // Borrow: the first amount button lends $1,000 while the dialog is open.
     QTimer::singleShot(0, &form, [] {

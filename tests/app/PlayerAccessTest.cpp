@@ -74,7 +74,7 @@ class PlayerAccessTest : public QObject {
     QTimer watch;
     connect(&watch, &QTimer::timeout, [&chartShown, &form] {
       if (QWidget* chart = QApplication::activeModalWidget()) {
-        chartShown = chart == static_cast<QWidget*>(form.PayoffChart());
+        chartShown = chart == FindInWindow<QWidget>(form, "Payoffs");
         chart->close();
       }
     });
