@@ -58,7 +58,7 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   // got to.
   const GameState& ShownGame() const;
   PlanPlayer& Player();
-  Settings& CurrentSettings() { return settings_; }
+  const Settings& CurrentSettings() const { return settings_; }
   Machine& Rules();
   MachineFace& Face() { return *face_; }
   HelpViewer& Help() { return help_; }

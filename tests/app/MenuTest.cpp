@@ -105,7 +105,7 @@ class MenuTest : public QObject {
 
   void soundItemsToggleTheirSwitchOnly() {
     FormFixture fixture;
-    Settings& settings = fixture.Form().CurrentSettings();
+    const Settings& settings = fixture.Form().CurrentSettings();
     fixture.Item("On1")->trigger();
     QVERIFY(!settings.Sound);
     QVERIFY(!fixture.Item("On1")->isChecked());

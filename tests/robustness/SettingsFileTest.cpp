@@ -108,7 +108,8 @@ class SettingsFileTest : public QObject {
     QVERIFY(game.Script().warnings.isEmpty());
 
     // The sound switch stayed on: play silently from here.
-    form.CurrentSettings().Sound = false;
+    FindInWindow<QAction>(form, "On1")->trigger();
+    QVERIFY(!form.CurrentSettings().Sound);
     game.PlaySmallWin(true);
     QCOMPARE(state.Credits, 12.25);
   }
@@ -313,7 +314,7 @@ class SettingsFileTest : public QObject {
       DamagedGame game(program, {}, path);
       TForm1& form = game.Form();
       if (!systemFolder) QCOMPARE(form.State().Credits, 321.50);
-      form.CurrentSettings().Sound = false;
+      FindInWindow<QAction>(form, "On1")->trigger();
       const double before = form.State().Credits;
       game.PlaySmallWin(true);
       QCOMPARE(form.State().Credits, before + 0.25);
