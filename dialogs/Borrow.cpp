@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr QSize ClientSize{582, 300};
+constexpr QSize BorrowClientSize{582, 300};
 // A fixed dialog frame is 3 px on each side; "Credits:" ends 20 px inside
 // the outer width, over the end of its LED field.
 constexpr int FrameWidth = 3;
@@ -62,11 +62,11 @@ TBorrowC::TBorrowC(Machine& machine, std::function<void(CommandResult)> shown,
       symbolSize_(symbolSize),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("BorrowC"));
-  SetUpFixedDialog(*this, ClientSize, BorrowHelpContext);
+  SetUpFixedDialog(*this, BorrowClientSize, BorrowHelpContext);
   setWindowTitle(tr("Use this form to borrow or pay back credits"));
   setFont(FaceFont(10, false));
   surface_ = new PaintedSurface(this, [this] { PaintValues(); });
-  surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  surface_->setGeometry(0, 0, BorrowClientSize.width(), BorrowClientSize.height());
   // The LED readouts drawn at the screen's own pixels, as the face's are.
   surface_->FollowScreenRatio();
   surface_->setAccessibleName(tr("Credits and borrowed"));

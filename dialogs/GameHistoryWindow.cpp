@@ -28,8 +28,7 @@
 namespace {
 
 // Small enough for an 800 x 600 screen; the plays scroll.
-constexpr QSize ClientSize{780, 560};
-constexpr int ArtSize = 96;
+constexpr QSize HistoryClientSize{780, 560};
 
 // The columns of the plays.
 const char* const PlayColumns[] = {
@@ -126,12 +125,12 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
                                      DialogServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
   setObjectName(QStringLiteral("GameHistory"));
-  SetUpFixedDialog(*this, ClientSize, HistoryHelpContext);
+  SetUpFixedDialog(*this, HistoryClientSize, HistoryHelpContext);
   setFont(DialogPixelFont(13));
   setWindowTitle(tr("Game History"));
 
   QImage art;
-  if (const auto error = LoadSymbolArtFile(programDir, ArtSize, art)) {
+  if (const auto error = LoadSymbolArtFile(programDir, SmallestArtSize, art)) {
     // The figures are worth showing without the pictures.
     if (services_.warning) services_.warning(parent, *error);
   } else {
@@ -139,7 +138,8 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
     QPainter painter(&icons_);
     for (int symbol = 0; symbol < SymbolCount; ++symbol) {
       const QImage cell =
-          art.copy(ArtSize * (symbol % 3), ArtSize * (symbol / 3), ArtSize, ArtSize)
+          art.copy(SmallestArtSize * (symbol % 3), SmallestArtSize * (symbol / 3), SmallestArtSize,
+                   SmallestArtSize)
               .scaled(PictureCell, PictureCell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       painter.drawImage(PictureCell * symbol, 0, cell);
     }

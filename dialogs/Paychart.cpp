@@ -17,8 +17,7 @@
 
 namespace {
 
-constexpr QSize ClientSize{674, 393};
-constexpr int ArtSize = 96;
+constexpr QSize PaychartClientSize{674, 393};
 constexpr int IconSize = 24;
 constexpr int IconPitch = 34;  // picture plus a 10-px gap
 constexpr int RowPitch = 37;
@@ -74,10 +73,10 @@ TPayoffs::TPayoffs(const GameState& state, const Settings& settings, QString pro
       symbolSize_(std::move(symbolSize)),
       services_(std::move(services)) {
   setObjectName(QStringLiteral("Payoffs"));
-  SetUpFixedDialog(*this, ClientSize, PaychartHelpContext);
+  SetUpFixedDialog(*this, PaychartClientSize, PaychartHelpContext);
   setFont(DialogPixelFont(13));
   surface_ = new PaintedSurface(this, [this] { PaintChart(); });
-  surface_->setGeometry(0, 0, ClientSize.width(), ClientSize.height());
+  surface_->setGeometry(0, 0, PaychartClientSize.width(), PaychartClientSize.height());
   // Pictures and digits drawn at the screen's own pixels, as the face is.
   surface_->FollowScreenRatio();
   surface_->setAccessibleName(tr("Payoffs"));
@@ -144,7 +143,7 @@ void TPayoffs::showEvent(QShowEvent* event) {
 void TPayoffs::FormShow() {
   QImage source;
   sharpArt_ = QImage();
-  if (const auto error = LoadSymbolArtFile(programDir_, ArtSize, source)) {
+  if (const auto error = LoadSymbolArtFile(programDir_, SmallestArtSize, source)) {
     // The amounts are still worth showing without the pictures.
     artSheet_ = QImage();
     chartArt_ = QImage();
@@ -221,7 +220,7 @@ void TPayoffs::DrawSymbolRow(int x, int y, int symbol) {
 }
 
 void TPayoffs::DrawAmounts() {
-  const int symbolSize = symbolSize_ ? symbolSize_() : ArtSize;
+  const int symbolSize = symbolSize_ ? symbolSize_() : SmallestArtSize;
   for (int row = 0; row < ChartRows; ++row) {
     for (int coins = 1; coins <= ChartColumns; ++coins) {
       const Column& column = Columns()[static_cast<std::size_t>(coins - 1)];

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int BandPitch = 21;
-constexpr int DigitPitch = 16;
 const QRect BlankGlyph{160, 42, LedDigitWidth, LedHeight};
 constexpr int PointGlyphLeft = 176;
 
@@ -22,10 +20,10 @@ bool IsPoint(QChar c) { return c == u'.' || c == u',' || c == LocaleDecimalPoint
 // a blank or a point shows as 0.
 QRect GlyphOf(QChar c, int band) {
   if (c == u' ') return BlankGlyph;
-  const int top = band * BandPitch;
+  const int top = band * LedBandPitch;
   if (IsPoint(c)) return {PointGlyphLeft, top, LedPointWidth, LedHeight};
   const int digit = c.isDigit() ? c.digitValue() : 0;
-  return {digit * DigitPitch, top, LedDigitWidth, LedHeight};
+  return {digit * LedDigitPitch, top, LedDigitWidth, LedHeight};
 }
 
 }  // namespace

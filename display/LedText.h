@@ -20,6 +20,10 @@ enum LedBand : int {
 inline constexpr int LedDigitWidth = 15;
 inline constexpr int LedPointWidth = 4;
 inline constexpr int LedHeight = 20;
+// Where the glyphs lie on the strip: one band of digits under the other,
+// digit after digit.
+inline constexpr int LedBandPitch = 21;
+inline constexpr int LedDigitPitch = 16;
 
 // Draws digits, blanks and decimal separators as seven-segment glyphs.
 // Right-to-left: x is the left edge of the last character's cell and the

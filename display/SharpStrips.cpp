@@ -6,6 +6,8 @@
 #include <QtMath>
 #include <array>
 
+#include "LedText.h"
+
 namespace {
 
 QImage BlackImage(QSize size, qreal ratio) {
@@ -25,9 +27,6 @@ void PrepareShapes(QPainter& painter) {
 }
 
 // --- Digits --------------------------------------------------------------
-
-constexpr int BandPitch = 21;
-constexpr int DigitPitch = 16;
 
 // The seven segments a..g of a 15 x 20 cell as the outlines of the bitmap's
 // mitred bars: 3 px thick, each edge through the middle of the bitmap's
@@ -63,9 +62,9 @@ QImage DrawSharpDigits(const QImage& digits, qreal ratio) {
   QImage image = BlackImage(digits.size(), ratio);
   QPainter painter(&image);
   PrepareShapes(painter);
-  for (int top = 0; top + 20 <= digits.height(); top += BandPitch) {
+  for (int top = 0; top + 20 <= digits.height(); top += LedBandPitch) {
     for (int digit = 0; digit < 10; ++digit) {
-      const int left = digit * DigitPitch;
+      const int left = digit * LedDigitPitch;
       for (const Segment& segment : Segments()) {
         const QPoint probe = segment.probe + QPoint(left, top);
         if (!Lit(digits, probe.x(), probe.y())) continue;

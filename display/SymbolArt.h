@@ -6,6 +6,10 @@
 #include <QString>
 #include <optional>
 
+// The smallest symbol size: the face's in a normal window, and the pictures'
+// of the payoff chart and of Game History.
+inline constexpr int SmallestArtSize = 96;
+
 // The symbol size for a client width: 96 up to 750, 144 up to 1000, 192 up
 // to 5000; wider keeps the current size.
 int ArtSizeForWidth(int clientWidth, int currentSize);

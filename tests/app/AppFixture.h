@@ -100,6 +100,15 @@ bool PlayOut(TForm1& form, int timeoutMs = 30000);
 // every chance would: each run of wheels or coins hurried as it comes.
 bool HurryOut(TForm1& form, int timeoutMs = 30000);
 
+// A settings file that turns the sounds off: the win, power and bonus sounds
+// would hold every spin for their whole length.
+inline const QString Silent = QStringLiteral("[Settings]\r\nSound=0\r\n");
+
+// Stops that show 5, 5, 2 on the middle line (pays 2 a coin) with one
+// Voltaro symbol and no Power Drain in view.
+inline void ScriptSmallWin(ScriptedStops& chance) { chance.NextStops(0, 4, 0); }
+inline void ScriptSmallWin(FormFixture& fixture) { ScriptSmallWin(fixture.Stops()); }
+
 // A paid play as a settings file keeps it: 25 coins of 25¢ that won $2.50 on
 // one line, credits 1000.00 before the bet and 996.25 after.
 PlayRecord PaidPlayOf25Coins();

@@ -20,15 +20,6 @@
 
 namespace {
 
-// Stops that show 5, 5, 2 on the middle line (pays 2 a coin) with one
-// Voltaro symbol and no Power Drain in view.
-// Sounds off: the win, power and bonus sounds would hold every spin for
-// their whole length.
-const QString Silent = QStringLiteral("[Settings]\r\nSound=0\r\n");
-
-void ScriptSmallWin(ScriptedStops& chance) { chance.NextStops(0, 4, 0); }
-void ScriptSmallWin(FormFixture& fixture) { ScriptSmallWin(fixture.Stops()); }
-
 // The menu commands that change the game in play.
 const std::vector<const char*> GameCommands{"NewGame2", "Open1",         "Save1", "N5001",
                                             "N1001",    "N50c1",         "N25c1", "N10c1",

@@ -26,10 +26,6 @@ namespace {
 const QString StartIni =
     QStringLiteral("[Settings]\r\nSound=0\r\nPowerPts=70\r\nBonusPool=3.00\r\n");
 
-// Stops that show 5, 5, 2 on the middle line (pays 2 a coin) with one
-// Voltaro symbol and no Power Drain in view.
-void ScriptSmallWin(ScriptedStops& chance) { chance.NextStops(0, 4, 0); }
-
 QByteArray Sha256(const QByteArray& bytes) {
   return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }

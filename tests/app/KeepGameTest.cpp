@@ -15,11 +15,6 @@
 
 namespace {
 
-const QString Silent = QStringLiteral("[Settings]\r\nSound=0\r\n");
-
-// 5, 5, 2 on the middle line (2 a coin), one Voltaro symbol, no Power Drain.
-void ScriptSmallWin(ScriptedStops& chance) { chance.NextStops(0, 4, 0); }
-
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -14,12 +14,6 @@
 
 namespace {
 
-const QString Silent = QStringLiteral("[Settings]\r\nSound=0\r\n");
-
-// Stops that show 5, 5, 2 on the middle line (pays 2 a coin) with one
-// Voltaro symbol in view.
-void ScriptSmallWin(FormFixture& fixture) { fixture.Stops().NextStops(0, 4, 0); }
-
 QString Description(MachineFace& face) {
   QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&face);
   return access != nullptr ? access->text(QAccessible::Description) : QString();

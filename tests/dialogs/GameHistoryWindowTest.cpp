@@ -9,6 +9,7 @@
 #include <ctime>
 #include <memory>
 
+#include "BuiltProgram.h"
 #include "ChartPlot.h"
 #include "DialogAnswers.h"
 #include "GameCharts.h"
@@ -24,8 +25,6 @@
 #include "SymbolArt.h"
 
 namespace {
-
-QString ProgramDir() { return QStringLiteral(VOLTARO_RUNTIME_DIR); }
 
 // The local date and time by the C library, apart from Qt's own conversion.
 QString LocalTime(std::int64_t secondsSince1970) {

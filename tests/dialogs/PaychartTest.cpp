@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "BuiltProgram.h"
 #include "CanvasWidget.h"
 #include "DialogAnswers.h"
 #include "Fonts.h"
@@ -47,8 +48,6 @@ QString ReadAmount(const QImage& canvas, int row, int coins, int anchorShift = 0
   return ReadLedRightToLeft(canvas, ColumnAnchors[column] + anchorShift, RowTop(row),
                             ColumnBands[column], coins == 1 ? 7 : 8);
 }
-
-QString ProgramDir() { return QStringLiteral(VOLTARO_RUNTIME_DIR); }
 
 }  // namespace
 

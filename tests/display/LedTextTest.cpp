@@ -16,9 +16,9 @@ namespace {
 QRect Digit(int d, int band) { return {16 * d, 21 * band, 15, 20}; }
 QRect Point(int band) { return {176, 21 * band, 4, 20}; }
 
-struct Board {
+struct LedBoard {
   CanvasWidget widget;
-  Board() {
+  LedBoard() {
     widget.resize(640, 120);
     widget.Canvas().fill(Qt::darkGray);
   }
@@ -33,7 +33,7 @@ class LedTextTest : public QObject {
  private slots:
   // Right to left: x is the last cell's left edge and a point takes 4 px.
   void rightToLeftAnchorsTheLastCell() {
-    Board board;
+    LedBoard board;
     DrawLedText(board.widget, "12.50", 300, 10, false, LedRed, 96);
     const QImage& c = board.canvas();
     QVERIFY(ShowsGlyph(c, {300, 10}, DigitsStrip(), Digit(0, 4)));
@@ -49,7 +49,7 @@ class LedTextTest : public QObject {
   // Left to right (the borrow dialog's mode): a point sits in the next
   // 15-px place and the following digit 4 px after the point.
   void leftToRight() {
-    Board board;
+    LedBoard board;
     DrawLedText(board.widget, "1.5", 100, 50, true, LedYellow, 96);
     const QImage& c = board.canvas();
     QVERIFY(ShowsGlyph(c, {100, 50}, DigitsStrip(), Digit(1, 6)));
@@ -58,14 +58,14 @@ class LedTextTest : public QObject {
   }
 
   void glyphsAreOpaqueAndBlanksErase() {
-    Board board;
+    LedBoard board;
     DrawLedText(board.widget, "88888", 300, 10, false, LedRed, 96);
     DrawLedText(board.widget, "    7", 300, 10, false, LedRed, 96);
     QCOMPARE(ReadLedText(board.canvas(), 300, 10, 5, LedRed), QString("    7"));
   }
 
   void otherCharactersShowAsZeroAndCommaAsPoint() {
-    Board board;
+    LedBoard board;
     DrawLedText(board.widget, "x,3", 300, 10, false, LedGreen, 96);
     QCOMPARE(ReadLedText(board.canvas(), 300, 10, 3, LedGreen), QString("0.3"));
   }
@@ -85,7 +85,7 @@ class LedTextTest : public QObject {
     QFETCH(int, symbolSize);
     QFETCH(int, x);
     QFETCH(int, drawnAt);
-    Board board;
+    LedBoard board;
     DrawLedText(board.widget, "4", x, 10, false, LedRed, symbolSize);
     QVERIFY(ShowsGlyph(board.canvas(), {drawnAt, 10}, DigitsStrip(), Digit(4, 4)));
     DrawLedText(board.widget, "4", x, 60, true, LedRed, symbolSize);
@@ -111,14 +111,14 @@ class LedTextTest : public QObject {
     const int x = 300;
     const int at = symbolSize == 144 ? 313 : 300;
 
-    Board plain;
-    Board within;
+    LedBoard plain;
+    LedBoard within;
     DrawLedText(plain.widget, "9999999.99", x, 10, leftToRight, LedRed, symbolSize);
     DrawLedTextWithin(within.widget, "9999999.99", x, 10, leftToRight, LedRed, symbolSize,
                       LedMoneyWidth);
     QVERIFY(plain.canvas() == within.canvas());
 
-    Board wide;
+    LedBoard wide;
     DrawLedTextWithin(wide.widget, "1234567890123.45", x, 10, leftToRight, LedRed, symbolSize,
                       LedMoneyWidth);
     const int left = leftToRight ? at : at + LedDigitWidth - LedMoneyWidth;

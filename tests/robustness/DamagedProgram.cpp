@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtTest>
 #include <random>
 
 namespace {
@@ -96,4 +97,14 @@ void DamagedGame::PlaySmallWin(bool hurried) {
     HurryOut(*form_);
   else
     PlayOut(*form_);
+}
+
+void ExpectSmallWinPaid(DamagedGame& game) {
+  const GameState& state = game.Form().State();
+  QCOMPARE(state.Spins, 1);
+  QCOMPARE(state.Credits, 1000.25);
+  QCOMPARE(state.Wager, 0.0);
+  QCOMPARE(state.LastBet, 0.25);
+  QCOMPARE(state.PowerPts, 10);
+  QVERIFY(WindowButton(game.Form(), "Button1")->isEnabled());
 }

@@ -67,6 +67,6 @@ class DamagedGame {
   std::unique_ptr<TForm1> form_;
 };
 
-// Settings with every sound off: the win and power sounds would hold each
-// spin for their whole length.
-inline const QString SilentIni = QStringLiteral("[Settings]\r\nSound=0\r\n");
+// The game after PlaySmallWin from a fresh start: the win paid, the meter
+// charged and Spin ready again.
+void ExpectSmallWinPaid(DamagedGame& game);

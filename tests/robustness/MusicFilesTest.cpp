@@ -13,7 +13,7 @@ namespace {
 
 // Music on with only `slot` in the playlist; sounds off.
 QString IniWithOnlySong(int slot) {
-  return SilentIni + QStringLiteral("MusicOn=1\r\nPlayList%1=1\r\n").arg(slot);
+  return Silent + QStringLiteral("MusicOn=1\r\nPlayList%1=1\r\n").arg(slot);
 }
 
 void AddDamageRows() {
@@ -93,7 +93,7 @@ class MusicFilesTest : public QObject {
     } else {
       program.Spoil(SongFile(1), spoilt == "empty" ? Damage::Empty : Damage::Corrupt);
     }
-    DamagedGame game(program, SilentIni + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\n");
+    DamagedGame game(program, Silent + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\n");
     TForm1& form = game.Form();
     WindowTimer(form, "Timer2")->stop();
     form.Timer2Timer();
@@ -116,7 +116,7 @@ class MusicFilesTest : public QObject {
   void shippedSongsPlayInTurn() {
     DamagedProgram program;
     DamagedGame game(program,
-                     SilentIni + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\nPlayList2=1\r\n");
+                     Silent + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\nPlayList2=1\r\n");
     TForm1& form = game.Form();
     WindowTimer(form, "Timer2")->stop();
     form.Timer2Timer();
@@ -139,7 +139,7 @@ class MusicFilesTest : public QObject {
     QFETCH(Damage, damage);
     DamagedProgram program;
     program.Spoil(SongFile(slot), damage);
-    DamagedGame game(program, SilentIni);
+    DamagedGame game(program, Silent);
     TForm1& form = game.Form();
     const auto songsBefore = form.CurrentSettings().MIDISong;
     int chooserRuns = 0;

@@ -46,17 +46,6 @@ bool SolidMarked(DamagedGame& game) {
   return game.Form().findChild<QAction*>(QStringLiteral("None1"))->isChecked();
 }
 
-// After a damaged file the game must still take a bet, spin and pay.
-void ExpectSmallWinPaid(DamagedGame& game) {
-  const GameState& state = game.Form().State();
-  QCOMPARE(state.Spins, 1);
-  QCOMPARE(state.Credits, 1000.25);
-  QCOMPARE(state.Wager, 0.0);
-  QCOMPARE(state.LastBet, 0.25);
-  QCOMPARE(state.PowerPts, 10);
-  QVERIFY(WindowButton(game.Form(), "Button1")->isEnabled());
-}
-
 }  // namespace
 
 class PictureAndHelpFilesTest : public QObject {
@@ -77,7 +66,7 @@ class PictureAndHelpFilesTest : public QObject {
     QFETCH(Damage, damage);
     DamagedProgram program;
     program.Spoil(file, damage);
-    DamagedGame game(program, SilentIni);
+    DamagedGame game(program, Silent);
     TForm1& form = game.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -121,7 +110,7 @@ class PictureAndHelpFilesTest : public QObject {
     QFETCH(Damage, damage);
     QFETCH(bool, chosenByPlayer);
     DamagedProgram program;
-    QString ini = SilentIni + "BackMode=0\r\nBackColor=255\r\n";
+    QString ini = Silent + "BackMode=0\r\nBackColor=255\r\n";
     if (chosenByPlayer) {
       QFile::copy(program.File("BKGRND1.BMP"), program.File(file));
       ini += "BackBMP=" + program.File(file) + "\r\n";
@@ -158,7 +147,7 @@ class PictureAndHelpFilesTest : public QObject {
     const QString picked = program.File("picked.bmp");
     QFile::copy(program.File("BKGRND1.BMP"), picked);
     program.Spoil("picked.bmp", damage);
-    DamagedGame game(program, SilentIni);
+    DamagedGame game(program, Silent);
     TForm1& form = game.Form();
     const QImage tileBefore = form.Face().CurrentBackground().Picture;
     QVERIFY(!tileBefore.isNull());
@@ -192,7 +181,7 @@ class PictureAndHelpFilesTest : public QObject {
     QFETCH(Damage, damage);
     DamagedProgram program;
     program.Spoil(file, damage);
-    DamagedGame game(program, SilentIni);
+    DamagedGame game(program, Silent);
     TForm1& form = game.Form();
 
     if (file == "VOLTA.HLP")

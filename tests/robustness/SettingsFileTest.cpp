@@ -120,7 +120,7 @@ class SettingsFileTest : public QObject {
   void hugeValues() {
     DamagedProgram program;
     DamagedGame game(program,
-                     SilentIni +
+                     Silent +
                          "Credits=99999999999999999999.99\r\nBorrowed=123456789012345.5\r\n"
                          "BonusPool=9999999999.99\r\nSpins=2147483647\r\nPowerPts=2147483647\r\n"
                          "Speed=999\r\nBet=258\r\nBackColor=99999999999\r\n");
@@ -161,7 +161,7 @@ class SettingsFileTest : public QObject {
   // and a pool below nothing read as empty.
   void negativeMoney() {
     DamagedProgram program;
-    DamagedGame game(program, SilentIni +
+    DamagedGame game(program, Silent +
                                   "Credits=-50.00\r\nBorrowed=-20.5\r\nBonusPool=-5.00\r\n"
                                   "PowerPts=-40\r\nSpins=-3\r\n");
     TForm1& form = game.Form();

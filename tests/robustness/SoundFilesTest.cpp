@@ -32,15 +32,6 @@ void AddColumns() {
   QTest::addColumn<Damage>("damage");
 }
 
-void ExpectSmallWinPaid(DamagedGame& game) {
-  const GameState& state = game.Form().State();
-  QCOMPARE(state.Spins, 1);
-  QCOMPARE(state.Credits, 1000.25);
-  QCOMPARE(state.Wager, 0.0);
-  QCOMPARE(state.PowerPts, 10);
-  QVERIFY(WindowButton(game.Form(), "Button1")->isEnabled());
-}
-
 }  // namespace
 
 class SoundFilesTest : public QObject {

@@ -3,27 +3,11 @@
 // (their order and round trip are in SettingsFileTest).
 #include <gtest/gtest.h>
 
+#include "LoadedSettings.h"
 #include "Money.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
 #include "TempFolder.h"
-
-namespace {
-
-struct Loaded {
-  GameState state;
-  Settings settings = DefaultSettings("/opt/voltaro/");
-  bool maxed = false;
-};
-
-Loaded LoadFrom(const std::string& path, const GameState& before = {}) {
-  Loaded l;
-  l.state = before;
-  LoadSettingsFile(path, l.state, l.settings, l.maxed);
-  return l;
-}
-
-}  // namespace
 
 // Outside a free-spin round the last bet is not the file's: it is written
 // as 0, and a game starts without one, as it always has.

@@ -5,6 +5,7 @@
 
 #include "GameChartText.h"
 #include "GameRecordsText.h"
+#include "LoadedSettings.h"
 #include "Money.h"
 #include "Profile.h"
 #include "SettingsKeys.h"
@@ -15,18 +16,6 @@
 namespace {
 
 const std::string Dir = "/opt/voltaro/";
-
-struct Loaded {
-  GameState state;
-  Settings settings = DefaultSettings(Dir);
-  bool maxed = false;
-};
-
-Loaded LoadFrom(const std::string& path) {
-  Loaded l;
-  LoadSettingsFile(path, l.state, l.settings, l.maxed);
-  return l;
-}
 
 TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
   TempFolder folder;
