@@ -14,6 +14,7 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 }
 
 QImage& CanvasWidget::Canvas() {
+  ++changes_;
   EnsureCanvasSize();
   return canvas_;
 }
@@ -24,6 +25,7 @@ void CanvasWidget::EnsureCanvasSize() {
   const QSize logical = size().expandedTo(QSize(1, 1));
   const QSize wanted(qRound(logical.width() * ratio_), qRound(logical.height() * ratio_));
   if (canvas_.size() == wanted && canvas_.devicePixelRatio() == ratio_) return;
+  ++changes_;
   canvas_ = QImage(wanted, QImage::Format_RGB32);
   canvas_.setDevicePixelRatio(ratio_);
   canvas_.fill(Qt::black);
@@ -59,6 +61,7 @@ bool CanvasWidget::event(QEvent* event) {
 }
 
 void CanvasWidget::ShowRect(const QRect& rect) {
+  ++changes_;
   drawn_ = true;
   if (batchDepth_ > 0) {
     pending_ = pending_.united(rect);

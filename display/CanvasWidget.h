@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 
 // A window that paints itself from an off-screen image of its client area.
 // Drawing routines paint into Canvas() and then call ShowRect() so the
@@ -18,6 +19,11 @@ class CanvasWidget : public QWidget {
   // gives a fresh image, which the next full paint fills.
   QImage& Canvas();
   const QImage& Canvas() const;
+
+  // Counts the calls that may have changed the canvas (Canvas(), ShowRect,
+  // a fresh image): a drawing routine that finds it where it left it knows
+  // that what it drew is still there.
+  std::uint64_t CanvasChanges() const { return changes_; }
 
   // Shows a changed part of the canvas now (a repaint, not a deferred
   // update). Does nothing while the widget is hidden.
@@ -68,6 +74,7 @@ class CanvasWidget : public QWidget {
   void RepaintNow(const QRect& rect);
 
   QImage canvas_;
+  std::uint64_t changes_ = 0;
   qreal ratio_ = 1.0;
   bool followsScreen_ = false;
   bool drawn_ = false;

@@ -173,15 +173,43 @@ void MachineFace::RepaintMachine() {
 }
 
 void MachineFace::ShowWheel(int wheel, int position) {
-  auto& reel = reels_[static_cast<std::size_t>(wheel)];
-  RenderWheel(reel, symbolArt_, StripOfWheel(state_, wheel), position, symbolSize_);
-  PutWheelOnScreen(*this, layout_, wheel, reel);
+  const std::string& strip = StripOfWheel(state_, wheel);
+  if (!DrawWheelInWindow(*this, layout_, wheel, symbolArt_, strip, position)) {
+    auto& reel = reels_[static_cast<std::size_t>(wheel)];
+    RenderWheel(reel, symbolArt_, strip, position, symbolSize_);
+    PutWheelOnScreen(*this, layout_, wheel, reel);
+  }
+  ShownWheel& shown = shownWheels_[static_cast<std::size_t>(wheel)];
+  shown.place = ((position % WheelPositions) + WheelPositions) % WheelPositions;
+  shown.strip = strip;
+  shown.art = symbolArt_.cacheKey();
+  shown.symbolSize = symbolSize_;
+}
+
+bool MachineFace::WheelStillShows(int wheel, int position) const {
+  const ShownWheel& shown = shownWheels_[static_cast<std::size_t>(wheel)];
+  return CanvasChanges() == changesAfterWheels_ &&
+         shown.place == ((position % WheelPositions) + WheelPositions) % WheelPositions &&
+         shown.strip == StripOfWheel(state_, wheel) && shown.art == symbolArt_.cacheKey() &&
+         shown.symbolSize == symbolSize_;
 }
 
 void MachineFace::ShowWheels(const std::array<int, 3>& positions) {
-  ShowBatch batch(*this);
+  // A wheel that has stopped (or whose blur drew the same place again) is
+  // left alone: its window shows those very pixels already, and a step that
+  // moves no wheel sends nothing to the screen.
+  std::array<bool, 3> still{};
   for (int wheel = 0; wheel < 3; ++wheel)
-    ShowWheel(wheel, positions[static_cast<std::size_t>(wheel)]);
+    still[static_cast<std::size_t>(wheel)] =
+        WheelStillShows(wheel, positions[static_cast<std::size_t>(wheel)]);
+  {
+    ShowBatch batch(*this);
+    for (int wheel = 0; wheel < 3; ++wheel)
+      if (!still[static_cast<std::size_t>(wheel)])
+        ShowWheel(wheel, positions[static_cast<std::size_t>(wheel)]);
+  }
+  // Counted once the step is on the screen: a full paint it caused counts.
+  changesAfterWheels_ = CanvasChanges();
 }
 
 void MachineFace::Blink() {

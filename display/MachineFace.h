@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "Background.h"
 #include "CanvasWidget.h"
@@ -86,6 +87,8 @@ class MachineFace : public CanvasWidget, public FaceView {
   void PaintReadouts();
   void PaintLeftColumn();
   void ShowWheel(int wheel, int position);
+  // Whether wheel w's window still shows that position as ShowWheel left it.
+  bool WheelStillShows(int wheel, int position) const;
   // The readouts as last drawn, with the meter, free spins, symbols, lines
   // and last play of the game.
   FaceReadings CurrentReadings() const;
@@ -97,6 +100,17 @@ class MachineFace : public CanvasWidget, public FaceView {
   int symbolSize_ = 96;
   QImage symbolArt_;
   ReelBitmaps reels_;
+  // What each wheel's window was last drawn with, and the canvas's change
+  // count just after the last ShowWheels: a wheel that has not moved since
+  // need not be drawn again.
+  struct ShownWheel {
+    int place = -1;
+    std::string strip;
+    qint64 art = 0;
+    int symbolSize = 0;
+  };
+  std::array<ShownWheel, 3> shownWheels_;
+  std::uint64_t changesAfterWheels_ = 0;
   FaceLayout layout_;
   bool blinkPhase_ = true;
   FaceReadings readings_;

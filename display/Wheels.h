@@ -24,3 +24,11 @@ void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string&
 // bitmap's last column and row stay off screen.
 void PutWheelOnScreen(CanvasWidget& target, const FaceLayout& layout, int wheel,
                       const QImage& reelBitmap);
+
+// RenderWheel and PutWheelOnScreen in one, with no reel bitmap between them:
+// the bands of art go straight into wheel w's window, which then shows the
+// same pixels. Returns false, having drawn nothing, where that cannot give
+// the same pixels (no art, art at another or a fractional ratio, a strip
+// without a usable code in view); the two steps are needed then.
+bool DrawWheelInWindow(CanvasWidget& target, const FaceLayout& layout, int wheel,
+                       const QImage& symbolArt, const std::string& strip, int position);

@@ -2,6 +2,7 @@
 // Wheels at whole and half positions, put on the face, and the blinking of
 // the Voltaro cells.
 
+#include <QPainter>
 #include <QTest>
 
 #include "FaceTestSupport.h"
@@ -132,6 +133,36 @@ class WheelsTest : public QObject {
       QCOMPARE(rig.Pixel(window.left() + 30, window.bottom()), Black);
     }
     QCOMPARE(CellOfColour(rig.Pixel(f.ReelLeft + 20, f.ReelTop + 10)), SymbolAt(rig.state, 0, 0));
+  }
+
+  // A step draws only the wheels that moved, and nothing at all when none
+  // did; a window drawn over since the last step is drawn again.
+  void onlyMovedWheelsAreDrawn() {
+    FaceRig rig(632, 394, 96);
+    // Read through const: taking the canvas to draw on counts as a change.
+    const MachineFace& face = *rig.face;
+    rig.face->ShowWheels({1, 10, 39});
+    const QImage first = face.Canvas().copy();
+    const auto changes = rig.face->CanvasChanges();
+    rig.face->ShowWheels({41, 10, -1});
+    QCOMPARE(rig.face->CanvasChanges(), changes);
+
+    const QRect middle = rig.Layout().WheelRect(1);
+    rig.face->Canvas().setPixel(middle.left() + 5, middle.top() + 5, qRgb(1, 2, 3));
+    rig.face->ShowWheels({1, 10, 39});
+    QCOMPARE(face.Canvas(), first);
+
+    rig.face->ShowWheels({1, 11, 39});
+    QImage reel = MakeReelBitmaps(96)[0];
+    RenderWheel(reel, MakeTestArt(96), StripOfWheel(rig.state, 1), 11, 96);
+    QCOMPARE(rig.Canvas().copy(middle.left(), middle.top(), 95, 287), reel.copy(0, 0, 95, 287));
+    QImage others = rig.Canvas().copy();
+    QImage before = first;
+    for (QImage* image : {&others, &before}) {
+      QPainter blank(image);
+      blank.fillRect(middle, Qt::black);
+    }
+    QCOMPARE(others, before);
   }
 
   void blinking_data() {
