@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CanvasWidget.h"
 
+#include <QBackingStore>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QWindow>
 #include <QtMath>
+
+#include "Blit.h"
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
   // Every pixel comes from the canvas, so Qt need not clear the area first.
@@ -72,23 +76,58 @@ void CanvasWidget::ShowRect(const QRect& rect) {
 
 void CanvasWidget::ShowAll() { ShowRect(rect()); }
 
-void CanvasWidget::RepaintNow(const QRect& rect) {
+void CanvasWidget::RepaintNow(const QRect& rect, ShowRoute route) {
   // A repaint from inside paintEvent would recurse; that paint copies the
   // whole canvas out anyway.
   if (inPaintEvent_ || !isVisible() || !updatesEnabled()) return;
   const QRect visible = rect.intersected(this->rect());
-  if (!visible.isEmpty()) repaint(visible);
+  if (visible.isEmpty()) return;
+  if (route == ShowRoute::StraightToWindow && CopyToWindowNow(visible)) return;
+  repaint(visible);
 }
 
-CanvasWidget::ShowBatch::ShowBatch(CanvasWidget& widget) : widget_(widget) {
-  ++widget_.batchDepth_;
+bool CanvasWidget::CopyToWindowNow(const QRect& rect) {
+  // The window's image is written as paintEvent would write it: only where
+  // that gives the very same pixels, the canvas copied pixel for pixel into
+  // a 32-bit image, no focus frame drawn over it, nothing covering it.
+  QWidget* top = window();
+  QBackingStore* store = backingStore();
+  QWindow* handle = top->windowHandle();
+  if (store == nullptr || handle == nullptr || !handle->isExposed() || hasFocus() || !drawn_ ||
+      ratio_ != static_cast<int>(ratio_) || handle->surfaceType() != QSurface::RasterSurface)
+    return false;
+  if (!(QRegion(rect) - visibleRegion()).isEmpty()) return false;
+  const QRect target = rect.translated(mapTo(top, QPoint(0, 0)));
+  if (!QRect(QPoint(0, 0), store->size()).contains(target)) return false;
+  const QRegion region(target);
+  store->beginPaint(region);
+  QPaintDevice* device = store->paintDevice();
+  bool copied = false;
+  if (device != nullptr && device->devType() == QInternal::Image) {
+    auto* image = static_cast<QImage*>(device);
+    const QImage::Format format = image->format();
+    if (image->devicePixelRatio() == ratio_ &&
+        (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+         format == QImage::Format_ARGB32_Premultiplied)) {
+      // Canvas pixels are opaque, so their bytes are the same in any of them.
+      blit::Copy(*image, target.topLeft(), canvas_, rect);
+      copied = true;
+    }
+  }
+  store->endPaint();
+  if (copied) store->flush(region);
+  return copied;
+}
+
+CanvasWidget::ShowBatch::ShowBatch(CanvasWidget& widget, ShowRoute route) : widget_(widget) {
+  if (widget_.batchDepth_++ == 0) widget_.batchRoute_ = route;
 }
 
 CanvasWidget::ShowBatch::~ShowBatch() {
   if (--widget_.batchDepth_ > 0) return;
   const QRect pending = widget_.pending_;
   widget_.pending_ = QRect();
-  if (!pending.isEmpty()) widget_.RepaintNow(pending);
+  if (!pending.isEmpty()) widget_.RepaintNow(pending, widget_.batchRoute_);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {

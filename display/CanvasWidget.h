@@ -30,8 +30,6 @@ class CanvasWidget : public QWidget {
   void ShowRect(const QRect& rect);
   void ShowAll();
 
-  // Gathers the ShowRect calls made during its life into one repaint, so a
-  // routine made of many small draws reaches the screen in one piece.
   // Device pixels per logical pixel of the canvas. 1 unless the canvas
   // follows its screen.
   qreal CanvasRatio() const { return ratio_; }
@@ -42,9 +40,21 @@ class CanvasWidget : public QWidget {
   // canvas at ratio 1 is scaled up by the window system as a whole.
   void FollowScreenRatio();
 
+  // How a batch reaches the screen. A repaint sends the widget a paint
+  // event; straight to the window, the canvas is copied into the window's
+  // image and shown without one, which saves a painter and the event's
+  // round through the application on a change made many times a second.
+  // It falls back to a repaint wherever that copy could not give the very
+  // same pixels (a focus frame over the canvas, something covering it, a
+  // fractional ratio, a window image of another kind).
+  enum class ShowRoute { Repaint, StraightToWindow };
+
+  // Gathers the ShowRect calls made during its life into one repaint, so a
+  // routine made of many small draws reaches the screen in one piece. The
+  // outermost batch chooses the route.
   class ShowBatch {
    public:
-    explicit ShowBatch(CanvasWidget& widget);
+    explicit ShowBatch(CanvasWidget& widget, ShowRoute route = ShowRoute::Repaint);
     ~ShowBatch();
     ShowBatch(const ShowBatch&) = delete;
     ShowBatch& operator=(const ShowBatch&) = delete;
@@ -71,7 +81,10 @@ class CanvasWidget : public QWidget {
   // Draws a focus frame over the canvas while the widget has the keyboard
   // focus; it is never part of the canvas itself.
   void PaintFocusFrame(QPainter& painter);
-  void RepaintNow(const QRect& rect);
+  void RepaintNow(const QRect& rect, ShowRoute route = ShowRoute::Repaint);
+  // Puts a part of the canvas into the window's image and on the screen at
+  // once; false, having shown nothing, where only a repaint can.
+  bool CopyToWindowNow(const QRect& rect);
 
   QImage canvas_;
   std::uint64_t changes_ = 0;
@@ -80,5 +93,6 @@ class CanvasWidget : public QWidget {
   bool drawn_ = false;
   bool inPaintEvent_ = false;
   int batchDepth_ = 0;
+  ShowRoute batchRoute_ = ShowRoute::Repaint;
   QRect pending_;
 };

@@ -203,7 +203,7 @@ void MachineFace::ShowWheels(const std::array<int, 3>& positions) {
     still[static_cast<std::size_t>(wheel)] =
         WheelStillShows(wheel, positions[static_cast<std::size_t>(wheel)]);
   {
-    ShowBatch batch(*this);
+    ShowBatch batch(*this, ShowRoute::StraightToWindow);
     for (int wheel = 0; wheel < 3; ++wheel)
       if (!still[static_cast<std::size_t>(wheel)])
         ShowWheel(wheel, positions[static_cast<std::size_t>(wheel)]);

@@ -2,6 +2,7 @@
 // Loading symbol art and pictures, and the canvas that shows its changes at
 // once.
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -139,6 +140,36 @@ class ArtAndCanvasTest : public QObject {
     // The window shows the canvas.
     QCOMPARE(canvas.grab().toImage().pixel(15, 15) | 0xFF000000U, Red);
     QCOMPARE(canvas.fullPaints, 1);
+  }
+
+  // Sent straight to the window, a batch is in the window's image at once
+  // without a paint event; with a focus frame to draw over it, it is a
+  // repaint after all.
+  void straightToWindowNeedsNoPaintEvent() {
+    CountingCanvas canvas;
+    canvas.resize(200, 100);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    const int before = canvas.paints;
+    canvas.Canvas().fill(Qt::red);
+    const auto showStraight = [&canvas] {
+      CanvasWidget::ShowBatch batch(canvas, CanvasWidget::ShowRoute::StraightToWindow);
+      canvas.ShowRect(QRect(10, 10, 20, 20));
+    };
+    showStraight();
+    QCOMPARE(canvas.paints, before);
+    const auto* shown = dynamic_cast<const QImage*>(canvas.backingStore()->paintDevice());
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->pixel(15, 15) | 0xFF000000U, Red);
+    QCOMPARE(shown->pixel(35, 35) | 0xFF000000U, 0xFF00FF00U);
+
+    canvas.setFocusPolicy(Qt::StrongFocus);
+    canvas.activateWindow();
+    canvas.setFocus();
+    QTRY_VERIFY(canvas.hasFocus());
+    const int focused = canvas.paints;
+    showStraight();
+    QCOMPARE(canvas.paints, focused + 1);
   }
 
   void faceIsDrawnAtItsScreensRatio_data() {
