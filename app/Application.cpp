@@ -2,8 +2,12 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -41,6 +45,19 @@ void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, con
   HeldMessages().append({type, QByteArray(context.category), text});
 }
 
+// With no session bus to be found, the screen reader bridge (made before the
+// first paint) and the sound library would each have the bus library start
+// one, which holds up the window by tens of milliseconds and leaves a bus
+// running that no screen reader listens on. The lookup order is the bus
+// library's own: the address given, then the user's bus in the runtime
+// folder.
+void KeepFromLaunchingASessionBus() {
+  if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+  const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"))) return;
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 }  // namespace
 
 void PrepareBeforeApplication() {
@@ -48,6 +65,7 @@ void PrepareBeforeApplication() {
   // The sound library would otherwise take over SIGINT and SIGTERM and turn
   // them into events nobody reads, so the program could not be stopped.
   qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+  KeepFromLaunchingASessionBus();
 }
 
 void PrepareApplication() {
@@ -67,5 +85,30 @@ void PrepareApplication() {
   QApplication::setPalette(ClassicPalette());
   KeepEveryWindowClassic();
   InitPictures();
-  QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture)));
+}
+
+void SetWindowIconAfterFirstPaint(QWidget& window) {
+  // Watches the paints of the whole application for the first one in the
+  // window, then lets the icon wait one more turn of the event loop, so that
+  // paint reaches the screen first.
+  class FirstPaintWatch : public QObject {
+   public:
+    explicit FirstPaintWatch(QWidget& watched) : window_(&watched) {}
+
+   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() != QEvent::Paint || !watched->isWidgetType() ||
+          static_cast<QWidget*>(watched)->window() != window_)
+        return false;
+      qApp->removeEventFilter(this);
+      deleteLater();
+      QTimer::singleShot(
+          0, qApp, [] { QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture))); });
+      return false;
+    }
+
+   private:
+    QPointer<QWidget> window_;
+  };
+  qApp->installEventFilter(new FirstPaintWatch(window));
 }

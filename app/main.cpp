@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
       [&form](int) { QCoreApplication::exit(form.CloseUnattended() ? 0 : 1); });
   // Qt ends the program with exit() when the display goes away.
   KeepAtExit([&form] { form.KeepGameAtExit(); });
+  SetWindowIconAfterFirstPaint(form);
   form.show();
   const int status = QApplication::exec();
   KeepAtExit(nullptr);
