@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   BenchTable table;
   BenchForm form(std::move(environment));
   form.CreatePayoffChart();
+  SetWindowIconAfterFirstPaint(form);
   const FirstPaint first = ShowAndWaitForFirstPaint(form, form.Face(), mainEntered);
   if (first.sinceProcessStart < 0) {
     table.AddNote("start-up: the face was never painted");
