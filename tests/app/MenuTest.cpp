@@ -31,6 +31,21 @@
 
 namespace {
 
+// Opens File > Game History, runs `look` on the window once it is up and
+// closes it; false when no window opened.
+bool LookAtGameHistory(FormFixture& fixture, const std::function<void(GameHistoryWindow&)>& look) {
+  bool opened = false;
+  QTimer::singleShot(0, &fixture.Form(), [&] {
+    auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+    if (window == nullptr) return;
+    opened = true;
+    look(*window);
+    window->close();
+  });
+  fixture.Item("GameHistory1")->trigger();
+  return opened;
+}
+
 // A menu's items as "caption" or "-" for a separator, submenus marked ">".
 QStringList Items(const QMenu* menu) {
   QStringList items;
@@ -374,19 +389,15 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
     QStringList shown;
-    QTimer::singleShot(0, &form, [&] {
-      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
-      if (window == nullptr) return;
+    QVERIFY(LookAtGameHistory(fixture, [&](GameHistoryWindow& window) {
       for (const char* name : {"Play1Kind", "Play1Coins", "Play2Kind", "Play2Coins", "Play2Win",
                                "PaidSpins", "ReturnSoFar"})
-        shown << window->findChild<QLabel*>(name)->text();
-      shown << (window->findChild<QLabel*>("Play3Kind") == nullptr ? "two rows" : "more rows");
+        shown << window.findChild<QLabel*>(name)->text();
+      shown << (window.findChild<QLabel*>("Play3Kind") == nullptr ? "two rows" : "more rows");
       // F1 goes to the active window's topic.
-      QApplication::setActiveWindow(window);
-      if (QTest::qWaitForWindowActive(window)) QTest::keyClick(window, Qt::Key_F1);
-      window->close();
-    });
-    fixture.Item("GameHistory1")->trigger();
+      QApplication::setActiveWindow(&window);
+      if (QTest::qWaitForWindowActive(&window)) QTest::keyClick(&window, Qt::Key_F1);
+    }));
     QCOMPARE(shown, (QStringList{"Free", "3", "Paid", "25", "$2.50", "1", "40.0%", "two rows"}));
     QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41012"));
   }
@@ -405,14 +416,10 @@ class MenuTest : public QObject {
     fixture.Item("NewGame2")->trigger();
 
     QStringList shown;
-    QTimer::singleShot(0, &form, [&] {
-      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
-      if (window == nullptr) return;
-      shown << window->findChild<QLabel*>("PaidSpins")->text();
-      shown << (window->findChild<QLabel*>("Play1Kind") == nullptr ? "no rows" : "rows");
-      window->close();
-    });
-    fixture.Item("GameHistory1")->trigger();
+    QVERIFY(LookAtGameHistory(fixture, [&](GameHistoryWindow& window) {
+      shown << window.findChild<QLabel*>("PaidSpins")->text();
+      shown << (window.findChild<QLabel*>("Play1Kind") == nullptr ? "no rows" : "rows");
+    }));
     QCOMPARE(shown, (QStringList{"0", "no rows"}));
     QVERIFY(SectionKeys(fixture.SettingsPath(), "Game History").isEmpty());
   }
@@ -487,13 +494,10 @@ class MenuTest : public QObject {
     TForm1& form = restarted.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QStringList problems{"the window did not open"};
-    QTimer::singleShot(0, &form, [&] {
-      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
-      if (window == nullptr) return;
-      problems.clear();
-      const auto text = [window](const QString& name) {
-        const auto* label = window->findChild<QLabel*>(name);
+    QStringList problems;
+    QVERIFY(LookAtGameHistory(restarted, [&](GameHistoryWindow& window) {
+      const auto text = [&window](const QString& name) {
+        const auto* label = window.findChild<QLabel*>(name);
         return label ? label->text() : QStringLiteral("<none>");
       };
       const auto money = [](std::int64_t cents) {
@@ -513,7 +517,7 @@ class MenuTest : public QObject {
         if (shown != expected)
           problems << p + ": " + shown.join('|') + " not " + expected.join('|');
         // Each cell of the test art is one colour: the picture shows the symbols.
-        auto* picture = window->findChild<QLabel*>(p + "Window");
+        auto* picture = window.findChild<QLabel*>(p + "Window");
         const QImage image = picture ? picture->grab().toImage() : QImage();
         for (int wheel = 0; wheel < 3 && !image.isNull(); ++wheel)
           for (int row3 = 0; row3 < 3; ++row3) {
@@ -531,9 +535,7 @@ class MenuTest : public QObject {
       if (text("PaidSpins") != "12") problems << "paid spins " + text("PaidSpins");
       if (text("MoneyWagered") != money(wagered)) problems << "wagered " + text("MoneyWagered");
       if (text("WonOnLines") != money(won)) problems << "won " + text("WonOnLines");
-      window->close();
-    });
-    restarted.Item("GameHistory1")->trigger();
+    }));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
@@ -559,15 +561,12 @@ class MenuTest : public QObject {
             *std::max_element(credits.begin(), credits.end()));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QStringList problems{"the window did not open"};
-    QTimer::singleShot(0, &form, [&] {
-      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
-      if (window == nullptr) return;
-      problems.clear();
-      window->Tabs->setCurrentIndex(1);
+    QStringList problems;
+    QVERIFY(LookAtGameHistory(fixture, [&](GameHistoryWindow& window) {
+      window.Tabs->setCurrentIndex(1);
       QTest::qWait(50);
-      ChartPlot* chart = window->CreditsChart;
-      ChartPlot* returns = window->ReturnChart;
+      ChartPlot* chart = window.CreditsChart;
+      ChartPlot* returns = window.ReturnChart;
       if (!chart->isVisible() || !returns->isVisible()) problems << "the charts are not shown";
       if (chart->Data().line.size() != 30 || returns->Data().line.size() != 30)
         problems << "not a point a spin";
@@ -625,9 +624,7 @@ class MenuTest : public QObject {
         problems << chart->Data().summary;
       if (!returns->Data().summary.startsWith("Return so far after 30 paid spins"))
         problems << returns->Data().summary;
-      window->close();
-    });
-    fixture.Item("GameHistory1")->trigger();
+    }));
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
   }
 
