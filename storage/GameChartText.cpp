@@ -49,19 +49,6 @@ std::optional<std::uint8_t> ParseMarks(std::string_view text) {
   return marks;
 }
 
-std::vector<std::string_view> Fields(std::string_view text) {
-  std::vector<std::string_view> fields;
-  while (true) {
-    const std::size_t comma = text.find(',');
-    std::string_view field = text.substr(0, comma);
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-    fields.push_back(field);
-    if (comma == std::string_view::npos || fields.size() > 6) return fields;
-    text.remove_prefix(comma + 1);
-  }
-}
-
 std::string PointKey(std::size_t number) { return "Point" + std::to_string(number); }
 
 bool WithinTotals(const ChartPoint& point, const GameStatistics& totals) {
@@ -79,7 +66,7 @@ std::string ChartPointText(const ChartPoint& point) {
 }
 
 std::optional<ChartPoint> ParseChartPoint(std::string_view text) {
-  const std::vector<std::string_view> fields = Fields(text);
+  const std::vector<std::string_view> fields = SplitRecordFields(text, ',');
   if (fields.size() != 6) return std::nullopt;
   const auto play = ParseRecordCount(fields[0]);
   const auto paidSpins = ParseRecordCount(fields[1]);

@@ -122,6 +122,10 @@ std::string PlayKey(int number) { return "Play" + std::to_string(number); }
 
 std::optional<double> ParseRecordAmount(std::string_view text) { return Amount(text); }
 
+std::vector<std::string_view> SplitRecordFields(std::string_view text, char separator) {
+  return Split(text, separator);
+}
+
 std::optional<std::int64_t> ParseRecordCount(std::string_view text) {
   return WholeNumber<std::int64_t>(text);
 }

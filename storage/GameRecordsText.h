@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "GameStatistics.h"
 #include "PlayRecord.h"
@@ -50,6 +51,8 @@ std::optional<PlayRecord> ParsePlay(std::string_view text);
 // limit), and a whole number ("42", "-7"); nothing for any other text.
 std::optional<double> ParseRecordAmount(std::string_view text);
 std::optional<std::int64_t> ParseRecordCount(std::string_view text);
+// A record's fields between the separators, blanks around each left out.
+std::vector<std::string_view> SplitRecordFields(std::string_view text, char separator);
 
 // "2026-12-08T16:12:05Z" for seconds since 1970 UTC, and back; the years
 // 1970 to 9999 only.
