@@ -1,36 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AudioDevice.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+#include <QtGlobal>
 #include <cstdlib>
 #include <string>
 
+#include "MixerLibrary.h"
 #include "MusicStream.h"
 #include "SoundFontChoice.h"
 
 namespace audio_device {
 namespace {
 
+const MixerLibrary* mixer = nullptr;
+
 void CloseAtExit() {
   MusicStream::Instance().Shutdown();
-  Mix_CloseAudio();
-  Mix_Quit();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  mixer->CloseAudio();
+  mixer->Quit();
+  mixer->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool OpenOnce() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  std::string failure;
+  const MixerLibrary* library = OpenMixerLibrary(failure);
+  if (library == nullptr) {
+    // A broken install rather than a machine without sound: worth a word.
+    qWarning("the game is silent: %s", failure.c_str());
     return false;
   }
-  Mix_AllocateChannels(1);
+  if (library->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (library->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    library->QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  mixer = library;
+  mixer->AllocateChannels(1);
   // The player's own choice of bank wins over the system's and the game's.
   const std::string soundFonts = ChooseSoundFonts(SystemSoundFontSources());
-  if (!soundFonts.empty()) Mix_SetSoundFonts(soundFonts.c_str());
-  Mix_Init(MIX_INIT_MID);
+  if (!soundFonts.empty()) mixer->SetSoundFonts(soundFonts.c_str());
+  mixer->Init(MIX_INIT_MID);
   MusicStream::Instance().AttachToMixer();
   std::atexit(CloseAtExit);
   return true;
@@ -41,6 +50,11 @@ bool OpenOnce() {
 bool Available() {
   static const bool available = OpenOnce();
   return available;
+}
+
+const MixerLibrary& Mixer() {
+  if (mixer == nullptr) std::abort();  // a caller that skipped Available()
+  return *mixer;
 }
 
 }  // namespace audio_device

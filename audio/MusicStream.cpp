@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MusicStream.h"
 
-#include <SDL_mixer.h>
-
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include "AudioDevice.h"
+#include "MixerLibrary.h"
 #include "SdlMusicPlayer.h"
+
+using audio_device::Mixer;
 
 MusicStream& MusicStream::Instance() {
   static MusicStream stream;
   return stream;
 }
 
-void MusicStream::AttachToMixer() { Mix_HookMusicFinished(&MusicStream::OnMusicFinished); }
+void MusicStream::AttachToMixer() { Mixer().HookMusicFinished(&MusicStream::OnMusicFinished); }
 
 void MusicStream::Shutdown() {
   HaltQuietly();
   holder_ = nullptr;
-  Mix_HookMusicFinished(nullptr);
+  Mixer().HookMusicFinished(nullptr);
 }
 
 bool MusicStream::Start(SdlMusicPlayer* player) {
@@ -32,7 +34,7 @@ bool MusicStream::Start(SdlMusicPlayer* player) {
   holder_ = player;
   ++play_;
   halting_ = true;  // starting a song may halt one the mixer still holds
-  const bool started = Mix_PlayMusic(player->Music(), 1) == 0;
+  const bool started = Mixer().PlayMusic(player->Music(), 1) == 0;
   halting_ = false;
   if (!started) holder_ = nullptr;
   return started;
@@ -46,7 +48,7 @@ void MusicStream::Release(SdlMusicPlayer* player) {
 
 void MusicStream::HaltQuietly() {
   halting_ = true;
-  Mix_HaltMusic();
+  Mixer().HaltMusic();
   halting_ = false;
 }
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SdlMusicPlayer.h"
 
-#include <SDL_mixer.h>
-
 #include <QCoreApplication>
 #include <string>
 
 #include "AudioDevice.h"
 #include "MidiFileCheck.h"
+#include "MixerLibrary.h"
 #include "MusicStream.h"
+
+using audio_device::Mixer;
 
 SdlMusicPlayer::~SdlMusicPlayer() { Close(); }
 
@@ -16,9 +17,9 @@ bool SdlMusicPlayer::Open(std::string& errorText) {
   Close();
   // Without a device there is nothing to open into: the music is silent.
   if (!audio_device::Available()) return true;
-  music_ = Mix_LoadMUS(fileName_.c_str());
-  if (music_ && Mix_GetMusicType(music_) == MUS_MID && !IsPlayableMidi(fileName_)) {
-    Mix_FreeMusic(music_);
+  music_ = Mixer().LoadMUS(fileName_.c_str());
+  if (music_ && Mixer().GetMusicType(music_) == MUS_MID && !IsPlayableMidi(fileName_)) {
+    Mixer().FreeMusic(music_);
     music_ = nullptr;
     errorText = QCoreApplication::translate("SdlMusicPlayer",
                                             "The file cannot be played on the MIDI sequencer. It "
@@ -28,7 +29,7 @@ bool SdlMusicPlayer::Open(std::string& errorText) {
   }
   if (music_) return true;
   // The mixer's own reason is in English: it comes as the mixer gives it.
-  errorText = Mix_GetError();
+  errorText = Mixer().GetError();
   if (errorText.empty())
     errorText = QCoreApplication::translate("SdlMusicPlayer", "The file could not be opened: %1")
                     .arg(QString::fromStdString(fileName_))
@@ -44,7 +45,7 @@ void SdlMusicPlayer::Play() {
 void SdlMusicPlayer::Close() {
   if (!music_) return;
   MusicStream::Instance().Release(this);
-  Mix_FreeMusic(music_);
+  Mixer().FreeMusic(music_);
   music_ = nullptr;
 }
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundPlayer.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +9,10 @@
 
 #include "AudioDevice.h"
 #include "DefaultSound.h"
+#include "MixerLibrary.h"
 #include "WaveShape.h"
+
+using audio_device::Mixer;
 
 namespace {
 
@@ -52,7 +52,8 @@ Uint64 DeviceBytesPerSecond() {
   int frequency = 0;
   Uint16 format = 0;
   int channels = 0;
-  if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
+  if (!Mixer().QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0)
+    return 0;
   return static_cast<Uint64>(frequency) * static_cast<Uint64>(channels) *
          static_cast<Uint64>(SDL_AUDIO_BITSIZE(format) / 8);
 }
@@ -70,7 +71,7 @@ Mix_Chunk* WithinEffectSize(Mix_Chunk* chunk) {
   if (chunk == nullptr) return nullptr;
   const Uint64 perSecond = DeviceBytesPerSecond();
   if (perSecond == 0 || chunk->alen <= (MaxEffectSeconds + 1ULL) * perSecond) return chunk;
-  Mix_FreeChunk(chunk);
+  Mixer().FreeChunk(chunk);
   return nullptr;
 }
 
@@ -80,9 +81,9 @@ Mix_Chunk* WithinEffectSize(Mix_Chunk* chunk) {
 Mix_Chunk* DecodeImage(const std::vector<std::uint8_t>& image) {
   const auto shape = ReadWaveShape(image);
   if (!shape || !shape->IsEffectLength()) return nullptr;
-  SDL_RWops* stream = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+  SDL_RWops* stream = Mixer().RWFromConstMem(image.data(), static_cast<int>(image.size()));
   if (!stream) return nullptr;
-  return WithinEffectSize(Mix_LoadWAV_RW(stream, 1));
+  return WithinEffectSize(Mixer().LoadWAV_RW(stream, 1));
 }
 
 // The bytes of a wave file; empty for anything but a regular file of a size
@@ -106,11 +107,11 @@ SoundPlayer::SoundPlayer(const Settings& settings) : settings_(settings) {}
 
 SoundPlayer::~SoundPlayer() {
   if (!audio_device::Available()) return;
-  Mix_HaltChannel(audio_device::EffectChannel);
+  Mixer().HaltChannel(audio_device::EffectChannel);
   for (Mix_Chunk* wave : waves_)
-    if (wave) Mix_FreeChunk(wave);
-  if (defaultChunk_) Mix_FreeChunk(defaultChunk_);
-  if (fileChunk_) Mix_FreeChunk(fileChunk_);
+    if (wave) Mixer().FreeChunk(wave);
+  if (defaultChunk_) Mixer().FreeChunk(defaultChunk_);
+  if (fileChunk_) Mixer().FreeChunk(fileChunk_);
 }
 
 void SoundPlayer::LoadEventWavesLater(const std::string& programDir) {
@@ -129,7 +130,7 @@ void SoundPlayer::LoadEventWaves(const std::string& programDir) {
   if (!audio_device::Available()) return;
   for (std::size_t i = 0; i < waves_.size(); ++i) {
     if (waves_[i]) {
-      Mix_FreeChunk(waves_[i]);
+      Mixer().FreeChunk(waves_[i]);
       waves_[i] = nullptr;
     }
     // Decoded once here, so the many restarts during a spin cost nothing.
@@ -170,7 +171,7 @@ int SoundPlayer::PlayFile(const std::string& path) {
   Mix_Chunk* chunk = DecodeImage(ReadWaveFile(path));
   if (chunk) {
     if (!Start(chunk, {SoundSource::File, path, true})) {
-      Mix_FreeChunk(chunk);
+      Mixer().FreeChunk(chunk);
       return 0;
     }
     // Kept until the next sound cuts it off: the mixer reads it meanwhile.
@@ -183,13 +184,13 @@ int SoundPlayer::PlayFile(const std::string& path) {
 }
 
 bool SoundPlayer::Start(Mix_Chunk* chunk, const SoundStart& start) {
-  Mix_HaltChannel(audio_device::EffectChannel);
+  Mixer().HaltChannel(audio_device::EffectChannel);
   // The channel is quiet now, so the last file sound can go.
   if (fileChunk_) {
-    Mix_FreeChunk(fileChunk_);
+    Mixer().FreeChunk(fileChunk_);
     fileChunk_ = nullptr;
   }
-  if (Mix_PlayChannel(audio_device::EffectChannel, chunk, 0) < 0) return false;
+  if (Mixer().PlayChannel(audio_device::EffectChannel, chunk, 0) < 0) return false;
   Notify(start);
   return true;
 }
