@@ -49,12 +49,12 @@ void PlanPlayer::PlayDueSteps() {
     lastDue_ = step.due;
     next_.Next();
     ApplyToShown(plan_, step, shown_);
-    const std::int64_t before = SteadyTickCount();
     // A file sound holds every step after it for its length.
     offset_ += PerformStep(plan_, step, face_, controls_);
     // The wheels' schedule starts once the spin has been written, so a slow
-    // disk makes the spin start later rather than a step shorter.
-    if (step.kind == StepKind::Keep) offset_ += SteadyTickCount() - before;
+    // disk, or a slow start before the write, makes the spin start later
+    // rather than its first step shorter.
+    if (step.kind == StepKind::Keep) offset_ = SteadyTickCount() - start_ - step.due;
   }
   if (playing_) Finish();
 }

@@ -35,11 +35,18 @@ class SteppedForm : public TForm1 {
 
   std::vector<std::int64_t> stepTicks;
   std::function<void()> midSpin;
-  // Milliseconds each wheel picture takes to draw, and the spin's write to
-  // the file, on top of the real cost; when the spin's write ended.
+  // Milliseconds each wheel picture takes to draw, the spin's start before
+  // its write (the lamps stop blinking) and the write to the file, on top of
+  // the real cost; when the spin's write ended.
   int drawingCost = 0;
+  int startCost = 0;
   int keepCost = 0;
   std::int64_t keptAt = 0;
+
+  void SetBlinking(bool on) override {
+    QThread::msleep(static_cast<unsigned long>(startCost));
+    TForm1::SetBlinking(on);
+  }
 
   void KeepGame(const GameState& game) override {
     QThread::msleep(static_cast<unsigned long>(keepCost));
@@ -93,8 +100,10 @@ class GameTest : public QObject {
     form.Medium1Click();
     QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(chance);
-    // A paint that costs 20 ms on every step, a third of Medium's 35.
+    // A paint that costs 20 ms on every step, a third of Medium's 35, and a
+    // start that takes 20 ms before the write.
     form.drawingCost = 20;
+    form.startCost = 20;
     form.keepCost = 300;
     QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(PlayOut(form));
