@@ -114,20 +114,28 @@ players=$work/player/config
 mkdir -p "$players/voltaro-slots"
 printf '[Settings]\r\nCredits=5.00\r\nSound=0\r\n' >"$players/voltaro-slots/VOLTA.INI"
 as_player=(env HOME="$work/player" XDG_CONFIG_HOME="$players")
+players_program=$program
 if ((EUID == 0)); then
   chown -R nobody: "$work/player"
   chmod o+x "$work"
   as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${as_player[@]}")
+  # A clone in root's own home is closed to other users: the player gets a
+  # copy of the program's folder, with the files it plays with.
+  if ! "${as_player[@]}" test -x "$program"; then
+    cp -r "$(dirname "$program")" "$work/program"
+    chmod -R a+rX "$work/program"
+    players_program=$work/program/$(basename "$program")
+  fi
 fi
 chmod 0300 "$players/voltaro-slots"
-"${as_player[@]}" "$program" >"$work/player.log" 2>&1 &
+"${as_player[@]}" "$players_program" >"$work/player.log" 2>&1 &
 player_pid=$!
 player_window=$(window_of "$player_pid")
 [[ -n $player_window ]] || fail "no window for the player: $(cat "$work/player.log")"
 eval "$(xdotool getwindowgeometry --shell "$player_window")"
 ((WIDTH >= 600)) || fail "a box instead of the player's game in a folder without read permission"
 expect_refused "a second start in a folder without read permission" \
-  "$players/voltaro-slots/VOLTA.INI" "${as_player[@]}" "$program"
+  "$players/voltaro-slots/VOLTA.INI" "${as_player[@]}" "$players_program"
 kill "$player_pid"
 wait "$player_pid" 2>/dev/null || true
 player_pid=
