@@ -106,7 +106,12 @@ std::vector<std::uint8_t> ReadWaveFile(const std::string& path) {
 SoundPlayer::SoundPlayer(const Settings& settings) : settings_(settings) {}
 
 SoundPlayer::~SoundPlayer() {
-  if (!audio_device::Available()) return;
+  // With no sound decoded none of ours can be playing, and a game closed
+  // before its first sound need not open the device and its library now.
+  const bool anyDecoded = defaultChunk_ || fileChunk_ ||
+                          std::any_of(waves_.begin(), waves_.end(),
+                                      [](const Mix_Chunk* wave) { return wave != nullptr; });
+  if (!anyDecoded) return;
   Mixer().HaltChannel(audio_device::EffectChannel);
   for (Mix_Chunk* wave : waves_)
     if (wave) Mixer().FreeChunk(wave);
