@@ -12,6 +12,7 @@
 namespace audio_device {
 namespace {
 
+// Set once the device is open.
 const MixerLibrary* mixer = nullptr;
 
 void CloseAtExit() {
@@ -23,8 +24,8 @@ void CloseAtExit() {
 
 bool OpenOnce() {
   std::string failure;
-  const MixerLibrary* library = OpenMixerLibrary(failure);
-  if (library == nullptr) {
+  static const std::optional<MixerLibrary> library = OpenMixerLibrary(MixerLibraryName, failure);
+  if (!library) {
     // A broken install rather than a machine without sound: worth a word.
     qWarning("the game is silent: %s", failure.c_str());
     return false;
@@ -34,7 +35,7 @@ bool OpenOnce() {
     library->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  mixer = library;
+  mixer = &*library;
   mixer->AllocateChannels(1);
   // The player's own choice of bank wins over the system's and the game's.
   const std::string soundFonts = ChooseSoundFonts(SystemSoundFontSources());

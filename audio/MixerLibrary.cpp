@@ -9,7 +9,7 @@ namespace {
 template <typename Function>
 bool Find(void* library, const char* name, Function& function, std::string& failure) {
   function = reinterpret_cast<Function>(dlsym(library, name));
-  if (function == nullptr) failure = std::string(name) + " is missing from " + MixerLibraryName;
+  if (function == nullptr) failure = std::string(name) + " is missing";
   return function != nullptr;
 }
 
@@ -38,15 +38,18 @@ bool FindAll(void* mixer, MixerLibrary& f, std::string& failure) {
 
 }  // namespace
 
-const MixerLibrary* OpenMixerLibrary(std::string& failure) {
-  // Kept open for the rest of the run: the mixer's thread and the exit
-  // handler that closes the device still need it.
-  void* mixer = dlopen(MixerLibraryName, RTLD_NOW | RTLD_LOCAL);
+std::optional<MixerLibrary> OpenMixerLibrary(const char* soname, std::string& failure) {
+  // Never closed: the mixer's thread and the exit handler that closes the
+  // device still need it.
+  void* mixer = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
   if (mixer == nullptr) {
     failure = dlerror();
-    return nullptr;
+    return std::nullopt;
   }
-  static MixerLibrary functions;
-  if (!FindAll(mixer, functions, failure)) return nullptr;
-  return &functions;
+  MixerLibrary functions{};
+  if (!FindAll(mixer, functions, failure)) {
+    failure += std::string(" from ") + soname;
+    return std::nullopt;
+  }
+  return functions;
 }

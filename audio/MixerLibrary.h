@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <optional>
 #include <string>
 
 // The functions of SDL and its mixer that the game calls. The libraries are
@@ -34,9 +35,10 @@ struct MixerLibrary {
   decltype(&Mix_HookMusicFinished) HookMusicFinished;
 };
 
-// Opens the libraries and finds every function. Returns nullptr, with the
-// loader's reason in failure, when a library or a function is missing.
-const MixerLibrary* OpenMixerLibrary(std::string& failure);
-
 // The mixer's soname; SDL comes in with it.
 inline constexpr const char* MixerLibraryName = "libSDL2_mixer-2.0.so.0";
+
+// Opens the library (kept open for the rest of the run) and finds every
+// function. Empty, with the reason in failure, when the library or one of
+// its functions is missing.
+std::optional<MixerLibrary> OpenMixerLibrary(const char* soname, std::string& failure);

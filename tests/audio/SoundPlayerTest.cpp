@@ -9,6 +9,7 @@
 
 #include "AudioDevice.h"
 #include "AudioTestFiles.h"
+#include "MixerLibrary.h"
 #include "SoundPlayer.h"
 #include "WaveImage.h"
 
@@ -296,6 +297,42 @@ TEST(ShippedSounds, AllDecodeAndStayShort) {
   for (SoundEvent event :
        {SoundEvent::seStop, SoundEvent::seSlotSpin, SoundEvent::seCoins, SoundEvent::seCredits})
     EXPECT_TRUE(player.HasEventWave(event));
+}
+
+// The library is looked up by name at run time, so a misspelt function or a
+// soname this system lacks would only show as a silent game.
+TEST(MixerLibrary, EveryFunctionIsFoundOrTheMissingOneIsNamed) {
+  std::string failure;
+  const auto mixer = OpenMixerLibrary(MixerLibraryName, failure);
+  ASSERT_TRUE(mixer.has_value()) << failure;
+  // Each under its own name: functions of one type could be swapped.
+  EXPECT_EQ(mixer->InitSubSystem, &SDL_InitSubSystem);
+  EXPECT_EQ(mixer->QuitSubSystem, &SDL_QuitSubSystem);
+  EXPECT_EQ(mixer->RWFromConstMem, &SDL_RWFromConstMem);
+  EXPECT_EQ(mixer->GetError, &SDL_GetError);
+  EXPECT_EQ(mixer->OpenAudio, &Mix_OpenAudio);
+  EXPECT_EQ(mixer->CloseAudio, &Mix_CloseAudio);
+  EXPECT_EQ(mixer->Init, &Mix_Init);
+  EXPECT_EQ(mixer->Quit, &Mix_Quit);
+  EXPECT_EQ(mixer->AllocateChannels, &Mix_AllocateChannels);
+  EXPECT_EQ(mixer->SetSoundFonts, &Mix_SetSoundFonts);
+  EXPECT_EQ(mixer->QuerySpec, &Mix_QuerySpec);
+  EXPECT_EQ(mixer->LoadWAV_RW, &Mix_LoadWAV_RW);
+  EXPECT_EQ(mixer->FreeChunk, &Mix_FreeChunk);
+  EXPECT_EQ(mixer->PlayChannel, &Mix_PlayChannel);
+  EXPECT_EQ(mixer->HaltChannel, &Mix_HaltChannel);
+  EXPECT_EQ(mixer->LoadMUS, &Mix_LoadMUS);
+  EXPECT_EQ(mixer->FreeMusic, &Mix_FreeMusic);
+  EXPECT_EQ(mixer->GetMusicType, &Mix_GetMusicType);
+  EXPECT_EQ(mixer->PlayMusic, &Mix_PlayMusic);
+  EXPECT_EQ(mixer->HaltMusic, &Mix_HaltMusic);
+  EXPECT_EQ(mixer->HookMusicFinished, &Mix_HookMusicFinished);
+
+  EXPECT_FALSE(OpenMixerLibrary("libvoltaro-no-such-library.so.0", failure));
+  EXPECT_NE(failure.find("libvoltaro-no-such-library.so.0"), std::string::npos) << failure;
+
+  EXPECT_FALSE(OpenMixerLibrary("libm.so.6", failure));
+  EXPECT_EQ(failure, "SDL_InitSubSystem is missing from libm.so.6");
 }
 
 // Registered to run with SDL_AUDIODRIVER naming a driver that does not exist.
