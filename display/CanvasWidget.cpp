@@ -100,7 +100,10 @@ bool CanvasWidget::CopyToWindowNow(const QRect& rect) {
   const QRect target = rect.translated(mapTo(top, QPoint(0, 0)));
   if (!QRect(QPoint(0, 0), store->size()).contains(target)) return false;
   const QRegion region(target);
-  store->beginPaint(region);
+  // Straight into an image the X server shares, without Qt's wait for the
+  // server to finish reading it (SharedWindowImage says why that is safe).
+  const bool writeWithoutWaiting = sharedWindowImage_.IsShared(*store);
+  if (!writeWithoutWaiting) store->beginPaint(region);
   QPaintDevice* device = store->paintDevice();
   bool copied = false;
   if (device != nullptr && device->devType() == QInternal::Image) {
@@ -114,7 +117,7 @@ bool CanvasWidget::CopyToWindowNow(const QRect& rect) {
       copied = true;
     }
   }
-  store->endPaint();
+  if (!writeWithoutWaiting) store->endPaint();
   if (copied) store->flush(region);
   return copied;
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "SharedWindowImage.h"
+
 // A window that paints itself from an off-screen image of its client area.
 // Drawing routines paint into Canvas() and then call ShowRect() so the
 // change reaches the screen at once; paintEvent only copies the image out.
@@ -95,4 +97,5 @@ class CanvasWidget : public QWidget {
   int batchDepth_ = 0;
   ShowRoute batchRoute_ = ShowRoute::Repaint;
   QRect pending_;
+  SharedWindowImage sharedWindowImage_;
 };

@@ -13,7 +13,9 @@
 #include "Blit.h"
 #include "CanvasWidget.h"
 #include "FaceTestSupport.h"
+#include "PrivateXServer.h"
 #include "ScaledScreens.h"
+#include "SharedWindowImage.h"
 #include "SymbolArt.h"
 #include "TestRegistry.h"
 
@@ -246,4 +248,85 @@ class ArtAndCanvasTest : public QObject {
 };
 
 REGISTER_SCALED_DISPLAY_TEST(ArtAndCanvasTest);
+
+// The canvas on a real X server, read back from the server: what reaches the
+// screen, not what Qt keeps. Wheel steps go straight to the window without
+// waiting for the server where it shares the window's image, through Qt's
+// own paint where it does not; either way the screen must end on the
+// canvas's pixels.
+class CanvasOnXServerTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  virtual bool ImageIsShared() const { return true; }
+
+ private:
+  // The part of the window the server shows, as the canvas holds it.
+  static QImage OnServer(CountingCanvas& canvas, const QRect& rect) {
+    return canvas.screen()
+        ->grabWindow(canvas.winId(), rect.x(), rect.y(), rect.width(), rect.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  }
+
+  // A wheel-like step: bands of colour that move down a column each step.
+  static void DrawStep(CountingCanvas& canvas, const QRect& column, int step) {
+    QImage& image = canvas.Canvas();
+    for (int y = column.top(); y <= column.bottom(); ++y)
+      blit::Fill(image, QRect(column.left(), y, column.width(), 1),
+                 qRgb((y - step * 7) & 0xFF, (step * 13) & 0xFF, (y * 3) & 0xFF));
+  }
+
+ private slots:
+  void wheelStepsEndOnTheCanvasPixels() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    CountingCanvas canvas;
+    canvas.resize(320, 240);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    QVERIFY(canvas.backingStore() != nullptr);
+    QCOMPARE(SharedWindowImage().IsShared(*canvas.backingStore()), ImageIsShared());
+    const QRect column(100, 20, 95, 190);
+    const int paints = canvas.paints;
+    const auto step = [&](int n) {
+      DrawStep(canvas, column, n);
+      CanvasWidget::ShowBatch batch(canvas, CanvasWidget::ShowRoute::StraightToWindow);
+      canvas.ShowRect(column);
+    };
+    // Read back after each step...
+    for (int n = 0; n < 20; ++n) {
+      step(n);
+      QCOMPARE(OnServer(canvas, column), canvas.Canvas().copy(column));
+    }
+    // ...with a paint of Qt's own in between...
+    canvas.Canvas().fill(Qt::blue);
+    canvas.ShowAll();
+    QCOMPARE(canvas.paints, paints + 1);
+    QCOMPARE(OnServer(canvas, canvas.rect()), canvas.Canvas());
+    // ...and at the end of a run of steps sent as fast as they are drawn.
+    for (int n = 20; n < 120; ++n) step(n);
+    QCOMPARE(OnServer(canvas, canvas.rect()), canvas.Canvas());
+    QCOMPARE(canvas.paints, paints + 1);
+  }
+};
+
+// The same with Qt told not to share images with the server: it uploads
+// what its paints mark, so the steps go through them.
+class CanvasOnXServerWithoutSharedMemoryTest : public CanvasOnXServerTest {
+  Q_OBJECT
+
+ protected:
+  bool ImageIsShared() const override { return false; }
+};
+
+namespace {
+void UsePrivateXServerWithoutSharedMemory() {
+  setenv("QT_XCB_NO_MITSHM", "1", 1);
+  UsePrivateXServer();
+}
+}  // namespace
+
+QT_TEST_CLASS_WITH(CanvasOnXServerTest, UsePrivateXServer, nullptr);
+QT_TEST_CLASS_WITH(CanvasOnXServerWithoutSharedMemoryTest, UsePrivateXServerWithoutSharedMemory,
+                   nullptr);
 #include "ArtAndCanvasTest.moc"
