@@ -28,16 +28,33 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # -noreset: without it the server resets as its last client leaves, and a game
 # that connects during the reset cannot open the display and aborts.
 start_x() {
+  for _ in 1 2 3 4 5; do
+    try_start_x && { wait_for_display; return 0; }
+  done
+  fail "Xvfb did not start"
+}
+
+# Xvfbs started together may pick the same free display number, and all but
+# one then end at once ("server already running"): such a start is tried
+# again, with the next free number.
+try_start_x() {
+  local display_fd number=
   exec {display_fd}<> <(:)
   Xvfb -displayfd "$display_fd" -screen 0 "${screen_size:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
-  local number=
   for _ in $(seq 50); do
     read -r -t 0.2 number <&"$display_fd" && break || true
+    kill -0 "$xvfb_pid" 2>/dev/null || break
   done
-  [[ -n $number ]] || fail "Xvfb did not start"
-  export DISPLAY=:$number
-  wait_for_display
+  exec {display_fd}<&-
+  if [[ -n $number ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
+    export DISPLAY=:$number
+    return 0
+  fi
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=
+  return 1
 }
 
 # Waits until the display answers a client.
@@ -62,7 +79,17 @@ start_game() {
     sleep 0.1
   done
   [[ -n $window ]] || fail "the main window did not appear: $(tail -5 "$work/game.log")"
-  sleep 1
+  # Settled once the reel panel shows its grey where the face puts it. A face
+  # that shows something else there gets about a second, as all once did.
+  for _ in $(seq 5); do
+    read_window_geometry
+    [[ $(pixel $((client_x + 155)) $((client_y + 200))) == 192,192,192 ]] && return 0
+    sleep 0.1
+  done
+  read_window_geometry
+}
+
+read_window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
   window_x=$X window_y=$Y
   # The client area lies under the menu bar and is 394 high.

@@ -29,9 +29,9 @@ void StopServer() {
   std::exit(1);
 }
 
-}  // namespace
-
-void UsePrivateXServer() {
+// Starts one Xvfb and returns its display number, or "" (with the server
+// gone) when it ended before it gave one.
+std::string StartServer() {
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) Fail("no pipe");
   const pid_t parent = getpid();
@@ -53,7 +53,6 @@ void UsePrivateXServer() {
     _exit(127);
   }
   serverPid = child;
-  std::atexit(StopServer);
   close(ends[1]);
 
   std::string number;
@@ -61,7 +60,24 @@ void UsePrivateXServer() {
   char c = 0;
   while (poll(&wait, 1, 10000) == 1 && read(ends[0], &c, 1) == 1 && c != '\n') number += c;
   close(ends[0]);
-  if (number.empty() || c != '\n') Fail("Xvfb did not start in 10 s (is it installed?)");
+  // A server that has ended is reaped here, and not signalled again.
+  if (waitpid(serverPid, nullptr, WNOHANG) == serverPid) serverPid = 0;
+  if (number.empty() || c != '\n' || serverPid == 0) {
+    StopServer();
+    return {};
+  }
+  return number;
+}
+
+}  // namespace
+
+void UsePrivateXServer() {
+  // Servers started together may pick the same free display number, and all
+  // but one then end at once: such a start is tried again.
+  std::string number;
+  for (int attempt = 0; attempt < 5 && number.empty(); ++attempt) number = StartServer();
+  if (number.empty()) Fail("Xvfb did not start (is it installed?)");
+  std::atexit(StopServer);
 
   setenv("DISPLAY", (":" + number).c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
