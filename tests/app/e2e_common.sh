@@ -25,8 +25,6 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# -noreset: without it the server resets as its last client leaves, and a game
-# that connects during the reset cannot open the display and aborts.
 start_x() {
   for _ in 1 2 3 4 5; do
     try_start_x && { wait_for_display; return 0; }
@@ -40,6 +38,8 @@ start_x() {
 try_start_x() {
   local display_fd number=
   exec {display_fd}<> <(:)
+  # -noreset: without it the server resets as its last client leaves, and a
+  # game that connects during the reset cannot open the display and aborts.
   Xvfb -displayfd "$display_fd" -screen 0 "${screen_size:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
