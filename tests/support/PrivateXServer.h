@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Starts an Xvfb of the test program's own and points Qt's X11 platform at
-// it, for tests that read back what the X server itself shows. The server
-// ends with the program. Run before the QApplication is made; a server that
-// does not start ends the program with a message.
+// Puts the test program on an X server of its own, for tests that read back
+// what the X server itself shows: run before the QApplication is made, it
+// runs the program again, with the same arguments, under
+// on_private_x_server.sh, which starts the server and ends it afterwards.
 void UsePrivateXServer();
