@@ -259,13 +259,16 @@ class SettingsFileTest : public QObject {
     DamagedGame game(program, {}, path);
     TForm1& form = game.Form();
     QCOMPARE(form.State().Credits, 1000.0);
-    QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
+    // Told as the game starts, and the title says the game is not kept.
+    QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
+    QTRY_COMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
+    QVERIFY(game.Script().warnings.isEmpty());
     game.PlaySmallWin(true);
     form.show();
     QVERIFY(form.close());
     ::alarm(0);
     QVERIFY(!form.isVisible());
-    // Told once in play, when the spin could not be kept, and again by the close.
+    // Not again in play, and again by the close.
     QCOMPARE(game.Script().informations, QStringList(2, "Unable to write to " + path));
     const QFileInfo info(path);
     if (kind == "folder") {
@@ -281,7 +284,8 @@ class SettingsFileTest : public QObject {
     }
     const QStringList left =
         kind == "link" ? QStringList{"VOLTA.INI", "zero"} : QStringList{"VOLTA.INI"};
-    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+    QCOMPARE(QDir(home.path())
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden),
              left);
   }
 
