@@ -66,7 +66,11 @@ extern "C" void RunExitAction() {
 
 CloseOnSignal::CloseOnSignal(std::function<void(int)> close, QObject* parent)
     : QObject(parent), close_(std::move(close)) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+    // The start's handlers would speak of a start long over.
+    RestoreDefaultActions();
+    return;
+  }
   ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
   notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &CloseOnSignal::ReadSignal);
