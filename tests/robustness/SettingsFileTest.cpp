@@ -198,11 +198,8 @@ class SettingsFileTest : public QObject {
     // Money reads the number its text starts with: 1e15 is 1.00.
     QTest::newRow("huge wager") << "Wager=1000000\r\n" << 16.25 << 0 << 0.0;
     QTest::newRow("leading number") << "Wager=1e15\r\n" << 11.0 << 0 << 0.0;
-    QTest::newRow("part of a coin") << "Wager=0.40\r\n" << 10.50 << 0 << 0.0;
     QTest::newRow("too many free spins") << "FreeSpins=9\r\nFreeSpinBet=1000000\r\n"
                                          << 10.0 << 7 << 6.25;
-    QTest::newRow("free spins at no bet") << "FreeSpins=2\r\nFreeSpinBet=0\r\n"
-                                          << 10.0 << 2 << 0.25;
     QTest::newRow("a round at 1e15") << "FreeSpins=7\r\nFreeSpinBet=1e15\r\nWager=6.25\r\n"
                                      << 16.25 << 7 << 1.00;
   }
