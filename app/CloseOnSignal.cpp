@@ -11,7 +11,11 @@
 #include <QWidget>
 #include <array>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "GameState.h"
 
 namespace {
 
@@ -32,6 +36,19 @@ extern "C" void NoteSignal(int signal) {
   [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &number, 1);
 }
 
+// The lines the start ends with, made before any signal can come: the
+// handler may only write and end.
+std::array<std::array<char, 96>, 3> startEndLines{};
+
+extern "C" void EndStart(int signal) {
+  for (std::size_t n = 0; n < ClosingSignals.size(); ++n) {
+    if (ClosingSignals[n] != signal) continue;
+    const char* line = startEndLines[n].data();
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line, std::strlen(line));
+  }
+  ::_exit(1);
+}
+
 std::function<void()>& ExitAction() {
   static std::function<void()> action;
   return action;
@@ -49,7 +66,11 @@ extern "C" void RunExitAction() {
 
 CloseOnSignal::CloseOnSignal(std::function<void(int)> close, QObject* parent)
     : QObject(parent), close_(std::move(close)) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+    // The start's handlers would speak of a start long over.
+    RestoreDefaultActions();
+    return;
+  }
   ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
   notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &CloseOnSignal::ReadSignal);
@@ -72,6 +93,19 @@ void CloseOnSignal::ReadSignal() {
   unsigned char number = 0;
   if (::read(signalPipe[0], &number, 1) != 1) return;
   close_(number);
+}
+
+void EndStartOnSignal() {
+  const char* names[] = {"SIGTERM", "SIGHUP", "SIGINT"};
+  for (std::size_t n = 0; n < ClosingSignals.size(); ++n)
+    std::snprintf(startEndLines[n].data(), startEndLines[n].size(),
+                  "%s: %s before the game had started; nothing was changed\n", ProductTitle,
+                  names[n]);
+  struct sigaction action {};
+  action.sa_handler = EndStart;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : ClosingSignals) sigaction(signal, &action, nullptr);
 }
 
 void CloseAllWindows(QWidget& mainWindow) {

@@ -31,6 +31,11 @@ class CloseOnSignal : public QObject {
   QSocketNotifier* notifier_ = nullptr;
 };
 
+// Until CloseOnSignal takes over, SIGTERM, SIGHUP or SIGINT ends the start,
+// a box of the start included, with one line on stderr and status 1: the
+// game has not been read yet, so nothing is lost.
+void EndStartOnSignal();
+
 // Asks every modal dialog and box to go, then the main window to close.
 void CloseAllWindows(QWidget& mainWindow);
 

@@ -4,8 +4,10 @@
 #include <QTimer>
 
 #include "PlanPlayer.h"
+#include "Profile.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
+#include "SettingsLock.h"
 
 namespace {
 
@@ -40,6 +42,15 @@ bool GameSession::ReadSettingsFile() {
   LoadSettingsFile(settingsPath_, loaded, settings_, maxed);
   machine_->RestoreGame(loaded);
   shown_ = machine_->State();
+  // Something that is no settings file stands in its place: the player
+  // hears it now, not at the close. The box waits for the event loop, so the
+  // window shows first.
+  if (SettingsPathRefused(settingsPath_)) {
+    lastWriteFailure_ = UnableToWriteMessage(settingsPath_);
+    writeFailure_ = lastWriteFailure_;
+    host_.showKept(false);
+    QTimer::singleShot(0, this, [this] { ReportWriteFailure(); });
+  }
   return maxed;
 }
 

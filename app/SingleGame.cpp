@@ -31,6 +31,8 @@ std::optional<SettingsLock> ClaimSettingsFile(const QString& settingsPath) {
       break;
     }
     case SettingsLock::State::Held:
+    // The game tells it itself once its window shows (GameSession).
+    case SettingsLock::State::Refused:
       break;
   }
   return lock;

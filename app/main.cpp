@@ -9,6 +9,9 @@
 #include "Translations.h"
 
 int main(int argc, char* argv[]) {
+  // From the first moment: a signal during the start, its boxes included,
+  // is told and ends with status 1, never by the signal itself.
+  EndStartOnSignal();
   if (const auto exitCode = AnswerCommandLine(argc, argv)) return *exitCode;
 
   PrepareBeforeApplication();

@@ -24,6 +24,7 @@ void FillHistory(GameState& game) {
     play.winningLines = 0b11111;
     play.win = 1250.00;
     play.poolPaid = 1234.50;
+    play.bonus = true;
     play.creditsBefore = 123456.75;
     play.creditsAfter = 125941.25;
     play.meterBefore = 90;
@@ -60,6 +61,7 @@ void FillChart(GameState& game) {
     play.coins = 25;
     play.win = n % 7 == 0 ? 40.00 : 0;
     play.poolPaid = n % 500 == 0 ? 120.00 : 0;
+    play.bonus = n % 500 == 0;
     play.creditsAfter = 123456.75 + 0.01 * static_cast<double>((n * 7919) % 100000);
     game.Statistics.AddPlay(play);
     game.Chart.AddPlay(play, game.Statistics);

@@ -46,7 +46,7 @@ int LineCountOf(std::uint8_t lines) {
 QString PlayResult(const PlayRecord& play) {
   const bool oneLine = LineCountOf(play.winningLines) == 1;
   const QString lines = LineList(play.winningLines);
-  if (play.poolPaid > 0) {
+  if (play.bonus) {
     const QString pool = Amount(play.poolPaid);
     if (play.win <= 0)
       return FaceText::tr("no win, bonus pool of %1 paid and %2 free spins won")

@@ -40,7 +40,7 @@ double ReturnOf(const ChartPoint& point) {
 }
 
 void GameChart::AddPlay(const PlayRecord& play, const GameStatistics& totals) {
-  Append(PointOf(totals, play.creditsAfter, play.poolPaid > 0 ? chart_mark::Bonus : 0));
+  Append(PointOf(totals, play.creditsAfter, play.bonus ? chart_mark::Bonus : 0));
 }
 
 void GameChart::AddMove(std::uint8_t mark, double creditsAfter, const GameStatistics& totals) {

@@ -29,7 +29,7 @@ void GameStatistics::AddPlay(const PlayRecord& play) {
   }
   wonOnLines = money::Add(wonOnLines, play.win);
   wonFromPool = money::Add(wonFromPool, play.poolPaid);
-  if (play.poolPaid > 0) CountUp(bonuses);
+  if (play.bonus) CountUp(bonuses);
   biggestWin = std::max(biggestWin, money::Add(play.win, play.poolPaid));
 }
 

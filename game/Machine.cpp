@@ -2,6 +2,7 @@
 #include "Machine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -47,6 +48,17 @@ double MaxWager(const GameState& state) { return money::Times(state.CoinValue, M
 void KeepWithinRules(GameState& game) {
   game.PowerPts = std::clamp(game.PowerPts, 0, FullPower - 1);
   if (game.BonusPool < 0) game.BonusPool = 0;
+  if (game.Credits < 0) game.Credits = 0;
+  if (game.Borrowed < 0) game.Borrowed = 0;
+}
+
+// The nearest bet of whole coins from `fewest` to MaxCoins coins at the game's coin value.
+double NearestBet(double amount, double coinValue, int fewest) {
+  const std::int64_t coin = money::ToCents(coinValue);
+  if (coin <= 0) return 0;
+  const std::int64_t coins =
+      std::llround(static_cast<double>(money::ToCents(amount)) / static_cast<double>(coin));
+  return money::FromCents(std::clamp<std::int64_t>(coins, fewest, MaxCoins) * coin);
 }
 
 // A game begun or opened has records of its own: the totals, the plays and
@@ -500,19 +512,21 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
 CommandResult Machine::ResumeGame() {
   CommandResult result;
   result.done = true;
-  if (state_.Wager > 0) state_.Credits = money::Add(state_.Credits, state_.Wager);
+  // What the file holds is read as the nearest the game could have written:
+  // coins on the table are 0 to 25 whole coins, a round has up to seven free
+  // spins of 1 to 25 whole coins.
+  KeepWithinRules(state_);
+  state_.Credits = money::Add(state_.Credits, NearestBet(state_.Wager, state_.CoinValue, 0));
   state_.Wager = 0;
   if (state_.FreeSpinsPlayed < 0) state_.FreeSpinsPlayed = 0;
-  KeepWithinRules(state_);
-  const std::int64_t coin = money::ToCents(state_.CoinValue);
-  const std::int64_t bet = money::ToCents(state_.LastBet);
-  const bool wholeCoins = coin > 0 && bet > 0 && bet % coin == 0 && bet / coin <= MaxCoins;
-  if (state_.FreeSpins < 1 || state_.FreeSpins > FreeSpinsPerBonus || !wholeCoins) {
+  state_.FreeSpins = std::clamp(state_.FreeSpins, 0, FreeSpinsPerBonus);
+  if (state_.FreeSpins == 0 || money::ToCents(state_.CoinValue) <= 0) {
     // Outside a free-spin round a game starts with no last bet.
     state_.FreeSpins = 0;
     state_.LastBet = 0;
     return result;
   }
+  state_.LastBet = NearestBet(state_.LastBet, state_.CoinValue, 1);
   PutStripsOnWheels();
   TickAutoSpin(true, result);
   return result;

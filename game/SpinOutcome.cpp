@@ -162,6 +162,7 @@ SpinOutcome DecideSpin(const GameState& staked, const std::array<int, 3>& locks,
   play.winningLines = WinningLines(game);
   play.win = winCredited;
   play.poolPaid = outcome.poolPaid;
+  play.bonus = outcome.bonus;
   // A paid wager has already left the credits; a free one never did.
   play.creditsBefore = free ? staked.Credits : money::Add(staked.Credits, staked.Wager);
   play.creditsAfter = game.Credits;

@@ -185,12 +185,15 @@ std::string PlayText(const PlayRecord& play) {
     if (!text.empty()) text += ", ";
     text += field;
   }
+  // Only a bonus its pool paid does not show is marked, so every other play
+  // reads as before in older versions too.
+  if (play.bonus && !(play.poolPaid > 0)) text += ", Bonus";
   return text;
 }
 
 std::optional<PlayRecord> ParsePlay(std::string_view text) {
   const std::vector<std::string_view> fields = Split(text, ',');
-  if (fields.size() != 12) return std::nullopt;
+  if (fields.size() != 12 && (fields.size() != 13 || fields[12] != "Bonus")) return std::nullopt;
   PlayRecord play;
   const auto at = ParseUtcTime(fields[0]);
   const auto coinValue = Amount(fields[1]);
@@ -219,6 +222,7 @@ std::optional<PlayRecord> ParsePlay(std::string_view text) {
   play.winningLines = static_cast<std::uint8_t>(*lines & LinesWithCoins(*coins));
   play.win = *win;
   play.poolPaid = *pool;
+  play.bonus = fields.size() == 13 || *pool > 0;
   play.creditsBefore = *before;
   play.creditsAfter = *after;
   play.meterBefore = std::clamp(*meterBefore, 0, FullMeter);

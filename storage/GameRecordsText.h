@@ -24,6 +24,9 @@
 // coins bet, "Paid" or "Free", the nine symbols in the record's window order in
 // groups of three, the winning paylines (1 to 5, or "none"), the win on the
 // lines, the pool paid, the credits before and after, the meter before and after.
+// A play that filled the meter but got none of the pool (the credits stood at
+// the money limit) ends with a thirteenth field, "Bonus"; otherwise a play is a
+// bonus when its pool paid is above 0.
 // A play with a field that does not read is dropped; later plays close up the
 // gap. Keys beyond Play10 are never read. A meter reading outside 0..100 is
 // brought within it; money is held within the money limit.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsFile.h"
 
+#include <algorithm>
+
 #include "GameChartText.h"
 #include "GameRecordsText.h"
 #include "MoneyText.h"
@@ -54,11 +56,23 @@ std::string KeyValue(const SettingsKey& key) {
       key.field);
 }
 
+// Only the game writes these, and never outside these bounds: a file that
+// says otherwise reads as the nearest value. The bounds that depend on the
+// coin value are the rules' (Machine::ResumeGame).
+void KeepWhatTheGameWrites(GameState& state) {
+  state.Credits = std::max(state.Credits, 0.0);
+  state.Borrowed = std::max(state.Borrowed, 0.0);
+  state.Wager = std::max(state.Wager, 0.0);
+  state.LastBet = std::max(state.LastBet, 0.0);
+  state.FreeSpins = std::clamp(state.FreeSpins, 0, FreeSpinsPerBonus);
+}
+
 }  // namespace
 
 void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed) {
   const ProfileText file = LoadProfile(path);
   for (const SettingsKey& key : SettingsKeys(state, settings, maxed)) ReadKey(file, key);
+  KeepWhatTheGameWrites(state);
   state.History = ReadHistory(file);
   state.Statistics = ReadStatistics(file);
   state.Chart = ReadChart(file, state.Statistics);

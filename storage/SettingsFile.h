@@ -12,8 +12,11 @@
 //
 // LoadSettingsFile fills every field the file holds; a missing key keeps the field's
 // current value, except Spins, PowerPts, Maxed and the playlist selections,
-// which fall back to 0 / false. Values are taken as they are; the caller
-// decides what an out-of-range Speed or Bet means. A load never fails.
+// which fall back to 0 / false. Values only the game writes are read within
+// what it writes: Credits, Borrowed, Wager and FreeSpinBet not below 0,
+// FreeSpins 0 to 7 (the rules bound the bets by the coin value). Other values
+// are taken as they are; the caller decides what an out-of-range Speed or Bet
+// means. A load never fails.
 //
 // The game's history, statistics and chart have sections of their own (see
 // GameRecordsText.h and GameChartText.h), read and written with the Settings

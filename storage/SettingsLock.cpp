@@ -75,6 +75,12 @@ SettingsLock::SettingsLock(std::string settingsPath, std::string lockPath)
     : settingsPath_(std::move(settingsPath)), lockPath_(std::move(lockPath)) {}
 
 SettingsLock SettingsLock::Take(const std::string& settingsPath) {
+  if (SettingsPathRefused(settingsPath)) {
+    SettingsLock refused(settingsPath, std::string());
+    refused.state_ = State::Refused;
+    refused.Register();
+    return refused;
+  }
   const std::optional<std::string> lockPath = LockFilePath(settingsPath);
   SettingsLock lock(settingsPath, lockPath.value_or(std::string()));
   if (!lockPath) {
@@ -111,6 +117,8 @@ SettingsLock SettingsLock::Take(const std::string& settingsPath) {
 
 bool SettingsLock::AllowsWriting() {
   if (state_ == State::HeldElsewhere) return false;
+  // Asked at every write: something may have been put in the file's place.
+  if (SettingsPathRefused(settingsPath_)) return false;
   const std::optional<std::string> lockPath = LockFilePath(settingsPath_);
   if (!lockPath) return false;
   if (fd_ >= 0 && *lockPath == lockPath_ && SameFile(fd_, lockPath_)) return true;
@@ -175,6 +183,30 @@ SettingsLock& SettingsLock::operator=(SettingsLock&& other) noexcept {
 SettingsLock::~SettingsLock() {
   Unregister();
   if (fd_ >= 0) ::close(fd_);
+}
+
+bool SettingsPathRefused(const std::string& settingsPath) {
+  const std::optional<std::string> replaced = ReplacedFilePath(settingsPath);
+  // A link that cannot be followed has a box of its own (see Take).
+  if (!replaced) return false;
+  std::error_code error;
+  const fs::path file = fs::weakly_canonical(*replaced, error);
+  const std::string folder = (error ? fs::path(*replaced) : file).parent_path().string();
+  for (const char* system : {"/dev", "/proc", "/sys"}) {
+    const std::string_view prefix(system);
+    if (folder.rfind(prefix, 0) == 0 &&
+        (folder.size() == prefix.size() || folder[prefix.size()] == '/'))
+      return true;
+  }
+  struct stat info {};
+  if (::stat(replaced->c_str(), &info) != 0) return false;
+  if (!S_ISREG(info.st_mode)) return true;
+  // Opened without waiting, and checked again: something may have been swapped in.
+  const int fd = ::open(replaced->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno != ENOENT;
+  const bool regular = IsRegularFile(fd);
+  ::close(fd);
+  return !regular;
 }
 
 bool SettingsFileMayBeWritten(const std::string& settingsPath) {

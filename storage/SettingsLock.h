@@ -21,6 +21,9 @@ class SettingsLock {
     Unavailable,    // no lock can be taken here (no folder, no lock file, or
                     // no locks on this file system); the file is not written
                     // until one can
+    Refused,        // no settings file can be kept at the path (SettingsPathRefused):
+                    // no lock file is made, and the file is not written while
+                    // that lasts
   };
 
   // Creates the folder when it is missing, as the first save would.
@@ -60,3 +63,10 @@ class SettingsLock {
 // a lock on that path that no longer allows writing (AllowsWriting). A path
 // without a lock in this process may always be written.
 bool SettingsFileMayBeWritten(const std::string& settingsPath);
+
+// True when what stands at the settings path, past any link, is nothing the
+// game can read and replace: a folder, a named pipe, a device, a file it may
+// not read, or anything in /dev, /proc or /sys. A missing file, or a link to
+// one elsewhere, is not refused: the first write makes it. Never waits on
+// what it opens.
+bool SettingsPathRefused(const std::string& settingsPath);

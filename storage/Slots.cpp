@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Slots.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Money.h"
@@ -39,8 +40,9 @@ void ReadSlots(const std::string& path, Slots& slots, const std::string& today) 
         ReadProfileText(file, section, "Name", "Game #" + std::to_string(n), SlotNameCapacity);
     slot.Spins = ReadProfileInteger(file, section, "Spins", 0);
     slot.Date = ReadProfileText(file, section, "Date", today, SlotDateCapacity);
-    slot.Credits = ReadProfileMoney(file, section, "Credits", UnsavedCredits);
-    slot.Borrowed = ReadProfileMoney(file, section, "Borrowed", UnsavedBorrowed);
+    // A save never holds credits or a debt below nothing.
+    slot.Credits = std::max(ReadProfileMoney(file, section, "Credits", UnsavedCredits), 0.0);
+    slot.Borrowed = std::max(ReadProfileMoney(file, section, "Borrowed", UnsavedBorrowed), 0.0);
     slot.BonusPool = ReadProfileMoney(file, section, "BonusPool", UnsavedBonusPool);
     slot.PowerPts = ReadProfileInteger(file, section, "PowerPts", 0);
     slot.Saved =

@@ -81,7 +81,7 @@ std::int64_t LineWinCents(const PlayRecord& play) {
 }
 
 int ExpectedMeter(const PlayRecord& play) {
-  if (play.free || play.poolPaid > 0) return 0;
+  if (play.free || play.bonus) return 0;
   int voltaros = 0;
   bool drain = false;
   for (int symbol : play.window) {

@@ -49,6 +49,7 @@ PlayRecord Play(int n, std::uint8_t lines) {
   play.winningLines = lines;
   play.win = 1.25 * n;
   play.poolPaid = n == 1 ? 62.75 : 0;
+  play.bonus = n == 1;
   play.creditsBefore = 1000 - n;
   play.creditsAfter = 1000.5 + n;
   play.meterBefore = 10 * n;
@@ -118,6 +119,7 @@ GameState ThirtyPlays() {
     play.coins = 5;
     play.win = n % 4 == 0 ? 2.50 : 0;
     play.poolPaid = n == 12 ? 60.00 : 0;
+    play.bonus = n == 12;
     credits += play.win + play.poolPaid - 1.25;
     play.creditsAfter = credits;
     game.Statistics.AddPlay(play);

@@ -440,6 +440,7 @@ class FaceTest : public QObject {
     play.win = 0;
     play.winningLines = 0;
     play.poolPaid = 61.25;
+    play.bonus = true;
     rig.state.History.Add(play);
     rig.state.LinePay = {};
     rig.state.FreeSpins = 7;
@@ -451,6 +452,13 @@ class FaceTest : public QObject {
                 .endsWith(QStringLiteral("No line pays. Last spin: no win, bonus pool of %1 paid "
                                          "and 7 free spins won.")
                               .arg(Amount("61.25"))));
+    // With the credits at the money limit none of the pool fits: still a bonus.
+    play.poolPaid = 0;
+    rig.state.History.Add(play);
+    QCOMPARE(
+        face.AnnounceResult(),
+        QStringLiteral("No win, bonus pool of %1 paid and 7 free spins won. 7 free spins left.")
+            .arg(Amount("0.00")));
 
     // A free spin that won on one line, with one free spin to go.
     play = PlayRecord();

@@ -110,6 +110,28 @@ TEST_F(MachineTest, PoolThatIsNotAWholeNumberOfCoinsPaysExactlyWhatItHolds) {
   EXPECT_EQ(state.Credits, money::Add(before, 61.25));
 }
 
+// The credits stand at the money limit with 1.25 on the table: none of the
+// pool fits, yet the meter filled, so the play is a bonus wherever the game
+// tells of one.
+TEST_F(MachineTest, BonusAtTheMoneyLimitIsStillABonus) {
+  PlaceCoins(5);
+  Change([&](GameState& g) {
+    g.Credits = money::LargestAmount;
+    g.PowerPts = 90;
+  });
+  view.log.clear();
+  SpinAt({30, 10, 0});
+  EXPECT_EQ(state.Credits, money::LargestAmount);
+  EXPECT_EQ(state.FreeSpins, 7);
+  EXPECT_EQ(view.Count("sound seBonus"), 1);
+  const PlayRecord& play = state.History.Plays().front();
+  EXPECT_TRUE(play.bonus);
+  EXPECT_EQ(play.poolPaid, 0.0);
+  EXPECT_EQ(state.Statistics.bonuses, 1);
+  EXPECT_EQ(state.Statistics.wonFromPool, 0.0);
+  EXPECT_EQ(state.Chart.Points().back().marks, chart_mark::Bonus);
+}
+
 TEST_F(MachineTest, SevenFreeSpinsPlayTheWinningBetForNothing) {
   Change([&](GameState& g) { g.PowerPts = 90; });
   PlaceCoins(3);

@@ -13,13 +13,16 @@
 
 namespace {
 
-PlayRecord Play(int coins, int coinCents, bool free, int winCents, int poolCents = 0) {
+// A bonus pays the pool as far as it fits under the money limit: all, part or none of it.
+PlayRecord Play(int coins, int coinCents, bool free, int winCents, int poolCents = 0,
+                bool bonus = false) {
   PlayRecord play;
   play.coins = coins;
   play.coinValue = coinCents / 100.0;
   play.free = free;
   play.win = winCents / 100.0;
   play.poolPaid = poolCents / 100.0;
+  play.bonus = bonus;
   return play;
 }
 
@@ -29,9 +32,11 @@ PlayRecord Play(int coins, int coinCents, bool free, int winCents, int poolCents
 // odd the amounts, and free spins wager nothing.
 TEST(GameStatistics, TotalsMatchASumOverThePlays) {
   const std::vector<PlayRecord> plays{
-      Play(25, 25, false, 0),      Play(25, 25, true, 1250),     Play(3, 10, false, 60),
-      Play(25, 5, false, 5, 1017), Play(1, 500, false, 1000000), Play(7, 1, false, 3),
-      Play(3, 10, false, 0),       Play(25, 25, true, 0, 3),
+      Play(25, 25, false, 0),         Play(25, 25, true, 1250),
+      Play(3, 10, false, 60),         Play(25, 5, false, 5, 1017, true),
+      Play(1, 500, false, 1000000),   Play(7, 1, false, 3),
+      Play(3, 10, false, 0),          Play(25, 25, true, 0, 3, true),
+      Play(2, 25, false, 0, 0, true),
   };
   GameStatistics statistics;
   std::int64_t paid = 0, free = 0, coins = 0, wagered = 0, lines = 0, pool = 0, bonuses = 0,
@@ -48,7 +53,7 @@ TEST(GameStatistics, TotalsMatchASumOverThePlays) {
     }
     lines += money::ToCents(play.win);
     pool += money::ToCents(play.poolPaid);
-    if (play.poolPaid > 0) ++bonuses;
+    if (play.bonus) ++bonuses;
     biggest = std::max(biggest, money::ToCents(play.win) + money::ToCents(play.poolPaid));
   }
   EXPECT_EQ(statistics.paidSpins, paid);
@@ -90,8 +95,8 @@ TEST(GameChart, AMillionPlaysThinToTheirShape) {
   for (int n = 1; n <= 1'000'000; ++n) {
     seed = seed * 1664525u + 1013904223u;
     const bool bonus = seed % 9973 == 0;
-    PlayRecord play =
-        Play(5, 25, false, static_cast<int>(seed >> 24) % 2 == 0 ? 0 : 250, bonus ? 5000 : 0);
+    PlayRecord play = Play(5, 25, false, static_cast<int>(seed >> 24) % 2 == 0 ? 0 : 250,
+                           bonus ? 5000 : 0, bonus);
     credits = money::Add(credits, money::Sub(money::Add(play.win, play.poolPaid), 1.25));
     play.creditsAfter = credits;
     totals.AddPlay(play);

@@ -325,35 +325,45 @@ TEST_F(MachineTest, StartUpGivesBackAWagerAndResumesFreeSpins) {
   EXPECT_FALSE(view.autoSpinTimer);
 }
 
-TEST_F(MachineTest, StartUpDropsFreeSpinsThatCannotBeRight) {
+// What no game writes is read as the nearest it does: 0 to 7 free spins of
+// 1 to 25 whole coins, 0 to 25 whole coins on the table, no money below
+// nothing. Coins at 25 cents here.
+TEST_F(MachineTest, StartUpReadsTheNearestGameTheRulesAllow) {
   struct Case {
     std::int32_t freeSpins;
     double bet;
+    double wager;
+    double credits;
+    std::int32_t freeSpinsRead;
+    double betRead;
+    double creditsRead;  // the wager given back
   };
-  // More than a bonus gives, fewer than none, no bet, a part coin, 26
-  // coins, a negative bet.
-  for (const Case& bad : {Case{8, 1.25}, Case{-1, 1.25}, Case{3, 0}, Case{3, 0.30}, Case{3, 6.50},
-                          Case{3, -0.25}, Case{0, 1.25}}) {
+  for (const Case& c : {
+           Case{8, 1.25, -5.00, 1000.00, 7, 1.25, 1000.00},
+           Case{-1, 1.25, 1000.00, 1000.00, 0, 0, 1006.25},
+           Case{3, 0, 0.30, 1000.00, 3, 0.25, 1000.25},
+           Case{3, 0.30, 0.40, -50.00, 3, 0.25, 0.50},
+           Case{3, 6.50, 0, 0, 3, 6.25, 0},
+           Case{3, -0.25, 0.12, 10.00, 3, 0.25, 10.00},
+           Case{7, 1.00, 6.25, 10.00, 7, 1.00, 16.25},  // 4 coins, 25 coins
+           Case{0, 1.25, 0.75, 10.00, 0, 0, 10.75},
+       }) {
     GameState loaded;
-    loaded.FreeSpins = bad.freeSpins;
-    loaded.LastBet = bad.bet;
-    loaded.Wager = -5.00;  // a negative wager is no money owed
+    loaded.FreeSpins = c.freeSpins;
+    loaded.LastBet = c.bet;
+    loaded.Wager = c.wager;
+    loaded.Credits = c.credits;
+    loaded.Borrowed = -20.50;
     machine.RestoreGame(loaded);
     view.autoSpinTimer = false;
     machine.ResumeGame();
-    SCOPED_TRACE(std::to_string(bad.freeSpins) + " " + std::to_string(bad.bet));
-    EXPECT_EQ(state.FreeSpins, 0);
-    EXPECT_EQ(state.LastBet, 0.0);
-    EXPECT_EQ(state.Credits, 1000.00);
+    SCOPED_TRACE(std::to_string(c.freeSpins) + " " + std::to_string(c.bet) + " " +
+                 std::to_string(c.wager));
+    EXPECT_EQ(state.FreeSpins, c.freeSpinsRead);
+    EXPECT_EQ(state.LastBet, c.betRead);
+    EXPECT_EQ(state.Credits, c.creditsRead);
     EXPECT_EQ(state.Wager, 0.0);
-    EXPECT_FALSE(view.autoSpinTimer);
+    EXPECT_EQ(state.Borrowed, 0.0);
+    EXPECT_EQ(view.autoSpinTimer, c.freeSpinsRead > 0);
   }
-  // Twenty-five whole coins is the most a round can replay.
-  GameState loaded;
-  loaded.FreeSpins = 7;
-  loaded.LastBet = 6.25;
-  machine.RestoreGame(loaded);
-  machine.ResumeGame();
-  EXPECT_EQ(state.FreeSpins, 7);
-  EXPECT_EQ(state.LastBet, 6.25);
 }

@@ -67,6 +67,8 @@ class Soak : public ::testing::Test {
   // Nobody watches: each command's plan is taken as played at once.
   void Play(const CommandResult&) { machine.PlanEnded(); }
 
+  void PlayAndBalance(bool atLimit, int spinsToPlay);
+
   void CheckAmounts(const char* after) {
     for (double amount : {state.Credits, state.Borrowed, state.BonusPool, state.Wager,
                           state.LastBet, state.WinAmount}) {
@@ -90,13 +92,22 @@ class Soak : public ::testing::Test {
 }  // namespace
 
 // Long play with every command that moves money, checking after each step
-// that nothing goes negative, everything stays in whole cents, and every
-// spin pays exactly what its window and bet are worth.
-TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
+// that nothing goes negative, everything stays in whole cents, every spin
+// pays exactly what its window and bet are worth, and every bonus is counted,
+// recorded and marked on the chart. At the money limit the credits are
+// topped up again in place of loans and new games, so bonuses come with all,
+// part or none of the pool fitting.
+void Soak::PlayAndBalance(bool atLimit, int spinsToPlay) {
   RandomSource choices(5);
   int spins = 0;
   int bonuses = 0;
-  const int spinsToPlay = SoakLength(100000);
+  std::int64_t bonusesBefore = 0;  // counted before the last new game
+  const auto topUp = [&] {
+    GameState full = state;
+    full.Credits = money::LargestAmount;
+    machine.RestoreGame(full);
+  };
+  if (atLimit) topUp();
   while (spins < spinsToPlay) {
     const double creditsBefore = state.Credits;
     const double borrowedBefore = state.Borrowed;
@@ -118,6 +129,9 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
       Play(machine.AutoSpinTick());
     } else if (action < 84) {
       machine.ToggleAutoSpin();
+    } else if (atLimit && (action < 96 || action == 99)) {
+      topUp();
+      continue;
     } else if (action < 90) {
       const double amount = money::FromCents(1 + choices.Below(20000));
       if (machine.Borrow(amount).money == MoneyMove::Done) borrowedMove = amount;
@@ -127,7 +141,7 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
     } else if (action < 99) {
       machine.ChooseCoinValue(choices.Below(6));
     } else {
-      machine.NewGame();
+      if (machine.NewGame().done) bonusesBefore = bonuses;
       continue;  // a new game replaces the balance outright
     }
     CheckAmounts("an action");
@@ -147,19 +161,31 @@ TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) {
     GameState dealt = state;
     DealLineBets(dealt, bet);
     const double win = IndependentWin(state.Window, dealt.LineBet);
-    double poolPaid = 0;
-    if (!freeSpin && state.FreeSpins == 7) {
+    double pool = 0;
+    const bool bonus = !freeSpin && state.FreeSpins == 7;
+    if (bonus) {
       ++bonuses;
       const bool fed = !money::Less(bet, money::Times(state.CoinValue, 25));
-      poolPaid = fed ? money::Add(poolBefore, state.CoinValue) : poolBefore;
+      pool = fed ? money::Add(poolBefore, state.CoinValue) : poolBefore;
     }
     const double staked = freeSpin ? 0 : money::Sub(bet, wagerBefore);
-    const double expected =
-        money::Add(money::Sub(creditsBefore, staked), money::Add(win, poolPaid));
+    // What does not fit under the money limit is not credited.
+    const double expected = std::min(
+        money::LargestAmount, money::Add(money::Sub(creditsBefore, staked), money::Add(win, pool)));
     // Coins placed after a spin that "Bet 1" started sit in the wager.
     ASSERT_EQ(money::Add(state.Credits, state.Wager), expected) << "spin " << spins;
+    ASSERT_EQ(state.History.Plays().front().bonus, bonus) << "spin " << spins;
+    ASSERT_EQ((state.Chart.Points().back().marks & chart_mark::Bonus) != 0, bonus)
+        << "spin " << spins;
+    ASSERT_EQ(state.Statistics.bonuses, bonuses - bonusesBefore) << "spin " << spins;
   }
   EXPECT_GT(bonuses, 10);
+}
+
+TEST_F(Soak, HundredThousandSpinsBalanceToTheCent) { PlayAndBalance(false, SoakLength(100000)); }
+
+TEST_F(Soak, SpinsAtTheMoneyLimitBalanceAndCountEveryBonus) {
+  PlayAndBalance(true, SoakLength(30000));
 }
 
 // Every command that moves money, saves and opens of the same slot and of

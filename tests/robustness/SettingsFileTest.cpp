@@ -156,38 +156,69 @@ class SettingsFileTest : public QObject {
              QStringLiteral("9999999999.99"));
   }
 
-  // Negative credits and debt are taken as they are: no bet can be placed on
-  // them, borrowing brings the credits back and the game goes on. A meter
-  // and a pool below nothing read as empty.
+  // Credits, debt, a wager, a meter and a pool below nothing, which no game
+  // writes, read as nothing: no bet can be placed, borrowing brings the
+  // credits back and the game goes on.
   void negativeMoney() {
     DamagedProgram program;
     DamagedGame game(program, Silent +
                                   "Credits=-50.00\r\nBorrowed=-20.5\r\nBonusPool=-5.00\r\n"
-                                  "PowerPts=-40\r\nSpins=-3\r\n");
+                                  "PowerPts=-40\r\nSpins=-3\r\nWager=-6.25\r\n");
     TForm1& form = game.Form();
     const GameState& state = form.State();
-    QCOMPARE(state.Credits, -50.0);
-    QCOMPARE(state.Borrowed, -20.5);
+    QCOMPARE(state.Credits, 0.0);
+    QCOMPARE(state.Borrowed, 0.0);
     QCOMPARE(state.BonusPool, 0.0);
     QCOMPARE(state.PowerPts, 0);
 
     form.BitBtn1Click();
     form.BitBtn2Click();
     QCOMPARE(state.Wager, 0.0);
-    QCOMPARE(state.Credits, -50.0);
+    QCOMPARE(state.Credits, 0.0);
     form.Button1Click();
     QCOMPARE(game.Script().informations, QStringList{"Please place a bet before spinning."});
     QCOMPARE(state.Spins, -3);
 
     QCOMPARE(form.Rules().Borrow(100.0).money, MoneyMove::Done);
-    QCOMPARE(state.Credits, 50.0);
-    QCOMPARE(state.Borrowed, 79.5);
+    QCOMPARE(state.Credits, 100.0);
+    QCOMPARE(state.Borrowed, 100.0);
     game.PlaySmallWin(true);
-    QCOMPARE(state.Credits, 50.25);
+    QCOMPARE(state.Credits, 100.25);
     QCOMPARE(state.Spins, -2);
     QCOMPARE(state.PowerPts, 10);
     QCOMPARE(state.FreeSpins, 0);
     QCOMPARE(state.BonusPool, 0.0);
+  }
+
+  void betsBeyondTheTable_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<double>("credits");
+    QTest::addColumn<int>("freeSpins");
+    QTest::addColumn<double>("freeSpinBet");
+    // Money reads the number its text starts with: 1e15 is 1.00.
+    QTest::newRow("huge wager") << "Wager=1000000\r\n" << 16.25 << 0 << 0.0;
+    QTest::newRow("leading number") << "Wager=1e15\r\n" << 11.0 << 0 << 0.0;
+    QTest::newRow("too many free spins") << "FreeSpins=9\r\nFreeSpinBet=1000000\r\n"
+                                         << 10.0 << 7 << 6.25;
+    QTest::newRow("a round at 1e15") << "FreeSpins=7\r\nFreeSpinBet=1e15\r\nWager=6.25\r\n"
+                                     << 16.25 << 7 << 1.00;
+  }
+
+  // Coins on the table and the bet of a free-spin round are read as the
+  // nearest the game can write at the coin value (25 cents): 0 to 25 coins
+  // on the table, 1 to 25 coins a free spin, 0 to 7 free spins.
+  void betsBeyondTheTable() {
+    QFETCH(QString, keys);
+    QFETCH(double, credits);
+    QFETCH(int, freeSpins);
+    QFETCH(double, freeSpinBet);
+    DamagedProgram program;
+    DamagedGame game(program, Silent + "Credits=10.00\r\nBet=3\r\n" + keys);
+    const GameState& state = game.Form().State();
+    QCOMPARE(state.Credits, credits);
+    QCOMPARE(state.Wager, 0.0);
+    QCOMPARE(state.FreeSpins, freeSpins);
+    QCOMPARE(state.LastBet, freeSpinBet);
   }
 
   void notARegularFile_data() {
@@ -225,13 +256,16 @@ class SettingsFileTest : public QObject {
     DamagedGame game(program, {}, path);
     TForm1& form = game.Form();
     QCOMPARE(form.State().Credits, 1000.0);
-    QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
+    // Told as the game starts, and the title says the game is not kept.
+    QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
+    QTRY_COMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
+    QVERIFY(game.Script().warnings.isEmpty());
     game.PlaySmallWin(true);
     form.show();
     QVERIFY(form.close());
     ::alarm(0);
     QVERIFY(!form.isVisible());
-    // Told once in play, when the spin could not be kept, and again by the close.
+    // Not again in play, and again by the close.
     QCOMPARE(game.Script().informations, QStringList(2, "Unable to write to " + path));
     const QFileInfo info(path);
     if (kind == "folder") {
@@ -247,7 +281,8 @@ class SettingsFileTest : public QObject {
     }
     const QStringList left =
         kind == "link" ? QStringList{"VOLTA.INI", "zero"} : QStringList{"VOLTA.INI"};
-    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+    QCOMPARE(QDir(home.path())
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden),
              left);
   }
 

@@ -37,15 +37,19 @@ TEST(GameKeys, AnOlderFileReadsAsNoRoundAndNoWager) {
   EXPECT_EQ(read.state.Wager, 0.0);
 }
 
-TEST(GameKeys, DamagedValuesReadAsNumbersWithinTheMoneyLimit) {
+// Damaged values read as numbers within the money limit, values only the game
+// writes as the nearest it writes; the rules bound the bets by the coin value.
+TEST(GameKeys, DamagedValuesReadAsTheNearestTheGameWrites) {
   TempFolder folder;
   const std::string path = folder.File("VOLTA.INI");
   WriteBytes(path,
-             "[Settings]\r\nFreeSpins=lots\r\nFreeSpinBet=99999999999999999\r\n"
-             "FreeSpinsPlayed=-4\r\nWager=-99999999999999999\r\n");
+             "[Settings]\r\nCredits=-0.01\r\nBorrowed=-20.5\r\nFreeSpins=8\r\n"
+             "FreeSpinBet=99999999999999999\r\nFreeSpinsPlayed=-4\r\nWager=-99999999999999999\r\n");
   const Loaded read = LoadFrom(path);
-  EXPECT_EQ(read.state.FreeSpins, 0);
+  EXPECT_EQ(read.state.Credits, 0.0);
+  EXPECT_EQ(read.state.Borrowed, 0.0);
+  EXPECT_EQ(read.state.FreeSpins, 7);
   EXPECT_EQ(read.state.LastBet, money::LargestAmount);
   EXPECT_EQ(read.state.FreeSpinsPlayed, -4);  // the rules drop a negative count at start-up
-  EXPECT_EQ(read.state.Wager, -money::LargestAmount);
+  EXPECT_EQ(read.state.Wager, 0.0);
 }

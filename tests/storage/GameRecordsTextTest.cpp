@@ -26,6 +26,8 @@ PlayRecord SamplePlay(int n) {
       static_cast<std::uint8_t>((n * 11) % 32 & ((1 << std::min(play.coins, 5)) - 1));
   play.win = 12.5 * n;
   play.poolPaid = n == 4 ? 78.25 : 0;
+  // Play 9 filled the meter with the credits at the money limit.
+  play.bonus = n == 4 || n == 9;
   play.creditsBefore = 1000 - 3.75 * n;
   play.creditsAfter = play.creditsBefore + play.win + play.poolPaid - 0.05;
   play.meterBefore = (10 * n) % 100;
@@ -162,6 +164,17 @@ TEST(GameRecordsFile, PlayLineIsReadableAndExact) {
   play.winningLines = 0;
   EXPECT_EQ(ParsePlay(PlayText(play)), play);
   EXPECT_NE(PlayText(play).find("Free, 012 345 601, none"), std::string::npos);
+  // A bonus shows in its pool paid; one at the money limit, which paid none
+  // of the pool, is marked.
+  play.free = false;
+  play.bonus = true;
+  EXPECT_EQ(PlayText(play),
+            "2026-12-08T14:32:05Z, 0.25, 25, Paid, 012 345 601, none, 12.50, 0.00, 1000.00, "
+            "993.75, 40, 50, Bonus");
+  EXPECT_EQ(ParsePlay(PlayText(play)), play);
+  play.poolPaid = 61.25;
+  EXPECT_EQ(PlayText(play).find("Bonus"), std::string::npos);
+  EXPECT_EQ(ParsePlay(PlayText(play)), play);
 
   // Older records name paying lines that carried no coin: they still read,
   // without those lines, which paid nothing.
@@ -205,6 +218,9 @@ TEST(GameRecordsFile, DamagedPlaysAreDroppedAndTheRestCloseUp) {
       "2026-12-08T16:32:05Z, 0.00, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
       "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4",
       "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, five",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5, Bonu",
+      "2026-12-08T16:32:05Z, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5, "
+      "Bonus, Bonus",
       "yesterday, 0.25, 25, Paid, 012 345 601, 1 3, 1.00, 0.00, 9.00, 9.00, 4, 5",
       "",
   };

@@ -67,8 +67,8 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
   const std::string path = folder.File("VOLTA.INI");
   Loaded saved;
   saved.maxed = true;
-  // The most negative amount keeps every digit.
-  saved.state.Credits = -money::LargestAmount;
+  // The largest amount keeps every digit.
+  saved.state.Credits = money::LargestAmount;
   saved.state.Borrowed = 3000.05;
   saved.state.BonusPool = 61.25;
   saved.state.Spins = 25;

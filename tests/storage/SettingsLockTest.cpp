@@ -8,6 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "Profile.h"
 #include "TempFolder.h"
 
@@ -185,6 +188,38 @@ TEST(SettingsLock, NoLockNoWrite) {
   EXPECT_FALSE(lock.Problem().empty());
   EXPECT_NE(WriteProfileString(path, "Settings", "Credits", "1.00"), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Something no settings file can be kept in is refused at once, without
+// waiting on a pipe, and no lock file is made beside it or in /dev; a
+// missing file is the first start's.
+TEST(SettingsLock, WhatIsNoSettingsFileIsRefusedWithoutALockFile) {
+  namespace fs = std::filesystem;
+  const bool devLockBefore = fs::exists("/dev/.zero.lock");
+  for (const char* kind : {"folder", "pipe", "link to /dev/zero", "missing"}) {
+    SCOPED_TRACE(kind);
+    TempFolder folder;
+    const std::string path = folder.File("VOLTA.INI");
+    const std::string made = kind;
+    if (made == "folder") fs::create_directory(path);
+    if (made == "pipe") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    }
+    if (made == "link to /dev/zero") fs::create_symlink("/dev/zero", path);
+    ::alarm(10);  // a start held by the pipe fails rather than hangs
+    SettingsLock lock = SettingsLock::Take(path);
+    ::alarm(0);
+    EXPECT_EQ(SettingsPathRefused(path), made != "missing");
+    if (made == "missing") {
+      EXPECT_EQ(lock.Result(), State::Held);
+      continue;
+    }
+    EXPECT_EQ(lock.Result(), State::Refused);
+    EXPECT_FALSE(lock.AllowsWriting());
+    EXPECT_NE(WriteProfileString(path, "Settings", "Credits", "1.00"), std::nullopt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+  }
+  EXPECT_EQ(fs::exists("/dev/.zero.lock"), devLockBefore);
 }
 
 }  // namespace

@@ -59,15 +59,17 @@ TEST(Slots, SaveWritesTheSectionAndReadsBack) {
   EXPECT_EQ(slots[3].Credits, 7.50);
   EXPECT_EQ(ReadBytes(path).find("Name=Evening"), std::string::npos);
 
-  // Amounts at the negative limit read back whole, with or without a point.
+  // Amounts at the negative limit read back whole, with or without a point;
+  // credits and a debt below nothing, which no save holds, read as 0.
   later.Credits = -money::LargestAmount;
   later.BonusPool = -1234567890.50;
   ASSERT_EQ(WriteSlot(path, 3, "Deep", later, Today), std::nullopt);
-  WriteBytes(path, ReadBytes(path) + "[Saved Game 5]\r\nBorrowed=-9999999999\r\n");
+  WriteBytes(path, ReadBytes(path) + "[Saved Game 5]\r\nBorrowed=-9999999999\r\nCredits=-0.01\r\n");
   ReadSlots(path, slots, Today);
-  EXPECT_EQ(slots[3].Credits, -money::LargestAmount);
+  EXPECT_EQ(slots[3].Credits, 0.0);
   EXPECT_EQ(slots[3].BonusPool, -1234567890.50);
-  EXPECT_EQ(slots[5].Borrowed, -9999999999.00);
+  EXPECT_EQ(slots[5].Borrowed, 0.0);
+  EXPECT_EQ(slots[5].Credits, 0.0);
 }
 
 TEST(Slots, NeverSavedSlotsHaveTheirDefaults) {
