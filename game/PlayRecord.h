@@ -16,6 +16,7 @@ struct PlayRecord {
   std::uint8_t winningLines = 0;         // bit n set: payline n paid
   double win = 0;                        // paid on the lines
   double poolPaid = 0;                   // the bonus pool, when this play filled the meter
+  bool bonus = false;                    // the meter filled: free spins, and the pool as far as it fitted
   // Credits before the bet was placed, and once the play had settled.
   double creditsBefore = 0;
   double creditsAfter = 0;
