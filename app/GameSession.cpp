@@ -129,8 +129,10 @@ void GameSession::SetInView(bool inView) {
 
 void GameSession::RecordSettledPlays(const GameState& game) {
   // A game's plays only grow until it is left, and the records are told
-  // when one starts; its last ten plays are at hand.
+  // when one starts; its last ten plays are at hand. A game written late
+  // with fewer plays gives nothing, so no play is counted twice.
   const std::int64_t plays = PlaysOf(game);
+  if (plays <= playsRecorded_) return;
   const auto& history = game.History.Plays();
   const std::int64_t fresh =
       std::min<std::int64_t>(plays - playsRecorded_, static_cast<std::int64_t>(history.size()));
