@@ -22,10 +22,13 @@ class RecordsPage : public QWidget {
  public:
   RecordsPage(const PlayerRecords& records, std::function<void()> reset, QWidget* parent = nullptr);
 
+  // Shows the records as they stand now, as a window that follows the
+  // game does after each play.
+  void ShowRecords();
+
   QPushButton* ResetButton = nullptr;
 
  private:
-  void ShowRecords();
   void AskToReset();
 
   const PlayerRecords& records_;
