@@ -11,6 +11,10 @@
 
 namespace {
 
+std::int64_t PlaysOf(const GameState& game) {
+  return game.Statistics.paidSpins + game.Statistics.freeSpins;
+}
+
 // Coins placed with "Bet 1" are written this long after the first of them.
 constexpr int KeepCoinsDelay = 1000;
 
@@ -39,7 +43,7 @@ void GameSession::ShowOn(FaceView& face, ControlsView& controls, std::function<v
 bool GameSession::ReadSettingsFile() {
   bool maxed = false;
   GameState loaded = machine_->State();
-  LoadSettingsFile(settingsPath_, loaded, settings_, maxed);
+  LoadSettingsFile(settingsPath_, loaded, settings_, maxed, &records_);
   machine_->RestoreGame(loaded);
   shown_ = machine_->State();
   // Something that is no settings file stands in its place: the player
@@ -51,11 +55,16 @@ bool GameSession::ReadSettingsFile() {
     host_.showKept(false);
     QTimer::singleShot(0, this, [this] { ReportWriteFailure(); });
   }
+  // The very first run starts the first game; later runs go on with the
+  // game the file holds.
+  playsRecorded_ = PlaysOf(State());
+  if (records_.Empty()) StartRecordedGame({});
   return maxed;
 }
 
 void GameSession::RestoreGame(const GameState& game) {
   machine_->RestoreGame(game);
+  playsRecorded_ = PlaysOf(State());
   ShowGameAtRest();
 }
 
@@ -103,7 +112,50 @@ void GameSession::ForgetKeptGame() {
 std::optional<std::string> GameSession::WriteSettingsFile(const GameState& game) {
   // The file code reads and writes through one key table; it writes from a
   // copy, so the game in play has no writer but the machine.
-  return SaveSettingsFile(settingsPath_, GameToStore(game), settings_, host_.maximized());
+  RecordSettledPlays(game);
+  RecordTimeInView();
+  return SaveSettingsFile(settingsPath_, GameToStore(game), settings_, host_.maximized(),
+                          &records_);
+}
+
+void GameSession::StartRecordedGame(const std::string& slotName) {
+  playsRecorded_ = PlaysOf(State());
+  records_.StartGame(slotName, State().Credits, clock_.UnixTime());
+}
+
+void GameSession::ResetRecords() {
+  RecordTimeInView();
+  records_.Reset(State().Credits, clock_.UnixTime());
+  playsRecorded_ = PlaysOf(State());
+}
+
+void GameSession::SetInView(bool inView) {
+  if (inView == inView_.isValid()) return;
+  RecordTimeInView();
+  if (inView)
+    inView_.start();
+  else
+    inView_.invalidate();
+}
+
+void GameSession::RecordSettledPlays(const GameState& game) {
+  // A game's plays only grow until it is left, and the records are told
+  // when one starts; its last ten plays are at hand. A game written late
+  // with fewer plays gives nothing, so no play is counted twice.
+  const std::int64_t plays = PlaysOf(game);
+  if (plays <= playsRecorded_) return;
+  const auto& history = game.History.Plays();
+  const std::int64_t fresh =
+      std::min<std::int64_t>(plays - playsRecorded_, static_cast<std::int64_t>(history.size()));
+  for (std::int64_t n = fresh; n > 0; --n)
+    records_.AddPlay(history[static_cast<std::size_t>(n - 1)]);
+  playsRecorded_ = plays;
+}
+
+void GameSession::RecordTimeInView() {
+  if (inView_.isValid()) unrecordedViewMs_ += inView_.restart();
+  records_.AddTime(unrecordedViewMs_ / 1000, clock_.UnixTime());
+  unrecordedViewMs_ %= 1000;
 }
 
 void GameSession::WriteKeptGame() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "Machine.h"
 #include "MachineView.h"
 #include "Plan.h"
+#include "PlayerRecords.h"
 #include "Settings.h"
 
 class PlanPlayer;
@@ -81,12 +83,27 @@ class GameSession : public QObject {
   // Tells the write failure waiting to be told, unless a plan is playing.
   void ReportWriteFailure();
 
+  // The player's records across games, kept with every write of the file.
+  const PlayerRecords& Records() const { return records_; }
+  // The game in play has just started: a New Game, or a game opened from
+  // the slot named slotName.
+  void StartRecordedGame(const std::string& slotName);
+  // Clears the records; the file has them cleared at its next write.
+  void ResetRecords();
+  // Whether the player has the game in view (its window shown and not
+  // minimised): only that time counts as time played.
+  void SetInView(bool inView);
+
  private:
   // Writes the last game kept, if one waits.
   void WriteKeptGame();
   // A write during play: a failure is told (when no spin is in progress)
   // and shown until a write succeeds again; play goes on.
   void NoteWrite(std::optional<std::string> error);
+  // The plays the game has settled since the records last saw it.
+  void RecordSettledPlays(const GameState& game);
+  // The time in view up to now goes into the records.
+  void RecordTimeInView();
 
   Settings& settings_;
   const std::string settingsPath_;
@@ -104,4 +121,12 @@ class GameSession : public QObject {
   // write has succeeded again).
   std::optional<std::string> writeFailure_;
   std::optional<std::string> lastWriteFailure_;
+
+  PlayerRecords records_;
+  // The plays of the game in play the records have counted.
+  std::int64_t playsRecorded_ = 0;
+  // Runs while the game is in view; what it has not yet given to the
+  // records, in milliseconds.
+  QElapsedTimer inView_;
+  std::int64_t unrecordedViewMs_ = 0;
 };

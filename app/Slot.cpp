@@ -65,6 +65,7 @@ const GameState& TForm1::State() const { return session_->State(); }
 const GameState& TForm1::ShownGame() const { return session_->Shown(); }
 PlanPlayer& TForm1::Player() { return session_->Player(); }
 Machine& TForm1::Rules() { return session_->Rules(); }
+const PlayerRecords& TForm1::Records() const { return session_->Records(); }
 void TForm1::RestoreGame(const GameState& game) { session_->RestoreGame(game); }
 
 void TForm1::CreateComponents() {
@@ -293,6 +294,11 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 bool TForm1::event(QEvent* event) {
+  // Time played counts while the window is shown and not minimised.
+  const QEvent::Type type = event->type();
+  if (session_ &&
+      (type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowStateChange))
+    session_->SetInView(isVisible() && !isMinimized());
   // While a plan plays, S is not the grey Spin button's shortcut but a key
   // that hurries: taken as a plain key press, it comes to keyPressEvent.
   if (event->type() == QEvent::ShortcutOverride && session_->Player().Playing() &&

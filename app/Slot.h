@@ -12,6 +12,7 @@
 #include "Machine.h"
 #include "MachineView.h"
 #include "MenuCommands.h"
+#include "PlayerRecords.h"
 #include "Save.h"
 #include "Settings.h"
 #include "SlotEnvironment.h"
@@ -60,6 +61,8 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   PlanPlayer& Player();
   const Settings& CurrentSettings() const { return settings_; }
   Machine& Rules();
+  // The player's records across games.
+  const PlayerRecords& Records() const;
   MachineFace& Face() { return *face_; }
   HelpViewer& Help() { return help_; }
   SoundPlayer& Sounds() { return *sounds_; }

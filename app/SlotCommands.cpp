@@ -81,6 +81,7 @@ void TForm1::NewGame2Click() {
       [this] {
         CommandResult result = session_->Rules().NewGame();
         if (!result.done) return;
+        session_->StartRecordedGame({});
         Show(std::move(result));
         session_->ShowGameAtRest();
         face_->RepaintMachine();
@@ -151,9 +152,18 @@ void TForm1::Save1Click() {
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  TLoadSave dialog(
-      mode, slots_, session_->Rules(), [this](CommandResult result) { Show(std::move(result)); },
-      session_->State(), environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
+  TLoadSave* opening = nullptr;
+  const auto shown = [this, &opening](CommandResult result) {
+    // A game opened from a slot goes by the slot's name in the records.
+    if (result.done && opening && opening->OpenedSlot() > 0) {
+      const SlotRecord& slot = slots_[opening->OpenedSlot()];
+      session_->StartRecordedGame(slot.Saved ? slot.Name : std::string());
+    }
+    Show(std::move(result));
+  };
+  TLoadSave dialog(mode, slots_, session_->Rules(), shown, session_->State(),
+                   environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
+  opening = &dialog;
   dialog.exec();
   // An opened game is shown in whole.
   if (mode == SlotMode::Open) {
@@ -178,7 +188,9 @@ void TForm1::BorrowCredits1Click() {
 void TForm1::GameHistory1Click() {
   RunGameCommand(
       [this] {
-        GameHistoryWindow window(session_->State(), ProgramDir(), Services(), this);
+        GameHistoryWindow window(
+            session_->State(), session_->Records(), [this] { session_->ResetRecords(); },
+            ProgramDir(), Services(), this);
         window.exec();
       },
       WhenSpinning::SayWhyItWaits);

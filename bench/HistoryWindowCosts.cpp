@@ -40,7 +40,8 @@ std::vector<double> OpeningTimes(TForm1& form, int repetitions, bool charts) {
   std::vector<double> millis;
   for (int round = 0; round < repetitions; ++round) {
     const std::int64_t start = process_stats::WallNanos();
-    GameHistoryWindow window(form.Rules().State(), form.ProgramDir(), form.Services(), &form);
+    GameHistoryWindow window(form.Rules().State(), form.Records(), {}, form.ProgramDir(),
+                             form.Services(), &form);
     if (charts) window.Tabs->setCurrentIndex(1);
     window.show();
     window.repaint();  // the window and every row or chart, now

@@ -22,6 +22,7 @@
 #include "Palette.h"
 #include "Paylines.h"
 #include "ReadableNumbers.h"
+#include "RecordsPage.h"
 #include "Reels.h"
 #include "SymbolArt.h"
 
@@ -121,7 +122,8 @@ QString WindowInWords(const PlayRecord& play) {
   return words;
 }
 
-GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& programDir,
+GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords& records,
+                                     std::function<void()> resetRecords, const QString& programDir,
                                      DialogServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
   setObjectName(QStringLiteral("GameHistory"));
@@ -162,6 +164,8 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const QString& progr
   Tabs->addTab(playsPage, tr("&Plays and totals"));
   //: The tab of the game history with the two charts of the whole game.
   Tabs->addTab(MakeCharts(game), tr("&Charts"));
+  //: The tab of the game history with the player's records across every game.
+  Tabs->addTab(new RecordsPage(records, std::move(resetRecords)), tr("&Records"));
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(Tabs, 1);
 

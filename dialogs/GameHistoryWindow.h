@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 #include "DialogServices.h"
 #include "GameState.h"
+#include "PlayerRecords.h"
 
 class QLabel;
 class ChartPlot;
@@ -22,13 +24,16 @@ class QWidget;
 // "Play<n>Time", "Play<n>Coin", "Play<n>Coins", "Play<n>Kind", "Play<n>Window"
 // (the picture), "Play<n>Win", "Play<n>Pool", "Play<n>Credits", "Play<n>Meter"
 // for play n (1 the newest), and the statistics by their file key. The charts
-// of the whole game are on a tab of their own.
+// of the whole game, and the player's records across games, are on tabs of
+// their own.
 class GameHistoryWindow : public QDialog {
   Q_OBJECT
 
  public:
-  GameHistoryWindow(const GameState& game, const QString& programDir, DialogServices services,
-                    QWidget* parent = nullptr);
+  // `resetRecords` clears the records once the player has said yes.
+  GameHistoryWindow(const GameState& game, const PlayerRecords& records,
+                    std::function<void()> resetRecords, const QString& programDir,
+                    DialogServices services, QWidget* parent = nullptr);
 
   // The picture of a play's window: the nine symbols, PictureCell pixels a
   // cell with a gap of PictureGap, and each winning payline drawn through the

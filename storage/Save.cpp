@@ -140,6 +140,7 @@ void TLoadSave::SaveInto(int slot) {
 void TLoadSave::OpenFrom(int slot) {
   CommandResult opened = machine_.OpenGame(SnapshotOf(slots_[slot]));
   const bool done = opened.done;
+  if (done) openedSlot_ = slot;
   if (shown_) shown_(std::move(opened));
   if (!done) {
     // Nothing happened; the player may pick the slot again once it is over.

@@ -42,6 +42,8 @@ class TLoadSave : public QDialog {
   void HelpBtnClick();
 
   SlotMode Mode() const { return mode_; }
+  // The slot a game was opened from, 0 before one is.
+  int OpenedSlot() const { return openedSlot_; }
   SavedGamePanel& Panel(int slot) { return *panels_.at(static_cast<std::size_t>(slot - 1)); }
 
   QFrame* Bevel1 = nullptr;
@@ -67,6 +69,7 @@ class TLoadSave : public QDialog {
   std::function<std::string()> today_;
   DialogServices services_;
   std::array<SavedGamePanel*, SlotCount> panels_{};
+  int openedSlot_ = 0;
 };
 
 // Today's date as the slots keep it: "mm/dd/yy" with the system's date

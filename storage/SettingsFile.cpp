@@ -8,6 +8,7 @@
 #include "MoneyText.h"
 #include "Profile.h"
 #include "ProfileValues.h"
+#include "RecordsText.h"
 #include "SettingsKeys.h"
 
 namespace {
@@ -69,17 +70,20 @@ void KeepWhatTheGameWrites(GameState& state) {
 
 }  // namespace
 
-void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed) {
+void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed,
+                      PlayerRecords* records) {
   const ProfileText file = LoadProfile(path);
   for (const SettingsKey& key : SettingsKeys(state, settings, maxed)) ReadKey(file, key);
   KeepWhatTheGameWrites(state);
   state.History = ReadHistory(file);
   state.Statistics = ReadStatistics(file);
   state.Chart = ReadChart(file, state.Statistics);
+  if (records) *records = ReadRecords(file);
 }
 
 std::optional<std::string> SaveSettingsFile(const std::string& path, const GameState& state,
-                                            const Settings& settings, bool maxed) {
+                                            const Settings& settings, bool maxed,
+                                            const PlayerRecords* records) {
   // The key table points at the fields it reads and writes; a save reads
   // them from copies.
   GameState game = state;
@@ -90,8 +94,11 @@ std::optional<std::string> SaveSettingsFile(const std::string& path, const GameS
   for (const SettingsKey& key : keys) entries.emplace_back(key.name, KeyValue(key));
   // The history, the totals and the chart are rewritten whole, so a shorter
   // history or a thinned chart leaves no older lines behind.
-  return WriteProfileSections(path, {{SettingsSection, std::move(entries), false},
-                                     {HistorySection, HistoryEntries(game.History), true},
-                                     {StatisticsSection, StatisticsEntries(game.Statistics), true},
-                                     {ChartSection, ChartEntries(game.Chart), true}});
+  std::vector<ProfileSectionWrite> sections{
+      {SettingsSection, std::move(entries), false},
+      {HistorySection, HistoryEntries(game.History), true},
+      {StatisticsSection, StatisticsEntries(game.Statistics), true},
+      {ChartSection, ChartEntries(game.Chart), true}};
+  if (records) sections.push_back({RecordsSection, RecordsEntries(*records), true});
+  return WriteProfileSections(path, sections);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "PlayerRecords.h"
 #include "Settings.h"
 
 // The Settings section of the settings file: the player's settings and the game
@@ -23,11 +24,17 @@
 // section; a file without them reads as an empty history, zero totals and an
 // empty chart.
 //
+// The player's records across games (RecordsText.h) are read into and
+// written from `records` when one is given; a save without them leaves the
+// section as it is.
+//
 // SaveSettingsFile writes every key in table order in one replace of the file.
 // Returns "Unable to write to <path>" when that fails; the file is then left
 // as it was.
-void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed);
+void LoadSettingsFile(const std::string& path, GameState& state, Settings& settings, bool& maxed,
+                      PlayerRecords* records = nullptr);
 std::optional<std::string> SaveSettingsFile(const std::string& path, const GameState& state,
-                                            const Settings& settings, bool maxed);
+                                            const Settings& settings, bool maxed,
+                                            const PlayerRecords* records = nullptr);
 
 inline constexpr const char* SettingsSection = "Settings";

@@ -500,6 +500,11 @@
         <extracomment>The tab of the game history with the two charts of the whole game.</extracomment>
         <translation>Dia&amp;gramme</translation>
     </message>
+    <message>
+        <source>&amp;Records</source>
+        <extracomment>The tab of the game history with the player&apos;s records across every game.</extracomment>
+        <translation>&amp;Rekorde</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -783,6 +788,113 @@
         <source>Unable to write to %1</source>
         <extracomment>%1 is the settings file&apos;s full path.</extracomment>
         <translation>In %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Record</source>
+        <extracomment>Column heading of the records: what the record is.</extracomment>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <extracomment>Column heading of the records: the count, amount or time.</extracomment>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <extracomment>Column heading of the records: the game that set the record.</extracomment>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>Column heading of the records: the date the record was last set.</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Game #%1</source>
+        <extracomment>The name of a game not opened from a saved game; %1 is its number.</extracomment>
+        <translation>Spiel Nr. %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Time played of less than a minute; %1 is the seconds.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <extracomment>Time played of less than an hour; %1 is the minutes.</extracomment>
+        <translation>%1&#xa0;Min.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <extracomment>Time played; %1 is the hours, %2 the minutes (two digits).</extracomment>
+        <translation>%1&#xa0;Std. %2&#xa0;Min.</translation>
+    </message>
+    <message>
+        <source>Your records across every game</source>
+        <translation>Ihre Rekorde über alle Spiele</translation>
+    </message>
+    <message>
+        <source>Re&amp;set records</source>
+        <translation>Rekorde &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <extracomment>The record of how many games were started.</extracomment>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Paid spins</source>
+        <translation>Bezahlte Drehungen</translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation>Freispiele</translation>
+    </message>
+    <message>
+        <source>Bonuses</source>
+        <translation>Boni</translation>
+    </message>
+    <message>
+        <source>Biggest win</source>
+        <extracomment>The most one play paid, on the lines and from the pool together.</extracomment>
+        <translation>Größter Gewinn</translation>
+    </message>
+    <message>
+        <source>Biggest bonus</source>
+        <extracomment>The largest bonus pool paid out.</extracomment>
+        <translation>Größter Bonustopf</translation>
+    </message>
+    <message>
+        <source>Most credits</source>
+        <translation>Höchste Credits</translation>
+    </message>
+    <message>
+        <source>Longest winning run</source>
+        <extracomment>The most paid spins in a row that each won something.</extracomment>
+        <translation>Längste Gewinnserie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n in a row</source>
+        <translation>
+            <numerusform>%n in Folge</numerusform>
+            <numerusform>%n in Folge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <extracomment>Time with the game&apos;s window open and not minimised.</extracomment>
+        <translation>Spielzeit</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clear your records of every game played (%n so far)? This cannot be undone.</source>
+        <extracomment>Asked before the records are cleared; %n is the number of games they cover.</extracomment>
+        <translation>
+            <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "677d10acfa3d63e0b9d5027a05f247fcb3f96a8937d0d750c8141d04bf233a7a";
+    "8addc9c543de6b31741ebd4d9f055708ec2e592633b1696c73947829aadf2884";
 
 }  // namespace
 
@@ -184,13 +184,16 @@ class GoldenGameTest : public QObject {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QByteArray settings = written.readAll();
     settings.replace(fixture.Program().Path().toUtf8(), "<program>/");
-    // The plays keep the wall-clock time they were played at.
+    // The plays and the records keep the wall-clock time they were set at,
+    // and the time played is the test's own.
     settings =
         QString::fromUtf8(settings)
-            .replace(QRegularExpression(
-                         QStringLiteral("^(Play\\d+=)\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ,"),
-                         QRegularExpression::MultilineOption),
-                     QStringLiteral("\\1<time>,"))
+            .replace(
+                QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ")),
+                QStringLiteral("<time>"))
+            .replace(QRegularExpression(QStringLiteral("^TimePlayed=[^\\r\\n]*"),
+                                        QRegularExpression::MultilineOption),
+                     QStringLiteral("TimePlayed=<time played>"))
             .toUtf8();
 
     QStringList mismatches;

@@ -2,6 +2,7 @@
 // The game is in the file before it is shown: a spin's settled result before
 // its wheels turn, coins within a second, a free-spin round across a close.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -112,6 +113,10 @@ class KeepGameTest : public QObject {
     QCOMPARE(next.Spins, 1);
     QCOMPARE(next.PowerPts, 90);
     QCOMPARE(next.Wager, 0.0);
+    // The records hold the spin too; the game goes on, so no game is added.
+    QCOMPARE(killed.Form().Records().paidSpins.value, 1);
+    QCOMPARE(killed.Form().Records().biggestWin.value, 0.50);
+    QCOMPARE(killed.Form().Records().games.value, 1);
 
     // Bet Max fills the meter: before the wheels turn the file holds the
     // pool paid, the seven free spins and the bet they replay.
@@ -128,6 +133,34 @@ class KeepGameTest : public QObject {
     QCOMPARE(resumed.FreeSpins, 7);
     QCOMPARE(resumed.LastBet, 6.25);
     QVERIFY(WindowTimer(killedInBonus.Form(), "Timer1")->isActive());
+    const double poolPaid = resumed.History.Plays().front().poolPaid;
+    QVERIFY(poolPaid > 0);
+    QCOMPARE(killedInBonus.Form().Records().biggestBonus.value, poolPaid);
+    QCOMPARE(killedInBonus.Form().Records().paidSpins.value, 2);
+  }
+
+  // Time played counts while the window is shown and not minimised, and is
+  // in the file from the next write on.
+  void timePlayedCountsOnlyWhileTheWindowIsInView() {
+    FormFixture fixture(Silent);
+    TForm1& form = fixture.Form();
+    QElapsedTimer inView;
+    inView.start();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(1100);
+    form.showMinimized();
+    const qint64 shownFor = inView.elapsed();
+    QTest::qWait(1500);
+    form.showNormal();
+    form.close();
+    const PlayerRecords& records = form.Records();
+    // Counted at least the second in view; the minimised time would have
+    // added one more.
+    QVERIFY2(records.timePlayed.value >= 1 && records.timePlayed.value <= shownFor / 1000,
+             qPrintable(QString::number(records.timePlayed.value)));
+    QVERIFY(SectionValue(fixture.SettingsPath(), "Records", "TimePlayed")
+                .startsWith(QString::number(records.timePlayed.value) + ", "));
   }
 
   // Coins on the table reach the file within a second of the first, in one

@@ -403,7 +403,8 @@ class MenuTest : public QObject {
   }
 
   // A spin, then File > New Game: Game History shows the new game's plays
-  // and totals only, and the file keeps no play of the game that was left.
+  // and totals only, and the file keeps no play of the game that was left;
+  // the records across games count both games and keep the spin.
   void newGameStartsThePlayListAfresh() {
     FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\n"));
     TForm1& form = fixture.Form();
@@ -413,25 +414,36 @@ class MenuTest : public QObject {
     QVERIFY(HurryOut(form));
     QCOMPARE(form.State().Statistics.paidSpins, 1);
     QCOMPARE(SectionKeys(fixture.SettingsPath(), "Game History").size(), 1);
+    const QString records = QStringLiteral("Records");
+    QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").startsWith("1, "));
+    QVERIFY(SectionValue(fixture.SettingsPath(), records, "PaidSpins").startsWith("1, "));
     fixture.Item("NewGame2")->trigger();
 
     QStringList shown;
     QVERIFY(LookAtGameHistory(fixture, [&](GameHistoryWindow& window) {
       shown << window.findChild<QLabel*>("PaidSpins")->text();
       shown << (window.findChild<QLabel*>("Play1Kind") == nullptr ? "no rows" : "rows");
+      for (const char* name : {"RecordGames", "RecordGamesGame", "RecordPaidSpins"})
+        shown << window.findChild<QLabel*>(name)->text();
     }));
-    QCOMPARE(shown, (QStringList{"0", "no rows"}));
+    QCOMPARE(shown, (QStringList{"0", "no rows", "2", "Game #2", "1"}));
     QVERIFY(SectionKeys(fixture.SettingsPath(), "Game History").isEmpty());
+    QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").startsWith("2, "));
+    QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").endsWith(", 2"));
+    QVERIFY(SectionValue(fixture.SettingsPath(), records, "PaidSpins").startsWith("1, "));
+    QCOMPARE(form.Records().paidSpins.value, 1);
   }
 
   // Coins on the table when the game is saved are in the slot's credits:
-  // opening the same slot again loses none of them.
+  // opening the same slot again loses none of them. The save leaves the
+  // records as they were; the open counts a game, named after the slot.
   void saveThenOpenOfTheSameSlotKeepsTheCoinsOnTheTable() {
     FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\nSpins=1\r\n"));
     TForm1& form = fixture.Form();
-    form.Dialogs().askText = [](QWidget*, const QString&, const QString& initial) {
-      return std::optional<QString>(initial);
+    form.Dialogs().askText = [](QWidget*, const QString&, const QString&) {
+      return std::optional<QString>(QStringLiteral("Cellar, late"));
     };
+    QCOMPARE(form.Records().games.value, 1);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("N5001")->trigger();
@@ -448,7 +460,10 @@ class MenuTest : public QObject {
           QTest::mouseClick(dialog->Panel(1).Button, Qt::LeftButton);
       });
       fixture.Item(item)->trigger();
+      QCOMPARE(form.Records().games.value, item == std::string("Save1") ? 1 : 2);
     }
+    QVERIFY(SectionValue(fixture.SettingsPath(), "Records", "Games").endsWith(", 2, Cellar, late"));
+    QCOMPARE(form.Records().mostCredits.value, 1000.00);
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Saved Game 1", "Credits"), "1000.00");
     QCOMPARE(form.State().Credits, 1000.00);
     QCOMPARE(form.State().Wager, 0.0);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <ctime>
 #include <memory>
@@ -21,6 +24,7 @@
 #include "Paylines.h"
 #include "QtTestClasses.h"
 #include "ReadableNumbers.h"
+#include "RecordsPage.h"
 #include "Reels.h"
 #include "SymbolArt.h"
 
@@ -150,10 +154,12 @@ class GameHistoryWindowTest : public QObject {
 
  private:
   GameState game;
+  PlayerRecords records;
   DialogAnswers answers;
 
   std::unique_ptr<GameHistoryWindow> Open(const QString& programDir = ProgramDir()) {
-    auto window = std::make_unique<GameHistoryWindow>(game, programDir, answers.Services());
+    auto window = std::make_unique<GameHistoryWindow>(
+        game, records, [this] { records = {}; }, programDir, answers.Services());
     window->show();
     return window;
   }
@@ -161,6 +167,7 @@ class GameHistoryWindowTest : public QObject {
  private slots:
   void init() {
     game = GameState();
+    records = PlayerRecords();
     answers = DialogAnswers();
     // Figures follow the player's locale; these tests read them in the C one.
     QLocale::setDefault(QLocale::c());
@@ -314,8 +321,12 @@ class GameHistoryWindowTest : public QObject {
     s.wonOnLines = 54320.64;
     s.spinsByCoins[1] = 12345;
     game.Chart.Start(1000.50);
+    records.biggestWin = {12345.60, 1796740000 + 3600, {2, ""}};
     const auto window = Open();
     QCOMPARE(Text(*window, "Play1Time"), Played(locale, 1796740000 + 3600));
+    QCOMPARE(Text(*window, "RecordBiggestWin"), wagered);
+    QCOMPARE(Text(*window, "RecordBiggestWinDate"),
+             Played(locale, 1796740000 + 3600).section(u'\n', 0, 0));
     QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$1") + point + QStringLiteral("25"));
     QCOMPARE(Text(*window, "Play1Meter"), QString::fromUtf8("10% \u2192 15%"));
     QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("12345"));
@@ -333,6 +344,56 @@ class GameHistoryWindowTest : public QObject {
     QVERIFY2(window->CreditsChart->Data().summary.startsWith("Credits over the game: from $1000" +
                                                              QString(point) + "50"),
              qPrintable(window->CreditsChart->Data().summary));
+  }
+
+  // The records tab shows each record with the game that set it and when,
+  // reads as a table, and clears the records only once the player says yes.
+  void recordsShowEachRecordAndResetAsksFirst() {
+    records.StartGame({}, 1000, 1796740000);
+    records.StartGame("Cellar, late", 250, 1796740000);
+    records.paidSpins = {1234, 1796740000, {}};
+    records.biggestBonus = {78.25, 1796740000, {1, ""}};
+    records.longestWinRun = {1, 1796740000, {2, "Cellar, late"}};
+    records.timePlayed = {2 * 3600 + 5 * 60 + 9, 1796740000, {}};
+    const auto window = Open();
+    QCOMPARE(window->Tabs->count(), 3);
+    QCOMPARE(window->Tabs->tabText(2), QStringLiteral("&Records"));
+    QStringList shown;
+    for (const char* name :
+         {"RecordGames", "RecordGamesGame", "RecordPaidSpins", "RecordPaidSpinsGame",
+          "RecordBiggestBonus", "RecordBiggestBonusGame", "RecordBiggestBonusDate",
+          "RecordLongestWinRun", "RecordLongestWinRunGame", "RecordTimePlayed", "RecordBiggestWin",
+          "RecordBiggestWinDate"})
+      shown << Text(*window, name);
+    QCOMPARE(shown, (QStringList{"2", "Cellar, late", "1234", "", "$78.25", "Game #1",
+                                 LocalTime(1796740000).section(u'\n', 0, 0), "1 in a row",
+                                 "Cellar, late", "2 h 05 min", "$0.00", ""}));
+    QCOMPARE(TimePlayedText(59), QStringLiteral("59 s"));
+    QCOMPARE(TimePlayedText(60 * 59 + 59), QStringLiteral("59 min"));
+    auto* table = window->findChild<QLabel*>("RecordGames")->parentWidget();
+    QCOMPARE(QAccessible::queryAccessibleInterface(table)->role(), QAccessible::Table);
+
+    // No keeps them; Yes clears them, and the tab shows them cleared.
+    auto* reset = window->findChild<QPushButton*>("ResetRecords");
+    QVERIFY(reset != nullptr);
+    QCOMPARE(reset->text(), QStringLiteral("Re&set records"));
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+      QString asked;
+      QTimer::singleShot(0, window.get(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        asked = box->text();
+        box->button(answer)->click();
+      });
+      reset->click();
+      QCOMPARE(asked,
+               QStringLiteral(
+                   "Clear your records of every game played (2 so far)? This cannot be undone."));
+      QCOMPARE(Text(*window, "RecordPaidSpins"),
+               answer == QMessageBox::No ? QStringLiteral("1234") : QStringLiteral("0"));
+    }
+    QCOMPARE(records, PlayerRecords{});
+    QCOMPARE(Text(*window, "RecordGamesGame"), QString());
   }
 
   // Each chart says in words what it shows, and a player moves along it with

@@ -3,13 +3,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include "GameChart.h"
 #include "GameState.h"
 #include "GameStatistics.h"
+#include "Machine.h"
 #include "Money.h"
 #include "PlayRecord.h"
+#include "PlayerRecords.h"
+#include "Random.h"
+#include "Reels.h"
+#include "Settings.h"
+#include "SilentView.h"
 
 namespace {
 
@@ -162,4 +170,172 @@ TEST(GameChart, PointsOnlyGoForward) {
   EXPECT_EQ(chart.Points().size(), 2u);
   EXPECT_DOUBLE_EQ(ReturnOf(chart.Points()[0]), 0.8);
   EXPECT_EQ(ReturnOf(ChartPoint{}), 0.0);
+}
+
+// A seeded run of real spins across New Games and opened games: every record
+// equals what a plain pass over the same plays finds, the first to reach a
+// best keeping it, with the game and the time of the play that set it.
+TEST(PlayerRecords, EachRecordMatchesThePlaysAcrossManyGames) {
+  Settings settings = DefaultSettings("/opt/voltaro/");
+  SilentView view;
+  RandomSource random(4242);
+  RandomSource choices(17);
+  Machine machine(settings, view, random);
+  GameState start;
+  InstallStrips(start);
+  machine.RestoreGame(start);
+  machine.SetWatched(false);
+  const GameState& state = machine.State();
+
+  // What the records were told, in order: a game started (with its credits)
+  // or a play settled.
+  struct Event {
+    bool started;
+    RecordGame game;
+    std::int64_t at;
+    double credits;
+    PlayRecord play;
+  };
+  PlayerRecords records;
+  std::vector<Event> events;
+  std::int64_t games = 0;
+  std::int64_t now = 1'800'000'000;
+  const auto startGame = [&](const std::string& slot) {
+    records.StartGame(slot, state.Credits, ++now);
+    events.push_back({true, {++games, slot}, now, state.Credits, {}});
+  };
+  startGame({});
+  for (int action = 0; action < 6000; ++action) {
+    const std::int64_t before = state.Statistics.paidSpins + state.Statistics.freeSpins;
+    const int freeBefore = state.FreeSpins;
+    const int choice = choices.Below(1000);
+    if (choice < 4 && machine.NewGame().done) {
+      startGame({});
+      continue;
+    }
+    if (choice < 6) {
+      GameSnapshot saved;
+      saved.Credits = money::FromCents(choices.Below(500000));
+      saved.Borrowed = 1000;
+      saved.BonusPool = money::FromCents(choices.Below(100000));
+      if (machine.OpenGame(saved).done) startGame("Slot, with a comma " + std::to_string(action));
+      continue;
+    }
+    if (choice < 20) machine.Borrow(money::FromCents(1 + choices.Below(300000)));
+    if (choice < 400)
+      machine.BetMax();
+    else
+      machine.Spin();
+    machine.PlanEnded();
+    if (state.Statistics.paidSpins + state.Statistics.freeSpins == before) continue;
+    PlayRecord play = state.History.Plays().front();
+    play.playedAt = ++now;
+    play.bonus = freeBefore == 0 && state.FreeSpins == FreeSpinsPerBonus;
+    records.AddPlay(play);
+    events.push_back({false, events.back().game, now, 0, play});
+  }
+  ASSERT_GT(games, 15);
+
+  // The best of each, and who set it first.
+  struct Best {
+    std::int64_t value = 0;
+    std::int64_t at = 0;
+    RecordGame game;
+    void Offer(std::int64_t offered, const Event& event) {
+      if (offered <= value) return;
+      value = offered;
+      at = event.at;
+      game = event.game;
+    }
+  };
+  Best win, bonus, credits, run;
+  std::int64_t paid = 0, free = 0, bonuses = 0, currentRun = 0;
+  for (const Event& event : events) {
+    if (event.started) {
+      credits.Offer(money::ToCents(event.credits), event);
+      currentRun = 0;
+      continue;
+    }
+    const PlayRecord& play = event.play;
+    ++(play.free ? free : paid);
+    bonuses += play.bonus ? 1 : 0;
+    win.Offer(money::ToCents(play.win) + money::ToCents(play.poolPaid), event);
+    bonus.Offer(money::ToCents(play.poolPaid), event);
+    credits.Offer(money::ToCents(play.creditsBefore), event);
+    credits.Offer(money::ToCents(play.creditsAfter), event);
+    if (play.free) continue;
+    currentRun = play.win > 0 || play.poolPaid > 0 ? currentRun + 1 : 0;
+    run.Offer(currentRun, event);
+  }
+  EXPECT_EQ(records.games.value, games);
+  EXPECT_EQ(records.games.game, events.back().game);
+  EXPECT_EQ(records.paidSpins.value, paid);
+  EXPECT_EQ(records.freeSpins.value, free);
+  EXPECT_GT(bonuses, 5);
+  EXPECT_EQ(records.bonuses.value, bonuses);
+  const auto check = [](const char* name, std::int64_t value, std::int64_t at,
+                        const RecordGame& game, const Best& best) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(value, best.value);
+    EXPECT_EQ(at, best.at);
+    EXPECT_EQ(game, best.game);
+  };
+  const auto checkMoney = [&](const char* name, const Record<double>& record, const Best& best) {
+    check(name, money::ToCents(record.value), record.setAt, record.game, best);
+  };
+  checkMoney("BiggestWin", records.biggestWin, win);
+  checkMoney("BiggestBonus", records.biggestBonus, bonus);
+  checkMoney("MostCredits", records.mostCredits, credits);
+  EXPECT_GT(run.value, 2);
+  check("LongestWinRun", records.longestWinRun.value, records.longestWinRun.setAt,
+        records.longestWinRun.game, run);
+  EXPECT_EQ(records.timePlayed, Record<std::int64_t>{}) << "no time was given";
+}
+
+// The edges: a bonus the money limit left unpaid still counts, free spins
+// leave a run alone, counts stop at their largest value, time adds up, and a
+// reset starts the records afresh from the game in play.
+TEST(PlayerRecords, BonusesRunsLimitsTimeAndReset) {
+  PlayerRecords records;
+  records.StartGame("Weekend", 250, 100);
+  EXPECT_EQ(records.GameInPlay(), (RecordGame{1, "Weekend"}));
+  PlayRecord unpaid;
+  unpaid.playedAt = 200;
+  unpaid.bonus = true;
+  unpaid.creditsBefore = unpaid.creditsAfter = 240;
+  records.AddPlay(unpaid);
+  EXPECT_EQ(records.bonuses.value, 1);
+  EXPECT_EQ(records.bonuses.setAt, 200);
+  EXPECT_EQ(records.biggestBonus.setAt, 0) << "no pool was paid";
+  EXPECT_EQ(records.mostCredits.value, 250) << "the credits the game started with";
+
+  PlayRecord won;
+  won.win = 5;
+  PlayRecord freeLoss;
+  freeLoss.free = true;
+  PlayRecord loss;
+  for (const PlayRecord* play : {&won, &freeLoss, &won, &freeLoss, &won, &loss, &won})
+    records.AddPlay(*play);
+  EXPECT_EQ(records.longestWinRun.value, 3);
+  EXPECT_EQ(records.winRun, 1);
+  records.StartGame({}, 1000, 300);
+  EXPECT_EQ(records.winRun, 0) << "a new game starts its own run";
+  EXPECT_EQ(records.GameInPlay(), (RecordGame{2, ""}));
+
+  records.paidSpins.value = std::numeric_limits<std::int64_t>::max() - 1;
+  records.AddPlay(loss);
+  records.AddPlay(loss);
+  EXPECT_EQ(records.paidSpins.value, std::numeric_limits<std::int64_t>::max());
+  records.AddTime(0, 400);
+  EXPECT_EQ(records.timePlayed.setAt, 0) << "no time, no change";
+  records.AddTime(70, 500);
+  records.AddTime(5, 600);
+  EXPECT_EQ(records.timePlayed.value, 75);
+  EXPECT_EQ(records.timePlayed.setAt, 600);
+
+  records.StartGame("Cellar", 900, 650);
+  records.Reset(1500, 700);
+  PlayerRecords fresh;
+  fresh.StartGame("Cellar", 1500, 700);
+  EXPECT_EQ(records, fresh);
 }

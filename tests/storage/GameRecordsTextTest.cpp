@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <string>
 #include <utility>
 
 #include "GameChartText.h"
 #include "Money.h"
+#include "RecordsText.h"
 #include "SettingsFile.h"
+#include "Slots.h"
 #include "TempFolder.h"
 
 namespace {
@@ -53,20 +57,40 @@ GameStatistics SampleStatistics() {
   return s;
 }
 
+// Records of every kind, a slot name with commas and letters past ASCII among
+// them, and counts and amounts at their largest.
+PlayerRecords SampleRecords() {
+  PlayerRecords r;
+  r.games = {12, 1796740000, {12, "Sunday, late, \u00e9t\u00e9"}};
+  r.paidSpins = {5'000'000'123, 1796740100, {}};
+  r.freeSpins = {70, 1796740200, {}};
+  r.bonuses = {10, 1796740300, {}};
+  r.biggestWin = {money::LargestAmount, 1796740400, {3, ""}};
+  r.biggestBonus = {78.25, 1796740500, {4, "Cellar"}};
+  r.mostCredits = {10250.05, 1796740600, {12, "Sunday, late, \u00e9t\u00e9"}};
+  r.longestWinRun = {std::numeric_limits<std::int64_t>::max(), 1796740700, {2, ""}};
+  r.timePlayed = {98765, 1796740800, {}};
+  r.winRun = 3;
+  return r;
+}
+
 struct Game {
   GameState state;
   Settings settings = DefaultSettings("/opt/voltaro/");
   bool maxed = false;
+  PlayerRecords records;
 };
 
 void Save(const std::string& path, Game& game) {
-  ASSERT_EQ(SaveSettingsFile(path, game.state, game.settings, game.maxed), std::nullopt);
+  ASSERT_EQ(SaveSettingsFile(path, game.state, game.settings, game.maxed, &game.records),
+            std::nullopt);
 }
 
 Game Load(const std::string& path, const GameState& before = {}) {
   Game game;
   game.state = before;
-  LoadSettingsFile(path, game.state, game.settings, game.maxed);
+  game.records = SampleRecords();
+  LoadSettingsFile(path, game.state, game.settings, game.maxed, &game.records);
   return game;
 }
 
@@ -82,8 +106,10 @@ TEST(GameRecordsFile, FullAndEmptyRecordsSurviveASaveAndALoad) {
   Game game;
   for (int n = 1; n <= 12; ++n) game.state.History.Add(SamplePlay(n));
   game.state.Statistics = SampleStatistics();
+  game.records = SampleRecords();
   Save(path, game);
   Game loaded = Load(path);
+  EXPECT_EQ(loaded.records, game.records);
   EXPECT_EQ(loaded.state.History, game.state.History);
   EXPECT_EQ(loaded.state.History.Plays().front(), SamplePlay(12));
   EXPECT_EQ(loaded.state.Statistics, game.state.Statistics);
@@ -99,8 +125,10 @@ TEST(GameRecordsFile, FullAndEmptyRecordsSurviveASaveAndALoad) {
   EXPECT_EQ(loaded.state.Statistics, GameStatistics{});
   EXPECT_EQ(ReadBytes(path).find("Play2="), std::string::npos);
   game.state.History.Clear();
+  game.records = {};
   Save(path, game);
   EXPECT_TRUE(Load(path).state.History.Plays().empty());
+  EXPECT_EQ(Load(path).records, PlayerRecords{}) << "cleared records stay cleared";
 }
 
 TEST(GameRecordsFile, OlderFileReadsAsNoHistoryAndNoTotals) {
@@ -114,6 +142,8 @@ TEST(GameRecordsFile, OlderFileReadsAsNoHistoryAndNoTotals) {
   EXPECT_EQ(loaded.state.Credits, 250.00);
   EXPECT_TRUE(loaded.state.History.Plays().empty());
   EXPECT_EQ(loaded.state.Statistics, GameStatistics{});
+  EXPECT_TRUE(loaded.records.Empty());
+  EXPECT_EQ(loaded.records, PlayerRecords{});
 }
 
 // The saved games and anything else in the file keep their bytes, line ends
@@ -282,8 +312,8 @@ TEST(GameRecordsFile, HandEditedValuesAreHeldWithinTheirLimits) {
   EXPECT_EQ(s.spinsByCoins, byCoins);
 }
 
-// A file kept before the chart existed opens as it was, and the chart starts
-// with the next play; the chart then comes back point for point.
+// A file kept before the chart and the records existed opens as it was, and
+// gains both at the next write; the chart then comes back point for point.
 TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
   TempFolder folder;
   const std::string path = folder.File("VOLTA.INI");
@@ -291,11 +321,13 @@ TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
   older.state.Credits = 812.50;
   older.state.History.Add(SamplePlay(2));
   older.state.Statistics = SampleStatistics();
+  older.records = SampleRecords();
   Save(path, older);
   std::string bytes = ReadBytes(path);
   const std::size_t chartAt = bytes.find("[Game Chart]\r\n");
   ASSERT_NE(chartAt, std::string::npos);
-  bytes.erase(chartAt);  // as the file stood before there was a chart
+  ASSERT_GT(bytes.find("[Records]\r\n"), chartAt);
+  bytes.erase(chartAt);  // as the file stood before there was a chart or records
   WriteBytes(path, bytes);
 
   Game game = Load(path);
@@ -303,7 +335,9 @@ TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
   EXPECT_EQ(game.state.History, older.state.History);
   EXPECT_EQ(game.state.Statistics, older.state.Statistics);
   EXPECT_TRUE(game.state.Chart.Points().empty());
+  EXPECT_EQ(game.records, PlayerRecords{});
   EXPECT_EQ(ReadBytes(path), bytes);
+  game.records.StartGame({}, 812.50, 1796740000);
 
   PlayRecord play = SamplePlay(4);
   play.creditsAfter = 900.25;
@@ -318,7 +352,11 @@ TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
                       "92103.65, Bonus\r\n"),
             std::string::npos)
       << kept;
+  EXPECT_NE(kept.find("[Records]\r\nGames=1, 2026-12-08T14:26:40Z, 1\r\nPaidSpins=0\r\n"),
+            std::string::npos)
+      << kept;
   const Game again = Load(path);
+  EXPECT_EQ(again.records, game.records);
   EXPECT_EQ(again.state.Chart, game.state.Chart);
   EXPECT_EQ(again.state.Statistics, game.state.Statistics);
 }
@@ -372,4 +410,81 @@ TEST(GameChartFile, HostileValuesAreDroppedAndNeverTouchTheMoney) {
       ReadChart(ProfileText::Parse("[Game Chart]\r\nPoint2001=1, 1, 1.00, 1.00, 1.00, none\r\n"),
                 SampleStatistics());
   EXPECT_TRUE(far.Points().empty());
+}
+
+TEST(RecordsFile, RecordLinesAreReadableAndExact) {
+  const PlayerRecords r = SampleRecords();
+  const std::pair<std::string, std::string> expected[] = {
+      {"Games", "12, 2026-12-08T14:26:40Z, 12, Sunday, late, \u00e9t\u00e9"},
+      {"PaidSpins", "5000000123, 2026-12-08T14:28:20Z"},
+      {"FreeSpins", "70, 2026-12-08T14:30:00Z"},
+      {"Bonuses", "10, 2026-12-08T14:31:40Z"},
+      {"BiggestWin", "9999999999.99, 2026-12-08T14:33:20Z, 3"},
+      {"BiggestBonus", "78.25, 2026-12-08T14:35:00Z, 4, Cellar"},
+      {"MostCredits", "10250.05, 2026-12-08T14:36:40Z, 12, Sunday, late, \u00e9t\u00e9"},
+      {"LongestWinRun", "9223372036854775807, 2026-12-08T14:38:20Z, 2"},
+      {"TimePlayed", "98765, 2026-12-08T14:40:00Z"},
+      {"WinRun", "3"},
+  };
+  EXPECT_EQ(RecordsEntries(r), ProfileEntries(std::begin(expected), std::end(expected)));
+  // Never set: the value alone.
+  EXPECT_EQ(RecordsEntries(PlayerRecords{}).front().second, "0");
+  EXPECT_EQ(RecordsEntries(PlayerRecords{})[5].second, "0.00");
+  // A slot name read from an older encoding, and one past its capacity.
+  const auto latin = ParseAmountRecord("1.00, 2026-12-08T14:26:40Z, 2, Caf\xe9");
+  ASSERT_TRUE(latin);
+  EXPECT_EQ(latin->game.slotName, "Caf\u00e9");
+  const auto longName = ParseCountRecord("1, 2026-12-08T14:26:40Z, 2, " + std::string(5000, 'x'));
+  ASSERT_TRUE(longName);
+  EXPECT_EQ(longName->game.slotName, std::string(SlotNameCapacity, 'x'));
+}
+
+// Whatever stands in the records' section, a record that does not read is
+// dropped (it reads as never set) and the others are kept; the game in play,
+// its money above all, is never touched.
+TEST(RecordsFile, HostileValuesAreDroppedAndNeverTouchTheMoney) {
+  const std::string hostile[] = {
+      "garbage",
+      "",
+      "-5, 2026-12-08T14:26:40Z, 1",
+      "1e9, 2026-12-08T14:26:40Z, 1",
+      "nan, 2026-12-08T14:26:40Z, 1",
+      "inf",
+      "0x10",
+      "5, yesterday, 1",
+      "5, 1969-12-31T23:59:59Z, 1",
+      "5, 2026-12-08T14:26:40Z, 0",
+      "5, 2026-12-08T14:26:40Z, -3",
+      "5, 2026-12-08T14:26:40Z, many",
+      "5, , 1",
+      "5, 2026-12-08T14:26:40Z, " + std::string(100'000, '9'),
+  };
+  for (const std::string& value : hostile) {
+    const std::string shown = value.substr(0, 60);
+    std::string records = "[Records]\r\nFreeSpins=9, 2026-12-08T14:26:40Z\r\n";
+    for (const char* key : {"Games", "PaidSpins", "BiggestWin", "MostCredits", "TimePlayed",
+                            "LongestWinRun", "Credits", "WinRun"})
+      records += std::string(key) + "=" + value + "\r\n";
+    TempFolder folder;
+    const std::string path = folder.File("VOLTA.INI");
+    WriteBytes(path, "[Settings]\r\nCredits=1234.56\r\nBorrowed=20.00\r\n" + records);
+    const Game game = Load(path);
+    EXPECT_EQ(game.state.Credits, 1234.56) << shown;
+    EXPECT_EQ(game.state.Borrowed, 20.00) << shown;
+    PlayerRecords expected;
+    expected.freeSpins = {9, 1796740000, {}};
+    EXPECT_EQ(game.records, expected) << shown;
+  }
+  // A count past its range does not read; an amount is held within the
+  // money limit, as every amount in the file is.
+  const PlayerRecords huge =
+      ReadRecords(ProfileText::Parse("[Records]\r\nGames=99999999999999999999\r\nBiggestWin=" +
+                                     std::string(100'000, '7') + "\r\n"));
+  EXPECT_EQ(huge.games, Record<std::int64_t>{});
+  EXPECT_EQ(huge.biggestWin.value, money::LargestAmount);
+  // Blanks around the fields, an amount without decimals and a key in
+  // other letters still read.
+  const PlayerRecords read = ReadRecords(
+      ProfileText::Parse("[records]\r\nbiggestwin =  25 ,2026-12-08T14:26:40Z ,  7 ,  Den  \r\n"));
+  EXPECT_EQ(read.biggestWin, (Record<double>{25.00, 1796740000, {7, "Den"}}));
 }
