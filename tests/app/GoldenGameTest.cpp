@@ -63,7 +63,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "8addc9c543de6b31741ebd4d9f055708ec2e592633b1696c73947829aadf2884";
+    "d7fb69b0e56680c53f56418f4b01d16252d7b0bcff74c9bd8d9aa933b73b002a";
 
 }  // namespace
 
