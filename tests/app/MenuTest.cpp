@@ -46,6 +46,15 @@ bool LookAtGameHistory(FormFixture& fixture, const std::function<void(GameHistor
   return opened;
 }
 
+// Presses a key on the window once it is active, as a player would; false
+// when it never became active.
+bool PressOn(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) return false;
+  QTest::keyClick(&form, key, modifiers);
+  return true;
+}
+
 // A menu's items as "caption" or "-" for a separator, submenus marked ">".
 QStringList Items(const QMenu* menu) {
   QStringList items;
@@ -217,6 +226,81 @@ class MenuTest : public QObject {
       fixture.Item(item)->trigger();
     }
     QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
+  }
+
+  // The standard keys beside the File items run them as a click does; New
+  // Game, which ends the game without asking, has none.
+  void standardKeysRunTheirItems() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList keys;
+    for (const char* item : {"NewGame2", "Open1", "Save1", "GameHistory1", "Exit1"})
+      keys << fixture.Item(item)->shortcut().toString();
+    QCOMPARE(keys, (QStringList{"", "Ctrl+O", "Ctrl+S", "Ctrl+H", "Ctrl+Q"}));
+
+    QList<SlotMode> slotModes;
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
+      QTimer::singleShot(0, &form, [&slotModes] {
+        auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        slotModes << dialog->Mode();
+        dialog->close();
+      });
+      QVERIFY(PressOn(form, key, Qt::ControlModifier));
+    }
+    QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
+    bool historyOpened = false;
+    QTimer::singleShot(0, &form, [&historyOpened] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      historyOpened = window != nullptr;
+      if (window != nullptr) window->close();
+    });
+    QVERIFY(PressOn(form, Qt::Key_H, Qt::ControlModifier));
+    QVERIFY(historyOpened);
+    ChangeGame(form, [](GameState& game) { game.Credits = 777.25; });
+    QVERIFY(PressOn(form, Qt::Key_Q, Qt::ControlModifier));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"), QStringLiteral("777.25"));
+  }
+
+  // F11 fills the screen with the face below the menu bar; F11 or Esc gives
+  // the window back as it was, maximized or not, and a close in full screen
+  // keeps the state under it.
+  void fullScreenAndBack() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect normal = form.geometry();
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QTRY_COMPARE(form.geometry(), form.screen()->geometry());
+    QVERIFY(form.menuBar()->isVisible());
+    QTRY_COMPARE(form.centralWidget()->width(), form.screen()->geometry().width());
+    QCOMPARE(form.Face().width(), form.centralWidget()->width());
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(!form.isFullScreen() && !form.isMaximized());
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
+    QCOMPARE(form.geometry(), normal);
+
+    form.setWindowState(Qt::WindowMaximized);
+    QTRY_VERIFY(form.isMaximized());
+    const QSize maximized = form.centralWidget()->size();
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QVERIFY(PressOn(form, Qt::Key_Escape));
+    QTRY_VERIFY(form.isMaximized() && !form.isFullScreen());
+    QTRY_COMPARE(form.centralWidget()->size(), maximized);
+    // Esc outside full screen changes nothing.
+    QVERIFY(PressOn(form, Qt::Key_Escape));
+    QVERIFY(form.isMaximized());
+
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QVERIFY(form.close());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Maxed"), QStringLiteral("1"));
   }
 
   void buttonsAndTimers() {
