@@ -205,7 +205,11 @@ QStringList CutTexts(const QWidget* window) {
       if (sibling != label && qobject_cast<const QLabel*>(sibling) == nullptr &&
           sibling->isVisibleTo(window) && sibling->geometry().intersects(room) &&
           !sibling->geometry().contains(room))
-        cut << label->text() + QStringLiteral(" (runs into ") + sibling->objectName() + ')';
+        cut << label->text() + QStringLiteral(" (runs into ") +
+                   (sibling->objectName().isEmpty()
+                        ? QString::fromLatin1(sibling->metaObject()->className())
+                        : sibling->objectName()) +
+                   ')';
     }
   }
   for (const QLabel* label : window->findChildren<QLabel*>()) {

@@ -47,10 +47,13 @@ bool LookAtGameHistory(FormFixture& fixture, const std::function<void(GameHistor
 }
 
 // Presses a key on the window once it is active, as a player would; false
-// when it never became active.
-bool PressOn(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+// when it never became active. `whenOpen` runs once a window the key opens
+// is up (it is not run before the key, while the window becomes active).
+bool PressOn(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const std::function<void()>& whenOpen = {}) {
   form.activateWindow();
   if (!QTest::qWaitForWindowActive(&form)) return false;
+  if (whenOpen) QTimer::singleShot(0, &form, whenOpen);
   QTest::keyClick(&form, key, modifiers);
   return true;
 }
@@ -242,22 +245,20 @@ class MenuTest : public QObject {
 
     QList<SlotMode> slotModes;
     for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
-      QTimer::singleShot(0, &form, [&slotModes] {
+      QVERIFY(PressOn(form, key, Qt::ControlModifier, [&slotModes] {
         auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
         if (dialog == nullptr) return;
         slotModes << dialog->Mode();
         dialog->close();
-      });
-      QVERIFY(PressOn(form, key, Qt::ControlModifier));
+      }));
     }
     QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
     bool historyOpened = false;
-    QTimer::singleShot(0, &form, [&historyOpened] {
+    QVERIFY(PressOn(form, Qt::Key_H, Qt::ControlModifier, [&historyOpened] {
       auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
       historyOpened = window != nullptr;
       if (window != nullptr) window->close();
-    });
-    QVERIFY(PressOn(form, Qt::Key_H, Qt::ControlModifier));
+    }));
     QVERIFY(historyOpened);
     ChangeGame(form, [](GameState& game) { game.Credits = 777.25; });
     QVERIFY(PressOn(form, Qt::Key_Q, Qt::ControlModifier));
