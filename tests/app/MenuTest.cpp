@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -260,6 +261,20 @@ class MenuTest : public QObject {
       if (window != nullptr) window->close();
     }));
     QVERIFY(historyOpened);
+    // While the wheels turn Save is held off, and Ctrl+S does not hurry
+    // them as S does.
+    fixture.Item("Slow1")->trigger();
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
+    QVERIFY(PressOn(form, Qt::Key_S, Qt::ControlModifier));
+    QTest::qWait(200);
+    // The wheels still turn: the face does not show where they stop.
+    QVERIFY(form.ShownGame().Stops != form.State().Stops);
+    QElapsedTimer hurried;
+    hurried.start();
+    QVERIFY(PressOn(form, Qt::Key_S));
+    QVERIFY(PlayOut(form));
+    QVERIFY(hurried.elapsed() < 2000);
     ChangeGame(form, [](GameState& game) { game.Credits = 777.25; });
     QVERIFY(PressOn(form, Qt::Key_Q, Qt::ControlModifier));
     QVERIFY(!form.isVisible());
