@@ -4,7 +4,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "GameState.h"
 #include "SlotEnvironment.h"
@@ -51,7 +54,13 @@ void Print(std::FILE* stream, const QString& text) {
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
   // A core application reads the arguments without opening the display; it
   // is gone before the game's own application is made.
-  QCoreApplication probe(argc, argv);
+  // The usage names the program as a player types it, not by the path it
+  // was started from; the copy leaves the game's own arguments as they are.
+  std::vector<char*> arguments(argv, argv + argc);
+  std::string name = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "";
+  if (argc > 0) arguments[0] = name.data();
+  int count = argc;
+  QCoreApplication probe(count, arguments.data());
   QCoreApplication::setApplicationName(QString::fromUtf8(ProductTitle));
   QCoreApplication::setApplicationVersion(QString::fromUtf8(VersionText));
   // The usage and its errors in the player's language, Qt's parts included.

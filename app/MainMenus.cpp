@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,6 +48,8 @@ struct MenuRow {
   // box waits on the wheels) while a plan plays; the commands that leave the
   // game for another also while its free spins remain.
   Hold hold = Hold::Never;
+  // The item's standard key, shown beside it in the menu.
+  const char* keys = nullptr;
 };
 
 #define MENU_ITEM(menu, member) .in = Menu::menu, .name = #member
@@ -59,21 +62,22 @@ constexpr MenuRow Separator(Menu in) { return {.in = in}; }
 
 const std::array MenuRows{
     Submenu(Menu::Bar, "File1", QT_TRANSLATE_NOOP("Menus", "&File"), Menu::File),
+    // No key for New Game: it ends the game in play without asking.
     MenuRow{MENU_ITEM(File, NewGame2), .caption = QT_TRANSLATE_NOOP("Menus", "&New Game"),
             MENU_ACTION(NewGame2), .hold = Hold::WhilePlayingOrFreeSpins},
     Separator(Menu::File),
     MenuRow{MENU_ITEM(File, Open1), .caption = QT_TRANSLATE_NOOP("Menus", "&Open"),
-            MENU_ACTION(Open1), .hold = Hold::WhilePlayingOrFreeSpins},
+            MENU_ACTION(Open1), .hold = Hold::WhilePlayingOrFreeSpins, .keys = "Ctrl+O"},
     MenuRow{MENU_ITEM(File, Save1), .caption = QT_TRANSLATE_NOOP("Menus", "&Save"),
-            MENU_ACTION(Save1), .hold = Hold::WhilePlaying},
+            MENU_ACTION(Save1), .hold = Hold::WhilePlaying, .keys = "Ctrl+S"},
     Separator(Menu::File),
     // Held off during a spin: the play in progress is not in it until its
     // wheels have stopped.
     MenuRow{MENU_ITEM(File, GameHistory1), .caption = QT_TRANSLATE_NOOP("Menus", "Game &History"),
-            MENU_ACTION(GameHistory1), .hold = Hold::WhilePlaying},
+            MENU_ACTION(GameHistory1), .hold = Hold::WhilePlaying, .keys = "Ctrl+H"},
     Separator(Menu::File),
     MenuRow{MENU_ITEM(File, Exit1), .caption = QT_TRANSLATE_NOOP("Menus", "E&xit"),
-            MENU_ACTION(Exit1)},
+            MENU_ACTION(Exit1), .keys = "Ctrl+Q"},
 
     Submenu(Menu::Bar, "Options1", QT_TRANSLATE_NOOP("Menus", "&Options"), Menu::Options),
     Submenu(Menu::Options, "Background1", QT_TRANSLATE_NOOP("Menus", "Back&ground"),
@@ -203,6 +207,8 @@ MainMenus::MainMenus(QMainWindow& window, MenuCommands& commands, Settings& sett
       action->setObjectName(QString::fromLatin1(row.name));
       action->setCheckable(row.mark != Mark::None);
       action->setChecked(row.mark == Mark::CheckedAtStart);
+      // Written as Qt reads it; the menu shows it in the player's language.
+      if (row.keys != nullptr) action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
       // A check-mark item's handler decides its mark itself, as the
       // commands toggle, set or keep it; Qt's own toggle on a click is
       // undone first.
@@ -216,6 +222,14 @@ MainMenus::MainMenus(QMainWindow& window, MenuCommands& commands, Settings& sett
       items_.*row.item = action;
     }
   }
+  // Full screen has no menu item: F11 turns it on and off wherever the
+  // window is, and Esc leaves it (TForm1::keyPressEvent).
+  items_.FullScreen1 = new QAction(&window);
+  items_.FullScreen1->setObjectName(QStringLiteral("FullScreen1"));
+  items_.FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
+  QObject::connect(items_.FullScreen1, &QAction::triggered, &window,
+                   [&commands] { commands.FullScreen1Click(); });
+  window.addAction(items_.FullScreen1);
   KeepMenusClassic(window);
   KeepMenusClassic(*bar);
 }

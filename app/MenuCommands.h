@@ -46,6 +46,9 @@ class MenuCommands {
   virtual void Catalog1Click() = 0;
   virtual void Manual1Click() = 0;
 
+  // F11: full screen on or off.
+  virtual void FullScreen1Click() = 0;
+
  protected:
   ~MenuCommands() = default;
 };

@@ -42,4 +42,6 @@ struct MenuItems {
   QAction* About = nullptr;
   QAction* Catalog1 = nullptr;
   QAction* Manual1 = nullptr;
+  // In no menu: the window's own F11.
+  QAction* FullScreen1 = nullptr;
 };

@@ -36,7 +36,7 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
       help_(environment_.programDir,
             [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
   GameSession::Host host;
-  host.maximized = [this] { return isMaximized(); };
+  host.maximized = [this] { return size_->Maximized(); };
   host.showKept = [this](bool kept) { ShowKept(kept); };
   host.inform = [this](const QString& text) { Inform(text); };
   session_ =
@@ -201,6 +201,8 @@ void TForm1::FormResize() {
 
 void TForm1::Exit1Click() { close(); }
 
+void TForm1::FullScreen1Click() { size_->ToggleFullScreen(); }
+
 void TForm1::closeEvent(QCloseEvent* event) {
   // The rest of a plan in play is not shown: the game is written as it
   // settled, or as it was before a bet whose spin the player never saw.
@@ -302,7 +304,9 @@ bool TForm1::event(QEvent* event) {
   // While a plan plays, S is not the grey Spin button's shortcut but a key
   // that hurries: taken as a plain key press, it comes to keyPressEvent.
   if (event->type() == QEvent::ShortcutOverride && session_->Player().Playing() &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_S && !panel_->SpinEnabled()) {
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_S &&
+      !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) &&
+      !panel_->SpinEnabled()) {
     event->accept();
     return true;
   }
@@ -311,9 +315,12 @@ bool TForm1::event(QEvent* event) {
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
+  if (key == Qt::Key_Escape && size_->LeaveFullScreen()) return;
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-  // The buttons are off while the wheels turn, so their keys come here.
-  if ((enter || key == Qt::Key_S || key == Qt::Key_Space) && HurryPlan()) return;
+  // The buttons are off while the wheels turn, so their keys come here;
+  // Ctrl+S is Save's, held off while they turn.
+  const bool plainS = key == Qt::Key_S && !(event->modifiers() & Qt::ControlModifier);
+  if ((enter || plainS || key == Qt::Key_Space) && HurryPlan()) return;
   if (enter) {
     panel_->PressDefault();
     return;

@@ -132,6 +132,7 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   void AboutClick() override;
   void Catalog1Click() override;
   void Manual1Click() override;
+  void FullScreen1Click() override;
 
   // Timers.
   void Timer1Timer();

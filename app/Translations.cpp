@@ -38,6 +38,14 @@ bool Install(const QString& name, const QLocale& locale, const QString& folder) 
   return true;
 }
 
+// Qt 6 asks for the names its file dialog gives a folder and a drive under
+// a context of their own, which some of Qt's catalogs (the French one among
+// them) do not have yet: they hold these names under QFileDialog only. The
+// game's catalogs carry them; Qt's own, installed after, still come first.
+[[maybe_unused]] constexpr const char* FileDialogTypeNames[] = {
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Folder"),
+    QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive")};
+
 }  // namespace
 
 void InstallTranslations(const QString& programDir) {
@@ -49,11 +57,18 @@ void InstallTranslations(const QString& programDir, const QLocale& locale) {
   const QString qt = QStringLiteral("qtbase");
   LoadedLanguage().clear();
   Remove(qt);
-  if (!Install(game, locale, programDir + QStringLiteral("translations"))) return;
+  const QString folder = programDir + QStringLiteral("translations");
+  // English, the sources' own language, has a catalog of its plural forms
+  // only; a player whose language the game does not speak reads English.
+  if (!Install(game, locale, folder)) {
+    Install(game, QLocale(QLocale::English), folder);
+    return;
+  }
   // Qt's own texts follow the game's language, not the first one the player
   // listed: a player whose first language the game does not speak reads one
   // language throughout rather than English boxes with buttons in another.
   const QString language = Catalog(game)->language();
+  if (language.startsWith(QStringLiteral("en"))) return;
   LoadedLanguage() = language.section(u'_', 0, 0);
   Install(qt, QLocale(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

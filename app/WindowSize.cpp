@@ -59,3 +59,22 @@ void WindowSize::KeepFixedBorder() {
     if (IsStraySize()) window_.resize(window_.size() - client_.size() + normalClientSize_);
   });
 }
+
+void WindowSize::ToggleFullScreen() {
+  if (window_.isFullScreen()) {
+    window_.setWindowState(maximizedUnderFullScreen_ ? Qt::WindowMaximized : Qt::WindowNoState);
+    return;
+  }
+  maximizedUnderFullScreen_ = window_.isMaximized();
+  window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
+}
+
+bool WindowSize::LeaveFullScreen() {
+  if (!window_.isFullScreen()) return false;
+  ToggleFullScreen();
+  return true;
+}
+
+bool WindowSize::Maximized() const {
+  return window_.isFullScreen() ? maximizedUnderFullScreen_ : window_.isMaximized();
+}

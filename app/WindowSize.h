@@ -10,7 +10,8 @@ class QWidget;
 // The main window's size: it starts with its client area at the normal size,
 // centred on the screen, and keeps a fixed border, so only maximizing
 // changes the size of the client area. A new size is laid out; a size the
-// normal window merely passes through is not, and snaps back.
+// normal window merely passes through is not, and snaps back. Full screen
+// is a state of its own over the maximized or normal one.
 class WindowSize {
  public:
   // `layOut` lays the client area out for its size and paints it.
@@ -22,6 +23,14 @@ class WindowSize {
   void NoteLaidOut();
   // The client area's size or the window's state changed.
   void SizeChanged();
+
+  // F11: full screen on, or off to the state it came from (maximized or
+  // not); the face fills the screen as it fills a maximized window.
+  void ToggleFullScreen();
+  // Esc: off when on; false when the window is not full screen.
+  bool LeaveFullScreen();
+  // Maximized, or was when full screen came on: what the settings keep.
+  bool Maximized() const;
 
  private:
   // Visible and neither maximized, full screen nor minimized.
@@ -36,4 +45,5 @@ class WindowSize {
   std::function<void()> layOut_;
   QSize lastClientSize_;
   QSize normalClientSize_;
+  bool maximizedUnderFullScreen_ = false;
 };

@@ -6,11 +6,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "DialogControls.h"
 #include "DialogLook.h"
 #include "HelpContexts.h"
 #include "SoundPlayer.h"
+
+namespace {
+
+// The least room between a sound's name and its Change button.
+constexpr int LabelGap = 12;
+
+}  // namespace
 
 TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string programDir,
                        QWidget* parent, DialogServices services)
@@ -38,6 +46,14 @@ TSoundForm::TSoundForm(Settings& settings, SoundPlayer& player, std::string prog
            Button2, Button7);
   BuildRow(216, Label5, tr("Win Sound:"), tr("This is a sound which plays on a winning spin."),
            Button5, Button10);
+  // A longer name than the English ones moves the Change buttons over to
+  // give it room; Preview stays where it is.
+  int widest = 0;
+  for (const QLabel* label : {Label1, Label2, Label3, Label4, Label5})
+    widest = std::max(widest, label->x() + label->width());
+  const int changeLeft = std::max(176, widest + LabelGap);
+  for (QPushButton* change : {Button1, Button2, Button3, Button4, Button5})
+    change->move(changeLeft, change->y());
 
   Button11 = MakeButton(this, tr("&Restore Default Sounds"), 16, 304, 353, 33);
   Button11->setToolTip(

@@ -49,14 +49,15 @@ QString PlayResult(const PlayRecord& play) {
   if (play.bonus) {
     const QString pool = Amount(play.poolPaid);
     if (play.win <= 0)
-      return FaceText::tr("no win, bonus pool of %1 paid and %2 free spins won")
-          .arg(pool)
-          .arg(FreeSpinsPerBonus);
+      return FaceText::tr("no win, bonus pool of %1 paid and %n free spins won", nullptr,
+                          FreeSpinsPerBonus)
+          .arg(pool);
     return (oneLine
-                ? FaceText::tr("won %1 on line %2, bonus pool of %3 paid and %4 free spins won")
-                : FaceText::tr("won %1 on lines %2, bonus pool of %3 paid and %4 free spins won"))
-        .arg(Amount(play.win), lines, pool)
-        .arg(FreeSpinsPerBonus);
+                ? FaceText::tr("won %1 on line %2, bonus pool of %3 paid and %n free spins won",
+                               nullptr, FreeSpinsPerBonus)
+                : FaceText::tr("won %1 on lines %2, bonus pool of %3 paid and %n free spins won",
+                               nullptr, FreeSpinsPerBonus))
+        .arg(Amount(play.win), lines, pool);
   }
   if (play.win <= 0) return FaceText::tr("no win");
   return (oneLine ? FaceText::tr("won %1 on line %2") : FaceText::tr("won %1 on lines %2"))
@@ -119,9 +120,7 @@ QString ResultAnnouncement(const FaceReadings& readings) {
   text = readings.lastPlay && readings.lastPlay->free ? FaceText::tr("Free spin, %1.").arg(text)
                                                       : text + u'.';
   text[0] = text[0].toUpper();
-  if (readings.freeSpinsLeft == 1)
-    text += u' ' + FaceText::tr("1 free spin left.");
-  else if (readings.freeSpinsLeft > 1)
-    text += u' ' + FaceText::tr("%1 free spins left.").arg(readings.freeSpinsLeft);
+  if (readings.freeSpinsLeft > 0)
+    text += u' ' + FaceText::tr("%n free spins left.", nullptr, readings.freeSpinsLeft);
   return text;
 }

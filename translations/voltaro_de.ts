@@ -43,7 +43,7 @@
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
-        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien, gespielt mit Spielgeld</translation>
+        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien – gespielt wird um Spielgeld</translation>
     </message>
     <message>
         <source>Qt&apos;s standard options, such as -style, -platform and -reverse, also apply.</source>
@@ -73,7 +73,7 @@
     <message>
         <source>Spin a three-wheel, five-payline slot machine with play money</source>
         <extracomment>A line on what the program does, shown as its tooltip.</extracomment>
-        <translation>Mit Spielgeld an einem Spielautomaten mit drei Walzen und fünf Gewinnlinien drehen</translation>
+        <translation>Spielautomat mit drei Walzen und fünf Gewinnlinien – nur mit Spielgeld</translation>
     </message>
     <message>
         <source>slot;slots;casino;fruit machine;reels;</source>
@@ -94,18 +94,6 @@
         <source>%1 and %2</source>
         <extracomment>The end of a list of payline numbers: &quot;1, 2 and 5&quot;.</extracomment>
         <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>no win, bonus pool of %1 paid and %2 free spins won</source>
-        <translation>kein Gewinn, Bonustopf von %1 ausgezahlt und %2 Freispiele gewonnen</translation>
-    </message>
-    <message>
-        <source>won %1 on line %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>%1 auf Linie %2 gewonnen, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
-    </message>
-    <message>
-        <source>won %1 on lines %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>%1 auf Linien %2 gewonnen, Bonustopf von %3 ausgezahlt und %4 Freispiele gewonnen</translation>
     </message>
     <message>
         <source>no win</source>
@@ -188,13 +176,33 @@
         <source>Free spin, %1.</source>
         <translation>Freispiel, %1.</translation>
     </message>
-    <message>
-        <source>1 free spin left.</source>
-        <translation>Noch 1 Freispiel.</translation>
+    <message numerus="yes">
+        <source>no win, bonus pool of %1 paid and %n free spins won</source>
+        <translation>
+            <numerusform>kein Gewinn, Bonustopf von %1 ausgezahlt und %n Freispiel gewonnen</numerusform>
+            <numerusform>kein Gewinn, Bonustopf von %1 ausgezahlt und %n Freispiele gewonnen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 free spins left.</source>
-        <translation>Noch %1 Freispiele.</translation>
+    <message numerus="yes">
+        <source>won %1 on line %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>%1 auf Linie %2 gewonnen, Bonustopf von %3 ausgezahlt und %n Freispiel gewonnen</numerusform>
+            <numerusform>%1 auf Linie %2 gewonnen, Bonustopf von %3 ausgezahlt und %n Freispiele gewonnen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>won %1 on lines %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>%1 auf Linien %2 gewonnen, Bonustopf von %3 ausgezahlt und %n Freispiel gewonnen</numerusform>
+            <numerusform>%1 auf Linien %2 gewonnen, Bonustopf von %3 ausgezahlt und %n Freispiele gewonnen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free spins left.</source>
+        <translation>
+            <numerusform>Noch %n Freispiel.</numerusform>
+            <numerusform>Noch %n Freispiele.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -736,20 +744,20 @@
     <message>
         <source>Spin a three-wheel, five-payline slot machine with play money</source>
         <extracomment>The one-line summary under the name in a software centre.</extracomment>
-        <translation>Mit Spielgeld an einem Spielautomaten mit drei Walzen und fünf Gewinnlinien drehen</translation>
+        <translation>Spielautomat mit drei Walzen und fünf Gewinnlinien – nur mit Spielgeld</translation>
     </message>
     <message>
         <source>A three-wheel slot machine with five paylines. Bet one to twenty-five coins, spin, and every payline pays by the pay table in proportion to its coins.</source>
         <extracomment>The first paragraph of the description in a software centre.</extracomment>
-        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien. Setzen Sie eine bis fünfundzwanzig Münzen, drehen Sie, und jede Gewinnlinie zahlt nach der Gewinntabelle im Verhältnis zu ihren Münzen.</translation>
+        <translation>Ein Spielautomat mit drei Walzen und fünf Gewinnlinien: Setzen Sie eine bis fünfundzwanzig Münzen und lassen Sie die Walzen drehen. Jede Gewinnlinie zahlt nach der Gewinntabelle – je mehr Münzen auf ihr liegen, desto mehr.</translation>
     </message>
     <message>
         <source>Every Voltaro symbol charges the power meter and every Power Drain symbol halves it; at 100% the machine pays its progressive bonus pool and plays seven free spins. Credits can be borrowed and paid back, eight games saved in named slots, and the coin value, spin speed, background, sounds and MIDI playlist chosen.</source>
-        <translation>Jedes Voltaro-Symbol lädt die Energieanzeige auf, jedes Stromfresser-Symbol halbiert sie; bei 100&#xa0;% zahlt der Automat seinen progressiven Bonustopf aus und spielt sieben Freispiele. Credits lassen sich leihen und zurückzahlen, acht Spiele auf benannten Speicherplätzen speichern, und Münzwert, Drehgeschwindigkeit, Hintergrund, Töne und MIDI-Wiedergabeliste sind frei wählbar.</translation>
+        <translation>Jedes Voltaro-Symbol lädt die Energieanzeige auf, jedes Stromfresser-Symbol halbiert sie. Steht sie auf 100&#xa0;%, zahlt der Automat den progressiven Bonustopf aus und spendiert sieben Freispiele. Credits können Sie leihen und zurückzahlen, bis zu acht Spiele auf benannten Speicherplätzen ablegen und Münzwert, Drehgeschwindigkeit, Hintergrund, Töne und MIDI-Wiedergabeliste selbst wählen.</translation>
     </message>
     <message>
         <source>All money in the game is play money.</source>
-        <translation>Alles Geld im Spiel ist Spielgeld.</translation>
+        <translation>Gespielt wird ausschließlich um Spielgeld.</translation>
     </message>
     <message>
         <source>The machine after a spin</source>
@@ -895,6 +903,17 @@
             <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
             <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
     </message>
 </context>
 <context>

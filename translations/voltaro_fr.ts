@@ -43,7 +43,7 @@
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
-        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement, jouée avec de l&apos;argent fictif</translation>
+        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement, pour jouer avec de l&apos;argent fictif</translation>
     </message>
     <message>
         <source>Qt&apos;s standard options, such as -style, -platform and -reverse, also apply.</source>
@@ -73,7 +73,7 @@
     <message>
         <source>Spin a three-wheel, five-payline slot machine with play money</source>
         <extracomment>A line on what the program does, shown as its tooltip.</extracomment>
-        <translation>Faites tourner une machine à sous à trois rouleaux et cinq lignes de paiement, avec de l&apos;argent fictif</translation>
+        <translation>Machine à sous à trois rouleaux et cinq lignes de paiement, pour jouer avec de l&apos;argent fictif</translation>
     </message>
     <message>
         <source>slot;slots;casino;fruit machine;reels;</source>
@@ -94,18 +94,6 @@
         <source>%1 and %2</source>
         <extracomment>The end of a list of payline numbers: &quot;1, 2 and 5&quot;.</extracomment>
         <translation>%1 et %2</translation>
-    </message>
-    <message>
-        <source>no win, bonus pool of %1 paid and %2 free spins won</source>
-        <translation>aucun gain, cagnotte de %1 versée et %2 tours gratuits gagnés</translation>
-    </message>
-    <message>
-        <source>won %1 on line %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>gain de %1 sur la ligne %2, cagnotte de %3 versée et %4 tours gratuits gagnés</translation>
-    </message>
-    <message>
-        <source>won %1 on lines %2, bonus pool of %3 paid and %4 free spins won</source>
-        <translation>gain de %1 sur les lignes %2, cagnotte de %3 versée et %4 tours gratuits gagnés</translation>
     </message>
     <message>
         <source>no win</source>
@@ -188,13 +176,33 @@
         <source>Free spin, %1.</source>
         <translation>Tour gratuit, %1.</translation>
     </message>
-    <message>
-        <source>1 free spin left.</source>
-        <translation>Encore 1 tour gratuit.</translation>
+    <message numerus="yes">
+        <source>no win, bonus pool of %1 paid and %n free spins won</source>
+        <translation>
+            <numerusform>aucun gain, cagnotte de %1 versée et %n tour gratuit gagné</numerusform>
+            <numerusform>aucun gain, cagnotte de %1 versée et %n tours gratuits gagnés</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 free spins left.</source>
-        <translation>Encore %1 tours gratuits.</translation>
+    <message numerus="yes">
+        <source>won %1 on line %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>gain de %1 sur la ligne %2, cagnotte de %3 versée et %n tour gratuit gagné</numerusform>
+            <numerusform>gain de %1 sur la ligne %2, cagnotte de %3 versée et %n tours gratuits gagnés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>won %1 on lines %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>gain de %1 sur les lignes %2, cagnotte de %3 versée et %n tour gratuit gagné</numerusform>
+            <numerusform>gain de %1 sur les lignes %2, cagnotte de %3 versée et %n tours gratuits gagnés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free spins left.</source>
+        <translation>
+            <numerusform>Encore %n tour gratuit.</numerusform>
+            <numerusform>Encore %n tours gratuits.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -736,20 +744,20 @@
     <message>
         <source>Spin a three-wheel, five-payline slot machine with play money</source>
         <extracomment>The one-line summary under the name in a software centre.</extracomment>
-        <translation>Faites tourner une machine à sous à trois rouleaux et cinq lignes de paiement, avec de l&apos;argent fictif</translation>
+        <translation>Machine à sous à trois rouleaux et cinq lignes de paiement, pour jouer avec de l&apos;argent fictif</translation>
     </message>
     <message>
         <source>A three-wheel slot machine with five paylines. Bet one to twenty-five coins, spin, and every payline pays by the pay table in proportion to its coins.</source>
         <extracomment>The first paragraph of the description in a software centre.</extracomment>
-        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement. Misez d&apos;une à vingt-cinq pièces, lancez les rouleaux&#xa0;: chaque ligne de paiement rapporte selon la table des gains, en proportion de ses pièces.</translation>
+        <translation>Une machine à sous à trois rouleaux et cinq lignes de paiement. Misez d&apos;une à vingt-cinq pièces et lancez les rouleaux&#xa0;: chaque ligne de paiement rapporte selon la table des gains, en proportion des pièces misées sur elle.</translation>
     </message>
     <message>
         <source>Every Voltaro symbol charges the power meter and every Power Drain symbol halves it; at 100% the machine pays its progressive bonus pool and plays seven free spins. Credits can be borrowed and paid back, eight games saved in named slots, and the coin value, spin speed, background, sounds and MIDI playlist chosen.</source>
-        <translation>Chaque symbole Voltaro charge la jauge d&apos;énergie et chaque symbole Court-circuit la divise par deux&#xa0;; à 100&#xa0;%, la machine verse sa cagnotte progressive et joue sept tours gratuits. Vous pouvez emprunter et rembourser des crédits, enregistrer huit parties dans des emplacements nommés, et choisir la valeur de la pièce, la vitesse de rotation, l&apos;arrière-plan, les sons et la liste de lecture MIDI.</translation>
+        <translation>Chaque symbole Voltaro charge la jauge d&apos;énergie, chaque symbole Court-circuit la divise par deux. À 100&#xa0;%, la machine verse sa cagnotte progressive et offre sept tours gratuits. Vous pouvez emprunter des crédits et les rembourser, enregistrer jusqu&apos;à huit parties dans des emplacements nommés, et choisir vous-même la valeur de la pièce, la vitesse de rotation, l&apos;arrière-plan, les sons et la liste de lecture MIDI.</translation>
     </message>
     <message>
         <source>All money in the game is play money.</source>
-        <translation>Tout l&apos;argent du jeu est de l&apos;argent fictif.</translation>
+        <translation>Le jeu n&apos;utilise que de l&apos;argent fictif.</translation>
     </message>
     <message>
         <source>The machine after a spin</source>
@@ -898,6 +906,17 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Disque</translation>
+    </message>
+</context>
+<context>
     <name>SavedGamePanel</name>
     <message>
         <source>Name of slot %1</source>
@@ -915,12 +934,12 @@
     <message>
         <source>%1 credits</source>
         <extracomment>A saved game&apos;s credits; %1 is the amount, such as 1234.56.</extracomment>
-        <translation>%1 crédits</translation>
+        <translation>Crédits&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 borrowed</source>
         <extracomment>What a saved game has borrowed; %1 is the amount, such as 1000.00.</extracomment>
-        <translation>%1 empruntés</translation>
+        <translation>Dette&#xa0;: %1</translation>
     </message>
     <message>
         <source>Slot %1: %2</source>

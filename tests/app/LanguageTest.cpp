@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -29,6 +30,7 @@
 #include "AppFixture.h"
 #include "Borrow.h"
 #include "ChartPlot.h"
+#include "FaceDescription.h"
 #include "GameHistoryWindow.h"
 #include "GameRecordsText.h"
 #include "Music.h"
@@ -60,10 +62,13 @@ struct LanguageTexts {
   QString historyCharts;  // the charts' tab
   QString historyPoint;   // the credits chart at play 1, 996.25 credits
   QString helpTitle;
-  QString helpHeading;   // the manual's first heading
-  QString savedDate;     // a slot saved on 8 December 2026 as "12/08/26"
-  QString savedCredits;  // 1234.56 credits in that slot
-  QString emptySong;     // the song dialog's fourth row, which the file names "MIDI Song #4"
+  QString helpHeading;    // the manual's first heading
+  QString savedDate;      // a slot saved on 8 December 2026 as "12/08/26"
+  QString savedCredits;   // 1234.56 credits in that slot
+  QString emptySong;      // the song dialog's fourth row, which the file names "MIDI Song #4"
+  QString openKeys;       // Ctrl+O beside File > Open
+  QString folderType;     // what Qt's file dialog calls a folder
+  QStringList spinsLeft;  // the free spins left after a free spin: 1, then 2
 };
 
 const QString nbsp = QStringLiteral("\u00a0");
@@ -90,7 +95,10 @@ const std::vector<LanguageTexts>& Languages() {
        "Hilfe zu Voltaro Slots",
        "08.12.26",
        "1234,56 Credits",
-       "MIDI-Titel 4"},
+       "MIDI-Titel 4",
+       "Strg+O",
+       "Verzeichnis",
+       {"Noch 1 Freispiel.", "Noch 2 Freispiele."}},
       {"fr_FR",
        "fr",
        {"&Fichier", "&Options", "A&uto", "&Aide"},
@@ -111,8 +119,11 @@ const std::vector<LanguageTexts>& Languages() {
        "Voltaro Slots – Aide",
        "Aide de Voltaro Slots",
        "08/12/26",
-       "1234,56 crédits",
-       "Morceau MIDI 4"},
+       "Crédits" + nbsp + ": 1234,56",
+       "Morceau MIDI 4",
+       "Ctrl+O",
+       "Dossier",
+       {"Encore 1 tour gratuit.", "Encore 2 tours gratuits."}},
       {"en_US",
        "",
        {"&File", "&Options", "&Auto", "&Help"},
@@ -132,7 +143,10 @@ const std::vector<LanguageTexts>& Languages() {
        "Voltaro Slots Help",
        "12/08/26",
        "1234.56 credits",
-       "MIDI Song #4"},
+       "MIDI Song #4",
+       "Ctrl+O",
+       "Folder",
+       {"1 free spin left.", "2 free spins left."}},
   };
   return languages;
 }
@@ -163,6 +177,9 @@ void WhenShown(QObject* context, std::function<void(T*)> read) {
   });
 }
 
+// The room a label's text leaves before the next control on its line.
+constexpr int NearestControl = 4;
+
 // The texts of a window's labels and buttons that do not fit the room they
 // are given: a longer translation must not be cut off.
 QStringList CutTexts(const QWidget* window) {
@@ -179,6 +196,21 @@ QStringList CutTexts(const QWidget* window) {
     const int tall = label->fontMetrics().height() * lines;
     if (needed > label->contentsRect().width() || tall > label->contentsRect().height())
       cut << label->text();
+    // Nor may its text run into a button or field beside it.
+    if (!(label->alignment() & Qt::AlignLeft)) continue;
+    const QRect room(label->pos(), QSize(needed + NearestControl, label->height()));
+    for (const QWidget* sibling :
+         label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      // A frame drawn round the label is no control beside it.
+      if (sibling != label && qobject_cast<const QLabel*>(sibling) == nullptr &&
+          sibling->isVisibleTo(window) && sibling->geometry().intersects(room) &&
+          !sibling->geometry().contains(room))
+        cut << label->text() + QStringLiteral(" (runs into ") +
+                   (sibling->objectName().isEmpty()
+                        ? QString::fromLatin1(sibling->metaObject()->className())
+                        : sibling->objectName()) +
+                   ')';
+    }
   }
   for (const QLabel* label : window->findChildren<QLabel*>()) {
     // A wrapped label grows downwards: its last line must still show.
@@ -264,7 +296,7 @@ QList<WindowReading> ReadEveryWindow() {
           "[Settings]\r\nCredits=996.25\r\n[Game History]\r\nPlay1=%1\r\n"
           "[Game Statistics]\r\nPaidSpins=1\r\nMoneyWagered=6.25\r\nWonOnLines=2.50\r\n"
           "SpinsByCoins=25:1\r\n[Saved Game 1]\r\nName=Evening\r\nSpins=25\r\n"
-          "Date=12/08/26\r\nCredits=1234.56\r\nBorrowed=1000.00\r\n")
+          "Date=12/08/26\r\nCredits=12345.67\r\nBorrowed=12345.67\r\n")
           .arg(QString::fromStdString(PlayText(PaidPlayOf25Coins())));
   FormFixture fixture(ini);
   for (const char* page : {"VOLTA", "CATALOG"}) {
@@ -365,6 +397,9 @@ class LanguageTest : public QObject {
     QCOMPARE(bar, Expected().menuBar);
     QCOMPARE(Captions(form.findChild<QMenu*>(QStringLiteral("File1"))), Expected().fileMenu);
     QCOMPARE(Captions(form.findChild<QMenu*>(QStringLiteral("BetAmount1"))), Expected().coinValues);
+    // Its keys are written as the player's keyboard names them.
+    QCOMPARE(fixture.Item("Open1")->shortcut().toString(QKeySequence::NativeText),
+             Expected().openKeys);
 
     const QRegularExpression accelerator(QStringLiteral("&([^&\\s])"));
     const QList<QMenu*> menus = form.findChildren<QMenu*>();
@@ -446,6 +481,19 @@ class LanguageTest : public QObject {
     });
     DialogServices::Standard().askText(&form, QStringLiteral("Name"), QString());
     QCOMPARE(promptButtons, (QStringList{QStringLiteral("OK"), Expected().cancelButton}));
+    // Qt's file dialog names a folder in the player's language too.
+    QCOMPARE(QFileIconProvider().type(QFileInfo(kRuntimeDir)), Expected().folderType);
+  }
+
+  // A count in a sentence takes the form its number asks for.
+  void countsInSentences() {
+    QStringList said;
+    for (const int left : {1, 2}) {
+      FaceReadings readings;
+      readings.freeSpinsLeft = left;
+      said << ResultAnnouncement(readings).section(u' ', 2);
+    }
+    QCOMPARE(said, Expected().spinsLeft);
   }
 
   // Game History's words and its numbers in the locale's style.

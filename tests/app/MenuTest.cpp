@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,18 @@ bool LookAtGameHistory(FormFixture& fixture, const std::function<void(GameHistor
   });
   fixture.Item("GameHistory1")->trigger();
   return opened;
+}
+
+// Presses a key on the window once it is active, as a player would; false
+// when it never became active. `whenOpen` runs once a window the key opens
+// is up (it is not run before the key, while the window becomes active).
+bool PressOn(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const std::function<void()>& whenOpen = {}) {
+  form.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form)) return false;
+  if (whenOpen) QTimer::singleShot(0, &form, whenOpen);
+  QTest::keyClick(&form, key, modifiers);
+  return true;
 }
 
 // A menu's items as "caption" or "-" for a separator, submenus marked ">".
@@ -217,6 +230,93 @@ class MenuTest : public QObject {
       fixture.Item(item)->trigger();
     }
     QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
+  }
+
+  // The standard keys beside the File items run them as a click does; New
+  // Game, which ends the game without asking, has none.
+  void standardKeysRunTheirItems() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList keys;
+    for (const char* item : {"NewGame2", "Open1", "Save1", "GameHistory1", "Exit1"})
+      keys << fixture.Item(item)->shortcut().toString();
+    QCOMPARE(keys, (QStringList{"", "Ctrl+O", "Ctrl+S", "Ctrl+H", "Ctrl+Q"}));
+
+    QList<SlotMode> slotModes;
+    for (const Qt::Key key : {Qt::Key_O, Qt::Key_S}) {
+      QVERIFY(PressOn(form, key, Qt::ControlModifier, [&slotModes] {
+        auto* dialog = qobject_cast<TLoadSave*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        slotModes << dialog->Mode();
+        dialog->close();
+      }));
+    }
+    QCOMPARE(slotModes, (QList<SlotMode>{SlotMode::Open, SlotMode::Save}));
+    bool historyOpened = false;
+    QVERIFY(PressOn(form, Qt::Key_H, Qt::ControlModifier, [&historyOpened] {
+      auto* window = qobject_cast<GameHistoryWindow*>(QApplication::activeModalWidget());
+      historyOpened = window != nullptr;
+      if (window != nullptr) window->close();
+    }));
+    QVERIFY(historyOpened);
+    // While the wheels turn Save is held off, and Ctrl+S does not hurry
+    // them as S does.
+    fixture.Item("Slow1")->trigger();
+    QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
+    QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
+    QVERIFY(PressOn(form, Qt::Key_S, Qt::ControlModifier));
+    QTest::qWait(200);
+    // The wheels still turn: the face does not show where they stop.
+    QVERIFY(form.ShownGame().Stops != form.State().Stops);
+    QElapsedTimer hurried;
+    hurried.start();
+    QVERIFY(PressOn(form, Qt::Key_S));
+    QVERIFY(PlayOut(form));
+    QVERIFY(hurried.elapsed() < 2000);
+    ChangeGame(form, [](GameState& game) { game.Credits = 777.25; });
+    QVERIFY(PressOn(form, Qt::Key_Q, Qt::ControlModifier));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"), QStringLiteral("777.25"));
+  }
+
+  // F11 fills the screen with the face below the menu bar; F11 or Esc gives
+  // the window back as it was, maximized or not, and a close in full screen
+  // keeps the state under it.
+  void fullScreenAndBack() {
+    FormFixture fixture;
+    TForm1& form = fixture.Form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect normal = form.geometry();
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QTRY_COMPARE(form.geometry(), form.screen()->geometry());
+    QVERIFY(form.menuBar()->isVisible());
+    QTRY_COMPARE(form.centralWidget()->width(), form.screen()->geometry().width());
+    QCOMPARE(form.Face().width(), form.centralWidget()->width());
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(!form.isFullScreen() && !form.isMaximized());
+    QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
+    QCOMPARE(form.geometry(), normal);
+
+    form.setWindowState(Qt::WindowMaximized);
+    QTRY_VERIFY(form.isMaximized());
+    const QSize maximized = form.centralWidget()->size();
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QVERIFY(PressOn(form, Qt::Key_Escape));
+    QTRY_VERIFY(form.isMaximized() && !form.isFullScreen());
+    QTRY_COMPARE(form.centralWidget()->size(), maximized);
+    // Esc outside full screen changes nothing.
+    QVERIFY(PressOn(form, Qt::Key_Escape));
+    QVERIFY(form.isMaximized());
+
+    QVERIFY(PressOn(form, Qt::Key_F11));
+    QTRY_VERIFY(form.isFullScreen());
+    QVERIFY(form.close());
+    QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Maxed"), QStringLiteral("1"));
   }
 
   void buttonsAndTimers() {

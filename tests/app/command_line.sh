@@ -27,6 +27,8 @@ timeout 10 "$program" -reverse -style fusion -stylesheet=none.qss --version >"$o
 for option in --help -h; do
   timeout 10 "$program" "$option" >"$out" 2>&1 || fail "$option exited with $?"
   grep -q -- '--version' "$out" && grep -q -- '--help' "$out" || fail "$option printed: $(cat "$out")"
+  # The program as a player types it, not the path it was started from.
+  [[ $(head -n 1 "$out") == "Usage: voltaro-slots [options]" ]] || fail "$option's usage: $(head -n 1 "$out")"
 done
 for wrong in --no-such-option -x --help-all -platform stray-file; do
   status=0
@@ -36,7 +38,7 @@ for wrong in --no-such-option -x --help-all -platform stray-file; do
 done
 # The usage in the player's language, Qt's own words in it included.
 LANG=de_DE.UTF-8 timeout 10 "$program" --help >"$out" 2>&1 || fail "German --help exited with $?"
-grep -q '^Aufruf: .* \[Optionen\]$' "$out" && grep -q 'Zeigt die Hilfe zu den Befehlszeilenoptionen' "$out" ||
+grep -q '^Aufruf: voltaro-slots \[Optionen\]$' "$out" && grep -q 'Zeigt die Hilfe zu den Befehlszeilenoptionen' "$out" ||
   fail "German --help printed: $(cat "$out")"
 status=0
 LANG=fr_FR.UTF-8 timeout 10 "$program" stray-file >"$out" 2>&1 || status=$?

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <initializer_list>
 #include <limits>
@@ -38,6 +39,12 @@ class FaceTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // English takes its plural forms from the game's catalog, as the game does.
+  void initTestCase() {
+    QVERIFY(english_.load(QStringLiteral(VOLTARO_ASSET_DIR "translations/voltaro_en.qm")));
+    QCoreApplication::installTranslator(&english_);
+  }
+
   void boxSpansAtStartUpSize() {
     FaceRig rig(632, 394, 96);
     rig.face->SetBackground({false, QColor(0x11, 0x22, 0x33), {}});
@@ -489,6 +496,9 @@ class FaceTest : public QObject {
     QCOMPARE(rig.Pixel(0, 0), 0xFF123456);
     QCOMPARE(rig.Pixel(631, 336), 0xFF123456);
   }
+
+ private:
+  QTranslator english_;
 };
 
 REGISTER_DISPLAY_TEST(FaceTest);

@@ -31,7 +31,7 @@ others=$(find "$build/bin" -type f -executable ! -name voltaro-slots)
 data=$prefix/share/voltaro-slots
 for file in volta96.bmp volta144.bmp volta192.bmp volta120.png volta576.png BKGRND1.BMP VOLTA.HLP CATALOG.HLP \
   catalog-symbol0.png VOLTA0.WAV VOLTA8.WAV VOLTA0.MID VOLTA2.MID VOLTA.de.HLP CATALOG.de.HLP \
-  VOLTA.fr.HLP CATALOG.fr.HLP translations/voltaro_de.qm translations/voltaro_fr.qm; do
+  VOLTA.fr.HLP CATALOG.fr.HLP translations/voltaro_de.qm translations/voltaro_fr.qm translations/voltaro_en.qm; do
   [[ -s $data/$file ]] || fail "$data/$file not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do

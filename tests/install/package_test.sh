@@ -10,7 +10,8 @@ build=$1
 work=$(mktemp -d)
 game_pid=
 cleanup() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
+  # The game writes its settings as it closes: the folder goes once it has.
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

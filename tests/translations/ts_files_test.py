@@ -6,7 +6,8 @@ its help pages.
 Fails on a text left untranslated, a text the sources hold that the file
 lacks (the file was not brought up to date) or one they no longer hold, and a
 translation that drops or invents a placeholder or loses the source's
-keyboard accelerator. Then holds the translation and the help pages
+keyboard accelerator, and a count standing in a sentence ("%1 free spins")
+without the plural forms Qt's numerus messages give it. Then holds the translation and the help pages
 (assets/help/*.<language>.HLP) to the glossary's term list
 (translations/glossary-<language>.md): each listed text translated as listed,
 no word the list rules out, a sound named alike in the menu and the sound
@@ -28,6 +29,11 @@ import xml.etree.ElementTree as ElementTree
 
 SOURCE_FOLDERS = ["app", "audio", "dialogs", "display", "game", "storage", "packaging"]
 PLACEHOLDER = re.compile(r"%(\d)")
+# A number of things in a sentence: it needs a numerus message (%n), whose
+# forms say "1 free spin" and "2 free spins". Credits are an amount of money,
+# not a count.
+COUNTED = re.compile(r"%\d (?:(?:paid|free) )?(?:spins?|coins?|games?|plays?|lines?|loans?|"
+                     r"pay-backs?|times|bonuses|songs?|symbols?|rows?|wheels?|slots?)\b")
 # "&File" has one; "&&" is a literal ampersand and "& " a plain one.
 ACCELERATOR = re.compile(r"&(?![&\s])")
 
@@ -69,9 +75,20 @@ def is_english_wording(source):
     return len(words) > 1 and not all(word[0].isupper() for word in words)
 
 
+def language_of(path):
+    return ElementTree.parse(path).getroot().get("language", "")
+
+
 def problems_of(path, sources_now):
     problems = []
     kept = messages(path)
+    if language_of(path).startswith("en"):
+        # English holds only the plural forms of the numerus messages.
+        sources_now = {key: numerus for key, numerus in sources_now.items() if numerus}
+    for (context, source), numerus in sorted(sources_now.items()):
+        if not numerus and COUNTED.search(source):
+            problems.append("a count without plural forms (tr with %%n and a number): %s: %r"
+                            % (context, source))
     for key in sorted(set(sources_now) - set(kept)):
         problems.append("missing (run update_translations): %s: %r" % key)
     for key in sorted(set(kept) - set(sources_now)):
@@ -82,14 +99,18 @@ def problems_of(path, sources_now):
         if translation is None or kind is not None:
             problems.append("not finished (%s): %s" % (kind, where))
             continue
-        for text in translated_texts(translation, numerus):
+        forms = translated_texts(translation, numerus)
+        if numerus and (len(forms) < 2 or not all("%n" in form for form in forms)):
+            problems.append("plural forms missing or without %%n: %s -> %r" % (where, forms))
+        for text in forms:
             if not text.strip():
                 problems.append("empty translation: " + where)
             elif sorted(set(PLACEHOLDER.findall(text))) != sorted(set(PLACEHOLDER.findall(source))):
                 problems.append("placeholders differ: %s -> %r" % (where, text))
             elif ACCELERATOR.search(source) and not ACCELERATOR.search(text):
                 problems.append("accelerator lost: %s -> %r" % (where, text))
-            elif text.strip() == source.strip() and is_english_wording(source):
+            elif (text.strip() == source.strip() and is_english_wording(source)
+                  and not language_of(path).startswith("en")):
                 problems.append("left in English: " + where)
     return problems
 
@@ -117,10 +138,18 @@ def cell(text):
     return text[1:-1] if len(text) > 1 and text[0] == text[-1] == "`" else text
 
 
+def avoided_word(written):
+    """A word or phrase to avoid, matched whole and with its capitals; a "…" at
+    either end stands for the rest of a word there ("Geräusch…" also rules
+    out "Geräusche", "…geräusch…" "Gewinngeräusch")."""
+    core = re.escape(written.strip("…"))
+    return re.compile(("" if written.startswith("…") else r"(?<!\w)") + core +
+                      ("" if written.endswith("…") else r"(?!\w)"))
+
+
 def glossary_lists(path):
     """The glossary's checked tables: rows of `context` | `source` | `translation`
-    and rows of `words to avoid` (as written, capitals count) | what to write
-    instead."""
+    and rows of `words to avoid` (see avoided_word) | what to write instead."""
     terms, avoided = {}, []
     section = None
     with open(path, encoding="utf-8") as glossary:
@@ -202,7 +231,7 @@ def term_problems(ts_path, root):
                     problems.append("%s: menu path %r: no menu item %r" % (name, path, plain(step)))
     for where, text in readable:
         for word in avoided:
-            if word in text:
+            if avoided_word(word).search(text):
                 problems.append("%s: %r, which the glossary rules out" % (where, word))
         for found in GROUPED_NUMBER.findall(text) + LOOSE_UNIT.findall(text):
             problems.append("%s: amount written %r" % (where, found))
@@ -223,10 +252,12 @@ def main():
         folders = [os.path.join(root, folder) for folder in SOURCE_FOLDERS]
         subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", *folders,
                         "-ts", fresh], check=True)
-        sources_now = set(messages(fresh))
+        sources_now = {key: numerus for key, (_, numerus) in messages(fresh).items()}
     failed = False
     for path in ts_files:
-        problems = problems_of(path, sources_now) + term_problems(path, root)
+        problems = problems_of(path, sources_now)
+        if not language_of(path).startswith("en"):
+            problems += term_problems(path, root)
         print("%s: %d texts, %d problems" % (os.path.basename(path), len(messages(path)),
                                               len(problems)))
         for problem in problems:

@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>FaceDescription</name>
+    <message numerus="yes">
+        <source>no win, bonus pool of %1 paid and %n free spins won</source>
+        <translation>
+            <numerusform>no win, bonus pool of %1 paid and %n free spin won</numerusform>
+            <numerusform>no win, bonus pool of %1 paid and %n free spins won</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>won %1 on line %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>won %1 on line %2, bonus pool of %3 paid and %n free spin won</numerusform>
+            <numerusform>won %1 on line %2, bonus pool of %3 paid and %n free spins won</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>won %1 on lines %2, bonus pool of %3 paid and %n free spins won</source>
+        <translation>
+            <numerusform>won %1 on lines %2, bonus pool of %3 paid and %n free spin won</numerusform>
+            <numerusform>won %1 on lines %2, bonus pool of %3 paid and %n free spins won</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n free spins left.</source>
+        <translation>
+            <numerusform>%n free spin left.</numerusform>
+            <numerusform>%n free spins left.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
