@@ -799,6 +799,17 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Record</source>
@@ -903,17 +914,6 @@
             <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
             <numerusform>Ihre Rekorde aller gespielten Spiele löschen (bisher %n)? Das lässt sich nicht rückgängig machen.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>QAbstractFileIconProvider</name>
-    <message>
-        <source>Folder</source>
-        <translation>Verzeichnis</translation>
-    </message>
-    <message>
-        <source>Drive</source>
-        <translation>Laufwerk</translation>
     </message>
 </context>
 <context>

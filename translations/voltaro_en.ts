@@ -32,4 +32,22 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>RecordsPage</name>
+    <message numerus="yes">
+        <source>%n in a row</source>
+        <translation>
+            <numerusform>%n in a row</numerusform>
+            <numerusform>%n in a row</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Clear your records of every game played (%n so far)? This cannot be undone.</source>
+        <extracomment>Asked before the records are cleared; %n is the number of games they cover.</extracomment>
+        <translation>
+            <numerusform>Clear your records of every game played (%n so far)? This cannot be undone.</numerusform>
+            <numerusform>Clear your records of every game played (%n so far)? This cannot be undone.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -799,6 +799,17 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Disque</translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message>
         <source>Record</source>
@@ -903,17 +914,6 @@
             <numerusform>Effacer vos records de toutes les parties jouées (%n jusqu&apos;ici)&#xa0;? Cette action est définitive.</numerusform>
             <numerusform>Effacer vos records de toutes les parties jouées (%n jusqu&apos;ici)&#xa0;? Cette action est définitive.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>QAbstractFileIconProvider</name>
-    <message>
-        <source>Folder</source>
-        <translation>Dossier</translation>
-    </message>
-    <message>
-        <source>Drive</source>
-        <translation>Disque</translation>
     </message>
 </context>
 <context>
