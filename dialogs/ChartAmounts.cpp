@@ -35,10 +35,10 @@ QString ChartText(double coinValue) {
       QT_TRANSLATE_NOOP("TPayoffs", "Three Magnets"),
       QT_TRANSLATE_NOOP("TPayoffs", "Three Cherries"),
       QT_TRANSLATE_NOOP("TPayoffs", "Two Cherries on wheels 1 and 2")};
-  //: What a win pays for one coin on the line, read out; %1 is the amount, such as 5.00.
-  const QString oneCoin = QCoreApplication::translate("TPayoffs", "1 coin %1");
-  //: What a win pays for %1 coins on the line, read out; %2 is the amount, such as 10.00.
-  const QString coins = QCoreApplication::translate("TPayoffs", "%1 coins %2");
+  //: What a win pays for %n coins on the line, read out; %1 is the amount, such as 10.00.
+  const auto coins = [](int n) {
+    return QCoreApplication::translate("TPayoffs", "%n coins %1", nullptr, n);
+  };
   //: A row of the payoff chart, read out: %1 is the win, such as Three Bells, and %2 what it
   //: pays for one to five coins.
   const QString rowText = QCoreApplication::translate("TPayoffs", "%1: %2.");
@@ -47,7 +47,7 @@ QString ChartText(double coinValue) {
     QStringList amounts;
     for (int n = 1; n <= ChartColumns; ++n) {
       const QString amount = AmountDigits(money::ToCents(ChartAmount(row, n, coinValue)));
-      amounts << (n == 1 ? oneCoin.arg(amount) : coins.arg(CountText(n), amount));
+      amounts << coins(n).arg(amount);
     }
     const char* name = rowNames[static_cast<std::size_t>(row)];
     lines << rowText.arg(QCoreApplication::translate("TPayoffs", name),

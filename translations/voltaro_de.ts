@@ -1264,16 +1264,6 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <translation>Zwei Kirschen auf Walze 1 und 2</translation>
     </message>
     <message>
-        <source>1 coin %1</source>
-        <extracomment>What a win pays for one coin on the line, read out; %1 is the amount, such as 5.00.</extracomment>
-        <translation>1 Münze %1</translation>
-    </message>
-    <message>
-        <source>%1 coins %2</source>
-        <extracomment>What a win pays for %1 coins on the line, read out; %2 is the amount, such as 10.00.</extracomment>
-        <translation>%1 Münzen %2</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
         <extracomment>A row of the payoff chart, read out: %1 is the win, such as Three Bells, and %2 what it pays for one to five coins.</extracomment>
         <translation>%1: %2.</translation>
@@ -1315,6 +1305,14 @@ Um zwischen „Leihen“ und „Zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>%1 Payoffs</source>
         <extracomment>The payoff chart&apos;s title; %1 is the game&apos;s name.</extracomment>
         <translation>%1 – Gewinntabelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coins %1</source>
+        <extracomment>What a win pays for %n coins on the line, read out; %1 is the amount, such as 10.00.</extracomment>
+        <translation>
+            <numerusform>%n Münze %1</numerusform>
+            <numerusform>%n Münzen %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

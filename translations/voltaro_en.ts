@@ -50,4 +50,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TPayoffs</name>
+    <message numerus="yes">
+        <source>%n coins %1</source>
+        <extracomment>What a win pays for %n coins on the line, read out; %1 is the amount, such as 10.00.</extracomment>
+        <translation>
+            <numerusform>%n coin %1</numerusform>
+            <numerusform>%n coins %1</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QtMath>
 #include <array>
 #include <cstdio>
@@ -59,6 +60,7 @@ class PaychartTest : public QObject {
   Settings settings = DefaultSettings("/");
   DialogAnswers answers;
   int symbolSize = 96;
+  QTranslator english_;
 
   std::unique_ptr<TPayoffs> MakeChart(const QString& programDir = ProgramDir()) {
     return std::make_unique<TPayoffs>(
@@ -70,6 +72,13 @@ class PaychartTest : public QObject {
   }
 
  private slots:
+  // English takes its plural forms from the game's catalog, as the game does.
+  void initTestCase() {
+    QVERIFY(english_.load(QStringLiteral(VOLTARO_RUNTIME_DIR "translations/voltaro_en.qm")));
+    QCoreApplication::installTranslator(&english_);
+  }
+  void cleanupTestCase() { QCoreApplication::removeTranslator(&english_); }
+
   void init() {
     state = GameState();
     answers = DialogAnswers();
