@@ -79,8 +79,10 @@ int StartGameWindowOnly(int argc, char** argv) {
   const auto settingsLock = ClaimSettingsFile(environment.settingsPath);
   if (!settingsLock) return 1;
   TForm1 form(std::move(environment));
-  form.CreatePayoffChart();
-  SetWindowIconAfterFirstPaint(form);
+  AfterFirstPaint(form, [&form] {
+    SetProgramIcon();
+    form.CreatePayoffChart();
+  });
   ReportFirstPaint report;
   form.Face().installEventFilter(&report);
   form.show();
@@ -122,8 +124,10 @@ int main(int argc, char** argv) {
                                 QStringLiteral(VOLTARO_BARE_WINDOW), 5);
 
   BenchForm form(std::move(environment));
-  form.CreatePayoffChart();
-  SetWindowIconAfterFirstPaint(form);
+  AfterFirstPaint(form, [&form] {
+    SetProgramIcon();
+    form.CreatePayoffChart();
+  });
   if (!ShowAndWaitForFirstPaint(form, form.Face()))
     table.AddNote("the benchmark's window was never painted");
 
