@@ -16,34 +16,36 @@ std::int64_t SteadyTickCount();
 
 // When the steps of a plan may play, on a steady millisecond clock. Each
 // step keeps to the schedule rather than adding its drawing time, and a step
-// that plays late does not move the ones after it: they catch up, each at no
-// less than half its gap after the one before, so every step still gets its
-// own moment on the screen and nothing races. Only a stall longer than
-// StallMs (a suspended machine, an event loop held up) starts the schedule
-// afresh from the step that ends it.
+// that plays late does not move the ones after it: the steps that have come
+// due meanwhile play at once, each in its order, so a slow or busy machine
+// still ends a count-up on time. Only a stall, a step held up more than
+// StallMs past both its due time and the step before it (a suspended
+// machine, an event loop held up), starts the schedule afresh from that
+// step, rather than racing through everything missed.
 class PlanSchedule {
  public:
-  static constexpr std::int64_t StallMs = 250;
+  static constexpr std::int64_t StallMs = 100;
 
   void Start(std::int64_t now);
   // Milliseconds until the step due `due` into the plan may play: none or
   // less means now.
-  std::int64_t WaitFor(std::int64_t due, std::int64_t now) const;
+  std::int64_t WaitFor(std::int64_t due, std::int64_t now) const { return DueAt(due) - now; }
   // The step due `due` into the plan has played at `now`.
   void Played(std::int64_t due, std::int64_t now);
   // Every step after now is due `ms` later.
   void Hold(std::int64_t ms) { offset_ += ms; }
   // The step due `due` into the plan is due at `now`, and those after it
   // keep their gaps from it.
-  void RestartAt(std::int64_t due, std::int64_t now);
+  void RestartAt(std::int64_t due, std::int64_t now) {
+    offset_ = now - start_ - due;
+    lastPlayed_ = now;
+  }
 
  private:
   std::int64_t DueAt(std::int64_t due) const { return start_ + offset_ + due; }
 
   std::int64_t start_ = 0;
   std::int64_t offset_ = 0;
-  // The step played last: when it was due into the plan, and when it played.
-  std::int64_t lastDue_ = 0;
   std::int64_t lastPlayed_ = 0;
 };
 
