@@ -105,7 +105,7 @@ void PrepareApplication() {
   QApplication::setApplicationVersion(QString::fromUtf8(VersionText));
   // Ties the window to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
-  QApplication::setStyle(WithLazyOverflowIcons(QApplication::style()));
+  MakeOverflowIconsLazy();
   InstallFontSubstitutes();
   // Qt's own boxes and pickers, the tooltips and the help window share the
   // game's classic look.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LazyStyleIcons.h"
 
+#include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -61,4 +62,8 @@ class LazyOverflowIcons : public QProxyStyle {
 
 }  // namespace
 
-QStyle* WithLazyOverflowIcons(QStyle* style) { return new LazyOverflowIcons(style); }
+void MakeOverflowIconsLazy() {
+  QStyle* style = QApplication::style();
+  if (dynamic_cast<LazyOverflowIcons*>(style) == nullptr)
+    QApplication::setStyle(new LazyOverflowIcons(style));
+}

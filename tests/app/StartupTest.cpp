@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QtTest>
 #include <optional>
 
@@ -207,6 +210,14 @@ class FirstPaintTest : public QObject {
     QVERIFY(!*pluginsAtFirstPaint);
     QVERIFY(chart() != nullptr);
     QVERIFY(script.warnings.isEmpty());
+    // The menu bar's overflow arrow, read only now, is the style's own.
+    const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(style != nullptr);
+    const auto* overflow = form.menuBar()->findChild<QToolButton*>();
+    QVERIFY(overflow != nullptr);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!overflow->icon().isNull());
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), own.pixmap(16).toImage());
   }
 };
 
