@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
+#include <dlfcn.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -8,13 +9,16 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 #include <utility>
 
 #include "DialogLook.h"
 #include "Fonts.h"
 #include "GameState.h"
+#include "LazyStyleIcons.h"
 #include "Pictures.h"
 #include "Version.h"
 
@@ -58,9 +62,30 @@ void KeepFromLaunchingASessionBus() {
   qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
+// Fontconfig reads its configuration, dozens of XML files, the first time
+// the program asks for a font: as the main window measures its menu bar, on
+// the way to the first paint. Read on a second thread while the display is
+// connected, it is ready by then. The library is Qt's; a Qt that does not
+// use it leaves nothing to read.
+std::thread& FontConfigReader() {
+  static std::thread reader;
+  return reader;
+}
+
+void StartReadingFontConfig() {
+  using Init = int (*)();
+  const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+  if (init != nullptr) FontConfigReader() = std::thread(init);
+}
+
+void FinishReadingFontConfig() {
+  if (FontConfigReader().joinable()) FontConfigReader().join();
+}
+
 }  // namespace
 
 void PrepareBeforeApplication() {
+  StartReadingFontConfig();
   qtHandler = qInstallMessageHandler(HoldPlatformMessages);
   // The sound library would otherwise take over SIGINT and SIGTERM and turn
   // them into events nobody reads, so the program could not be stopped.
@@ -69,6 +94,7 @@ void PrepareBeforeApplication() {
 }
 
 void PrepareApplication() {
+  FinishReadingFontConfig();
   // The display answered: what Qt said meanwhile is said now, as ever.
   qInstallMessageHandler(qtHandler);
   for (const HeldMessage& held : std::exchange(HeldMessages(), {})) {
@@ -79,6 +105,7 @@ void PrepareApplication() {
   QApplication::setApplicationVersion(QString::fromUtf8(VersionText));
   // Ties the window to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QString::fromUtf8(ApplicationId));
+  MakeOverflowIconsLazy();
   InstallFontSubstitutes();
   // Qt's own boxes and pickers, the tooltips and the help window share the
   // game's classic look.
@@ -87,13 +114,13 @@ void PrepareApplication() {
   InitPictures();
 }
 
-void SetWindowIconAfterFirstPaint(QWidget& window) {
+void AfterFirstPaint(QWidget& window, std::function<void()> work) {
   // Watches the paints of the whole application for the first one in the
-  // window, then lets the icon wait one more turn of the event loop, so that
-  // paint reaches the screen first.
+  // window.
   class FirstPaintWatch : public QObject {
    public:
-    explicit FirstPaintWatch(QWidget& watched) : window_(&watched) {}
+    FirstPaintWatch(QWidget& watched, std::function<void()> work)
+        : window_(&watched), work_(std::move(work)) {}
 
    protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -102,13 +129,15 @@ void SetWindowIconAfterFirstPaint(QWidget& window) {
         return false;
       qApp->removeEventFilter(this);
       deleteLater();
-      QTimer::singleShot(
-          0, qApp, [] { QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture))); });
+      QTimer::singleShot(0, window_, std::move(work_));
       return false;
     }
 
    private:
     QPointer<QWidget> window_;
+    std::function<void()> work_;
   };
-  qApp->installEventFilter(new FirstPaintWatch(window));
+  qApp->installEventFilter(new FirstPaintWatch(window, std::move(work)));
 }
+
+void SetProgramIcon() { QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPicture))); }

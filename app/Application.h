@@ -9,8 +9,14 @@
 void PrepareBeforeApplication();
 void PrepareApplication();
 
+#include <functional>
+
 class QWidget;
 
-// Gives the program its window icon just after `window` has painted for the
-// first time: reading the icon's pictures would hold up that paint.
-void SetWindowIconAfterFirstPaint(QWidget& window);
+// Runs `work` just after `window` has painted for the first time, one turn
+// of the event loop later, so that the paint reaches the screen first: what
+// that paint does not show need not hold it up.
+void AfterFirstPaint(QWidget& window, std::function<void()> work);
+// Gives the program its window icon; reading the icon's pictures loads
+// Qt's image format plugins, so it waits for the first paint.
+void SetProgramIcon();

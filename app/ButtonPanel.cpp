@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImageReader>
+#include <QPixmap>
 #include <QPushButton>
 #include <array>
 
@@ -16,9 +18,18 @@ constexpr int ButtonWidth = 132;
 constexpr int ButtonHeight = 49;
 constexpr int ButtonTop = 4;
 
+// A button's picture, read as the PNG it is. Left to find out the format
+// itself, Qt's image reader first loads every image format plugin on the
+// system to ask each of them, which held up the window's first paint.
+QIcon ButtonPicture(const char* picture) {
+  QImageReader reader(QString::fromLatin1(picture), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption,
                         const QString& hint, const char* picture) {
-  auto* button = new QPushButton(QIcon(QString::fromLatin1(picture)), caption, panel);
+  auto* button = new QPushButton(ButtonPicture(picture), caption, panel);
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
   QFont font(QStringLiteral("Arial"));

@@ -1,12 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanPlayer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
 std::int64_t SteadyTickCount() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void PlanSchedule::Start(std::int64_t now) {
+  start_ = now;
+  offset_ = 0;
+  lastPlayed_ = now;
+}
+
+void PlanSchedule::Played(std::int64_t due, std::int64_t now) {
+  // Steps that lag a little more each time, on a machine too busy for
+  // their pace, are no stall: they catch up where the pauses grow longer.
+  if (now - std::max(DueAt(due), lastPlayed_) > StallMs) offset_ = now - start_ - due;
+  lastPlayed_ = now;
 }
 
 PlanPlayer::PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls,
@@ -23,38 +37,34 @@ void PlanPlayer::Play(Plan plan) {
   timer_.stop();
   plan_ = std::move(plan);
   next_ = PlanCursor(plan_);
-  lastDue_ = 0;
-  start_ = SteadyTickCount();
-  offset_ = 0;
+  schedule_.Start(SteadyTickCount());
   playing_ = true;
   PlayDueSteps();
 }
 
 void PlanPlayer::Advance() {
   if (!playing_ || next_.AtEnd()) return;
-  const std::int64_t late = SteadyTickCount() - DueTime();
-  const std::int64_t gap = next_.Due() - lastDue_;
-  if (gap > 0 && late >= gap) offset_ += late;
   PlayDueSteps();
 }
 
 void PlanPlayer::PlayDueSteps() {
   while (playing_ && !next_.AtEnd()) {
-    const std::int64_t wait = DueTime() - SteadyTickCount();
+    const std::int64_t now = SteadyTickCount();
+    const std::int64_t wait = schedule_.WaitFor(next_.Due(), now);
     if (wait > 0) {
       timer_.start(static_cast<int>(wait));
       return;
     }
     const PlanStep step = next_.Step();
-    lastDue_ = step.due;
+    schedule_.Played(step.due, now);
     next_.Next();
     ApplyToShown(plan_, step, shown_);
     // A file sound holds every step after it for its length.
-    offset_ += PerformStep(plan_, step, face_, controls_);
+    schedule_.Hold(PerformStep(plan_, step, face_, controls_));
     // The wheels' schedule starts once the spin has been written, so a slow
     // disk, or a slow start before the write, makes the spin start later
     // rather than its first step shorter.
-    if (step.kind == StepKind::Keep) offset_ = SteadyTickCount() - start_ - step.due;
+    if (step.kind == StepKind::Keep) schedule_.RestartAt(step.due, SteadyTickCount());
   }
   if (playing_) Finish();
 }
@@ -67,8 +77,7 @@ bool PlanPlayer::Hurry() {
   timer_.stop();
   next_.JumpTo(after);
   // The schedule goes on at once from the step after the run.
-  lastDue_ = plan_.steps[after - 1].due;
-  if (!next_.AtEnd()) offset_ = SteadyTickCount() - start_ - next_.Due();
+  if (!next_.AtEnd()) schedule_.RestartAt(next_.Due(), SteadyTickCount());
   PlayDueSteps();
   return true;
 }

@@ -14,12 +14,45 @@
 // wall-clock time.
 std::int64_t SteadyTickCount();
 
+// When the steps of a plan may play, on a steady millisecond clock. Each
+// step keeps to the schedule rather than adding its drawing time, and a step
+// that plays late does not move the ones after it: the steps that have come
+// due meanwhile play at once, each in its order, so a slow or busy machine
+// still ends a count-up on time. Only a stall, a step held up more than
+// StallMs past both its due time and the step before it (a suspended
+// machine, an event loop held up), starts the schedule afresh from that
+// step, rather than racing through everything missed.
+class PlanSchedule {
+ public:
+  static constexpr std::int64_t StallMs = 100;
+
+  void Start(std::int64_t now);
+  // Milliseconds until the step due `due` into the plan may play: none or
+  // less means now.
+  std::int64_t WaitFor(std::int64_t due, std::int64_t now) const { return DueAt(due) - now; }
+  // The step due `due` into the plan has played at `now`.
+  void Played(std::int64_t due, std::int64_t now);
+  // Every step after now is due `ms` later.
+  void Hold(std::int64_t ms) { offset_ += ms; }
+  // The step due `due` into the plan is due at `now`, and those after it
+  // keep their gaps from it.
+  void RestartAt(std::int64_t due, std::int64_t now) {
+    offset_ = now - start_ - due;
+    lastPlayed_ = now;
+  }
+
+ private:
+  std::int64_t DueAt(std::int64_t due) const { return start_ + offset_ + due; }
+
+  std::int64_t start_ = 0;
+  std::int64_t offset_ = 0;
+  std::int64_t lastPlayed_ = 0;
+};
+
 // Plays the plans of the rules on one precise single-shot timer: at each due
 // time the steps that are due are applied to the shown game and drawn, and
-// the timer is armed for the next. Each step keeps to the schedule rather
-// than adding its drawing time; only a step late by its whole gap or more
-// starts the schedule afresh, so the wheels never race to catch up. Nothing
-// waits: the event loop runs freely between steps.
+// the timer is armed for the next (PlanSchedule). Nothing waits: the event
+// loop runs freely between steps.
 class PlanPlayer : public QObject {
   Q_OBJECT
 
@@ -45,7 +78,6 @@ class PlanPlayer : public QObject {
   void Advance();
   void PlayDueSteps();
   void Finish();
-  std::int64_t DueTime() const { return start_ + offset_ + next_.Due(); }
 
   GameState& shown_;
   FaceView& face_;
@@ -53,10 +85,7 @@ class PlanPlayer : public QObject {
   std::function<void()> ended_;
   QTimer timer_;
   Plan plan_;
-  // The next step to play, and when the one before it was due.
   PlanCursor next_{plan_};
-  std::int64_t lastDue_ = 0;
-  std::int64_t start_ = 0;
-  std::int64_t offset_ = 0;
+  PlanSchedule schedule_;
   bool playing_ = false;
 };

@@ -137,7 +137,9 @@ void TForm1::CreatePayoffChart() {
 }
 
 void TForm1::BitBtn3Click() {
-  if (payoffs_ != nullptr) payoffs_->exec();
+  // Made just after the first paint; a click that came sooner makes it now.
+  if (payoffs_ == nullptr) CreatePayoffChart();
+  payoffs_->exec();
 }
 
 // The menu holds these off during a spin; the refusal stays for any other

@@ -24,7 +24,6 @@ int main(int argc, char* argv[]) {
   const auto settingsLock = ClaimSettingsFile(environment.settingsPath);
   if (!settingsLock) return 1;
   TForm1 form(std::move(environment));
-  form.CreatePayoffChart();
   // A logout, a closed terminal or Ctrl+C closes the game as File > Exit
   // does, boxes and dialogs first, but nobody is there to answer a box: a
   // failed write is told on stderr and in the exit status. Then every event
@@ -35,7 +34,12 @@ int main(int argc, char* argv[]) {
       [&form](int) { QCoreApplication::exit(form.CloseUnattended() ? 0 : 1); });
   // Qt ends the program with exit() when the display goes away.
   KeepAtExit([&form] { form.KeepGameAtExit(); });
-  SetWindowIconAfterFirstPaint(form);
+  // The payoff chart's window, hidden until asked for, and the icon come
+  // after the first paint.
+  AfterFirstPaint(form, [&form] {
+    SetProgramIcon();
+    form.CreatePayoffChart();
+  });
   form.show();
   const int status = QApplication::exec();
   KeepAtExit(nullptr);

@@ -15,25 +15,15 @@ namespace {
 
 Moment Now() { return {process_stats::WallNanos(), process_stats::CpuNanos()}; }
 
-// Catches a widget's first paint and notes the moment it has been drawn.
+// Catches a widget's first paint.
 class FirstPaintCatcher : public QObject {
  public:
   bool painted = false;
-  std::int64_t paintedAt = 0;
-  double sinceProcessStart = 0;
-  std::int64_t cpuAtPaint = 0;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Paint || painted) return false;
-    // Paint here, inside the same delivery, so the moment taken is after it.
-    watched->removeEventFilter(this);
-    watched->event(event);
-    paintedAt = process_stats::WallNanos();
-    sinceProcessStart = process_stats::MillisSinceProcessStart();
-    cpuAtPaint = process_stats::CpuNanos();
-    painted = true;
-    return true;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return false;
   }
 };
 
@@ -115,7 +105,7 @@ void BenchForm::CountUpOver() {
   counting_ = false;
 }
 
-FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t since) {
+bool ShowAndWaitForFirstPaint(QWidget& window, QWidget& face) {
   FirstPaintCatcher catcher;
   face.installEventFilter(&catcher);
   window.show();
@@ -128,7 +118,5 @@ FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t
   while (!catcher.painted && waited.elapsed() < 10000)
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   face.removeEventFilter(&catcher);
-  if (!catcher.painted) return {-1, -1, -1};
-  return {catcher.sinceProcessStart, static_cast<double>(catcher.paintedAt - since) / 1e6,
-          static_cast<double>(catcher.cpuAtPaint) / 1e6};
+  return catcher.painted;
 }

@@ -55,14 +55,6 @@ class BenchForm : public TForm1 {
   bool counting_ = false;
 };
 
-// Milliseconds to the first paint of `face`, measured from process start
-// and from `since` (wall nanoseconds): shows the window and waits for it.
-// Both are negative when no paint came within ten seconds.
-struct FirstPaint {
-  double sinceProcessStart = 0;
-  double sinceMark = 0;
-  // The process's CPU time (all threads) by then, which a busy machine
-  // moves far less than the wall time.
-  double cpuMillis = 0;
-};
-FirstPaint ShowAndWaitForFirstPaint(QWidget& window, QWidget& face, std::int64_t since);
+// Shows the window and waits for the first paint of `face`; false when none
+// came within ten seconds.
+bool ShowAndWaitForFirstPaint(QWidget& window, QWidget& face);

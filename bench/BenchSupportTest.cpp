@@ -18,6 +18,7 @@
 #include "Reels.h"
 #include "ScriptedStops.h"
 #include "SilentView.h"
+#include "StartFigures.h"
 #include "WindowSearch.h"
 
 namespace {
@@ -103,10 +104,6 @@ TEST(WindowSearch, ReportsNothingWhenNoWindowFits) {
 }
 
 TEST(ProcessStats, ClocksAndMemoryFollowTheProcess) {
-  const double sinceStart = process_stats::MillisSinceProcessStart();
-  EXPECT_GE(sinceStart, 0);
-  EXPECT_LT(sinceStart, 10 * 60 * 1000);
-
   // Busy work shows up as CPU time, never more than the wall time it took,
   // and a sleep adds next to none. Loop on the CPU clock rather than the wall
   // clock: on a loaded machine the process may wait for a core most of the time.
@@ -157,4 +154,29 @@ TEST(BenchTable, AmountsKeepFourSignificantDigits) {
   EXPECT_EQ(FormatAmount(14.98, "s"), "14.98 s");
   EXPECT_EQ(FormatAmount(0.1689, "ms"), "0.169 ms");
   EXPECT_EQ(FormatAmount(1234.4, "ms"), "1234 ms");
+}
+
+TEST(StartFigures, ReportsSurviveOtherOutputAndGarbleIsRefused) {
+  const std::string line = FirstPaintLine(123456789012345, 98765432);
+  const auto found = FindFirstPaintReport("Qt says something\n" + line + "\nmore\n");
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(found->wallNanos, 123456789012345);
+  EXPECT_EQ(found->cpuNanos, 98765432);
+  EXPECT_FALSE(FindFirstPaintReport("").has_value());
+  EXPECT_FALSE(FindFirstPaintReport(line.substr(0, line.size() - 4)).has_value());
+  EXPECT_FALSE(FindFirstPaintReport("say " + line).has_value());
+}
+
+TEST(StartFigures, TheRatioOfTheMediansDecides) {
+  // One slow start does not move a median; it would move a mean past 1.5.
+  const StartRuns steady{{100, 400, 110, 120, 105}, {90, 95, 100, 80, 85}, {60}};
+  EXPECT_DOUBLE_EQ(Median(steady.game), 110);
+  EXPECT_DOUBLE_EQ(Median({4, 1, 3, 2}), 2.5);
+  BenchTable met;
+  AddStartRows(met, steady);
+  EXPECT_TRUE(met.AllMet());
+
+  BenchTable slow;
+  AddStartRows(slow, {{140, 150, 160}, {100, 100, 100}, {}});
+  EXPECT_FALSE(slow.AllMet());
 }

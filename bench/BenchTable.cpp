@@ -5,12 +5,20 @@
 #include <cmath>
 #include <cstdio>
 
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 std::string FormatAmount(double value, const std::string& unit) {
   char text[64];
   const double size = std::fabs(value);
   // Four significant digits: enough to tell 1.010 s from 1.040 s.
   const int decimals = size >= 1000 ? 0 : size >= 100 ? 1 : size >= 10 ? 2 : 3;
-  std::snprintf(text, sizeof text, "%.*f %s", decimals, value, unit.c_str());
+  std::snprintf(text, sizeof text, "%.*f%s%s", decimals, value, unit.empty() ? "" : " ",
+                unit.c_str());
   return text;
 }
 

@@ -40,5 +40,8 @@ class BenchTable {
   std::vector<std::string> notes_;
 };
 
+// The middle value, or the mean of the two middle ones; 0 for none.
+double Median(std::vector<double> values);
+
 // "12.3 ms" and the like, with a precision that suits the size.
 std::string FormatAmount(double value, const std::string& unit);

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProcessStats.h"
 
-#include <unistd.h>
-
 #include <ctime>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace process_stats {
@@ -23,25 +20,6 @@ std::int64_t Nanos(clockid_t clock) {
 std::int64_t WallNanos() { return Nanos(CLOCK_MONOTONIC); }
 
 std::int64_t CpuNanos() { return Nanos(CLOCK_PROCESS_CPUTIME_ID); }
-
-double MillisSinceProcessStart() {
-  std::ifstream stat("/proc/self/stat");
-  std::string line;
-  if (!std::getline(stat, line)) return -1;
-  // The command name in parentheses may hold spaces; fields count from its end.
-  const std::size_t close = line.rfind(')');
-  if (close == std::string::npos) return -1;
-  std::istringstream fields(line.substr(close + 2));
-  std::string field;
-  // After the name: state is field 3, start time field 22.
-  for (int index = 3; index < 22 && fields >> field;) ++index;
-  unsigned long long startTicks = 0;
-  if (!(fields >> startTicks)) return -1;
-  const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
-  const double startMillis = static_cast<double>(startTicks) * 1000.0 / ticksPerSecond;
-  // The start time counts from boot, suspended time included.
-  return static_cast<double>(Nanos(CLOCK_BOOTTIME)) / 1e6 - startMillis;
-}
 
 long PeakResidentKiB() {
   std::ifstream status("/proc/self/status");

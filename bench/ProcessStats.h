@@ -10,10 +10,6 @@ namespace process_stats {
 std::int64_t WallNanos();
 // CPU time of every thread of the process, user and system, in nanoseconds.
 std::int64_t CpuNanos();
-// Milliseconds since the kernel started this process (its start time is
-// kept in clock ticks, so the figure is good to about 10 ms); negative when
-// it cannot be read.
-double MillisSinceProcessStart();
 // The peak resident set size (VmHWM) in kibibytes; 0 when unknown.
 long PeakResidentKiB();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GlyphStrips.h"
 
+#include <QImageReader>
 #include <deque>
 #include <utility>
 
@@ -10,11 +11,14 @@
 namespace {
 
 // Strips are kept as 32-bit images so copying a glyph onto the canvas is a
-// plain block copy.
+// plain block copy. They are bitmaps, read by Qt's own reader of bitmaps:
+// left to find a reader, Qt would first load every image format plugin on
+// the system to ask each of them, before the window's first paint.
 QImage LoadStrip(const char* path) {
   InitStrips();
-  QImage image(QString::fromLatin1(path));
-  return image.convertToFormat(QImage::Format_RGB32);
+  QImageReader reader(QString::fromLatin1(path), "bmp");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 using SharpDrawing = QImage (*)(const QImage&, qreal);

@@ -109,6 +109,9 @@ void MachineFace::DrawMoneyReadout(MoneyReadout which, double value) {
       y = layout_.RowWager + symbolSize_ + 56;
       break;
   }
+  // A count-up draws a readout every few milliseconds: like a wheel step,
+  // it goes straight to the window.
+  ShowBatch batch(*this, ShowRoute::StraightToWindow);
   // Amounts of eleven characters or more are squeezed into the box.
   DrawLedTextWithin(*this, MoneyText(value), x, y, false, LedRed, symbolSize_, LedMoneyWidth);
   readings_.money[static_cast<std::size_t>(which)] = value;

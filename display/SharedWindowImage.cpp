@@ -8,8 +8,20 @@
 #include <cstdio>
 #include <cstring>
 
+bool SharedImageRouteAllowed(const char* runtimeQtVersion, const QByteArray& switchedOff) {
+  if (!switchedOff.isEmpty() && switchedOff != "0") return false;
+  unsigned major = 0;
+  unsigned minor = 0;
+  if (runtimeQtVersion == nullptr || std::sscanf(runtimeQtVersion, "%u.%u", &major, &minor) != 2)
+    return false;
+  return major == QT_VERSION_MAJOR && minor == QT_VERSION_MINOR;
+}
+
 bool SharedWindowImage::IsShared(QBackingStore& store) {
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+  // Neither the Qt in use nor the environment changes while the game runs.
+  static const bool allowed =
+      SharedImageRouteAllowed(qVersion(), qgetenv("VOLTARO_NO_SHARED_IMAGE"));
+  if (!allowed || QGuiApplication::platformName() != QLatin1String("xcb")) return false;
   QPaintDevice* device = store.paintDevice();
   if (device == nullptr || device->devType() != QInternal::Image) return false;
   const auto* image = static_cast<const QImage*>(device);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QtGlobal>
 
 class QBackingStore;
@@ -17,10 +18,15 @@ class QBackingStore;
 // the screen always ends on the pixels written last. Anywhere else (another
 // window system, an image Qt uploads itself, a red/blue-swapped copy) the
 // paint must go through Qt's own begin and end, which queue the upload.
+//
+// How Qt's X11 backing store treats its image is not something Qt promises,
+// so the route is only taken on the Qt version the game was built with, and
+// VOLTARO_NO_SHARED_IMAGE=1 in the environment turns it off.
 class SharedWindowImage {
  public:
   // Whether the store's current image is shared with an X server. Read from
   // the process's memory map once per image.
+  // Always false where the route is not allowed.
   bool IsShared(QBackingStore& store);
 
  private:
@@ -32,3 +38,9 @@ class SharedWindowImage {
 // Whether `address` lies in a mapping of this process that is shared with
 // other processes (read from /proc/self/maps); false when it cannot be read.
 bool IsInSharedMapping(const void* address);
+
+// Whether a wheel step may write to a shared image without waiting: the Qt
+// running (`runtimeQtVersion`, as qVersion() gives it) has the major and
+// minor version the game was built with, and `switchedOff` (the value of
+// VOLTARO_NO_SHARED_IMAGE) is empty or "0".
+bool SharedImageRouteAllowed(const char* runtimeQtVersion, const QByteArray& switchedOff);

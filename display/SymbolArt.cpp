@@ -33,8 +33,10 @@ LoadedBitmap LoadBitmapFile(const QString& path) {
                                         "Cannot open file \"%1\". No such file or directory.")
                 .arg(path)};
   // Only real bitmaps: a file of another kind under a .bmp name is refused.
+  // Qt's own reader of bitmaps and nothing else: asked to find a reader, Qt
+  // first loads every image format plugin on the system to ask each of them.
   QImageReader reader(path, "bmp");
-  reader.setDecideFormatFromContent(false);
+  reader.setAutoDetectImageFormat(false);
   const QImage loaded = reader.read();
   if (loaded.isNull())
     return {

@@ -17,6 +17,7 @@
 #include "Money.h"
 #include "PlanPlayer.h"
 #include "Reels.h"
+#include "Timings.h"
 
 namespace {
 
@@ -111,6 +112,57 @@ class GameTest : public QObject {
     for (std::size_t step = 0; step < form.stepTicks.size(); ++step)
       QVERIFY2(form.stepTicks[step] >= form.keptAt + 35 * std::int64_t(step + 1),
                qPrintable(QString::number(step)));
+  }
+
+  void scheduleCatchesUpOnLateness_data() {
+    QTest::addColumn<int>("lateAt");  // the step whose timer is late; -1: every one
+    QTest::addColumn<int>("lateBy");
+    QTest::addColumn<int>("cost");  // each step's drawing, in ms
+    QTest::addColumn<int>("endsLate");
+    QTest::newRow("on time") << -1 << 0 << 0 << 0;
+    QTest::newRow("one timer 30 ms late") << 40 << 30 << 0 << 0;
+    QTest::newRow("one timer 90 ms late") << 40 << 90 << 0 << 0;
+    QTest::newRow("every timer 2 ms late") << -1 << 2 << 0 << 2;
+    // Twice the 2 ms pause: 200 ms behind, and no stall, by the 500th coin.
+    QTest::newRow("every step 4 ms to draw") << -1 << 0 << 4 << 0;
+    // Past a stall the rest keeps its gaps from the step that ended it.
+    QTest::newRow("a stall of a second") << 40 << 1000 << 0 << 1000;
+  }
+
+  // On a virtual clock, a count-up's coins (2 ms apart, slower at the end)
+  // each play, in order and never before their time; lateness is caught up
+  // by the end rather than carried.
+  void scheduleCatchesUpOnLateness() {
+    QFETCH(int, lateAt);
+    QFETCH(int, lateBy);
+    QFETCH(int, cost);
+    QFETCH(int, endsLate);
+    std::vector<std::int64_t> dues{0};
+    for (int left = 600; left > 1; --left)
+      dues.push_back(dues.back() + timings::WinCountPause(left));
+    constexpr std::int64_t Start = 5000;
+    PlanSchedule schedule;
+    std::int64_t now = Start;
+    schedule.Start(now);
+    std::vector<std::int64_t> played;
+    for (std::size_t i = 0; i < dues.size(); ++i) {
+      const std::int64_t wait = schedule.WaitFor(dues[i], now);
+      if (wait > 0) now += wait + (lateAt < 0 || lateAt == int(i) ? lateBy : 0);
+      schedule.Played(dues[i], now);
+      played.push_back(now - Start);
+      now += cost;
+    }
+    for (std::size_t i = 1; i < dues.size(); ++i)
+      QVERIFY2(played[i] >= dues[i], qPrintable(QString::number(i)));
+    QCOMPARE(played.back(), dues.back() + endsLate);
+    // The coins that came due while one timer was late play as it fires;
+    // from there on each plays on time.
+    if (lateAt >= 0 && lateBy <= PlanSchedule::StallMs)
+      for (std::size_t i = std::size_t(lateAt); i < dues.size(); ++i)
+        QCOMPARE(played[i], std::max(dues[i], played[std::size_t(lateAt)]));
+    if (lateBy > PlanSchedule::StallMs)
+      QCOMPARE(played[std::size_t(lateAt) + 1] - played[std::size_t(lateAt)],
+               dues[std::size_t(lateAt) + 1] - dues[std::size_t(lateAt)]);
   }
 
   // The rules reached through the window: the pace is not what these check,

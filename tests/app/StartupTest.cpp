@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 #include <dlfcn.h>
 
 #include "AppFixture.h"
+#include "Application.h"
 #include "MachineFace.h"
 
 namespace {
@@ -17,6 +22,12 @@ bool SoundLibraryLoaded() {
   void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
   if (library != nullptr) dlclose(library);
   return library != nullptr;
+}
+
+// Whether any of Qt's image format plugins is mapped into the process.
+bool ImageFormatPluginLoaded() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
 QStringList Checked(FormFixture& fixture, const QStringList& names) {
@@ -166,5 +177,50 @@ class StartupTest : public QObject {
   }
 };
 
+// The program's own set-up and window with the art the build made, alone in
+// its process.
+class FirstPaintTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The window's pictures, art and strips are read without loading every
+  // image format plugin to find a reader, and what the program puts after
+  // the first paint (the payoff chart's window) comes just after it.
+  void firstPaintLoadsNoImagePlugins() {
+    PrepareApplication();
+    QTemporaryDir settingsDir;
+    SlotEnvironment environment;
+    environment.programDir = QStringLiteral(VOLTARO_RUNTIME_DIR "/");
+    environment.settingsPath = settingsDir.filePath(QStringLiteral("VOLTA.INI"));
+    environment.random = std::make_unique<ScriptedStops>();
+    DialogScript script;
+    environment.dialogs = script.Dialogs();
+    TForm1 form(std::move(environment));
+    const auto chart = [&form] { return form.findChild<QDialog*>(QStringLiteral("Payoffs")); };
+    std::optional<bool> pluginsAtFirstPaint;
+    AfterFirstPaint(form, [&] {
+      pluginsAtFirstPaint = ImageFormatPluginLoaded();
+      form.CreatePayoffChart();
+    });
+    QCoreApplication::processEvents();
+    QVERIFY(!pluginsAtFirstPaint.has_value());
+    QVERIFY(chart() == nullptr);
+    form.show();
+    QTRY_VERIFY(pluginsAtFirstPaint.has_value());
+    QVERIFY(!*pluginsAtFirstPaint);
+    QVERIFY(chart() != nullptr);
+    QVERIFY(script.warnings.isEmpty());
+    // The menu bar's overflow arrow, read only now, is the style's own.
+    const auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(style != nullptr);
+    const auto* overflow = form.menuBar()->findChild<QToolButton*>();
+    QVERIFY(overflow != nullptr);
+    const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!overflow->icon().isNull());
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), own.pixmap(16).toImage());
+  }
+};
+
 QT_TEST_CLASS(StartupTest);
+QT_TEST_CLASS(FirstPaintTest);
 #include "StartupTest.moc"

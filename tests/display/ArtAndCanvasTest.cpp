@@ -174,6 +174,37 @@ class ArtAndCanvasTest : public QObject {
     QCOMPARE(canvas.paints, focused + 1);
   }
 
+  void sharedImageRouteNeedsTheBuildsQtAndNoSwitch_data() {
+    QTest::addColumn<QByteArray>("runtime");
+    QTest::addColumn<QByteArray>("switchedOff");
+    QTest::addColumn<bool>("allowed");
+    const auto version = [](int major, int minor, const char* rest) {
+      return QByteArray::number(major) + '.' + QByteArray::number(minor) + rest;
+    };
+    const int major = QT_VERSION_MAJOR;
+    const int minor = QT_VERSION_MINOR;
+    QTest::newRow("the build's Qt") << version(major, minor, ".0") << QByteArray() << true;
+    QTest::newRow("another patch") << version(major, minor, ".99") << QByteArray("0") << true;
+    QTest::newRow("next minor") << version(major, minor + 1, ".0") << QByteArray() << false;
+    QTest::newRow("minor with a digit more")
+        << version(major, minor * 10 + 1, ".0") << QByteArray() << false;
+    QTest::newRow("earlier minor") << version(major, minor - 1, ".3") << QByteArray() << false;
+    QTest::newRow("next major") << version(major + 1, minor, ".0") << QByteArray() << false;
+    QTest::newRow("no version") << QByteArray("") << QByteArray() << false;
+    QTest::newRow("switched off") << version(major, minor, ".0") << QByteArray("1") << false;
+    QTest::newRow("switched off, any word")
+        << version(major, minor, ".0") << QByteArray("yes") << false;
+  }
+
+  // Writing into the server's image without waiting is only done on the Qt
+  // the game was built with, and never once the player has switched it off.
+  void sharedImageRouteNeedsTheBuildsQtAndNoSwitch() {
+    QFETCH(QByteArray, runtime);
+    QFETCH(QByteArray, switchedOff);
+    QFETCH(bool, allowed);
+    QCOMPARE(SharedImageRouteAllowed(runtime.constData(), switchedOff), allowed);
+  }
+
   void faceIsDrawnAtItsScreensRatio_data() {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("125%") << 1.25;
@@ -258,7 +289,9 @@ class CanvasOnXServerTest : public QObject {
   Q_OBJECT
 
  protected:
+  // Whether the route is taken, and whether Qt's image is shared memory.
   virtual bool ImageIsShared() const { return true; }
+  virtual bool MemoryIsShared() const { return ImageIsShared(); }
 
  private:
   // The part of the window the server shows, as the canvas holds it.
@@ -286,6 +319,9 @@ class CanvasOnXServerTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
     QVERIFY(canvas.backingStore() != nullptr);
     QCOMPARE(SharedWindowImage().IsShared(*canvas.backingStore()), ImageIsShared());
+    const auto* image = dynamic_cast<const QImage*>(canvas.backingStore()->paintDevice());
+    QVERIFY(image != nullptr);
+    QCOMPARE(IsInSharedMapping(image->constBits()), MemoryIsShared());
     const QRect column(100, 20, 95, 190);
     const int paints = canvas.paints;
     const auto step = [&](int n) {
@@ -319,7 +355,21 @@ class CanvasOnXServerWithoutSharedMemoryTest : public CanvasOnXServerTest {
   bool ImageIsShared() const override { return false; }
 };
 
+// Switched off by the player, the route is not taken though the image is
+// shared: the steps go through Qt's paint all the same.
+class CanvasOnXServerRouteSwitchedOffTest : public CanvasOnXServerTest {
+  Q_OBJECT
+
+ protected:
+  bool ImageIsShared() const override { return false; }
+  bool MemoryIsShared() const override { return true; }
+};
+
 namespace {
+void UsePrivateXServerRouteSwitchedOff() {
+  setenv("VOLTARO_NO_SHARED_IMAGE", "1", 1);
+  UsePrivateXServer();
+}
 void UsePrivateXServerWithoutSharedMemory() {
   setenv("QT_XCB_NO_MITSHM", "1", 1);
   UsePrivateXServer();
@@ -329,4 +379,5 @@ void UsePrivateXServerWithoutSharedMemory() {
 QT_TEST_CLASS_WITH(CanvasOnXServerTest, UsePrivateXServer, nullptr);
 QT_TEST_CLASS_WITH(CanvasOnXServerWithoutSharedMemoryTest, UsePrivateXServerWithoutSharedMemory,
                    nullptr);
+QT_TEST_CLASS_WITH(CanvasOnXServerRouteSwitchedOffTest, UsePrivateXServerRouteSwitchedOff, nullptr);
 #include "ArtAndCanvasTest.moc"
