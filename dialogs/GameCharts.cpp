@@ -170,9 +170,10 @@ PlotData GameCharts::Return(const GameChart& chart, const GameStatistics& totals
   plot.wholeFrom = 0.25;
   plot.empty = tr("No plays yet.");
   plot.fileName = tr("return-chart");
-  //: The band on the return chart: where the return so far of 99 games in 100 lies.
   plot.legend = {{ChartPlot::LineColour, tr("Return so far")},
                  {ChartPlot::LevelColour, tr("Long-run return")},
+                 //: The band on the return chart: where the return so far of 99 games in
+                 //: 100 lies.
                  {ChartPlot::BandColour, tr("99 games in 100 end inside this band")}};
   std::vector<ChartPoint> shown;
   for (const ChartPoint& point : chart.Points()) {
@@ -241,10 +242,10 @@ PlotData GameCharts::Return(const GameChart& chart, const GameStatistics& totals
   const auto [low, high] = LuckBand(coins, static_cast<double>(last.paidSpins));
   //: The most used bet in the return chart's words.
   const QString bet = coins == 1 ? tr("%n coin", nullptr, coins) : tr("%n coins", nullptr, coins);
+  const int spins = static_cast<int>(std::min<std::int64_t>(last.paidSpins, INT32_MAX));
   //: The return chart in words, for a screen reader. %n paid spins, %1 the return so
   //: far, %2 the most used bet ("25 coins"), %3 the machine's long-run return there,
   //: %4 and %5 where the return so far of 99 games in 100 lies after this many spins.
-  const int spins = static_cast<int>(std::min<std::int64_t>(last.paidSpins, INT32_MAX));
   plot.summary = (spins == 1 ? tr("Return so far after %n paid spin: %1. The machine's long-run "
                                   "return at %2 is %3; 99 games in 100 with this many paid spins "
                                   "end between %4 and %5.",

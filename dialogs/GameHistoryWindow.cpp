@@ -32,12 +32,13 @@
 
 namespace {
 
-// The share of the screen's room the window opens in at most.
-constexpr double ScreenShare = 0.92;
+// The share of the screen's room the window opens in at most: room to
+// spare around it, and below it for a task bar the screen does not tell of.
+constexpr double ScreenShare = 0.94;
 // The smallest size the player may make it.
 constexpr QSize SmallestSize{360, 280};
 constexpr int Margin = 6;
-constexpr int ColumnGap = 8;
+constexpr int ColumnGap = 6;
 constexpr int RowGap = 4;
 
 // The columns of the plays.
@@ -350,7 +351,7 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
   // are narrow and a heading of two words may take two lines.
   grid->setHorizontalSpacing(ColumnGap);
   grid->setVerticalSpacing(RowGap);
-  grid->setContentsMargins(Margin, Margin, Margin, Margin);
+  grid->setContentsMargins(Margin / 2, Margin, Margin / 2, Margin);
   // Each column as wide as its heading's longest word and the widest figure
   // a play would put in it, so the table keeps its width as plays come.
   const QFontMetrics bold(DialogPixelFont(13, true));
