@@ -248,16 +248,20 @@ QSize GameHistoryWindow::TenPlaysSize() const {
   const int row = std::max(PictureSize, 2 * QFontMetrics(DialogPixelFont(13)).lineSpacing());
   const int height =
       margins.top() + margins.bottom() + heading + GameHistory::Capacity * (row + RowGap);
-  return {width, height};
+  // Plays of larger figures than the samples take the room they need.
+  return {std::max(width, Plays->widget()->minimumSizeHint().width()), height};
+}
+
+int GameHistoryWindow::PlaysWidth() const {
+  return TenPlaysSize().width() + 2 * Plays->frameWidth() +
+         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Plays);
 }
 
 QSize GameHistoryWindow::HintWithTotals(QBoxLayout::Direction direction) {
   // The plays' room as for ten of them, the scroll bar beside them.
-  const int frame = 2 * Plays->frameWidth();
-  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Plays);
   const QSize before = Plays->minimumSize();
   const QSize totalsBefore = totals_->minimumSize();
-  Plays->setMinimumSize(TenPlaysSize() + QSize(frame + bar, frame));
+  Plays->setMinimumSize(PlaysWidth(), TenPlaysSize().height() + 2 * Plays->frameWidth());
   totals_->setMinimumSize(totals_->widget()->sizeHint());
   playsAndTotals_->setDirection(direction);
   // The layouts keep their hints until told: each one from the plays up.
@@ -298,9 +302,15 @@ void GameHistoryWindow::PlaceOnScreen(QSize chosen) {
 void GameHistoryWindow::LayOutTotals() {
   // The totals beside the plays, whole, where there is room; below them
   // otherwise, where they scroll in a window smaller than they are.
+  // Beside them, each keeps the width of all its columns, the plays' scroll
+  // bar included.
   const bool beside = width() >= sideBySideWidth_;
   playsAndTotals_->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
   totals_->setMinimumWidth(beside ? totals_->widget()->sizeHint().width() : 0);
+  // Below them, the totals leave most of the height to the plays.
+  totals_->setMaximumHeight(beside ? QWIDGETSIZE_MAX
+                                   : std::max(SmallestSize.height() / 2, height() / 3));
+  Plays->setMinimumWidth(beside ? PlaysWidth() : 0);
 }
 
 void GameHistoryWindow::resizeEvent(QResizeEvent* event) {

@@ -80,6 +80,8 @@ class GameHistoryWindow : public QDialog {
   QWidget* MakeCharts(const GameState& game);
   // The plays table's width and height with ten plays.
   QSize TenPlaysSize() const;
+  // The room the plays take across, their scroll bar included.
+  int PlaysWidth() const;
   // The window's size hint with the totals beside the plays or below them.
   QSize HintWithTotals(QBoxLayout::Direction direction);
   void LayOutTotals();
