@@ -188,6 +188,8 @@ void TForm1::GameHistory1Click() {
       settings_.HistoryHeight = size.height();
     });
   }
+  // A window hidden by OK or Esc was not kept up to date.
+  history_->ShowGame(session_->AtRest());
   if (history_->isMinimized()) history_->showNormal();
   history_->show();
   history_->raise();
@@ -195,7 +197,8 @@ void TForm1::GameHistory1Click() {
 }
 
 void TForm1::ShowHistory() {
-  if (history_ != nullptr && !session_->Player().Playing()) history_->ShowGame(session_->State());
+  if (history_ != nullptr && history_->isVisible() && !session_->Player().Playing())
+    history_->ShowGame(session_->State());
 }
 
 void TForm1::AboutClick() {

@@ -63,7 +63,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "677d10acfa3d63e0b9d5027a05f247fcb3f96a8937d0d750c8141d04bf233a7a";
+    "406b90479f6947c59e8f1d5e12754564a510a6de3af491004e59e924faeecdca";
 
 }  // namespace
 

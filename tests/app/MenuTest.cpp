@@ -459,6 +459,15 @@ class MenuTest : public QObject {
     QCOMPARE(paidSpins(), QStringLiteral("2"));
     QVERIFY(HurryOut(form));
     QCOMPARE(paidSpins(), QStringLiteral("3"));
+    // Put away with Esc, it is up to date when asked for again.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(window.isNull() || !window->isVisible());
+    QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
+    QVERIFY(HurryOut(form));
+    fixture.Item("GameHistory1")->trigger();
+    window = form.findChild<GameHistoryWindow*>();
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(paidSpins(), QStringLiteral("4"));
     fixture.Item("GameHistory1")->trigger();
     QCOMPARE(form.findChildren<GameHistoryWindow*>().size(), 1);
     // The size the player gives it is kept with the settings.
