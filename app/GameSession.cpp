@@ -72,7 +72,13 @@ void GameSession::ShowGameAtRest() {
   if (!player_->Playing()) shown_ = machine_->State();
 }
 
+const GameState& GameSession::AtRest() const {
+  return player_->Playing() ? beforePlan_ : machine_->State();
+}
+
 void GameSession::Play(Plan plan) {
+  // The face shows the game at rest until a plan starts.
+  if (!player_->Playing()) beforePlan_ = shown_;
   ShowGameAtRest();
   playingSpin_ = plan.spins;
   player_->Play(std::move(plan));

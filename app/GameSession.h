@@ -50,6 +50,8 @@ class GameSession : public QObject {
   // The game the face shows: the game at rest, or as the plan in play has
   // got to.
   const GameState& Shown() const { return shown_; }
+  // The game as it last rested: while a plan plays, as it was before it.
+  const GameState& AtRest() const;
   PlanPlayer& Player() { return *player_; }
 
   // Reads the game and the settings from the settings file and shows the
@@ -110,6 +112,7 @@ class GameSession : public QObject {
   Host host_;
   GameClock clock_;
   GameState shown_;
+  GameState beforePlan_;
   std::unique_ptr<Machine> machine_;
   std::unique_ptr<PlanPlayer> player_;
   bool playingSpin_ = false;

@@ -71,10 +71,10 @@ const std::array MenuRows{
     MenuRow{MENU_ITEM(File, Save1), .caption = QT_TRANSLATE_NOOP("Menus", "&Save"),
             MENU_ACTION(Save1), .hold = Hold::WhilePlaying, .keys = "Ctrl+S"},
     Separator(Menu::File),
-    // Held off during a spin: the play in progress is not in it until its
-    // wheels have stopped.
+    // At hand during a spin too: the window beside the machine shows the play
+    // in progress once its wheels have stopped.
     MenuRow{MENU_ITEM(File, GameHistory1), .caption = QT_TRANSLATE_NOOP("Menus", "Game &History"),
-            MENU_ACTION(GameHistory1), .hold = Hold::WhilePlaying, .keys = "Ctrl+H"},
+            MENU_ACTION(GameHistory1), .keys = "Ctrl+H"},
     Separator(Menu::File),
     MenuRow{MENU_ITEM(File, Exit1), .caption = QT_TRANSLATE_NOOP("Menus", "E&xit"),
             MENU_ACTION(Exit1), .keys = "Ctrl+Q"},

@@ -13,6 +13,7 @@
 #include "DialogLook.h"
 #include "FaceLayout.h"
 #include "FileReplace.h"
+#include "GameHistoryWindow.h"
 #include "GameSession.h"
 #include "MachineFace.h"
 #include "MainMenus.h"
@@ -218,6 +219,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   session_->ShowGameAtRest();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
+  if (history_ != nullptr) history_->close();
   event->accept();
 }
 
@@ -276,6 +278,7 @@ void TForm1::PlanEnded() {
   Show(session_->Rules().PlanEnded());
   // A screen reader hears how the spin came out once it has settled.
   if (session_->RestAfterPlan()) face_->AnnounceResult();
+  ShowHistory();
   session_->ReportWriteFailure();
 }
 

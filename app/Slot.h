@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -186,6 +187,8 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   // a %1.
   void ShowMessage(const std::string& text, std::optional<double> amount = std::nullopt);
   void PlanEnded();
+  // The Game History window, when open, shows the game at rest.
+  void ShowHistory();
   // Hurries the plan in play when the press asks for it (S, Space, Enter,
   // a click on the wheels); false when there is nothing to hurry.
   bool HurryPlan();
@@ -202,6 +205,8 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   MachineFace* face_ = nullptr;
   std::unique_ptr<WindowSize> size_;
   std::unique_ptr<MainMenus> menus_;
+  // Game History while it is open.
+  QPointer<class GameHistoryWindow> history_;
   std::unique_ptr<ButtonPanel> panel_;
   std::unique_ptr<WindowBackground> background_;
 

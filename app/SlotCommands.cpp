@@ -33,6 +33,7 @@ void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning w
   }
   command();
   session_->ShowGameAtRest();
+  ShowHistory();
   session_->ReportWriteFailure();
 }
 
@@ -188,14 +189,30 @@ void TForm1::BorrowCredits1Click() {
 }
 
 void TForm1::GameHistory1Click() {
-  RunGameCommand(
-      [this] {
-        GameHistoryWindow window(
-            session_->State(), session_->Records(), [this] { session_->ResetRecords(); },
-            ProgramDir(), Services(), this);
-        window.exec();
-      },
-      WhenSpinning::SayWhyItWaits);
+  // One window, beside the machine; asked for again, it comes to the front.
+  if (history_ == nullptr) {
+    // Opened during a spin, it shows the game before it until it settles.
+    history_ = new GameHistoryWindow(
+        session_->AtRest(), session_->Records(), [this] { session_->ResetRecords(); }, ProgramDir(),
+        Services(), this);
+    history_->setAttribute(Qt::WA_DeleteOnClose);
+    history_->PlaceOnScreen(QSize(settings_.HistoryWidth, settings_.HistoryHeight));
+    connect(history_, &GameHistoryWindow::SizeChosen, this, [this](QSize size) {
+      settings_.HistoryWidth = size.width();
+      settings_.HistoryHeight = size.height();
+    });
+  }
+  // A window hidden by OK or Esc was not kept up to date.
+  history_->ShowGame(session_->AtRest());
+  if (history_->isMinimized()) history_->showNormal();
+  history_->show();
+  history_->raise();
+  history_->activateWindow();
+}
+
+void TForm1::ShowHistory() {
+  if (history_ != nullptr && history_->isVisible() && !session_->Player().Playing())
+    history_->ShowGame(session_->State());
 }
 
 void TForm1::AboutClick() {

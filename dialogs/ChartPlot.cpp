@@ -2,9 +2,17 @@
 #include "ChartPlot.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +25,8 @@ namespace {
 constexpr int Gap = 6;
 constexpr int TickLength = 4;
 constexpr int MarkRadius = 4;
+// The room kept above and below the line, a share of its range.
+constexpr double Room = 0.05;
 const QColor GridColour{0xE0, 0xE0, 0xE0};
 
 QFont TitleFont() { return DialogPixelFont(13, true); }
@@ -47,14 +57,46 @@ std::vector<double> RoundTicks(double& low, double& high, int count, bool widen)
   return ticks;
 }
 
+PlotRange RangeOf(const PlotData& data) {
+  PlotRange range;
+  const auto& line = data.line;
+  if (line.empty()) return range;
+  // Plays and spins count from 0; a single point still gets a step.
+  range.xLow = std::min(0.0, line.front().x());
+  range.xHigh = std::max(line.back().x(), range.xLow + 1);
+  const double from = line.front().x() + data.wholeFrom * (line.back().x() - line.front().x());
+  double low = line.back().y();
+  double high = low;
+  for (const QPointF& point : line) {
+    // Only the top may be cut early on: a first big win would flatten the rest.
+    low = std::min(low, point.y());
+    if (point.x() >= from) high = std::max(high, point.y());
+  }
+  if (data.level) {
+    low = std::min(low, *data.level);
+    high = std::max(high, *data.level);
+  }
+  const double room = high > low ? Room * (high - low) : std::max(1.0, std::abs(low) * Room);
+  range.yLow = low - room;
+  range.yHigh = high + room;
+  return range;
+}
+
 ChartPlot::ChartPlot(PlotData shown, QWidget* parent) : QWidget(parent), data_(std::move(shown)) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setFont(SmallFont());
-  setAccessibleName(data_.title);
-  setAccessibleDescription(data_.summary);
   setToolTip(QString());
+  SetData(std::move(data_));
+}
+
+void ChartPlot::SetData(PlotData shown) {
+  data_ = std::move(shown);
+  if (cursor_ && *cursor_ >= data_.line.size()) cursor_.reset();
+  setAccessibleName(data_.title);
+  setAccessibleDescription(cursor_ ? TipText() + QLatin1Char('\n') + data_.summary : data_.summary);
   Measure();
+  update();
 }
 
 QSize ChartPlot::sizeHint() const { return {740, 230}; }
@@ -62,33 +104,16 @@ QSize ChartPlot::sizeHint() const { return {740, 230}; }
 void ChartPlot::resizeEvent(QResizeEvent*) { Measure(); }
 
 void ChartPlot::Measure() {
-  const auto& line = data_.line;
-  if (!line.empty()) {
-    xLow_ = line.front().x();
-    xHigh_ = line.back().x();
-    const double from = xLow_ + data_.wholeFrom * (xHigh_ - xLow_);
-    yLow_ = line.back().y();
-    yHigh_ = yLow_;
-    for (const QPointF& point : line) {
-      if (point.x() < from) continue;
-      yLow_ = std::min(yLow_, point.y());
-      yHigh_ = std::max(yHigh_, point.y());
-    }
-    if (data_.level) {
-      yLow_ = std::min(yLow_, *data_.level);
-      yHigh_ = std::max(yHigh_, *data_.level);
-    }
-    if (data_.band && xHigh_ >= 1) {
-      // The band is widest where it is first shown whole.
-      const auto [bandLow, bandHigh] = data_.band(std::max(from, 1.0));
-      yLow_ = std::min(yLow_, bandLow);
-      yHigh_ = std::max(yHigh_, bandHigh);
-    }
+  range_ = RangeOf(data_);
+  yTicks_ = RoundTicks(range_.yLow, range_.yHigh, 5, false);
+  // The x axis counts plays or spins: whole ticks from 0 only.
+  xTicks_ = RoundTicks(range_.xLow, range_.xHigh, 6, false);
+  std::erase_if(xTicks_, [](double tick) { return tick < 0 || tick != std::floor(tick); });
+  // An empty chart has no axes, only its message: the same on every chart.
+  if (data_.line.empty()) {
+    yTicks_.clear();
+    xTicks_.clear();
   }
-  yTicks_ = RoundTicks(yLow_, yHigh_, 5, true);
-  // The x axis counts plays or spins: whole ticks only.
-  xTicks_ = RoundTicks(xLow_, xHigh_, 6, false);
-  std::erase_if(xTicks_, [](double tick) { return tick != std::floor(tick); });
 
   const QFontMetrics small(SmallFont());
   const QFontMetrics title(TitleFont());
@@ -98,7 +123,7 @@ void ChartPlot::Measure() {
   const int top = title.height() + small.height() + 2 * Gap;
   const int bottom = TickLength + 3 * small.height() + 2 * Gap;
   const int left = tickWidth + TickLength + Gap;
-  const int right = std::max(Gap, small.horizontalAdvance(data_.xTick(xHigh_)) / 2 + 2);
+  const int right = std::max(Gap, small.horizontalAdvance(data_.xTick(range_.xHigh)) / 2 + 2);
   plot_ =
       QRect(left, top, std::max(1, width() - left - right), std::max(1, height() - top - bottom));
 }
@@ -106,8 +131,9 @@ void ChartPlot::Measure() {
 QRect ChartPlot::PlotArea() const { return plot_; }
 
 QPointF ChartPlot::Place(double x, double y) const {
-  const double across = xHigh_ > xLow_ ? (x - xLow_) / (xHigh_ - xLow_) : 0.5;
-  const double up = (y - yLow_) / (yHigh_ - yLow_);
+  const PlotRange& r = range_;
+  const double across = r.xHigh > r.xLow ? (x - r.xLow) / (r.xHigh - r.xLow) : 0.5;
+  const double up = (y - r.yLow) / (r.yHigh - r.yLow);
   return {plot_.left() + across * (plot_.width() - 1), plot_.bottom() - up * (plot_.height() - 1)};
 }
 
@@ -118,19 +144,31 @@ QPointF ChartPlot::PointAt(std::size_t index) const {
 
 QString ChartPlot::CursorText() const { return cursor_ ? data_.point(*cursor_) : QString(); }
 
+QString ChartPlot::TipText() const {
+  if (!cursor_) return QString();
+  return data_.tip ? data_.tip(*cursor_) : data_.point(*cursor_);
+}
+
+void ChartPlot::ShowTip(QPoint global) {
+  if (cursor_)
+    QToolTip::showText(global + QPoint(MarkRadius * 3, MarkRadius * 3), TipText(), this);
+  else
+    QToolTip::hideText();
+}
+
 void ChartPlot::SetCursor(std::optional<std::size_t> index) {
   if (data_.line.empty()) index.reset();
   if (index) index = std::min(*index, data_.line.size() - 1);
   if (index == cursor_) return;
   cursor_ = index;
-  setAccessibleDescription(cursor_ ? CursorText() + QLatin1Char('\n') + data_.summary
-                                   : data_.summary);
+  setAccessibleDescription(cursor_ ? TipText() + QLatin1Char('\n') + data_.summary : data_.summary);
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
   update();
 }
 
 void ChartPlot::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) return CopyPicture();
   const std::size_t count = data_.line.size();
   if (count == 0) return QWidget::keyPressEvent(event);
   const std::size_t at = cursor_.value_or(count - 1);
@@ -157,12 +195,14 @@ void ChartPlot::keyPressEvent(QKeyEvent* event) {
     default:
       return QWidget::keyPressEvent(event);
   }
+  if (cursor_) ShowTip(mapToGlobal(PointAt(*cursor_).toPoint()));
 }
 
 void ChartPlot::mouseMoveEvent(QMouseEvent* event) {
   if (data_.line.empty() ||
       !plot_.adjusted(-Gap, -Gap, Gap, Gap).contains(event->position().toPoint())) {
     SetCursor(std::nullopt);
+    QToolTip::hideText();
     return;
   }
   // The nearest point across; of points at one play, the last.
@@ -176,6 +216,7 @@ void ChartPlot::mouseMoveEvent(QMouseEvent* event) {
     }
   }
   SetCursor(nearest);
+  ShowTip(event->globalPosition().toPoint());
 }
 
 void ChartPlot::leaveEvent(QEvent*) {
@@ -185,6 +226,46 @@ void ChartPlot::leaveEvent(QEvent*) {
 void ChartPlot::focusInEvent(QFocusEvent*) {
   if (!cursor_ && !data_.line.empty()) SetCursor(data_.line.size() - 1);
   update();
+}
+
+void ChartPlot::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  //: In the menu of a chart: puts the chart on the clipboard as a picture.
+  QAction* copy = menu.addAction(tr("&Copy"), this, &ChartPlot::CopyPicture);
+  copy->setShortcut(QKeySequence::Copy);
+  //: In the menu of a chart: writes the chart to a file, as a picture or a table.
+  menu.addAction(tr("Save &As\u2026"), this, &ChartPlot::SaveAs);
+  menu.exec(event->globalPos());
+}
+
+QImage ChartPlot::Picture() { return grab().toImage(); }
+
+void ChartPlot::CopyPicture() { QGuiApplication::clipboard()->setImage(Picture()); }
+
+void ChartPlot::SaveAs() {
+  if (!services_.saveFile) return;
+  //: The types of file a chart is saved as; keep the | and the patterns.
+  const QString types = tr("PNG picture|*.png|CSV table|*.csv");
+  const QString path = services_.saveFile(this, tr("Save Chart"), data_.fileName, types);
+  if (!path.isEmpty()) SaveTo(path);
+}
+
+bool ChartPlot::SaveTo(const QString& path) {
+  QSaveFile file(path);
+  bool written = file.open(QIODevice::WriteOnly);
+  if (written &&
+      QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+    const QStringList rows = data_.table ? data_.table() : QStringList();
+    written =
+        file.write((rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) >= 0;
+  } else if (written) {
+    written = Picture().save(&file, "PNG");
+  }
+  written = written && file.commit();
+  //: %1 is the file the chart could not be written to.
+  if (!written && services_.warning)
+    services_.warning(this, tr("The chart could not be saved to %1.").arg(path));
+  return written;
 }
 
 void ChartPlot::paintEvent(QPaintEvent*) {
@@ -236,7 +317,7 @@ void ChartPlot::paintEvent(QPaintEvent*) {
 void ChartPlot::DrawAxes(QPainter& painter) const {
   const QFontMetrics small(SmallFont());
   for (double tick : yTicks_) {
-    const int y = qRound(Place(xLow_, tick).y());
+    const int y = qRound(Place(range_.xLow, tick).y());
     painter.setPen(GridColour);
     painter.drawLine(plot_.left(), y, plot_.right(), y);
     painter.setPen(palette::ButtonText);
@@ -245,7 +326,7 @@ void ChartPlot::DrawAxes(QPainter& painter) const {
     painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, data_.yTick(tick));
   }
   for (double tick : xTicks_) {
-    const int x = qRound(Place(tick, yLow_).x());
+    const int x = qRound(Place(tick, range_.yLow).x());
     painter.drawLine(x, plot_.bottom() + 1, x, plot_.bottom() + TickLength);
     const QString text = data_.xTick(tick);
     const int wide = small.horizontalAdvance(text);
@@ -259,29 +340,59 @@ void ChartPlot::DrawAxes(QPainter& painter) const {
 }
 
 void ChartPlot::DrawBand(QPainter& painter) const {
-  if (data_.band) {
-    // One edge point a pixel column: exact at any width, and no more work
-    // for a longer game.
+  const auto& line = data_.line;
+  if (data_.band && !line.empty() && line.back().x() >= 1) {
+    // One edge point a pixel column, from the first spin to the last: exact
+    // at any width, and no more work for a longer game.
+    // Where the band goes on beyond the plot, its edge is drawn just inside.
+    const double top = plot_.top() + 1.5;
+    const double bottom = plot_.bottom() - 1.5;
     QPolygonF upper, lower;
-    for (int column = plot_.left(); column <= plot_.right(); ++column) {
+    for (int column = plot_.left(); column <= plot_.right() + 1; ++column) {
       const double across = (column - plot_.left()) / std::max(1.0, plot_.width() - 1.0);
-      const double x = xLow_ + across * (xHigh_ - xLow_);
+      const double x =
+          std::min(range_.xLow + across * (range_.xHigh - range_.xLow), line.back().x());
       if (x < 1) continue;
       const auto [low, high] = data_.band(x);
-      const auto clip = [&](double y) {
-        return std::clamp(Place(x, y).y(), plot_.top() - 1.0, plot_.bottom() + 1.0);
-      };
-      upper << QPointF(column, clip(high));
-      lower.prepend(QPointF(column, clip(low)));
+      upper << QPointF(Place(x, 0).x(), Place(x, high).y());
+      lower << QPointF(Place(x, 0).x(), Place(x, low).y());
+      if (x >= line.back().x()) break;
     }
+    const auto clamp = [&](QPolygonF edge) {
+      for (QPointF& point : edge) point.setY(std::clamp(point.y(), top, bottom));
+      return edge;
+    };
+    QPolygonF area = clamp(upper);
+    const QPolygonF under = clamp(lower);
+    for (auto it = under.rbegin(); it != under.rend(); ++it) area << *it;
     painter.setPen(Qt::NoPen);
     painter.setBrush(BandColour);
-    painter.drawPolygon(upper + lower);
+    painter.drawPolygon(area);
     painter.setBrush(Qt::NoBrush);
+    // Each edge in a thin line where it is in the plot, and a thick dashed
+    // one along the plot's border where the band goes on beyond it.
+    const QPen inside(BandEdgeColour, 1);
+    const QPen beyond(BandEdgeColour, 3, Qt::DashLine, Qt::FlatCap);
+    for (const QPolygonF* edge : {&upper, &lower}) {
+      QPolygonF run;
+      bool out = false;
+      for (const QPointF& point : *edge) {
+        const bool pointOut = point.y() < plot_.top() || point.y() > plot_.bottom();
+        if (!run.isEmpty() && pointOut != out) {
+          painter.setPen(out ? beyond : inside);
+          painter.drawPolyline(clamp(run));
+          run = QPolygonF{run.back()};
+        }
+        out = pointOut;
+        run << point;
+      }
+      painter.setPen(out ? beyond : inside);
+      if (run.size() > 1) painter.drawPolyline(clamp(run));
+    }
   }
   if (data_.level) {
     painter.setPen(QPen(LevelColour, 2, Qt::DashLine));
-    const double y = Place(xLow_, *data_.level).y();
+    const double y = Place(range_.xLow, *data_.level).y();
     painter.drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
   }
 }

@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 #include <QTreeView>
@@ -92,6 +94,25 @@ DialogServices DialogServices::Standard() {
                          const QString& filter) {
     QFileDialog dialog(parent, title, folder, QtFileFilter(filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
+    WidenForColumns(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+  };
+  services.saveFile = [](QWidget* parent, const QString& title, const QString& name,
+                         const QString& types) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    QFileDialog dialog(parent, title, QDir(folder).filePath(name), QtFileFilter(types));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The suffix of the type chosen, unless the player typed one.
+    const auto suffix = [&dialog] {
+      const QString filter = dialog.selectedNameFilter();
+      const qsizetype dot = filter.indexOf(QStringLiteral("*."));
+      return dot < 0 ? QString() : filter.mid(dot + 2).section(u' ', 0, 0).section(u')', 0, 0);
+    };
+    dialog.setDefaultSuffix(suffix());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffix] { dialog.setDefaultSuffix(suffix()); });
     WidenForColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().constFirst();

@@ -29,6 +29,12 @@ struct DialogServices {
   std::function<QString(QWidget* parent, const QString& title, const QString& folder,
                         const QString& filter)>
       openFile;
+  // A file-save dialog offering `name` (without a suffix) in the player's
+  // pictures or home folder; returns the chosen full path with the suffix
+  // of the type chosen, or an empty text on Cancel. `types` as `filter`.
+  std::function<QString(QWidget* parent, const QString& title, const QString& name,
+                        const QString& types)>
+      saveFile;
   // A colour picker opened on `initial`; nothing when the player cancels.
   std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColor;
   // Opens the program's help at a topic.

@@ -18,12 +18,15 @@ class GameCharts {
   static PlotData Credits(const GameChart& chart);
 
   // The return so far against the paid spins, beside the machine's exact
-  // long-run return at the player's most used bet and the band luck alone
-  // keeps it in, in 99 games of 100, at each number of spins.
+  // long-run return at the player's most used bet and the band the return
+  // so far of 99 games in 100 ends in, at each number of spins.
   static PlotData Return(const GameChart& chart, const GameStatistics& totals);
 
  private:
   static QString MarkWords(std::uint8_t marks);
+  static QStringList MarkList(std::uint8_t marks);
+  // A play's figures, a line each: the win, each loan and pay-back, the credits.
+  static QString PlayFigures(const std::vector<ChartPoint>& points, std::int64_t play);
 };
 
 // The band at n paid spins of `coins` coins, as returns (1.0 is all money

@@ -3,11 +3,16 @@
 
 #include <QDateTime>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -28,8 +33,14 @@
 
 namespace {
 
-// Small enough for an 800 x 600 screen; the plays scroll.
-constexpr QSize HistoryClientSize{780, 560};
+// The share of the screen's room the window opens in at most: room to
+// spare around it, and below it for a task bar the screen does not tell of.
+constexpr double ScreenShare = 0.94;
+// The smallest size the player may make it.
+constexpr QSize SmallestSize{360, 280};
+constexpr int Margin = 6;
+constexpr int ColumnGap = 6;
+constexpr int RowGap = 4;
 
 // The columns of the plays.
 const char* const PlayColumns[] = {
@@ -127,7 +138,15 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords&
                                      DialogServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
   setObjectName(QStringLiteral("GameHistory"));
-  SetUpFixedDialog(*this, HistoryClientSize, HistoryHelpContext);
+  // A window of its own, beside the machine, that the player sizes.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setModal(false);
+  setSizeGripEnabled(true);
+  setMinimumSize(SmallestSize);
+  setPalette(ClassicPalette());
+  setAutoFillBackground(true);
+  setProperty(HelpContextProperty, HistoryHelpContext);
   setFont(DialogPixelFont(13));
   setWindowTitle(tr("Game History"));
 
@@ -149,15 +168,31 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords&
 
   // The plays and totals on one tab, the charts of the whole game on another.
   auto* playsPage = new QWidget;
-  auto* layout = new QVBoxLayout(playsPage);
-  layout->addWidget(Heading(tr("The last ten plays, newest first")));
-  auto* scroll = new QScrollArea;
-  scroll->setObjectName(QStringLiteral("Plays"));
-  scroll->setWidgetResizable(true);
-  scroll->setWidget(MakePlaysTable(game.History));
-  layout->addWidget(scroll, 1);
-  layout->addWidget(Heading(tr("This game since New Game")));
-  layout->addWidget(MakeStatistics(game.Statistics));
+  playsAndTotals_ = new QBoxLayout(QBoxLayout::TopToBottom, playsPage);
+  playsAndTotals_->setContentsMargins(Margin, Margin, Margin, Margin);
+  playsColumn_ = new QVBoxLayout;
+  auto* playsColumn = playsColumn_;
+  playsColumn->addWidget(Heading(tr("The last ten plays, newest first")));
+  Plays = new QScrollArea;
+  Plays->setObjectName(QStringLiteral("Plays"));
+  Plays->setWidgetResizable(true);
+  Plays->setWidget(MakePlaysTable(game.History));
+  playsColumn->addWidget(Plays, 1);
+  playsAndTotals_->addLayout(playsColumn, 1);
+  // The totals scroll too, in a window made smaller than they are.
+  totals_ = new QScrollArea;
+  totals_->setObjectName(QStringLiteral("Totals"));
+  totals_->setFrameShape(QFrame::NoFrame);
+  totals_->setWidgetResizable(true);
+  auto* totalsPage = new QWidget;
+  totalsColumn_ = new QVBoxLayout(totalsPage);
+  totalsColumn_->setContentsMargins(0, 0, 0, 0);
+  totalsColumn_->addWidget(Heading(tr("This game since New Game")));
+  statistics_ = MakeStatistics(game.Statistics);
+  totalsColumn_->addWidget(statistics_);
+  totalsColumn_->addStretch(1);
+  totals_->setWidget(totalsPage);
+  playsAndTotals_->addWidget(totals_);
   Tabs = new QTabWidget;
   Tabs->setObjectName(QStringLiteral("HistoryTabs"));
   //: The tab of the game history with the last plays and the totals.
@@ -165,8 +200,10 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords&
   //: The tab of the game history with the two charts of the whole game.
   Tabs->addTab(MakeCharts(game), tr("&Charts"));
   //: The tab of the game history with the player's records across every game.
-  Tabs->addTab(new RecordsPage(records, std::move(resetRecords)), tr("&Records"));
+  records_ = new RecordsPage(records, std::move(resetRecords));
+  Tabs->addTab(records_, tr("&Records"));
   auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(Margin, Margin, Margin, Margin);
   outer->addWidget(Tabs, 1);
 
   Button1 = new QPushButton(tr("&OK"));
@@ -178,6 +215,117 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords&
   buttons->addStretch(1);
   buttons->addWidget(Button1);
   outer->addLayout(buttons);
+
+  shownHistory_ = game.History;
+  shownStatistics_ = game.Statistics;
+  shownChart_ = game.Chart;
+  sideBySideWidth_ = HintWithTotals(QBoxLayout::LeftToRight).width();
+  resize(OpeningSize(QRect(QPoint(0, 0), QSize(1024, 768)), QSize()));
+}
+
+void GameHistoryWindow::ShowGame(const GameState& game) {
+  records_->ShowRecords();
+  if (game.History == shownHistory_ && game.Statistics == shownStatistics_ &&
+      game.Chart == shownChart_)
+    return;
+  // The plays keep their place in the list when more come.
+  const int down = Plays->verticalScrollBar()->value();
+  Plays->setWidget(MakePlaysTable(game.History));
+  Plays->verticalScrollBar()->setValue(down);
+  QWidget* statistics = MakeStatistics(game.Statistics);
+  delete totalsColumn_->replaceWidget(statistics_, statistics);
+  delete statistics_;
+  statistics_ = statistics;
+  CreditsChart->SetData(GameCharts::Credits(game.Chart));
+  ReturnChart->SetData(GameCharts::Return(game.Chart, game.Statistics));
+  shownHistory_ = game.History;
+  shownStatistics_ = game.Statistics;
+  shownChart_ = game.Chart;
+  LayOutTotals();
+}
+
+QSize GameHistoryWindow::TenPlaysSize() const {
+  const auto* grid = static_cast<QGridLayout*>(Plays->widget()->layout());
+  const QMargins margins = grid->contentsMargins();
+  int width = margins.left() + margins.right();
+  for (int column = 0; column < grid->columnCount(); ++column)
+    width += grid->columnMinimumWidth(column) + (column > 0 ? ColumnGap : 0);
+  const int heading = 2 * QFontMetrics(DialogPixelFont(13, true)).lineSpacing();
+  const int row = std::max(PictureSize, 2 * QFontMetrics(DialogPixelFont(13)).lineSpacing());
+  const int height =
+      margins.top() + margins.bottom() + heading + GameHistory::Capacity * (row + RowGap);
+  // Plays of larger figures than the samples take the room they need.
+  return {std::max(width, Plays->widget()->minimumSizeHint().width()), height};
+}
+
+int GameHistoryWindow::PlaysWidth() const {
+  return TenPlaysSize().width() + 2 * Plays->frameWidth() +
+         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Plays);
+}
+
+QSize GameHistoryWindow::HintWithTotals(QBoxLayout::Direction direction) {
+  // The plays' room as for ten of them, the scroll bar beside them.
+  const QSize before = Plays->minimumSize();
+  const QSize totalsBefore = totals_->minimumSize();
+  Plays->setMinimumSize(PlaysWidth(), TenPlaysSize().height() + 2 * Plays->frameWidth());
+  totals_->setMinimumSize(totals_->widget()->sizeHint());
+  playsAndTotals_->setDirection(direction);
+  // The layouts keep their hints until told: each one from the plays up.
+  for (QLayout* changed :
+       {static_cast<QLayout*>(playsColumn_), static_cast<QLayout*>(playsAndTotals_), layout()})
+    changed->invalidate();
+  const QSize hint = layout()->totalSizeHint();
+  Plays->setMinimumSize(before);
+  totals_->setMinimumSize(totalsBefore);
+  for (QLayout* changed :
+       {static_cast<QLayout*>(playsColumn_), static_cast<QLayout*>(playsAndTotals_), layout()})
+    changed->invalidate();
+  LayOutTotals();
+  return hint;
+}
+
+QSize GameHistoryWindow::OpeningSize(const QRect& available, QSize chosen) {
+  const QSize room(static_cast<int>(available.width() * ScreenShare),
+                   static_cast<int>(available.height() * ScreenShare));
+  if (chosen.width() >= SmallestSize.width() && chosen.height() >= SmallestSize.height())
+    return chosen.boundedTo(room);
+  QSize hint = HintWithTotals(QBoxLayout::LeftToRight);
+  if (hint.width() > room.width()) hint = HintWithTotals(QBoxLayout::TopToBottom);
+  return hint.boundedTo(room).expandedTo(SmallestSize);
+}
+
+void GameHistoryWindow::PlaceOnScreen(QSize chosen) {
+  QWidget* owner = parentWidget();
+  QScreen* screen = owner != nullptr && owner->screen() ? owner->screen() : this->screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  openedAt_ = OpeningSize(available, chosen);
+  resize(openedAt_);
+  move(available.center() - QPoint(openedAt_.width() / 2, openedAt_.height() / 2));
+}
+
+void GameHistoryWindow::LayOutTotals() {
+  // The totals beside the plays, whole, where there is room; below them
+  // otherwise, where they scroll in a window smaller than they are.
+  // Beside them, each keeps the width of all its columns, the plays' scroll
+  // bar included.
+  const bool beside = width() >= sideBySideWidth_;
+  playsAndTotals_->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+  totals_->setMinimumWidth(beside ? totals_->widget()->sizeHint().width() : 0);
+  // Below them, the totals leave most of the height to the plays.
+  totals_->setMaximumHeight(beside ? QWIDGETSIZE_MAX
+                                   : std::max(SmallestSize.height() / 2, height() / 3));
+  Plays->setMinimumWidth(beside ? PlaysWidth() : 0);
+}
+
+void GameHistoryWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  LayOutTotals();
+  // A size the player gives the window, not the one it opened at.
+  if (isVisible() && !openedAt_.isEmpty() && event->size() != openedAt_ &&
+      !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+    emit SizeChosen(event->size());
 }
 
 QPoint GameHistoryWindow::CellOrigin(int wheel, int row) {
@@ -217,14 +365,50 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
   auto* grid = new QGridLayout(table);
   // Nine columns in the width of the window in every language: the gaps
   // are narrow and a heading of two words may take two lines.
-  grid->setHorizontalSpacing(8);
+  grid->setHorizontalSpacing(ColumnGap);
+  grid->setVerticalSpacing(RowGap);
+  grid->setContentsMargins(Margin / 2, Margin, Margin / 2, Margin);
+  // Each column as wide as its heading's longest word and the widest figure
+  // a play would put in it, so the table keeps its width as plays come.
+  const QFontMetrics bold(DialogPixelFont(13, true));
+  const QFontMetrics plain(DialogPixelFont(13));
+  const auto widest = [&plain](const QString& text) {
+    int wide = 0;
+    for (const QString& line : text.split(u'\n'))
+      wide = std::max(wide, plain.horizontalAdvance(line));
+    return wide;
+  };
+  QString widestCoin;
+  for (const double coin : CoinValues)
+    if (widest(HistoryCoinText(coin)) > widest(widestCoin)) widestCoin = HistoryCoinText(coin);
+  const QString bigMoney = HistoryMoneyText(99999.99);
+  const QString samples[] = {PlayedText(1796740000),
+                             widestCoin,
+                             CountText(MaxCoins),
+                             tr("Free") + u'\n' + tr("Paid"),
+                             QString(),
+                             bigMoney,
+                             bigMoney,
+                             bigMoney + QStringLiteral(" \u2192"),
+                             QStringLiteral("100% \u2192\n100%")};
+  int column = 0;
+  for (const char* heading : PlayColumns) {
+    int wide = widest(samples[column]);
+    for (const QString& word : tr(heading).split(u' '))
+      wide = std::max(wide, bold.horizontalAdvance(word));
+    if (column == 4) wide = std::max(wide, PictureSize);
+    grid->setColumnMinimumWidth(column++, wide);
+  }
   if (history.Plays().empty()) {
-    auto* none =
-        AddLabel(*grid, 0, 0, tr("No plays yet."), QStringLiteral("NoPlays"), Qt::AlignCenter);
+    auto* none = new QLabel(tr("No plays yet."));
+    none->setObjectName(QStringLiteral("NoPlays"));
+    none->setAlignment(Qt::AlignCenter);
     none->setFont(DialogPixelFont(15));
+    grid->addWidget(none, 0, 0, 1, column);
+    grid->setRowStretch(1, 1);
     return table;
   }
-  int column = 0;
+  column = 0;
   for (const char* heading : PlayColumns) {
     QLabel* label = AddLabel(*grid, 0, column++, tr(heading));
     label->setFont(DialogPixelFont(13, true));
@@ -254,7 +438,7 @@ QWidget* GameHistoryWindow::MakePlaysTable(const GameHistory& history) {
                  .arg(HistoryMoneyText(play.creditsBefore), HistoryMoneyText(play.creditsAfter)),
              name + QStringLiteral("Credits"), right);
     AddLabel(*grid, n, 8,
-             QStringLiteral("%1 \u2192 %2")
+             QStringLiteral("%1 \u2192\n%2")
                  .arg(PercentText(play.meterBefore, 0), PercentText(play.meterAfter, 0)),
              name + QStringLiteral("Meter"), right);
   }
@@ -321,14 +505,11 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
     const MachineFigures& machine = StandardMachineFigures();
     const auto n = static_cast<std::size_t>(coins);
     longRun = ReturnText(machine.longRunReturn[n]);
-    // 99 games in 100 of this many paid spins end within this of the long-run return.
-    const double spread = Z99 * machine.deviation[n] / std::sqrt(static_cast<double>(s.paidSpins));
-    //: How far luck alone may move the return so far from the long-run return, up or down;
-    //: %1 is a number of percentage points, such as 12.5.
-    range = tr("up to %1 points either way").arg(PlayerLocale().toString(100.0 * spread, 'f', 1));
-    longRunCaption =
-        coins == 1 ? tr("Long-run return at 1 coin (the most used bet):")
-                   : tr("Long-run return at %1 coins (the most used bet):").arg(CountText(coins));
+    // Where the return so far of 99 games in 100 with this many paid spins ends.
+    const auto [low, high] = LuckBand(coins, static_cast<double>(s.paidSpins));
+    //: Where the return so far of 99 games in 100 ends; %1 and %2 are returns, such as 80.5%.
+    range = tr("%1 to %2").arg(ReturnText(low), ReturnText(high));
+    longRunCaption = tr("Long-run return at %n coins (the most used bet):", nullptr, coins);
   }
   // The long captions span the first column of figures.
   const auto addReturn = [&](int row, const QString& caption, const QString& captionName,
@@ -341,9 +522,9 @@ QWidget* GameHistoryWindow::MakeStatistics(const GameStatistics& s) {
   addReturn(PerColumn, tr("Return so far:"), {}, soFar, QStringLiteral("ReturnSoFar"));
   addReturn(PerColumn + 1, longRunCaption, QStringLiteral("LongRunCaption"), longRun,
             QStringLiteral("LongRunReturn"));
-  //: How far the return so far may stray from the long-run return by chance; in 99 games of
-  //: 100 with this many paid spins it stays within the figure shown beside this.
-  const QString chance = tr("Luck alone may move the return so far (in 99 games of 100) by:");
+  //: Beside it the lowest and the highest return so far that 99 games in 100 with this many
+  //: paid spins end with, by chance alone.
+  const QString chance = tr("99 games in 100 with as many paid spins end between:");
   addReturn(PerColumn + 2, chance, QStringLiteral("ChanceCaption"), range,
             QStringLiteral("ChanceRange"));
   return box;
@@ -354,8 +535,10 @@ QWidget* GameHistoryWindow::MakeCharts(const GameState& game) {
   auto* layout = new QVBoxLayout(page);
   CreditsChart = new ChartPlot(GameCharts::Credits(game.Chart));
   CreditsChart->setObjectName(QStringLiteral("CreditsChart"));
+  CreditsChart->SetServices(services_);
   ReturnChart = new ChartPlot(GameCharts::Return(game.Chart, game.Statistics));
   ReturnChart->setObjectName(QStringLiteral("ReturnChart"));
+  ReturnChart->SetServices(services_);
   layout->addWidget(CreditsChart, 1);
   layout->addWidget(ReturnChart, 1);
   return page;

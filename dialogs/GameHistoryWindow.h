@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QImage>
 #include <QString>
@@ -10,15 +11,20 @@
 #include "GameState.h"
 #include "PlayerRecords.h"
 
+class QBoxLayout;
 class QLabel;
 class ChartPlot;
 class QPushButton;
+class RecordsPage;
+class QScrollArea;
 class QTabWidget;
 class QWidget;
 
-// The game history: the last ten settled plays, newest first, and below them
-// the totals of the game since its New Game, with the return so far beside
-// the machine's exact long-run return. Shown modally; it only reads the game.
+// The game history: the last ten settled plays, newest first, and beside or
+// below them the totals of the game since its New Game, with the return so
+// far beside the machine's exact long-run return. A window of its own beside
+// the machine: the game shows it each play as it settles (ShowGame); it only
+// reads the game.
 //
 // Every figure is a named label, so a test or a screen reader finds it:
 // "Play<n>Time", "Play<n>Coin", "Play<n>Coins", "Play<n>Kind", "Play<n>Window"
@@ -34,6 +40,17 @@ class GameHistoryWindow : public QDialog {
   GameHistoryWindow(const GameState& game, const PlayerRecords& records,
                     std::function<void()> resetRecords, const QString& programDir,
                     DialogServices services, QWidget* parent = nullptr);
+
+  // Shows the game as it is now, on the tab the player is on.
+  void ShowGame(const GameState& game);
+
+  // The size to open at on a screen with this room: the size the player
+  // last gave the window where it fits, else one that shows the ten plays
+  // and the totals whole, or as much of them as fits.
+  QSize OpeningSize(const QRect& available, QSize chosen);
+  // Resizes the window to its opening size, in the middle of its owner's
+  // screen.
+  void PlaceOnScreen(QSize chosen);
 
   // The picture of a play's window: the nine symbols, PictureCell pixels a
   // cell with a gap of PictureGap, and each winning payline drawn through the
@@ -54,14 +71,42 @@ class GameHistoryWindow : public QDialog {
   QTabWidget* Tabs = nullptr;      // the plays and totals, the charts
   ChartPlot* CreditsChart = nullptr;
   ChartPlot* ReturnChart = nullptr;
+  QScrollArea* Plays = nullptr;  // the plays, scrolled up and down
+
+ signals:
+  // The player gave the window a size of their own.
+  void SizeChosen(QSize size);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* MakePlaysTable(const GameHistory& history);
   QWidget* MakeStatistics(const GameStatistics& statistics);
   QWidget* MakeCharts(const GameState& game);
+  // The plays table's width and height with ten plays.
+  QSize TenPlaysSize() const;
+  // The room the plays take across, their scroll bar included.
+  int PlaysWidth() const;
+  // The window's size hint with the totals beside the plays or below them.
+  QSize HintWithTotals(QBoxLayout::Direction direction);
+  void LayOutTotals();
 
   DialogServices services_;
   QImage icons_;
+  QBoxLayout* playsAndTotals_ = nullptr;
+  QScrollArea* totals_ = nullptr;
+  QBoxLayout* totalsColumn_ = nullptr;
+  QBoxLayout* playsColumn_ = nullptr;
+  QWidget* statistics_ = nullptr;
+  RecordsPage* records_ = nullptr;
+  // What is shown, so a command that changed none of it costs nothing.
+  GameHistory shownHistory_;
+  GameStatistics shownStatistics_;
+  GameChart shownChart_;
+  // The width from which the totals go beside the plays.
+  int sideBySideWidth_ = 0;
+  QSize openedAt_;
 };
 
 // When a play was made, on two lines: the locale's short date over its time

@@ -90,6 +90,8 @@ RecordsPage::RecordsPage(const PlayerRecords& records, std::function<void()> res
 }
 
 void RecordsPage::ShowRecords() {
+  if (shown_ == records_) return;
+  shown_ = records_;
   // The table is made afresh, so a screen reader meets the new figures.
   auto* table = new QWidget;
   auto* grid = new QGridLayout(table);

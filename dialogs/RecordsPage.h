@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "PlayerRecords.h"
 
@@ -34,6 +35,7 @@ class RecordsPage : public QWidget {
   const PlayerRecords& records_;
   std::function<void()> reset_;
   QWidget* table_ = nullptr;
+  std::optional<PlayerRecords> shown_;  // what the table shows
 };
 
 // A game as the records name it: its slot's name, else "Game #n".

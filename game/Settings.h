@@ -37,6 +37,11 @@ struct Settings {
   std::array<std::string, 8> MIDISong;
   std::array<std::string, 8> MIDIName;
 
+  // The size the player gave the Game History window, in logical pixels;
+  // 0 until they give it one.
+  std::int32_t HistoryWidth = 0;
+  std::int32_t HistoryHeight = 0;
+
   // System colour "button face" in the file's colour encoding
   // (0x80000000 + system colour index 15).
   static constexpr std::int32_t ButtonFaceColor = static_cast<std::int32_t>(0x8000000FU);

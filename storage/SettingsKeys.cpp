@@ -45,6 +45,8 @@ std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool
   keys.push_back({"FreeSpinBet", &state.LastBet});
   keys.push_back({"FreeSpinsPlayed", &state.FreeSpinsPlayed, true});
   keys.push_back({"Wager", &state.Wager});
+  keys.push_back({"HistoryWidth", &s.HistoryWidth, true});
+  keys.push_back({"HistoryHeight", &s.HistoryHeight, true});
   return keys;
 }
 

@@ -23,8 +23,9 @@ struct SettingsKey {
 // Every key of the section, in the order the file lists them. The keys of a
 // free-spin round and of an unspun wager come last, so older readers pass
 // over them: FreeSpins, FreeSpinBet (the bet the free spins replay, held in
-// LastBet), FreeSpinsPlayed and Wager. A file without them reads as no
-// free spins and no wager.
+// LastBet), FreeSpinsPlayed and Wager, then the size of the Game History
+// window (HistoryWidth, HistoryHeight). A file without them reads as no
+// free spins, no wager and no size chosen.
 std::vector<SettingsKey> SettingsKeys(GameState& state, Settings& settings, bool& maxed);
 
 // The game as the section stores it: the last bet only while free spins

@@ -40,6 +40,33 @@
     </message>
 </context>
 <context>
+    <name>ChartPlot</name>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>In the menu of a chart: puts the chart on the clipboard as a picture.</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <extracomment>In the menu of a chart: writes the chart to a file, as a picture or a table.</extracomment>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png|CSV table|*.csv</source>
+        <extracomment>The types of file a chart is saved as; keep the | and the patterns.</extracomment>
+        <translation>PNG-Bild|*.png|CSV-Tabelle|*.csv</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <extracomment>%1 is the file the chart could not be written to.</extracomment>
+        <translation>Das Diagramm konnte nicht unter %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
@@ -282,44 +309,13 @@
         <translation>Ausgezahlt je gesetztem Dollar</translation>
     </message>
     <message>
-        <source>Nothing wagered yet.</source>
-        <translation>Noch nichts gesetzt.</translation>
-    </message>
-    <message>
         <source>Long-run return</source>
         <translation>Langfristige Auszahlungsquote</translation>
-    </message>
-    <message>
-        <source>Reach of luck, 99 games in 100</source>
-        <translation>Spielraum des Glücks, 99 von 100 Spielen</translation>
     </message>
     <message>
         <source>Paid spin %1: %2</source>
         <extracomment>The cursor on the return chart: %1 the number of paid spins, %2 the return so far.</extracomment>
         <translation>Bezahlte Drehung %1: %2</translation>
-    </message>
-    <message>
-        <source>(luck: %1 to %2)</source>
-        <extracomment>After the cursor&apos;s return: the band luck alone reaches at that many spins.</extracomment>
-        <translation>(Glück: %1 bis %2)</translation>
-    </message>
-    <message>
-        <source>Return so far: nothing wagered yet.</source>
-        <translation>Bisherige Auszahlungsquote: noch nichts gesetzt.</translation>
-    </message>
-    <message>
-        <source>1 coin</source>
-        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
-        <translation>1 Münze</translation>
-    </message>
-    <message>
-        <source>%1 coins</source>
-        <translation>%1 Münzen</translation>
-    </message>
-    <message>
-        <source>Return so far after %1 paid spins: %2. The machine&apos;s long-run return at %3 is %4; in 99 games of 100, luck alone keeps the return so far between %5 and %6.</source>
-        <extracomment>The return chart in words, for a screen reader. %1 paid spins, %2 the return so far, %3 the most used bet (&quot;25 coins&quot;), %4 the machine&apos;s long-run return there, %5 and %6 the band luck alone keeps the return in at this many spins.</extracomment>
-        <translation>Bisherige Auszahlungsquote nach %1 bezahlten Drehungen: %2. Die langfristige Auszahlungsquote der Maschine bei %3 beträgt %4; in 99 von 100 Spielen hält allein das Glück die bisherige Quote zwischen %5 und %6.</translation>
     </message>
     <message>
         <source>The return so far is below that band.</source>
@@ -332,6 +328,130 @@
     <message>
         <source>The return so far is inside that band.</source>
         <translation>Die bisherige Quote liegt in diesem Band.</translation>
+    </message>
+    <message>
+        <source>Start of the game</source>
+        <extracomment>The first line of a play&apos;s figures by the pointer on the credits chart.</extracomment>
+        <translation>Beginn des Spiels</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Drehung %1</translation>
+    </message>
+    <message>
+        <source>Borrowed: %1</source>
+        <extracomment>By the pointer: credits borrowed at this play, or paid back.</extracomment>
+        <translation>Geliehen: %1</translation>
+    </message>
+    <message>
+        <source>Paid back: %1</source>
+        <translation>Zurückgezahlt: %1</translation>
+    </message>
+    <message>
+        <source>Won since play %1: %2</source>
+        <extracomment>By the pointer, where the chart keeps fewer points than plays: %1 the earlier play.</extracomment>
+        <translation>Gewonnen seit Drehung %1: %2</translation>
+    </message>
+    <message>
+        <source>Won: %1, the bonus pool included</source>
+        <extracomment>By the pointer: what a play won on the lines and from the bonus pool together.</extracomment>
+        <translation>Gewonnen: %1, Bonustopf eingerechnet</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Credits: %1</source>
+        <extracomment>By the pointer: the credits once the play (or the loan) settled.</extracomment>
+        <translation>Credits: %1</translation>
+    </message>
+    <message>
+        <source>credits-chart</source>
+        <translation>credits-diagramm</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>return-chart</source>
+        <translation>quoten-diagramm</translation>
+    </message>
+    <message>
+        <source>99 games in 100 end inside this band</source>
+        <extracomment>The band on the return chart: where the return so far of 99 games in 100 lies.</extracomment>
+        <translation>99 von 100 Spielen enden in diesem Band</translation>
+    </message>
+    <message>
+        <source>(99 in 100: %1 to %2)</source>
+        <extracomment>After the cursor&apos;s return: where 99 games in 100 are at that many spins.</extracomment>
+        <translation>(99 von 100: %1 bis %2)</translation>
+    </message>
+    <message>
+        <source>Paid spin %1</source>
+        <extracomment>The figures by the pointer on the return chart, a line each.</extracomment>
+        <translation>Bezahlte Drehung %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1</source>
+        <translation>Bisherige Auszahlungsquote: %1</translation>
+    </message>
+    <message>
+        <source>Wagered: %1, returned: %2</source>
+        <translation>Gesetzt: %1, ausgezahlt: %2</translation>
+    </message>
+    <message>
+        <source>99 games in 100 are between %1 and %2 here</source>
+        <translation>99 von 100 Spielen liegen hier zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>Paid spins</source>
+        <translation>Bezahlte Drehungen</translation>
+    </message>
+    <message>
+        <source>Return so far (%)</source>
+        <translation>Bisherige Auszahlungsquote (%)</translation>
+    </message>
+    <message>
+        <source>Long-run return (%)</source>
+        <translation>Langfristige Auszahlungsquote (%)</translation>
+    </message>
+    <message>
+        <source>99 in 100 from (%)</source>
+        <translation>99 von 100 ab (%)</translation>
+    </message>
+    <message>
+        <source>99 in 100 to (%)</source>
+        <translation>99 von 100 bis (%)</translation>
+    </message>
+    <message>
+        <source>Return so far: no plays yet.</source>
+        <translation>Bisherige Auszahlungsquote: noch keine Drehungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coins</source>
+        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
+        <translation>
+            <numerusform>%n Münze</numerusform>
+            <numerusform>%n Münzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return so far after %n paid spins: %1. The machine&apos;s long-run return at %2 is %3; 99 games in 100 with this many paid spins end between %4 and %5.</source>
+        <extracomment>The return chart in words, for a screen reader. %n paid spins, %1 the return so far, %2 the most used bet (&quot;25 coins&quot;), %3 the machine&apos;s long-run return there, %4 and %5 where the return so far of 99 games in 100 lies after this many spins.</extracomment>
+        <translation>
+            <numerusform>Bisherige Auszahlungsquote nach %n bezahlten Drehung: %1. Die langfristige Auszahlungsquote des Automaten bei %2 beträgt %3; 99 von 100 Spielen mit einer bezahlten Drehung enden zwischen %4 und %5.</numerusform>
+            <numerusform>Bisherige Auszahlungsquote nach %n bezahlten Drehungen: %1. Die langfristige Auszahlungsquote des Automaten bei %2 beträgt %3; 99 von 100 Spielen mit so vielen bezahlten Drehungen enden zwischen %4 und %5.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -462,26 +582,8 @@
         <translation>Langfristige Auszahlungsquote (häufigster Einsatz):</translation>
     </message>
     <message>
-        <source>up to %1 points either way</source>
-        <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
-        <translation>bis zu ±%1 Prozentpunkte</translation>
-    </message>
-    <message>
-        <source>Long-run return at 1 coin (the most used bet):</source>
-        <translation>Langfristige Auszahlungsquote bei 1 Münze (häufigster Einsatz):</translation>
-    </message>
-    <message>
-        <source>Long-run return at %1 coins (the most used bet):</source>
-        <translation>Langfristige Auszahlungsquote bei %1 Münzen (häufigster Einsatz):</translation>
-    </message>
-    <message>
         <source>Return so far:</source>
         <translation>Bisherige Auszahlungsquote:</translation>
-    </message>
-    <message>
-        <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
-        <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
-        <translation>Mögliche Zufallsabweichung (in 99 von 100 Spielen):</translation>
     </message>
     <message>
         <source>Top row: %1, %2, %3. Middle row: %4, %5, %6. Bottom row: %7, %8, %9.</source>
@@ -510,8 +612,24 @@
     </message>
     <message>
         <source>&amp;Records</source>
-        <extracomment>The tab of the game history with the player&apos;s records across every game.</extracomment>
         <translation>&amp;Rekorde</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Where the return so far of 99 games in 100 ends; %1 and %2 are returns, such as 80.5%.</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Long-run return at %n coins (the most used bet):</source>
+        <translation>
+            <numerusform>Langfristige Auszahlungsquote bei %n Münze (häufigster Einsatz):</numerusform>
+            <numerusform>Langfristige Auszahlungsquote bei %n Münzen (häufigster Einsatz):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>99 games in 100 with as many paid spins end between:</source>
+        <extracomment>Beside it the lowest and the highest return so far that 99 games in 100 with this many paid spins end with, by chance alone.</extracomment>
+        <translation>99 von 100 Spielen mit so vielen bezahlten Drehungen enden zwischen:</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,35 @@
     </message>
 </context>
 <context>
+    <name>GameCharts</name>
+    <message numerus="yes">
+        <source>%n coins</source>
+        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
+        <translation>
+            <numerusform>%n coin</numerusform>
+            <numerusform>%n coins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return so far after %n paid spins: %1. The machine&apos;s long-run return at %2 is %3; 99 games in 100 with this many paid spins end between %4 and %5.</source>
+        <extracomment>The return chart in words, for a screen reader. %n paid spins, %1 the return so far, %2 the most used bet (&quot;25 coins&quot;), %3 the machine&apos;s long-run return there, %4 and %5 where the return so far of 99 games in 100 lies after this many spins.</extracomment>
+        <translation>
+            <numerusform>Return so far after %n paid spin: %1. The machine&apos;s long-run return at %2 is %3; 99 games in 100 with this many paid spins end between %4 and %5.</numerusform>
+            <numerusform>Return so far after %n paid spins: %1. The machine&apos;s long-run return at %2 is %3; 99 games in 100 with this many paid spins end between %4 and %5.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameHistoryWindow</name>
+    <message numerus="yes">
+        <source>Long-run return at %n coins (the most used bet):</source>
+        <translation>
+            <numerusform>Long-run return at %n coin (the most used bet):</numerusform>
+            <numerusform>Long-run return at %n coins (the most used bet):</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RecordsPage</name>
     <message numerus="yes">
         <source>%n in a row</source>

@@ -40,6 +40,33 @@
     </message>
 </context>
 <context>
+    <name>ChartPlot</name>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>In the menu of a chart: puts the chart on the clipboard as a picture.</extracomment>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <extracomment>In the menu of a chart: writes the chart to a file, as a picture or a table.</extracomment>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>PNG picture|*.png|CSV table|*.csv</source>
+        <extracomment>The types of file a chart is saved as; keep the | and the patterns.</extracomment>
+        <translation>Image PNG|*.png|Tableau CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1.</source>
+        <extracomment>%1 is the file the chart could not be written to.</extracomment>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>A three-wheel, five-payline slot machine played with play money</source>
@@ -267,7 +294,7 @@
     <message>
         <source>Bonuses marked: %1. Loans: %2. Pay-backs: %3.</source>
         <extracomment>%1 bonuses won, %2 loans, %3 pay-backs shown on the credits chart.</extracomment>
-        <translation>Cagnottes marquées&#xa0;: %1. Emprunts&#xa0;: %2. Remboursements&#xa0;: %3.</translation>
+        <translation>Bonus remportés&#xa0;: %1. Emprunts&#xa0;: %2. Remboursements&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Return so far</source>
@@ -279,47 +306,16 @@
     </message>
     <message>
         <source>Money returned for every dollar wagered</source>
-        <translation>Rendu pour chaque dollar misé</translation>
-    </message>
-    <message>
-        <source>Nothing wagered yet.</source>
-        <translation>Rien n&apos;a encore été misé.</translation>
+        <translation>Ce que rapporte chaque dollar misé</translation>
     </message>
     <message>
         <source>Long-run return</source>
         <translation>Taux de redistribution à long terme</translation>
     </message>
     <message>
-        <source>Reach of luck, 99 games in 100</source>
-        <translation>Portée de la chance, 99 parties sur 100</translation>
-    </message>
-    <message>
         <source>Paid spin %1: %2</source>
         <extracomment>The cursor on the return chart: %1 the number of paid spins, %2 the return so far.</extracomment>
         <translation>Tour payant %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>(luck: %1 to %2)</source>
-        <extracomment>After the cursor&apos;s return: the band luck alone reaches at that many spins.</extracomment>
-        <translation>(chance&#xa0;: de %1 à %2)</translation>
-    </message>
-    <message>
-        <source>Return so far: nothing wagered yet.</source>
-        <translation>Taux de redistribution jusqu&apos;ici&#xa0;: rien n&apos;a encore été misé.</translation>
-    </message>
-    <message>
-        <source>1 coin</source>
-        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
-        <translation>1 pièce</translation>
-    </message>
-    <message>
-        <source>%1 coins</source>
-        <translation>%1 pièces</translation>
-    </message>
-    <message>
-        <source>Return so far after %1 paid spins: %2. The machine&apos;s long-run return at %3 is %4; in 99 games of 100, luck alone keeps the return so far between %5 and %6.</source>
-        <extracomment>The return chart in words, for a screen reader. %1 paid spins, %2 the return so far, %3 the most used bet (&quot;25 coins&quot;), %4 the machine&apos;s long-run return there, %5 and %6 the band luck alone keeps the return in at this many spins.</extracomment>
-        <translation>Taux de redistribution jusqu&apos;ici après %1 tours payants&#xa0;: %2. Le taux de redistribution à long terme de la machine à %3 est de %4&#xa0;; dans 99 parties sur 100, la chance seule le garde entre %5 et %6.</translation>
     </message>
     <message>
         <source>The return so far is below that band.</source>
@@ -332,6 +328,130 @@
     <message>
         <source>The return so far is inside that band.</source>
         <translation>Le taux de redistribution jusqu&apos;ici est dans cette bande.</translation>
+    </message>
+    <message>
+        <source>Start of the game</source>
+        <extracomment>The first line of a play&apos;s figures by the pointer on the credits chart.</extracomment>
+        <translation>Début de la partie</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Tour %1</translation>
+    </message>
+    <message>
+        <source>Borrowed: %1</source>
+        <extracomment>By the pointer: credits borrowed at this play, or paid back.</extracomment>
+        <translation>Emprunté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Paid back: %1</source>
+        <translation>Remboursé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Won since play %1: %2</source>
+        <extracomment>By the pointer, where the chart keeps fewer points than plays: %1 the earlier play.</extracomment>
+        <translation>Gagné depuis le tour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Won: %1, the bonus pool included</source>
+        <extracomment>By the pointer: what a play won on the lines and from the bonus pool together.</extracomment>
+        <translation>Gagné&#xa0;: %1, cagnotte comprise</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagné&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Credits: %1</source>
+        <extracomment>By the pointer: the credits once the play (or the loan) settled.</extracomment>
+        <translation>Crédits&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>credits-chart</source>
+        <translation>graphique-credits</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagné</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>return-chart</source>
+        <translation>graphique-taux</translation>
+    </message>
+    <message>
+        <source>99 games in 100 end inside this band</source>
+        <extracomment>The band on the return chart: where the return so far of 99 games in 100 lies.</extracomment>
+        <translation>99 parties sur 100 finissent dans cette bande</translation>
+    </message>
+    <message>
+        <source>(99 in 100: %1 to %2)</source>
+        <extracomment>After the cursor&apos;s return: where 99 games in 100 are at that many spins.</extracomment>
+        <translation>(99 sur 100&#xa0;: de %1 à %2)</translation>
+    </message>
+    <message>
+        <source>Paid spin %1</source>
+        <extracomment>The figures by the pointer on the return chart, a line each.</extracomment>
+        <translation>Tour payant %1</translation>
+    </message>
+    <message>
+        <source>Return so far: %1</source>
+        <translation>Taux de redistribution jusqu&apos;ici&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wagered: %1, returned: %2</source>
+        <translation>Misé&#xa0;: %1, redistribué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>99 games in 100 are between %1 and %2 here</source>
+        <translation>Ici, 99 parties sur 100 sont entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>Paid spins</source>
+        <translation>Tours payants</translation>
+    </message>
+    <message>
+        <source>Return so far (%)</source>
+        <translation>Taux jusqu&apos;ici (%)</translation>
+    </message>
+    <message>
+        <source>Long-run return (%)</source>
+        <translation>Taux à long terme (%)</translation>
+    </message>
+    <message>
+        <source>99 in 100 from (%)</source>
+        <translation>99 sur 100 de (%)</translation>
+    </message>
+    <message>
+        <source>99 in 100 to (%)</source>
+        <translation>99 sur 100 à (%)</translation>
+    </message>
+    <message>
+        <source>Return so far: no plays yet.</source>
+        <translation>Taux de redistribution jusqu&apos;ici&#xa0;: aucun tour joué pour l&apos;instant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n coins</source>
+        <extracomment>The most used bet in the return chart&apos;s words.</extracomment>
+        <translation>
+            <numerusform>%n pièce</numerusform>
+            <numerusform>%n pièces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return so far after %n paid spins: %1. The machine&apos;s long-run return at %2 is %3; 99 games in 100 with this many paid spins end between %4 and %5.</source>
+        <extracomment>The return chart in words, for a screen reader. %n paid spins, %1 the return so far, %2 the most used bet (&quot;25 coins&quot;), %3 the machine&apos;s long-run return there, %4 and %5 where the return so far of 99 games in 100 lies after this many spins.</extracomment>
+        <translation>
+            <numerusform>Taux de redistribution jusqu&apos;ici après %n tour payant&#xa0;: %1. Le taux de redistribution à long terme de la machine à %2 est de %3&#xa0;; avec un seul tour payant, 99 parties sur 100 finissent entre %4 et %5.</numerusform>
+            <numerusform>Taux de redistribution jusqu&apos;ici après %n tours payants&#xa0;: %1. Le taux de redistribution à long terme de la machine à %2 est de %3&#xa0;; avec autant de tours payants, 99 parties sur 100 finissent entre %4 et %5.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -462,26 +582,8 @@
         <translation>Taux de redistribution à long terme (mise la plus fréquente)&#xa0;:</translation>
     </message>
     <message>
-        <source>up to %1 points either way</source>
-        <extracomment>How far luck alone may move the return so far from the long-run return, up or down; %1 is a number of percentage points, such as 12.5.</extracomment>
-        <translation>jusqu&apos;à ±%1 points</translation>
-    </message>
-    <message>
-        <source>Long-run return at 1 coin (the most used bet):</source>
-        <translation>Taux de redistribution à long terme à 1 pièce (mise la plus fréquente)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Long-run return at %1 coins (the most used bet):</source>
-        <translation>Taux de redistribution à long terme à %1 pièces (mise la plus fréquente)&#xa0;:</translation>
-    </message>
-    <message>
         <source>Return so far:</source>
         <translation>Taux de redistribution jusqu&apos;ici&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Luck alone may move the return so far (in 99 games of 100) by:</source>
-        <extracomment>How far the return so far may stray from the long-run return by chance; in 99 games of 100 with this many paid spins it stays within the figure shown beside this.</extracomment>
-        <translation>Écart possible dû au seul hasard (99 parties sur 100)&#xa0;:</translation>
     </message>
     <message>
         <source>Top row: %1, %2, %3. Middle row: %4, %5, %6. Bottom row: %7, %8, %9.</source>
@@ -510,8 +612,24 @@
     </message>
     <message>
         <source>&amp;Records</source>
-        <extracomment>The tab of the game history with the player&apos;s records across every game.</extracomment>
         <translation>&amp;Records</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Where the return so far of 99 games in 100 ends; %1 and %2 are returns, such as 80.5%.</extracomment>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Long-run return at %n coins (the most used bet):</source>
+        <translation>
+            <numerusform>Taux de redistribution à long terme à %n pièce (mise la plus fréquente)&#xa0;:</numerusform>
+            <numerusform>Taux de redistribution à long terme à %n pièces (mise la plus fréquente)&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>99 games in 100 with as many paid spins end between:</source>
+        <extracomment>Beside it the lowest and the highest return so far that 99 games in 100 with this many paid spins end with, by chance alone.</extracomment>
+        <translation>Avec autant de tours payants, 99 parties sur 100 finissent entre&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "AppFixture.h"
 #include "Application.h"
 #include "DialogLook.h"
+#include "GameHistoryWindow.h"
 #include "MachineFace.h"
 #include "Save.h"
 
@@ -288,7 +289,6 @@ class DialogLookTest : public QObject {
         {"TPayoffs", [&] { form.BitBtn3Click(); }},
         {"TBorrowC", [&] { form.BorrowCredits1Click(); }},
         {"TLoadSave", [&] { form.Save1Click(); }},
-        {"GameHistoryWindow", [&] { form.GameHistory1Click(); }},
     };
     for (const auto& [name, command] : commands) {
       const bool shown = InspectModal(command, [&](QDialog& dialog) {
@@ -297,6 +297,13 @@ class DialogLookTest : public QObject {
       });
       QVERIFY2(shown, name);
     }
+    // Game History opens beside the machine, not modal.
+    form.GameHistory1Click();
+    auto* history = form.findChild<GameHistoryWindow*>();
+    QVERIFY(history != nullptr && history->isVisible());
+    CheckTexts(*history, unreadable);
+    QCOMPARE(history->palette().color(QPalette::Window), ClassicFace);
+    history->close();
     fixture.Item("Manual1")->trigger();
     QWidget* help = form.Help().Browser();
     QVERIFY(QTest::qWaitForWindowExposed(help));

@@ -63,7 +63,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "d7fb69b0e56680c53f56418f4b01d16252d7b0bcff74c9bd8d9aa933b73b002a";
+    "892aa52eac833167de717032b2b4f4c8c666f68923e0f56cbd5002dd48f55b50";
 
 }  // namespace
 

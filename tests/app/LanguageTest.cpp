@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -88,7 +89,7 @@ const std::vector<LanguageTexts>& Languages() {
        "Die letzten zehn Drehungen, neueste zuerst",
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
-       "Mögliche Zufallsabweichung (in 99 von 100 Spielen):",
+       "99 von 100 Spielen mit so vielen bezahlten Drehungen enden zwischen:",
        "Dia&gramme",
        "Drehung 1: 996,25" + nbsp + "$",
        "Hilfe zu Voltaro Slots",
@@ -113,7 +114,7 @@ const std::vector<LanguageTexts>& Languages() {
        "Les dix derniers tours, du plus récent au plus ancien",
        "2,50" + nbsp + "$",
        "40,0" + nbsp + "%",
-       "Écart possible dû au seul hasard (99 parties sur 100)" + nbsp + ":",
+       "Avec autant de tours payants, 99 parties sur 100 finissent entre" + nbsp + ":",
        "&Graphiques",
        "Tour 1" + nbsp + ": 996,25" + nbsp + "$",
        "Voltaro Slots – Aide",
@@ -136,7 +137,7 @@ const std::vector<LanguageTexts>& Languages() {
        "The last ten plays, newest first",
        "$2.50",
        "40.0%",
-       "Luck alone may move the return so far (in 99 games of 100) by:",
+       "99 games in 100 with as many paid spins end between:",
        "&Charts",
        "Play 1: $996.25",
        "Voltaro Slots Help",
@@ -332,10 +333,15 @@ QList<WindowReading> ReadEveryWindow() {
          gap >= space && gap <= 3 * space ? QStringList() : QStringList{QStringLiteral("gap")});
   });
   fixture.Item("About")->trigger();
-  for (const char* item :
-       {"BorrowCredits1", "Open1", "Save1", "GameHistory1", "ChangeSongs1", "ChangeWAVs1"}) {
+  for (const char* item : {"BorrowCredits1", "Open1", "Save1", "ChangeSongs1", "ChangeWAVs1"}) {
     readDialog(QString::fromLatin1(item));
     fixture.Item(item)->trigger();
+  }
+  // Game History opens beside the machine, not modal.
+  fixture.Item("GameHistory1")->trigger();
+  if (auto* history = form.findChild<GameHistoryWindow*>()) {
+    read(QStringLiteral("GameHistory1"), history, {});
+    history->close();
   }
   readDialog(QStringLiteral("Payoff Chart"));
   form.findChild<QAbstractButton*>(QStringLiteral("BitBtn3"))->click();
@@ -508,7 +514,12 @@ class LanguageTest : public QObject {
     QStringList shown;
     QStringList cut;
     QString played;
-    WhenShown<GameHistoryWindow>(&fixture.Form(), [&](GameHistoryWindow* window) {
+    fixture.Item("GameHistory1")->trigger();
+    // Beside the machine, not modal: the window is open once the item returns.
+    auto* window = fixture.Form().findChild<GameHistoryWindow*>();
+    QVERIFY(window != nullptr && window->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    {
       cut = CutTexts(window);
       // The plays fit the window's width: no column scrolled out of sight.
       QScrollBar* across = window->findChild<QScrollArea*>("Plays")->horizontalScrollBar();
@@ -522,8 +533,11 @@ class LanguageTest : public QObject {
         if (label->text() == Expected().historyHeading) shown << QStringLiteral("heading");
         if (label->text() == Expected().historyChance) shown << QStringLiteral("chance");
       }
-    });
-    fixture.Item("GameHistory1")->trigger();
+      // On the reviewers' 1600 x 1000 screen, at scale 1 or 2, wholly on it.
+      if (!window->screen()->availableGeometry().contains(window->frameGeometry()))
+        cut << QStringLiteral("the window is off its screen");
+    }
+    window->close();
     QCOMPARE(shown,
              (QStringList{Expected().historyTitle, Expected().historyWin, Expected().historyReturn,
                           Expected().historyCharts, Expected().historyPoint, "heading", "chance"}));
@@ -595,5 +609,19 @@ class LanguageTest : public QObject {
   }
 };
 
-QT_TEST_CLASS(LanguageTest);
+// A 1600 x 1000 screen, where Game History must open wholly and show every
+// column at scale 1 and at 2.
+void UseLanguageScreen() {
+  static QTemporaryDir folder;
+  QFile config(folder.filePath(QStringLiteral("screen.json")));
+  if (!config.open(QIODevice::WriteOnly) ||
+      config.write(R"({"windowFrameMargins":false,"screens":[{"name":"1600x1000","x":0,"y":0,)"
+                   R"("width":1600,"height":1000,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})") <
+          0)
+    qFatal("cannot write the test screen's configuration");
+  config.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+}
+
+QT_TEST_CLASS_WITH(LanguageTest, UseLanguageScreen, nullptr);
 #include "LanguageTest.moc"

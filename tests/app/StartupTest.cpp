@@ -149,7 +149,9 @@ class StartupTest : public QObject {
     expected << "FreeSpins"
              << "FreeSpinBet"
              << "FreeSpinsPlayed"
-             << "Wager";
+             << "Wager"
+             << "HistoryWidth"
+             << "HistoryHeight";
     QCOMPARE(SectionKeys(fixture.SettingsPath(), "Settings"), expected);
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"), QStringLiteral("777.25"));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Speed"), QStringLiteral("2"));

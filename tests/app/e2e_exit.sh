@@ -14,7 +14,7 @@ expected=(Credits Borrowed BonusPool Spins Maxed Sound MusicOn sndCoins sndCredi
 for family in PlayList MIDISong MIDIName; do
   for n in 0 1 2 3 4 5 6 7; do expected+=("$family$n"); done
 done
-expected+=(FreeSpins FreeSpinBet FreeSpinsPlayed Wager)
+expected+=(FreeSpins FreeSpinBet FreeSpinsPlayed Wager HistoryWidth HistoryHeight)
 actual=$(tr -d '\r' <"$settings" | sed -n '/^\[Settings\]$/,/^\[/{/=/s/=.*//p}')
 [[ $actual == "$(printf '%s\n' "${expected[@]}")" ]] ||
   fail "keys differ: $(echo "$actual" | tr '\n' ' ')"

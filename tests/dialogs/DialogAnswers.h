@@ -23,6 +23,10 @@ struct DialogAnswers {
   // Replies to the name prompt, in order; once they run out the prompt is
   // cancelled.
   std::deque<QString> names;
+  // The file a save dialog answers with (empty: cancelled), and the names
+  // it offered.
+  QString savePath;
+  QStringList offeredNames;
 
   DialogServices Services() {
     DialogServices services;
@@ -36,6 +40,10 @@ struct DialogAnswers {
       const QString reply = names.front();
       names.pop_front();
       return std::optional<QString>(reply);
+    };
+    services.saveFile = [this](QWidget*, const QString&, const QString& name, const QString&) {
+      offeredNames << name;
+      return savePath;
     };
     return services;
   }

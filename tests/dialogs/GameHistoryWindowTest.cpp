@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QTranslator>
 #include <cmath>
 #include <ctime>
 #include <memory>
@@ -138,6 +147,86 @@ GameState ThirtyPlays() {
   return game;
 }
 
+// Screens side by side, their sizes in device pixels, set up before the
+// QApplication is made: a 1080p one (the first) and the 1600 x 1000 one
+// the window was found too big for.
+void UseScreens(const QList<QSize>& sizes) {
+  static QTemporaryDir folder;
+  QFile config(folder.filePath(QStringLiteral("screens.json")));
+  QByteArray screens;
+  int x = 0;
+  for (const QSize size : sizes) {
+    if (!screens.isEmpty()) screens += ',';
+    screens += QStringLiteral(R"({"name":"%1x%2","x":%3,"y":0,"width":%1,"height":%2,)"
+                              R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1})")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(x)
+                   .toUtf8();
+    x += size.width();
+  }
+  if (!config.open(QIODevice::WriteOnly) ||
+      config.write(R"({"windowFrameMargins":false,"screens":[)" + screens + "]}") < 0)
+    qFatal("cannot write the test screens' configuration");
+  config.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+}
+
+void UseScreensAtScale1() { UseScreens({{1920, 1080}, {1600, 1000}}); }
+
+void UseScreenAtScale2() {
+  qputenv("QT_SCALE_FACTOR", "2");
+  UseScreens({{1600, 1000}});
+}
+
+QScreen* ScreenOfSize(QSize size) {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->geometry().size() == size) return screen;
+  return nullptr;
+}
+
+// The rows of the plays a player sees whole without scrolling.
+int RowsInView(const GameHistoryWindow& window) {
+  const QWidget* view = window.Plays->viewport();
+  int rows = 0;
+  for (int n = 1; n <= GameHistory::Capacity; ++n) {
+    const auto* kind = window.findChild<QLabel*>(QStringLiteral("Play%1Window").arg(n));
+    if (kind == nullptr) continue;
+    const QRect at(kind->mapTo(view, QPoint(0, 0)), kind->size());
+    rows += view->rect().contains(at) ? 1 : 0;
+  }
+  return rows;
+}
+
+// A game of ten plays that win much and credits that run high, for the
+// widest figures.
+GameState TenPlays() {
+  GameState game;
+  for (int n = 1; n <= GameHistory::Capacity; ++n) {
+    PlayRecord play = Play(n, 0b11111);
+    play.creditsBefore = 99999.75;
+    play.creditsAfter = 100250.00;
+    play.meterBefore = 100;
+    game.History.Add(play);
+  }
+  return game;
+}
+
+// The lowest and highest of a chart's line and level.
+std::pair<double, double> LineAndLevel(const PlotData& data) {
+  double low = data.line.front().y();
+  double high = low;
+  for (const QPointF& point : data.line) {
+    low = std::min(low, point.y());
+    high = std::max(high, point.y());
+  }
+  if (data.level) {
+    low = std::min(low, *data.level);
+    high = std::max(high, *data.level);
+  }
+  return {low, high};
+}
+
 QString Described(QWidget* widget) {
   return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
 }
@@ -157,6 +246,7 @@ class GameHistoryWindowTest : public QObject {
   PlayerRecords records;
   DialogAnswers answers;
 
+  QTranslator english_;
   std::unique_ptr<GameHistoryWindow> Open(const QString& programDir = ProgramDir()) {
     auto window = std::make_unique<GameHistoryWindow>(
         game, records, [this] { records = {}; }, programDir, answers.Services());
@@ -165,6 +255,13 @@ class GameHistoryWindowTest : public QObject {
   }
 
  private slots:
+  // English takes its plural forms from the game's catalog, as the game does.
+  void initTestCase() {
+    QVERIFY(english_.load(QStringLiteral(VOLTARO_RUNTIME_DIR "translations/voltaro_en.qm")));
+    QCoreApplication::installTranslator(&english_);
+  }
+  void cleanupTestCase() { QCoreApplication::removeTranslator(&english_); }
+
   void init() {
     game = GameState();
     records = PlayerRecords();
@@ -210,7 +307,7 @@ class GameHistoryWindowTest : public QObject {
     QCOMPARE(Text(*window, "Play3Pool"), QStringLiteral("$62.75"));
     QCOMPARE(Text(*window, "Play2Pool"), QStringLiteral("$0.00"));
     QCOMPARE(Text(*window, "Play1Credits"), QString::fromUtf8("$997.00 \u2192\n$1003.50"));
-    QCOMPARE(Text(*window, "Play3Meter"), QString::fromUtf8("10% \u2192 15%"));
+    QCOMPARE(Text(*window, "Play3Meter"), QString::fromUtf8("10% \u2192\n15%"));
     QVERIFY(window->findChild<QLabel*>("Play4Time") == nullptr);
 
     // A screen reader reads the plays as a table: a row a play under the
@@ -270,11 +367,14 @@ class GameHistoryWindowTest : public QObject {
     // Five coins were bet most often; the machine returns 1.40668 of a bet there.
     QVERIFY(Text(*window, "LongRunCaption").contains("5 coins"));
     QCOMPARE(Text(*window, "LongRunReturn"), QStringLiteral("140.7%"));
-    const double points = 100 * 2.576 * StandardMachineFigures().deviation[5] / std::sqrt(40.0);
+    // 99 games in 100 end within 2.576 deviations of it, never below nothing.
+    const double reach = 2.576 * StandardMachineFigures().deviation[5] / std::sqrt(40.0);
+    const double longRun = StandardMachineFigures().longRunReturn[5];
     QCOMPARE(Text(*window, "ChanceCaption"),
-             QStringLiteral("Luck alone may move the return so far (in 99 games of 100) by:"));
-    QCOMPARE(Text(*window, "ChanceRange"),
-             QStringLiteral("up to %1 points either way").arg(points, 0, 'f', 1));
+             QStringLiteral("99 games in 100 with as many paid spins end between:"));
+    QCOMPARE(Text(*window, "ChanceRange"), QStringLiteral("%1% to %2%")
+                                               .arg(100 * std::max(0.0, longRun - reach), 0, 'f', 1)
+                                               .arg(100 * (longRun + reach), 0, 'f', 1));
   }
 
   // The figures are written as the player's locale writes numbers and dates,
@@ -322,22 +422,25 @@ class GameHistoryWindowTest : public QObject {
     s.spinsByCoins[1] = 12345;
     game.Chart.Start(1000.50);
     records.biggestWin = {12345.60, 1796740000 + 3600, {2, ""}};
+    game.Chart.AddPlay(Play(1, 0), game.Statistics);
     const auto window = Open();
     QCOMPARE(Text(*window, "Play1Time"), Played(locale, 1796740000 + 3600));
     QCOMPARE(Text(*window, "RecordBiggestWin"), wagered);
     QCOMPARE(Text(*window, "RecordBiggestWinDate"),
              Played(locale, 1796740000 + 3600).section(u'\n', 0, 0));
     QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$1") + point + QStringLiteral("25"));
-    QCOMPARE(Text(*window, "Play1Meter"), QString::fromUtf8("10% \u2192 15%"));
+    QCOMPARE(Text(*window, "Play1Meter"), QString::fromUtf8("10% \u2192\n15%"));
     QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("12345"));
     QCOMPARE(Text(*window, "MoneyWagered"), wagered);
     QCOMPARE(Text(*window, "ReturnSoFar"), returned);
     QCOMPARE(Text(*window, "LongRunCaption"),
              QStringLiteral("Long-run return at 1 coin (the most used bet):"));
-    const double points = 100 * 2.576 * StandardMachineFigures().deviation[1] / std::sqrt(12345.0);
+    const double reach = 2.576 * StandardMachineFigures().deviation[1] / std::sqrt(12345.0);
+    const double longRun = StandardMachineFigures().longRunReturn[1];
     QCOMPARE(Text(*window, "ChanceRange"),
-             QStringLiteral("up to %1 points either way")
-                 .arg(QString::number(points, 'f', 1).replace(u'.', point)));
+             QStringLiteral("%1% to %2%")
+                 .arg(QString::number(100 * (longRun - reach), 'f', 1).replace(u'.', point),
+                      QString::number(100 * (longRun + reach), 'f', 1).replace(u'.', point)));
     QCOMPARE(AmountText(-500), loss);
     QCOMPARE(AmountText(7), cents);
     // The charts' words use the same numbers.
@@ -419,8 +522,8 @@ class GameHistoryWindowTest : public QObject {
     QCOMPARE(low, 0.0);
     QCOMPARE(Described(returns),
              QStringLiteral("Return so far after 30 paid spins: 206.7%. The machine's long-run "
-                            "return at 5 coins is 140.7%; in 99 games of 100, luck alone keeps the "
-                            "return so far between 0.0% and 490.7%. The return so far is inside "
+                            "return at 5 coins is 140.7%; 99 games in 100 with this many paid "
+                            "spins end between 0.0% and 490.7%. The return so far is inside "
                             "that band."));
 
     credits->setFocus();
@@ -435,24 +538,224 @@ class GameHistoryWindowTest : public QObject {
     QTest::keyClick(credits, Qt::Key_Left);
     QTest::keyClick(credits, Qt::Key_PageUp);
     QCOMPARE(credits->CursorText(), QStringLiteral("Play 26: $1142.50"));
-    QVERIFY(Described(credits).startsWith("Play 26: $1142.50\nCredits over the game: from"));
+    // The keys' point has its figures in a tip by it, and for a screen reader.
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Play 26\nWon: $0.00\nCredits: $1142.50"));
+    QVERIFY(
+        Described(credits).startsWith("Play 26\nWon: $0.00\nCredits: $1142.50\nCredits "
+                                      "over the game: from"));
     QTest::mouseMove(credits, credits->PointAt(12).toPoint());
     QTRY_COMPARE(credits->CursorText(), QStringLiteral("Play 12: $1052.50 (bonus)"));
-    // The loan shares play 20 with the play before it; the mouse finds the later.
+    // 2.50 on the lines and 60.00 from the pool.
+    QTRY_COMPARE(QToolTip::text(),
+                 QStringLiteral("Play 12\nWon: $62.50, the bonus pool included\nCredits: "
+                                "$1052.50"));
+    // The loan shares play 20 with the play before it; the mouse finds the
+    // later, the tip tells both.
     QTest::mouseMove(credits, credits->PointAt(21).toPoint());
     QTRY_COMPARE(credits->CursorText(), QStringLiteral("Play 20: $1147.50 (borrowed)"));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Play 20\nWon: $2.50\nCredits: $1047.50\n"
+                                                  "Borrowed: $100.00\nCredits: $1147.50"));
     QTest::mouseMove(returns, returns->PointAt(4).toPoint());
     QTRY_COMPARE(returns->CursorText(),
-                 QStringLiteral("Paid spin 5: 40.0% (luck: 0.0% to 998.0%)"));
+                 QStringLiteral("Paid spin 5: 40.0% (99 in 100: 0.0% to 998.0%)"));
+    QTRY_COMPARE(QToolTip::text(),
+                 QStringLiteral("Paid spin 5\nReturn so far: 40.0%\nWagered: $6.25, returned: "
+                                "$2.50\n99 games in 100 are between 0.0% and 998.0% here"));
+  }
+
+  // After 30 spins the return chart's axis is the return line's and the
+  // long-run line's; the band, far wider so early, is cut off at the plot's
+  // edge with a thick dashed line.
+  void returnAxisFollowsTheLineNotTheBand() {
+    game = ThirtyPlays();
+    auto window = Open();
+    window->Tabs->setCurrentIndex(1);
+    ChartPlot* returns = window->ReturnChart;
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto [low, high] = LineAndLevel(returns->Data());
+    const PlotRange range = returns->Range();
+    // The first quarter's spins may run off the top; from there on the line
+    // is whole, and its bottom always is.
+    for (const QPointF& point : returns->Data().line)
+      QVERIFY(point.y() >= range.yLow && (point.x() < 8 || point.y() <= range.yHigh));
+    QVERIFY2(range.yHigh - range.yLow <= 1.5 * (high - low),
+             qPrintable(QStringLiteral("%1 to %2").arg(range.yLow).arg(range.yHigh)));
+    QCOMPARE(range.xLow, 0.0);
+    QCOMPARE(range.xHigh, 30.0);
+    // At 30 spins the band reaches 490.7%: above the plot, its edge drawn
+    // along the top.
+    QVERIFY(range.yHigh < 100 * LuckBand(5, 30).second);
+    const QImage shown = returns->grab().toImage();
+    const QRect plot = returns->PlotArea();
+    int edge = 0;
+    for (int x = plot.right() - 60; x < plot.right() - 2; ++x)
+      edge += shown.pixelColor(x, plot.top() + 1) == ChartPlot::BandEdgeColour ? 1 : 0;
+    QVERIFY2(edge > 20, qPrintable(QString::number(edge)));
+
+    // One paid spin of one coin: an axis about that spin's return and the
+    // long-run one, not thousands of per cent, and no band past that spin.
+    game = GameState();
+    PlayRecord spin;
+    spin.coinValue = 0.25;
+    spin.coins = 1;
+    game.Chart.Start(100);
+    game.Statistics.AddPlay(spin);
+    game.Chart.AddPlay(spin, game.Statistics);
+    window->ShowGame(game);
+    const PlotRange one = returns->Range();
+    QCOMPARE(one.xLow, 0.0);
+    QCOMPARE(one.xHigh, 1.0);
+    const auto [lowest, highest] = LineAndLevel(returns->Data());
+    QVERIFY2(one.yHigh - one.yLow <= 1.5 * (highest - lowest) && one.yHigh < 1000,
+             qPrintable(QStringLiteral("%1 to %2").arg(one.yLow).arg(one.yHigh)));
+  }
+
+  // Each loan and pay-back of a play is told with the play's win.
+  void tipTellsEveryLoanAndPayBackOfAPlay() {
+    game.Chart.Start(10.00);
+    PlayRecord play;
+    play.coinValue = 1;
+    play.coins = 5;
+    play.win = 20;
+    play.creditsAfter = 25.00;
+    game.Statistics.AddPlay(play);
+    game.Chart.AddPlay(play, game.Statistics);
+    game.Statistics.AddBorrowed(500);
+    game.Chart.AddMove(chart_mark::Loan, 525.00, game.Statistics);
+    game.Statistics.AddPaidBack(100);
+    game.Chart.AddMove(chart_mark::PayBack, 425.00, game.Statistics);
+    const auto window = Open();
+    window->CreditsChart->SetCursor(1);
+    QCOMPARE(window->CreditsChart->TipText(),
+             QStringLiteral("Play 1\nWon: $20.00\nCredits: $25.00\nBorrowed: $500.00\nCredits: "
+                            "$525.00\nPaid back: $100.00\nCredits: $425.00"));
+  }
+
+  // A chart is copied as the picture shown, saved as that picture or as its
+  // points, a row each under a header.
+  void chartsAreCopiedAndSaved() {
+    game = ThirtyPlays();
+    auto window = Open();
+    window->Tabs->setCurrentIndex(1);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    ChartPlot* credits = window->CreditsChart;
+    const QImage shown = credits->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QTemporaryDir folder;
+    answers.savePath = folder.filePath("credits.png");
+    credits->SaveAs();
+    QCOMPARE(answers.offeredNames, QStringList{"credits-chart"});
+    QCOMPARE(QImage(answers.savePath).convertToFormat(QImage::Format_RGB32), shown);
+
+    QVERIFY(credits->SaveTo(folder.filePath("credits.csv")));
+    QFile csv(folder.filePath("credits.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 1 + static_cast<qsizetype>(credits->Data().line.size()));
+    QCOMPARE(rows[0], QStringLiteral("Play,Credits,Won,Marks"));
+    QCOMPARE(rows[1], QStringLiteral("0,1000.00,0.00,"));
+    QCOMPARE(rows[12], QStringLiteral("11,991.25,0.00,"));
+    QCOMPARE(rows[13], QStringLiteral("12,1052.50,62.50,bonus"));
+    QCOMPARE(rows[22], QStringLiteral("20,1147.50,0.00,borrowed"));
+    QVERIFY(window->ReturnChart->SaveTo(folder.filePath("return.csv")));
+    QFile returns(folder.filePath("return.csv"));
+    QVERIFY(returns.open(QIODevice::ReadOnly));
+    const QStringList returnRows =
+        QString::fromUtf8(returns.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(returnRows.size(),
+             1 + static_cast<qsizetype>(window->ReturnChart->Data().line.size()));
+    QCOMPARE(returnRows[0], QStringLiteral("Paid spins,Return so far (%),Long-run return (%),"
+                                           "99 in 100 from (%),99 in 100 to (%)"));
+    QCOMPARE(returnRows.back().section(',', 0, 1), QStringLiteral("30,206.67"));
+
+    // Ctrl+C puts the picture on the clipboard.
+    credits->setFocus();
+    QTRY_VERIFY(credits->hasFocus());
+    const QImage focused = credits->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QTest::keyClick(credits, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), focused);
+    // A file that cannot be written is told, not taken for saved.
+    QVERIFY(!credits->SaveTo(folder.filePath("no/such/folder/c.png")));
+    QCOMPARE(answers.warnings.size(), 1);
+  }
+
+  // The window stays open beside the machine and follows the game: the same
+  // window, its list, totals and charts as the game now is.
+  void followsTheGameWhileOpen() {
+    game = ThirtyPlays();
+    auto window = Open();
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QVERIFY(window->findChild<QLabel*>("NoPlays") != nullptr);
+    ChartPlot* credits = window->CreditsChart;
+    credits->SetCursor(3);
+    game.History.Add(Play(1, 0b1));
+    PlayRecord next = Play(1, 0b1);
+    game.Statistics.AddPlay(next);
+    game.Chart.AddPlay(next, game.Statistics);
+    window->ShowGame(game);
+    QCOMPARE(Text(*window, "Play1Win"), QStringLiteral("$1.25"));
+    QCOMPARE(Text(*window, "PaidSpins"), QStringLiteral("31"));
+    QCOMPARE(window->CreditsChart, credits);
+    QCOMPARE(credits->Data().line.size(), std::size_t{33});
+    QVERIFY(credits->Data().summary.contains("by play 31"));
+    QCOMPARE(credits->Cursor(), std::optional<std::size_t>(3));
+    // A point a paid spin, and the loan's.
+    QCOMPARE(window->ReturnChart->Data().line.size(), std::size_t{32});
+  }
+
+  // On a 1080p screen at scale 1 the window opens with the ten plays whole
+  // and every column in view, and fits the smaller screen too; the player
+  // resizes it, and the size they give it is the one it opens at next.
+  void opensToFitItsScreenAndTakesThePlayersSize() {
+    QScreen* screen = ScreenOfSize({1920, 1080});
+    QVERIFY(screen != nullptr);
+    game = TenPlays();
+    auto window = Open();
+    window->move(screen->geometry().center());
+    QTRY_COMPARE(window->screen(), screen);
+    window->PlaceOnScreen(QSize());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(screen->availableGeometry().contains(window->frameGeometry()));
+    QTRY_COMPARE(RowsInView(*window), 10);
+    QCOMPARE(window->Plays->horizontalScrollBar()->maximum(), 0);
+
+    QSignalSpy chosen(window.get(), &GameHistoryWindow::SizeChosen);
+    QVERIFY(window->minimumSize().width() < 500 && window->maximumSize().width() > 3000);
+    window->resize(520, 420);
+    QTRY_COMPARE(window->size(), QSize(520, 420));
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.front().front().toSize(), QSize(520, 420));
+    // The chosen size where it fits; bounded by the screen where it does not;
+    // one too small or from a hostile file is not taken.
+    window->PlaceOnScreen(QSize(900, 700));
+    QCOMPARE(window->size(), QSize(900, 700));
+    window->PlaceOnScreen(QSize(5000, 5000));
+    QVERIFY(screen->availableGeometry().contains(window->frameGeometry()));
+    const QSize opening = window->OpeningSize(screen->availableGeometry(), QSize());
+    QCOMPARE(window->OpeningSize(screen->availableGeometry(), QSize(-5, 100000)), opening);
+
+    // The 1600 x 1000 screen: still every column, and the window within it.
+    const QRect small = ScreenOfSize({1600, 1000})->availableGeometry();
+    const QSize there = window->OpeningSize(small, QSize());
+    QVERIFY(there.width() <= small.width() && there.height() <= small.height());
+    window->resize(there);
+    QTRY_COMPARE(window->Plays->horizontalScrollBar()->maximum(), 0);
   }
 
   void emptyChartsSaySo() {
     game.Statistics.paidSpins = 3;  // a file from before the chart was kept
     const auto window = Open();
     QCOMPARE(window->CreditsChart->Data().empty, QStringLiteral("No plays yet."));
+    QCOMPARE(window->ReturnChart->Data().empty, QStringLiteral("No plays yet."));
     QCOMPARE(Described(window->CreditsChart),
              QStringLiteral("Credits over the game: no plays yet."));
-    QCOMPARE(Described(window->ReturnChart), QStringLiteral("Return so far: nothing wagered yet."));
+    QCOMPARE(Described(window->ReturnChart), QStringLiteral("Return so far: no plays yet."));
+    // A new game's chart holds its starting credits only: no plays yet either.
+    game.Chart.Start(1000);
+    window->ShowGame(game);
+    QVERIFY(window->CreditsChart->Data().line.empty());
+    QCOMPARE(Described(window->CreditsChart),
+             QStringLiteral("Credits over the game: no plays yet."));
     QTest::keyClick(window->CreditsChart, Qt::Key_Home);
     QCOMPARE(window->CreditsChart->CursorText(), QString());
   }
@@ -512,5 +815,33 @@ class GameHistoryWindowTest : public QObject {
   }
 };
 
-QT_TEST_CLASS(GameHistoryWindowTest);
+QT_TEST_CLASS_WITH(GameHistoryWindowTest, UseScreensAtScale1, nullptr);
+
+// At scale 2 a 1600 x 1000 screen is 800 x 500: the window opens wholly on it,
+// every column in view, and can be made smaller still.
+class GameHistoryAtScale2Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWhollyOnTheScreen() {
+    QLocale::setDefault(QLocale::c());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QCOMPARE(screen->devicePixelRatio(), 2.0);
+    DialogAnswers answers;
+    const PlayerRecords records;
+    GameHistoryWindow window(TenPlays(), records, nullptr, ProgramDir(), answers.Services());
+    window.PlaceOnScreen(QSize());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(screen->availableGeometry().contains(window.frameGeometry()),
+             qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
+    QCOMPARE(window.Plays->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(window.Button1->isVisible());
+    window.resize(window.minimumSize());
+    QTRY_COMPARE(window.size(), window.minimumSize());
+    QLocale::setDefault(QLocale::system());
+  }
+};
+
+QT_TEST_CLASS_WITH(GameHistoryAtScale2Test, UseScreenAtScale2, nullptr);
 #include "GameHistoryWindowTest.moc"

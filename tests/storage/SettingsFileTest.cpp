@@ -53,6 +53,7 @@ TEST(SettingsFile, FirstRunWritesEveryKeyInTableOrder) {
         "\r\n";
   }
   expected += "FreeSpins=0\r\nFreeSpinBet=0.00\r\nFreeSpinsPlayed=0\r\nWager=0.00\r\n";
+  expected += "HistoryWidth=0\r\nHistoryHeight=0\r\n";
   // The game's records follow in sections of their own: no plays, no totals,
   // no chart.
   expected +=
@@ -96,6 +97,8 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
     s.MIDISong[n] = "/songs/" + std::to_string(n * 7) + ".mid";
     s.MIDIName[n] = "Song " + std::to_string(n * 7);
   }
+  s.HistoryWidth = 1234;
+  s.HistoryHeight = 876;
   ASSERT_EQ(SaveSettingsFile(path, saved.state, s, saved.maxed), std::nullopt);
 
   Loaded read = LoadFrom(path);
@@ -103,7 +106,7 @@ TEST(SettingsFile, EveryKeyRoundTrips) {
   const auto savedKeys = SettingsKeys(saved.state, saved.settings, saved.maxed);
   const auto readKeys = SettingsKeys(read.state, read.settings, read.maxed);
   const auto startKeys = SettingsKeys(start.state, start.settings, start.maxed);
-  ASSERT_EQ(savedKeys.size(), 55u);
+  ASSERT_EQ(savedKeys.size(), 57u);
   for (std::size_t i = 0; i < savedKeys.size(); ++i) {
     const auto equal = [&](const SettingsKey& a, const SettingsKey& b) {
       return std::visit([&](auto* x) { return *x == *std::get<decltype(x)>(b.field); }, a.field);
