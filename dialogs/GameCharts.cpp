@@ -78,6 +78,11 @@ QString GameCharts::PlayFigures(const std::vector<ChartPoint>& points, std::int6
       if (before->play != play - 1)
         //: By the pointer, where the chart keeps fewer points than plays: %1 the earlier play.
         lines << tr("Won since play %1: %2").arg(CountText(before->play), Money(won));
+      else if ((point->marks & chart_mark::Bonus) && point->fromPool && before->fromPool)
+        //: By the pointer: what a bonus play won on the lines (%1) and from the pool (%2).
+        lines << tr("Won: %1 on the lines, %2 from the bonus pool")
+                     .arg(Money(won - (*point->fromPool - *before->fromPool)),
+                          Money(*point->fromPool - *before->fromPool));
       else if (point->marks & chart_mark::Bonus)
         //: By the pointer: what a play won on the lines and from the bonus pool together.
         lines << tr("Won: %1, the bonus pool included").arg(Money(won));

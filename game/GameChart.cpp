@@ -24,6 +24,7 @@ ChartPoint PointOf(const GameStatistics& totals, double credits, std::uint8_t ma
   point.credits = credits;
   point.wagered = totals.moneyWagered;
   point.returned = money::Add(totals.wonOnLines, totals.wonFromPool);
+  point.fromPool = totals.wonFromPool;
   point.marks = marks;
   return point;
 }
@@ -64,7 +65,7 @@ std::vector<ChartPoint>& GameChart::OwnPoints() {
 
 void GameChart::Start(double credits) {
   Clear();
-  OwnPoints().push_back(ChartPoint{.credits = credits});
+  OwnPoints().push_back(ChartPoint{.credits = credits, .fromPool = 0.0});
 }
 
 bool GameChart::Append(const ChartPoint& point) {

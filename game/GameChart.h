@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "GameStatistics.h"
@@ -29,6 +30,8 @@ struct ChartPoint {
   double wagered = 0;          // money wagered since New Game
   double returned = 0;         // won on the lines and from the pool since New Game
   std::uint8_t marks = 0;      // chart_mark bits
+  // Of the returns, won from the pool; not known for a point read from an older file.
+  std::optional<double> fromPool;
 
   bool operator==(const ChartPoint&) const = default;
 };

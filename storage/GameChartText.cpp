@@ -54,7 +54,8 @@ std::string PointKey(std::size_t number) { return "Point" + std::to_string(numbe
 bool WithinTotals(const ChartPoint& point, const GameStatistics& totals) {
   return point.play <= PlaysOf(totals) && point.paidSpins <= totals.paidSpins &&
          money::LessOrEqual(point.wagered, totals.moneyWagered) &&
-         money::LessOrEqual(point.returned, money::Add(totals.wonOnLines, totals.wonFromPool));
+         money::LessOrEqual(point.returned, money::Add(totals.wonOnLines, totals.wonFromPool)) &&
+         (!point.fromPool || money::LessOrEqual(*point.fromPool, totals.wonFromPool));
 }
 
 }  // namespace
@@ -62,12 +63,14 @@ bool WithinTotals(const ChartPoint& point, const GameStatistics& totals) {
 std::string ChartPointText(const ChartPoint& point) {
   return std::to_string(point.play) + ", " + std::to_string(point.paidSpins) + ", " +
          MoneyToText(point.credits) + ", " + MoneyToText(point.wagered) + ", " +
-         MoneyToText(point.returned) + ", " + MarksText(point.marks);
+         MoneyToText(point.returned) + ", " + MarksText(point.marks) +
+         (point.fromPool ? ", " + MoneyToText(*point.fromPool) : std::string());
 }
 
 std::optional<ChartPoint> ParseChartPoint(std::string_view text) {
   const std::vector<std::string_view> fields = SplitRecordFields(text, ',');
-  if (fields.size() != 6) return std::nullopt;
+  // Older files have no seventh field, the part of the returns won from the pool.
+  if (fields.size() != 6 && fields.size() != 7) return std::nullopt;
   const auto play = ParseRecordCount(fields[0]);
   const auto paidSpins = ParseRecordCount(fields[1]);
   const auto credits = ParseRecordAmount(fields[2]);
@@ -77,7 +80,12 @@ std::optional<ChartPoint> ParseChartPoint(std::string_view text) {
   if (!play || !paidSpins || !credits || !wagered || !returned || !marks) return std::nullopt;
   if (*play < 0 || *paidSpins < 0 || *paidSpins > *play || *wagered < 0 || *returned < 0)
     return std::nullopt;
-  return ChartPoint{*play, *paidSpins, *credits, *wagered, *returned, *marks};
+  std::optional<double> fromPool;
+  if (fields.size() == 7) {
+    fromPool = ParseRecordAmount(fields[6]);
+    if (!fromPool || *fromPool < 0 || money::Less(*returned, *fromPool)) return std::nullopt;
+  }
+  return ChartPoint{*play, *paidSpins, *credits, *wagered, *returned, *marks, fromPool};
 }
 
 ProfileEntries ChartEntries(const GameChart& chart) {

@@ -453,6 +453,11 @@
             <numerusform>Bisherige Auszahlungsquote nach %n bezahlten Drehungen: %1. Die langfristige Auszahlungsquote des Automaten bei %2 beträgt %3; 99 von 100 Spielen mit so vielen bezahlten Drehungen enden zwischen %4 und %5.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Won: %1 on the lines, %2 from the bonus pool</source>
+        <extracomment>By the pointer: what a bonus play won on the lines (%1) and from the pool (%2).</extracomment>
+        <translation>Gewonnen: %1 auf den Linien, %2 aus dem Bonustopf</translation>
+    </message>
 </context>
 <context>
     <name>GameHistoryWindow</name>

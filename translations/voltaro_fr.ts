@@ -453,6 +453,11 @@
             <numerusform>Taux de redistribution jusqu&apos;ici après %n tours payants&#xa0;: %1. Le taux de redistribution à long terme de la machine à %2 est de %3&#xa0;; avec autant de tours payants, 99 parties sur 100 finissent entre %4 et %5.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Won: %1 on the lines, %2 from the bonus pool</source>
+        <extracomment>By the pointer: what a bonus play won on the lines (%1) and from the pool (%2).</extracomment>
+        <translation>Gagné&#xa0;: %1 sur les lignes, %2 de la cagnotte</translation>
+    </message>
 </context>
 <context>
     <name>GameHistoryWindow</name>

@@ -63,7 +63,7 @@ constexpr Checkpoint Checkpoints[] = {
 // The settings file written at the close, with the test's program folder
 // written as "<program>/".
 constexpr const char* SettingsSha256 =
-    "892aa52eac833167de717032b2b4f4c8c666f68923e0f56cbd5002dd48f55b50";
+    "c1ae1dfcc9de843cd3650c37266022a924e7b096268a891525c10d85e60a4f23";
 
 }  // namespace
 

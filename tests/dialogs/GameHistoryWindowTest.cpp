@@ -547,8 +547,8 @@ class GameHistoryWindowTest : public QObject {
     QTRY_COMPARE(credits->CursorText(), QStringLiteral("Play 12: $1052.50 (bonus)"));
     // 2.50 on the lines and 60.00 from the pool.
     QTRY_COMPARE(QToolTip::text(),
-                 QStringLiteral("Play 12\nWon: $62.50, the bonus pool included\nCredits: "
-                                "$1052.50"));
+                 QStringLiteral("Play 12\nWon: $2.50 on the lines, $60.00 from the bonus pool\n"
+                                "Credits: $1052.50"));
     // The loan shares play 20 with the play before it; the mouse finds the
     // later, the tip tells both.
     QTest::mouseMove(credits, credits->PointAt(21).toPoint());

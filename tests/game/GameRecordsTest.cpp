@@ -123,7 +123,7 @@ TEST(GameChart, AMillionPlaysThinToTheirShape) {
   const std::vector<ChartPoint>& points = chart.Points();
   EXPECT_GT(points.size(), GameChart::Capacity / 2);
   EXPECT_EQ(points.front(), (ChartPoint{1, 1, points.front().credits, 1.25, points.front().returned,
-                                        points.front().marks}));
+                                        points.front().marks, points.front().fromPool}));
   EXPECT_EQ(points.back().play, 1'000'000);
   EXPECT_EQ(points.back().credits, credits);
   EXPECT_EQ(points.back().wagered, totals.moneyWagered);
@@ -161,12 +161,12 @@ TEST(GameChart, AMillionPlaysThinToTheirShape) {
 // number.
 TEST(GameChart, PointsOnlyGoForward) {
   GameChart chart;
-  EXPECT_TRUE(chart.Append({5, 4, 900, 10, 8, 0}));
-  EXPECT_TRUE(chart.Append({5, 4, 1000, 10, 8, chart_mark::Loan}));
-  EXPECT_FALSE(chart.Append({4, 4, 900, 10, 8, 0}));
-  EXPECT_FALSE(chart.Append({6, 3, 900, 10, 8, 0}));
-  EXPECT_FALSE(chart.Append({6, 5, 900, 9.99, 8, 0}));
-  EXPECT_FALSE(chart.Append({6, 5, 900, 11, 7.99, 0}));
+  EXPECT_TRUE(chart.Append({5, 4, 900, 10, 8, 0, {}}));
+  EXPECT_TRUE(chart.Append({5, 4, 1000, 10, 8, chart_mark::Loan, {}}));
+  EXPECT_FALSE(chart.Append({4, 4, 900, 10, 8, 0, {}}));
+  EXPECT_FALSE(chart.Append({6, 3, 900, 10, 8, 0, {}}));
+  EXPECT_FALSE(chart.Append({6, 5, 900, 9.99, 8, 0, {}}));
+  EXPECT_FALSE(chart.Append({6, 5, 900, 11, 7.99, 0, {}}));
   EXPECT_EQ(chart.Points().size(), 2u);
   EXPECT_DOUBLE_EQ(ReturnOf(chart.Points()[0]), 0.8);
   EXPECT_EQ(ReturnOf(ChartPoint{}), 0.0);

@@ -203,9 +203,9 @@ TEST_F(MachineTest, EachSpinRecordsItsPlay) {
   // The chart has a point per play with the totals as they then stood; the
   // bonus is marked.
   const std::vector<ChartPoint> chart{
-      {1, 1, 1005.00, 1.25, 6.25, 0},
-      {2, 2, 1054.75, 1.50, 56.25, chart_mark::Bonus},
-      {3, 2, 1055.25, 1.50, 56.75, 0},
+      {1, 1, 1005.00, 1.25, 6.25, 0, 0.00},
+      {2, 2, 1054.75, 1.50, 56.25, chart_mark::Bonus, 50.00},
+      {3, 2, 1055.25, 1.50, 56.75, 0, 50.00},
   };
   EXPECT_EQ(state.Chart.Points(), chart);
 }
@@ -237,8 +237,10 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   // marked as what they are; a refused one leaves no point.
   const std::vector<ChartPoint>& chart = view.kept.back().Chart.Points();
   ASSERT_EQ(chart.size(), 3u);
-  EXPECT_EQ(chart[1], (ChartPoint{1, 1, 1493.75, 6.25, chart[0].returned, chart_mark::Loan}));
-  EXPECT_EQ(chart[2], (ChartPoint{1, 1, 1293.75, 6.25, chart[0].returned, chart_mark::PayBack}));
+  EXPECT_EQ(chart[1], (ChartPoint{1, 1, 1493.75, 6.25, chart[0].returned, chart_mark::Loan,
+                                  chart[0].fromPool}));
+  EXPECT_EQ(chart[2], (ChartPoint{1, 1, 1293.75, 6.25, chart[0].returned, chart_mark::PayBack,
+                                  chart[0].fromPool}));
   Change([&](GameState& g) { g.Credits = money::LargestAmount - 1.00; });
   EXPECT_EQ(machine.Borrow(5), MoneyMove::Done);
   EXPECT_EQ(view.kept.back().Statistics.borrowed, 501.00);
@@ -255,7 +257,8 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
   EXPECT_TRUE(view.kept.back().History.Plays().empty());
   // The chart starts afresh from the new game's credits.
-  EXPECT_EQ(view.kept.back().Chart.Points(), std::vector<ChartPoint>{{.credits = 1000.00}});
+  EXPECT_EQ(view.kept.back().Chart.Points(),
+            (std::vector<ChartPoint>{{.credits = 1000.00, .fromPool = 0.0}}));
   ASSERT_TRUE(machine.Borrow(100) == MoneyMove::Done);
   EXPECT_EQ(view.kept.back().Chart.Points().size(), 2u);
   GameSnapshot saved;
@@ -263,7 +266,8 @@ TEST_F(MachineTest, CommandsThatMoveMoneyAreKept) {
   ASSERT_TRUE(machine.OpenGame(saved));
   EXPECT_EQ(view.kept.back().Credits, 40.00);
   EXPECT_EQ(view.kept.back().Statistics, GameStatistics{});
-  EXPECT_EQ(view.kept.back().Chart.Points(), std::vector<ChartPoint>{{.credits = 40.00}});
+  EXPECT_EQ(view.kept.back().Chart.Points(),
+            (std::vector<ChartPoint>{{.credits = 40.00, .fromPool = 0.0}}));
   EXPECT_TRUE(view.kept.back().History.Plays().empty());
 }
 

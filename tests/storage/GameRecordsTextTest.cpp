@@ -349,7 +349,7 @@ TEST(GameChartFile, OlderFileGainsTheChartAtTheNextPlay) {
   const std::size_t totalsAt = bytes.find("[Game Statistics]");
   EXPECT_EQ(kept.substr(0, totalsAt), bytes.substr(0, totalsAt));
   EXPECT_NE(kept.find("[Game Chart]\r\nPoint1=5000000194, 5000000124, 900.25, 98765.80, "
-                      "92103.65, Bonus\r\n"),
+                      "92103.65, Bonus, 4399.30\r\n"),
             std::string::npos)
       << kept;
   EXPECT_NE(kept.find("[Records]\r\nGames=1, 2026-12-08T14:26:40Z, 1\r\nPaidSpins=0\r\n"),
@@ -375,7 +375,10 @@ TEST(GameChartFile, HostileValuesAreDroppedAndNeverTouchTheMoney) {
       "4, 3, 995.00, -1.00, 1.00, none",
       "4, 3, 995.00, 1.00, 1.00, Jackpot",
       "4, 3, 995.00, 1.00, 1.00",
-      "4, 3, 995.00, 1.00, 1.00, none, 7",
+      "4, 3, 995.00, 1.00, 1.00, none, 7",  // more from the pool than returned
+      "4, 3, 995.00, 1.00, 1.00, none, -0.50",
+      "4, 3, 995.00, 1.00, 1.00, none, 0.50",  // more from the pool than the game won
+      "4, 3, 995.00, 1.00, 1.00, none, 0.50, 1",
       "4, 5, 995.00, 1.00, 1.00, none",      // more paid spins than plays
       "2, 2, 995.00, 1.00, 1.00, none",      // a play before the one above
       "4, 3, 995.00, 0.25, 1.00, none",      // less wagered than before
@@ -401,8 +404,8 @@ TEST(GameChartFile, HostileValuesAreDroppedAndNeverTouchTheMoney) {
     EXPECT_EQ(game.state.Statistics.paidSpins, 10) << shown;
     EXPECT_EQ(game.state.Statistics.moneyWagered, 2.50) << shown;
     const std::vector<ChartPoint> expected{
-        {3, 2, 990.00, 0.50, 0.25, 0},
-        {9, 7, 1010.00, 1.75, 1.50, chart_mark::Bonus | chart_mark::PayBack}};
+        {3, 2, 990.00, 0.50, 0.25, 0, std::nullopt},
+        {9, 7, 1010.00, 1.75, 1.50, chart_mark::Bonus | chart_mark::PayBack, std::nullopt}};
     EXPECT_EQ(game.state.Chart.Points(), expected) << shown;
   }
   // Keys past the chart's capacity are never read.
