@@ -16,8 +16,7 @@ reader=$(dirname "$0")/read_face_accessible.py
 # The accessibility bus of this session, and Qt told to speak on it even
 # though no screen reader asked.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus_pid=$!
-trap 'kill "$bus_pid" 2>/dev/null || true; cleanup' EXIT
+helper_pids+=("$!")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 start_x

@@ -10,9 +10,10 @@ program=$1
 work=$(mktemp -d)
 weston_pid=
 game_pid=
+source "$(dirname "$0")/../support/processes.sh"
 cleanup() {
-  [[ -n $game_pid ]] && kill -KILL "$game_pid" 2>/dev/null || true
-  [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null || true
+  end_and_wait "$game_pid"
+  end_and_wait "$weston_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
