@@ -17,6 +17,14 @@ reader=$(dirname "$0")/read_face_accessible.py
 # though no screen reader asked.
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 helper_pids+=("$!")
+# Ready once it owns its name on the session bus: a client asking before that
+# would have the bus start a second one.
+a11y_bus_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+for _ in $(seq 100); do a11y_bus_up && break; sleep 0.1; done
+a11y_bus_up || fail "the accessibility bus did not start"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 start_x
