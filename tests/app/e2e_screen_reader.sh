@@ -14,7 +14,11 @@ source "$(dirname "$0")/e2e_common.sh"
 reader=$(dirname "$0")/read_face_accessible.py
 
 # The accessibility bus of this session, and Qt told to speak on it even
-# though no screen reader asked.
+# though no screen reader asked. Its socket lies in the runtime folder, or
+# without one in the home folder, where the bus of another run beside this
+# one would take its place: the scene has a runtime folder of its own.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 helper_pids+=("$!")
 # Ready once it owns its name on the session bus: a client asking before that
