@@ -11,7 +11,10 @@ command -v clang-format >/dev/null || {
   exit 1
 }
 
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+# The files git knows when the folder is the top of a clone; any other folder,
+# even one inside a clone (a test's temporary tree in the build folder), by
+# what it holds.
+if [[ $(git rev-parse --show-toplevel 2>/dev/null) == "$(pwd -P)" ]]; then
   # Tracked and new files alike, so a source not yet committed is checked too.
   mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' |
     while read -r file; do [[ -f $file ]] && echo "$file"; done)

@@ -12,8 +12,9 @@ export LANG=C.UTF-8
 out=$(mktemp)
 config=$(mktemp -d)
 game_pid=
+source "$(dirname "$0")/../support/processes.sh"
 cleanup() {
-  [[ -n $game_pid ]] && kill -KILL "$game_pid" 2>/dev/null || true
+  end_and_wait "$game_pid"
   rm -rf "$out" "$config"
 }
 trap cleanup EXIT

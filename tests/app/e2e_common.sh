@@ -14,11 +14,16 @@ unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 settings=$XDG_CONFIG_HOME/voltaro-slots/VOLTA.INI
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/processes.sh"
 xvfb_pid=
 game_pid=
+# Other programs a scene starts (a window manager, a bus): ended after the
+# game and before the X server.
+helper_pids=()
 cleanup() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
+  end_and_wait "$game_pid"
+  end_and_wait "${helper_pids[@]}"
+  end_and_wait "$xvfb_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT

@@ -10,8 +10,7 @@ source "$(dirname "$0")/e2e_common.sh"
 
 other_pid=
 player_pid=
-trap '[[ -n $other_pid ]] && kill -9 "$other_pid" 2>/dev/null
-      [[ -n $player_pid ]] && kill -9 "$player_pid" 2>/dev/null; cleanup' EXIT
+trap 'end_and_wait "$other_pid" "$player_pid"; cleanup' EXIT
 
 # The visible top-level window of a process, once it is up.
 window_of() {
@@ -113,7 +112,8 @@ exit_through_menu
 players=$work/player/config
 mkdir -p "$players/voltaro-slots"
 printf '[Settings]\r\nCredits=5.00\r\nSound=0\r\n' >"$players/voltaro-slots/VOLTA.INI"
-as_player=(env HOME="$work/player" XDG_CONFIG_HOME="$players")
+# Qt makes its runtime folder in the temporary folder: the player's own.
+as_player=(env HOME="$work/player" XDG_CONFIG_HOME="$players" TMPDIR="$work/player")
 players_program=$program
 if ((EUID == 0)); then
   chown -R nobody: "$work/player"

@@ -14,10 +14,21 @@ source "$(dirname "$0")/e2e_common.sh"
 reader=$(dirname "$0")/read_face_accessible.py
 
 # The accessibility bus of this session, and Qt told to speak on it even
-# though no screen reader asked.
+# though no screen reader asked. Its socket lies in the runtime folder, or
+# without one in the home folder, where the bus of another run beside this
+# one would take its place: the scene has a runtime folder of its own.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus_pid=$!
-trap 'kill "$bus_pid" 2>/dev/null || true; cleanup' EXIT
+helper_pids+=("$!")
+# Ready once it owns its name on the session bus: a client asking before that
+# would have the bus start a second one.
+a11y_bus_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+for _ in $(seq 100); do a11y_bus_up && break; sleep 0.1; done
+a11y_bus_up || fail "the accessibility bus did not start"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 start_x

@@ -15,6 +15,7 @@ printf '[Settings]\r\nBackMode=1\r\nBackColor=255\r\n' >"$settings"
 screen_size=1024x600
 start_x
 openbox >/dev/null 2>&1 &
+helper_pids+=("$!")
 sleep 1
 start_game
 

@@ -10,9 +10,10 @@ program=$1
 work=$(mktemp -d)
 weston_pid=
 game_pid=
+source "$(dirname "$0")/../support/processes.sh"
 cleanup() {
-  [[ -n $game_pid ]] && kill -KILL "$game_pid" 2>/dev/null || true
-  [[ -n $weston_pid ]] && kill "$weston_pid" 2>/dev/null || true
+  end_and_wait "$game_pid"
+  end_and_wait "$weston_pid"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,6 +40,10 @@ mkdir -p "$(dirname "$settings")"
 printf '[Settings]\r\nMusicOn=0\r\nFreeSpins=1\r\nFreeSpinBet=1.25\r\nFreeSpinsPlayed=6\r\n' >"$settings"
 value_of() { sed -n "s/^$1=\([^\r]*\)\r\?$/\1/p" "$settings" | head -1; }
 
+# In a sanitized build, leaks are traced through the Wayland client library,
+# which keeps no frame pointers, only by the slow unwinder: without it the
+# library's own leak at the end is not matched by its suppression.
+[[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
   "$program" >"$work/game.log" 2>&1 &
 game_pid=$!
@@ -69,7 +74,8 @@ kill -TERM "$game_pid"
 status=0
 wait "$game_pid" || status=$?
 game_pid=
-[[ $status == 0 ]] || fail "the game ended with $status after SIGTERM"
+[[ $status == 0 ]] ||
+  fail "the game ended with $status after SIGTERM: $(grep -v '^\[' "$work/game.log" | tail -12)"
 [[ $(value_of FreeSpins) == 0 && $(value_of FreeSpinsPlayed) == 7 ]] ||
   fail "the file after SIGTERM: FreeSpins $(value_of FreeSpins), FreeSpinsPlayed $(value_of FreeSpinsPlayed)"
 echo "PASS: the game runs natively on Wayland"
