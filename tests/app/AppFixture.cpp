@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include "OffscreenScreens.h"
 #include "PlanPlayer.h"
 
 namespace {
@@ -143,22 +144,6 @@ QString SectionValue(const QString& path, const QString& section, const QString&
 
 namespace {
 
-QByteArray ScreensConfig() {
-  QByteArray screens;
-  int x = 0;
-  for (const QSize size : TestScreens) {
-    if (!screens.isEmpty()) screens += ',';
-    screens += QStringLiteral(R"({"name":"%1x%2","x":%3,"y":0,"width":%1,"height":%2,)"
-                              R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1})")
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(x)
-                   .toUtf8();
-    x += size.width();
-  }
-  return R"({"windowFrameMargins":false,"screens":[)" + screens + "]}";
-}
-
 QScreen* ScreenOfSize(QSize size) {
   for (QScreen* screen : QGuiApplication::screens())
     if (screen->geometry().size() == size) return screen;
@@ -167,16 +152,7 @@ QScreen* ScreenOfSize(QSize size) {
 
 }  // namespace
 
-void UseTestScreens() {
-  // The configuration file is read when the QApplication is made; it stays
-  // until the program ends.
-  static QTemporaryDir folder;
-  QFile config(folder.filePath(QStringLiteral("screens.json")));
-  if (!config.open(QIODevice::WriteOnly) || config.write(ScreensConfig()) < 0)
-    qFatal("cannot write the test screens' configuration");
-  config.close();
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-}
+void UseTestScreens() { UseOffscreenScreens(TestScreens); }
 
 void MaximizeOn(TForm1& form, QSize screenSize) {
   QScreen* screen = ScreenOfSize(screenSize);

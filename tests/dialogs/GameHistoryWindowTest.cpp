@@ -29,6 +29,7 @@
 #include "GameState.h"
 #include "HelpContexts.h"
 #include "MachineMath.h"
+#include "OffscreenScreens.h"
 #include "Palette.h"
 #include "Paylines.h"
 #include "QtTestClasses.h"
@@ -150,33 +151,11 @@ GameState ThirtyPlays() {
 // Screens side by side, their sizes in device pixels, set up before the
 // QApplication is made: a 1080p one (the first) and the 1600 x 1000 one
 // the window was found too big for.
-void UseScreens(const QList<QSize>& sizes) {
-  static QTemporaryDir folder;
-  QFile config(folder.filePath(QStringLiteral("screens.json")));
-  QByteArray screens;
-  int x = 0;
-  for (const QSize size : sizes) {
-    if (!screens.isEmpty()) screens += ',';
-    screens += QStringLiteral(R"({"name":"%1x%2","x":%3,"y":0,"width":%1,"height":%2,)"
-                              R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1})")
-                   .arg(size.width())
-                   .arg(size.height())
-                   .arg(x)
-                   .toUtf8();
-    x += size.width();
-  }
-  if (!config.open(QIODevice::WriteOnly) ||
-      config.write(R"({"windowFrameMargins":false,"screens":[)" + screens + "]}") < 0)
-    qFatal("cannot write the test screens' configuration");
-  config.close();
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-}
-
-void UseScreensAtScale1() { UseScreens({{1920, 1080}, {1600, 1000}}); }
+void UseScreensAtScale1() { UseOffscreenScreens({{1920, 1080}, {1600, 1000}}); }
 
 void UseScreenAtScale2() {
   qputenv("QT_SCALE_FACTOR", "2");
-  UseScreens({{1600, 1000}});
+  UseOffscreenScreens({{1600, 1000}});
 }
 
 QScreen* ScreenOfSize(QSize size) {

@@ -3,7 +3,9 @@
 # classes each program registers. Included by the top folder, so that the
 # tests of every folder (assets/ too) can use it.
 add_library(voltaro_qt_test_main STATIC ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
-                                        ${CMAKE_CURRENT_LIST_DIR}/QtTestClasses.h)
+                                        ${CMAKE_CURRENT_LIST_DIR}/QtTestClasses.h
+                                        ${CMAKE_CURRENT_LIST_DIR}/OffscreenScreens.cpp
+                                        ${CMAKE_CURRENT_LIST_DIR}/OffscreenScreens.h)
 target_include_directories(voltaro_qt_test_main PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(voltaro_qt_test_main PUBLIC Qt6::Widgets Qt6::Test)
 
