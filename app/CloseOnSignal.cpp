@@ -125,7 +125,7 @@ void CloseAllWindows(QWidget& mainWindow) {
   mainWindow.close();
 }
 
-void KeepAtExit(std::function<void()> action) {
+void RunAtExit(std::function<void()> action) {
   static const bool registered = std::atexit(RunExitAction) == 0;
   (void)registered;
   ExitAction() = std::move(action);

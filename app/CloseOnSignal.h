@@ -42,4 +42,4 @@ void CloseAllWindows(QWidget& mainWindow);
 // What runs when the program ends through exit() without returning from
 // main: Qt ends that way when the connection to the display is lost. Only
 // one action is kept; an empty one clears it.
-void KeepAtExit(std::function<void()> action);
+void RunAtExit(std::function<void()> action);

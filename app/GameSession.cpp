@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameSession.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
+#include "Money.h"
 #include "PlanPlayer.h"
 #include "Profile.h"
+#include "ReadableNumbers.h"
 #include "SettingsFile.h"
 #include "SettingsKeys.h"
 #include "SettingsLock.h"
+#include "Slots.h"
+#include "Timings.h"
 
 namespace {
 
@@ -16,29 +21,45 @@ std::int64_t PlaysOf(const GameState& game) {
 }
 
 // Coins placed with "Bet 1" are written this long after the first of them.
-constexpr int KeepCoinsDelay = 1000;
+constexpr int SaveCoinsDelay = 1000;
 
 }  // namespace
 
 GameSession::GameSession(Settings& settings, RandomSource& random, std::string settingsPath,
-                         Host host, QObject* parent)
+                         SessionView& view, QObject* parent)
     : QObject(parent),
       settings_(settings),
       settingsPath_(std::move(settingsPath)),
-      host_(std::move(host)),
+      view_(view),
       machine_(std::make_unique<Machine>(settings_, clock_, random)) {
+  // Tests find the session and its timers by their object names.
+  setObjectName(QStringLiteral("GameSession"));
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(timings::AutoSpinInterval);
+  connect(Timer1, &QTimer::timeout, this, &GameSession::AutoSpinTick);
+
   KeepTimer = new QTimer(this);
   KeepTimer->setObjectName(QStringLiteral("KeepTimer"));
-  KeepTimer->setInterval(KeepCoinsDelay);
+  KeepTimer->setInterval(SaveCoinsDelay);
   KeepTimer->setSingleShot(true);
-  connect(KeepTimer, &QTimer::timeout, this, &GameSession::WriteKeptGame);
+  connect(KeepTimer, &QTimer::timeout, this, &GameSession::WritePendingGame);
 }
 
-GameSession::~GameSession() = default;
-
-void GameSession::ShowOn(FaceView& face, ControlsView& controls, std::function<void()> ended) {
-  player_ = std::make_unique<PlanPlayer>(shown_, face, controls, std::move(ended), this);
+GameSession::~GameSession() {
+  if (player_) player_->Stop();
 }
+
+void GameSession::ShowOn(FaceView& face, ControlsView& controls) {
+  player_ = std::make_unique<PlanPlayer>(
+      shown_, face, controls, [this] { PlanEnded(); },
+      // A spin's settled game is written before its wheels turn.
+      [this](const GameState& settled) { SaveGame(settled); }, this);
+}
+
+const GameState& GameSession::AtRest() const { return Playing() ? beforePlan_ : State(); }
+
+bool GameSession::Playing() const { return player_->Playing(); }
 
 bool GameSession::ReadSettingsFile() {
   bool maxed = false;
@@ -47,12 +68,12 @@ bool GameSession::ReadSettingsFile() {
   machine_->RestoreGame(loaded);
   shown_ = machine_->State();
   // Something that is no settings file stands in its place: the player
-  // hears it now, not at the close. The box waits for the event loop, so the
-  // window shows first.
+  // hears it now, not when the window closes. The box waits for the event
+  // loop, so the window shows first.
   if (SettingsPathRefused(settingsPath_)) {
     lastWriteFailure_ = UnableToWriteMessage(settingsPath_);
     writeFailure_ = lastWriteFailure_;
-    host_.showKept(false);
+    view_.ShowSaved(false);
     QTimer::singleShot(0, this, [this] { ReportWriteFailure(); });
   }
   // The very first run starts the first game; later runs go on with the
@@ -62,66 +83,245 @@ bool GameSession::ReadSettingsFile() {
   return maxed;
 }
 
+void GameSession::ResumeLoadedGame() {
+  // A speed that is none of the three leaves Fast in force, as the rules
+  // start.
+  if (settings_.Speed <= 2)
+    Show(machine_->SelectSpeed(settings_.Speed));
+  else
+    view_.ShowSpeedMark(0);
+  Show(machine_->ApplyLoadedBet());
+  Show(machine_->ResumeGame());
+  ShowIdleGame();
+}
+
 void GameSession::RestoreGame(const GameState& game) {
   machine_->RestoreGame(game);
   playsRecorded_ = PlaysOf(State());
-  ShowGameAtRest();
+  ShowIdleGame();
 }
 
-void GameSession::ShowGameAtRest() {
-  if (!player_->Playing()) shown_ = machine_->State();
+void GameSession::PutStripsOnWheels() {
+  machine_->PutStripsOnWheels();
+  ShowIdleGame();
 }
 
-const GameState& GameSession::AtRest() const {
-  return player_->Playing() ? beforePlan_ : machine_->State();
+void GameSession::Bet1() {
+  Show(machine_->Bet1());
+  CommandShown();
 }
 
-void GameSession::Play(Plan plan) {
-  // The face shows the game at rest until a plan starts.
-  if (!player_->Playing()) beforePlan_ = shown_;
-  ShowGameAtRest();
-  playingSpin_ = plan.spins;
-  player_->Play(std::move(plan));
+void GameSession::BetMax() {
+  Show(machine_->BetMax());
+  CommandShown();
+}
+
+void GameSession::Spin() {
+  Show(machine_->Spin());
+  CommandShown();
+}
+
+void GameSession::AutoSpinTick() {
+  Show(machine_->AutoSpinTick());
+  CommandShown();
 }
 
 bool GameSession::Hurry() { return player_->Hurry(); }
 
+void GameSession::ToggleAutoSpin() { Show(machine_->ToggleAutoSpin()); }
+
+void GameSession::SelectSpeed(int speed) { Show(machine_->SelectSpeed(speed)); }
+
+bool GameSession::ChooseCoinValue(int row) {
+  // A change before the first paid spin is refused quietly and leaves every
+  // mark as it was.
+  CommandResult result = machine_->ChooseCoinValue(row);
+  const bool done = result.done;
+  if (done) {
+    Show(std::move(result));
+    ShowIdleGame();
+    view_.RepaintFace();
+  }
+  CommandShown();
+  return done;
+}
+
+bool GameSession::NewGame() {
+  const bool done = ShowNewGame(machine_->NewGame(), {});
+  if (done) view_.RepaintFace();
+  CommandShown();
+  return done;
+}
+
+bool GameSession::OpenGame(const SlotRecord& slot) {
+  // A game opened from a slot goes by the slot's name in the records.
+  return ShowNewGame(machine_->OpenGame(SnapshotOf(slot)), slot.Saved ? slot.Name : std::string());
+}
+
+bool GameSession::ShowNewGame(CommandResult result, const std::string& slotName) {
+  if (!result.done) return false;
+  StartRecordedGame(slotName);
+  Show(std::move(result));
+  ShowIdleGame();
+  return true;
+}
+
+MoneyMove GameSession::Borrow(double amount) {
+  CommandResult result = machine_->Borrow(amount);
+  const MoneyMove move = result.money;
+  Show(std::move(result));
+  ShowIdleGame();
+  return move;
+}
+
+MoneyMove GameSession::PayBack(double amount) {
+  CommandResult result = machine_->PayBack(amount);
+  const MoneyMove move = result.money;
+  Show(std::move(result));
+  ShowIdleGame();
+  return move;
+}
+
+void GameSession::Show(CommandResult result) {
+  if (result.autoSpinMark) view_.ShowAutoSpinMark(*result.autoSpinMark);
+  if (result.coinValueMark) view_.ShowCoinValueMark(*result.coinValueMark);
+  if (result.speedMark) view_.ShowSpeedMark(*result.speedMark);
+  if (result.autoSpinTicks) {
+    if (*result.autoSpinTicks)
+      Timer1->start();
+    else
+      Timer1->stop();
+  }
+  if (result.keep == KeepWhen::Now) SaveGame(State());
+  if (result.keep == KeepWhen::Soon) SaveGameSoon(State());
+  if (!result.plan.Empty()) Play(std::move(result.plan));
+  if (!result.message.empty()) ShowMessage(result.message, result.messageAmount);
+}
+
+void GameSession::CatchUp() { CommandShown(); }
+
+void GameSession::CommandShown() {
+  ShowIdleGame();
+  if (!Playing()) view_.ShowIdleGame(State());
+  ReportWriteFailure();
+}
+
+void GameSession::ShowMessage(const std::string& text, std::optional<double> amount) {
+  QString message = QCoreApplication::translate("Machine", text.c_str());
+  if (amount) message = message.arg(AmountText(money::ToCents(*amount)));
+  view_.Inform(message);
+}
+
+void GameSession::ShowIdleGame() {
+  if (!Playing()) shown_ = State();
+}
+
+void GameSession::Play(Plan plan) {
+  // The face shows the idle game until a plan starts.
+  if (!Playing()) beforePlan_ = shown_;
+  ShowIdleGame();
+  playingSpin_ = plan.spins;
+  player_->Play(std::move(plan));
+}
+
+void GameSession::PlanEnded() {
+  Show(machine_->PlanEnded());
+  ShowIdleGame();
+  const bool spun = playingSpin_;
+  playingSpin_ = false;
+  // A screen reader hears how the spin came out once it has settled.
+  if (spun) view_.ShowSpinSettled();
+  if (!Playing()) view_.ShowIdleGame(State());
+  ReportWriteFailure();
+}
+
 void GameSession::DropPlan() {
-  if (!player_->Playing()) return;
+  if (!Playing()) return;
   const bool spinShown = player_->SpinShown();
   player_->Stop();
   machine_->DropPlan(spinShown);
 }
 
-bool GameSession::RestAfterPlan() {
-  ShowGameAtRest();
-  const bool spin = playingSpin_;
-  playingSpin_ = false;
-  return spin;
+void GameSession::EndPlay() {
+  // The rest of a plan in play is not shown: the game is written as it
+  // settled, or as it was before a bet whose spin the player never saw.
+  DropPlan();
+  Show(machine_->StopAutoSpin());
+  // The whole game is written next; nothing saved earlier is left to write.
+  KeepTimer->stop();
+  pendingSave_.reset();
+  // Coins placed but not spun are not written as a wager: they go back to
+  // the credits that are.
+  machine_->ReturnWager();
+  ShowIdleGame();
 }
 
-void GameSession::KeepGame(const GameState& game) {
-  keptGame_ = game;
-  WriteKeptGame();
+std::optional<std::string> GameSession::SaveAtExit() {
+  // As closing writes it, without a box or a paint; the settings are
+  // today's.
+  DropPlan();
+  machine_->ReturnWager();
+  return WriteSettingsFile();
 }
 
-void GameSession::KeepGameSoon(const GameState& game) {
-  keptGame_ = game;
+std::optional<std::string> GameSession::WriteSettingsFile() { return WriteGame(State()); }
+
+void GameSession::SaveNow() { SaveGame(State()); }
+
+void GameSession::SaveGame(const GameState& game) {
+  pendingSave_ = game;
+  WritePendingGame();
+}
+
+void GameSession::SaveGameSoon(const GameState& game) {
+  pendingSave_ = game;
   if (!KeepTimer->isActive()) KeepTimer->start();
 }
 
-void GameSession::ForgetKeptGame() {
+void GameSession::WritePendingGame() {
   KeepTimer->stop();
-  keptGame_.reset();
+  if (!pendingSave_) return;
+  const GameState game = std::move(*pendingSave_);
+  pendingSave_.reset();
+  NoteWrite(WriteGame(game));
 }
 
-std::optional<std::string> GameSession::WriteSettingsFile(const GameState& game) {
+std::optional<std::string> GameSession::WriteGame(const GameState& game) {
   // The file code reads and writes through one key table; it writes from a
-  // copy, so the game in play has no writer but the machine.
+  // copy, so the game in play has no writer but the rules.
   RecordSettledPlays(game);
   RecordTimeInView();
-  return SaveSettingsFile(settingsPath_, GameToStore(game), settings_, host_.maximized(),
-                          &records_);
+  auto error =
+      SaveSettingsFile(settingsPath_, GameToStore(game), settings_, view_.Maximized(), &records_);
+  emit Written();
+  return error;
+}
+
+void GameSession::NoteWrite(std::optional<std::string> error) {
+  if (!error) {
+    // Saved again: the window says so, and the next failure is told anew.
+    if (lastWriteFailure_) {
+      lastWriteFailure_.reset();
+      view_.ShowSaved(true);
+    }
+    return;
+  }
+  // From the first failure until a write succeeds the window says the game
+  // is not being saved; the box comes again only when the cause changes.
+  view_.ShowSaved(false);
+  if (error == lastWriteFailure_) return;
+  lastWriteFailure_ = error;
+  writeFailure_ = std::move(error);
+  ReportWriteFailure();
+}
+
+void GameSession::ReportWriteFailure() {
+  // A box in the middle of a spin would stand over its wheels; it waits for
+  // the end.
+  if (!writeFailure_ || Playing()) return;
+  const std::string text = std::move(*writeFailure_);
+  writeFailure_.reset();
+  view_.Inform(QString::fromStdString(text));
 }
 
 void GameSession::StartRecordedGame(const std::string& slotName) {
@@ -162,39 +362,4 @@ void GameSession::RecordTimeInView() {
   if (inView_.isValid()) unrecordedViewMs_ += inView_.restart();
   records_.AddTime(unrecordedViewMs_ / 1000, clock_.UnixTime());
   unrecordedViewMs_ %= 1000;
-}
-
-void GameSession::WriteKeptGame() {
-  KeepTimer->stop();
-  if (!keptGame_) return;
-  const GameState game = std::move(*keptGame_);
-  keptGame_.reset();
-  NoteWrite(WriteSettingsFile(game));
-}
-
-void GameSession::NoteWrite(std::optional<std::string> error) {
-  if (!error) {
-    // Kept again: the window says so, and the next failure is told anew.
-    if (lastWriteFailure_) {
-      lastWriteFailure_.reset();
-      host_.showKept(true);
-    }
-    return;
-  }
-  // From the first failure until a write succeeds the window says the game
-  // is not being kept; the box comes again only when the cause changes.
-  host_.showKept(false);
-  if (error == lastWriteFailure_) return;
-  lastWriteFailure_ = error;
-  writeFailure_ = std::move(error);
-  ReportWriteFailure();
-}
-
-void GameSession::ReportWriteFailure() {
-  // A box in the middle of a spin would stand over its wheels; it waits for
-  // the end.
-  if (!writeFailure_ || player_->Playing()) return;
-  const std::string text = std::move(*writeFailure_);
-  writeFailure_.reset();
-  host_.inform(QString::fromStdString(text));
 }

@@ -24,8 +24,14 @@ void PlanSchedule::Played(std::int64_t due, std::int64_t now) {
 }
 
 PlanPlayer::PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls,
-                       std::function<void()> ended, QObject* parent)
-    : QObject(parent), shown_(shown), face_(face), controls_(controls), ended_(std::move(ended)) {
+                       std::function<void()> ended, std::function<void(const GameState&)> save,
+                       QObject* parent)
+    : QObject(parent),
+      shown_(shown),
+      face_(face),
+      controls_(controls),
+      ended_(std::move(ended)),
+      save_(std::move(save)) {
   // A coarse timer could be late by several per cent of a Fast step.
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setSingleShot(true);
@@ -60,11 +66,14 @@ void PlanPlayer::PlayDueSteps() {
     next_.Next();
     ApplyToShown(plan_, step, shown_);
     // A file sound holds every step after it for its length.
-    schedule_.Hold(PerformStep(plan_, step, face_, controls_));
-    // The wheels' schedule starts once the spin has been written, so a slow
-    // disk, or a slow start before the write, makes the spin start later
-    // rather than its first step shorter.
-    if (step.kind == StepKind::Keep) schedule_.RestartAt(step.due, SteadyTickCount());
+    schedule_.Hold(PerformStep(step, face_, controls_));
+    if (const GameState* settled = GameToSave(plan_, step)) {
+      if (save_) save_(*settled);
+      // The wheels' schedule starts once the spin has been written, so a
+      // slow disk, or a slow start before the write, makes the spin start
+      // later rather than its first step shorter.
+      schedule_.RestartAt(step.due, SteadyTickCount());
+    }
   }
   if (playing_) Finish();
 }

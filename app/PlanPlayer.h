@@ -58,9 +58,10 @@ class PlanPlayer : public QObject {
 
  public:
   // `shown` is the game the face paints; `ended` runs when a plan has played
-  // to its end.
+  // to its end, `save` when a spin's settled game must be saved (its Keep
+  // step, before the wheels turn).
   PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls, std::function<void()> ended,
-             QObject* parent = nullptr);
+             std::function<void(const GameState&)> save, QObject* parent = nullptr);
 
   // Plays the steps due at once before returning, the rest on the timer.
   // An empty plan plays nothing.
@@ -83,6 +84,7 @@ class PlanPlayer : public QObject {
   FaceView& face_;
   ControlsView& controls_;
   std::function<void()> ended_;
+  std::function<void(const GameState&)> save_;
   QTimer timer_;
   Plan plan_;
   PlanCursor next_{plan_};

@@ -21,11 +21,9 @@
 #include "MusicPlaylist.h"
 #include "Palette.h"
 #include "Paychart.h"
-#include "PlanPlayer.h"
 #include "SdlMusicPlayer.h"
 #include "SoundPlayer.h"
 #include "SymbolArt.h"
-#include "Timings.h"
 #include "WindowBackground.h"
 #include "WindowSize.h"
 
@@ -36,17 +34,13 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
       sounds_(std::make_unique<SoundPlayer>(settings_)),
       help_(environment_.programDir,
             [this](const QString& text) { environment_.dialogs.warning(this, text); }) {
-  GameSession::Host host;
-  host.maximized = [this] { return size_->Maximized(); };
-  host.showKept = [this](bool kept) { ShowKept(kept); };
-  host.inform = [this](const QString& text) { Inform(text); };
-  session_ =
-      std::make_unique<GameSession>(settings_, *environment_.random,
-                                    environment_.settingsPath.toStdString(), std::move(host), this);
+  session_ = std::make_unique<GameSession>(settings_, *environment_.random,
+                                           environment_.settingsPath.toStdString(),
+                                           static_cast<SessionView&>(*this), this);
   CreateComponents();
   if (watchFace) faceWatcher_ = watchFace(*face_);
   FaceView& face = faceWatcher_ ? *faceWatcher_ : static_cast<FaceView&>(*face_);
-  session_->ShowOn(face, *this, [this] { PlanEnded(); });
+  session_->ShowOn(face, static_cast<ControlsView&>(*this));
   FormCreate();
   // The first sizing chooses the art and installs the strips; a maximized
   // start gives a second one when the window is shown.
@@ -57,17 +51,9 @@ TForm1::TForm1(SlotEnvironment environment, QWidget* parent, const FaceWatch& wa
 
 TForm1::~TForm1() {
   qApp->removeEventFilter(&help_);
-  session_->Player().Stop();
-  // The face reads the state; it goes before the state does.
+  // The face reads the session's game; it goes before the session does.
   delete client_;
 }
-
-const GameState& TForm1::State() const { return session_->State(); }
-const GameState& TForm1::ShownGame() const { return session_->Shown(); }
-PlanPlayer& TForm1::Player() { return session_->Player(); }
-Machine& TForm1::Rules() { return session_->Rules(); }
-const PlayerRecords& TForm1::Records() const { return session_->Records(); }
-void TForm1::RestoreGame(const GameState& game) { session_->RestoreGame(game); }
 
 void TForm1::CreateComponents() {
   setObjectName(QStringLiteral("Form1"));
@@ -104,11 +90,6 @@ void TForm1::CreateComponents() {
 }
 
 void TForm1::CreateTimers() {
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(timings::AutoSpinInterval);
-  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-
   Timer2 = new QTimer(this);
   Timer2->setObjectName(QStringLiteral("Timer2"));
   Timer2->setInterval(timings::MusicStartDelay);
@@ -167,15 +148,7 @@ void TForm1::ApplyLoadedSettings() {
   menus_->SetMusicMark(settings_.MusicOn);
 
   background_->ChooseAtStartup();
-  // A speed that is none of the three leaves Fast in force, as the rules
-  // start.
-  if (settings_.Speed <= 2)
-    Show(session_->Rules().SelectSpeed(settings_.Speed));
-  else
-    menus_->SetSpeedMark(0);
-  Show(session_->Rules().ApplyLoadedBet());
-  Show(session_->Rules().ResumeGame());
-  session_->ShowGameAtRest();
+  session_->ResumeLoadedGame();
   // Between the free spins of a resumed round the game may not be left.
   SetGameCommandsEnabled(true);
   background_->UpdateFace();
@@ -192,8 +165,7 @@ void TForm1::FormResize() {
   face_->SetSymbolSize(symbolSize);
   // The strips do not depend on the art, so a missing art file never leaves
   // the wheels without strips to spin.
-  session_->Rules().PutStripsOnWheels();
-  session_->ShowGameAtRest();
+  session_->PutStripsOnWheels();
   const auto error = newArt ? face_->LoadSymbolArt(environment_.programDir) : std::nullopt;
   panel_->PlaceButtons();
   if (error) environment_.dialogs.warning(this, *error);
@@ -205,31 +177,17 @@ void TForm1::Exit1Click() { close(); }
 void TForm1::FullScreen1Click() { size_->ToggleFullScreen(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  // The rest of a plan in play is not shown: the game is written as it
-  // settled, or as it was before a bet whose spin the player never saw.
-  session_->DropPlan();
-  Show(session_->Rules().StopAutoSpin());
-  // The close writes the game in whole; nothing kept earlier is left to write.
-  session_->ForgetKeptGame();
+  session_->EndPlay();
   Timer2->stop();
   Timer3->stop();
-  // Coins placed but not spun are not written as a wager: they go back to
-  // the credits that are.
-  session_->Rules().ReturnWager();
-  session_->ShowGameAtRest();
   FormClose();
   if (help_.Browser() != nullptr) help_.Browser()->close();
   if (history_ != nullptr) history_->close();
   event->accept();
 }
 
-void TForm1::KeepGameAtExit() {
-  // As the close writes it, without a box or a paint; the settings are
-  // today's.
-  session_->DropPlan();
-  session_->Rules().ReturnWager();
-  if (const auto error = session_->WriteSettingsFile(session_->State()))
-    std::fprintf(stderr, "%s\n", error->c_str());
+void TForm1::SaveGameAtExit() {
+  if (const auto error = session_->SaveAtExit()) std::fprintf(stderr, "%s\n", error->c_str());
 }
 
 bool TForm1::CloseUnattended() {
@@ -240,7 +198,7 @@ bool TForm1::CloseUnattended() {
 }
 
 void TForm1::FormClose() {
-  const auto error = session_->WriteSettingsFile(session_->State());
+  const auto error = session_->WriteSettingsFile();
   closeWriteFailed_ = error.has_value();
   if (!error) return;
   if (unattended_)
@@ -249,37 +207,13 @@ void TForm1::FormClose() {
     Inform(QString::fromStdString(*error));
 }
 
-void TForm1::ShowKept(bool kept) {
+void TForm1::ShowSaved(bool saved) {
   // From the first failed write until one succeeds the title says the game
-  // is not being kept.
-  if (kept)
+  // is not being saved.
+  if (saved)
     setWindowTitle(QString::fromUtf8(ProductTitle));
   else
     setWindowTitle(tr("%1 (not saved)").arg(QString::fromUtf8(ProductTitle)));
-}
-
-void TForm1::Show(CommandResult result) {
-  if (result.autoSpinMark) menus_->SetAutoSpinMark(*result.autoSpinMark);
-  if (result.coinValueMark) menus_->SetCoinValueMark(*result.coinValueMark);
-  if (result.speedMark) menus_->SetSpeedMark(*result.speedMark);
-  if (result.autoSpinTicks) {
-    if (*result.autoSpinTicks)
-      Timer1->start();
-    else
-      Timer1->stop();
-  }
-  if (result.keep == KeepWhen::Now) KeepGame(session_->State());
-  if (result.keep == KeepWhen::Soon) session_->KeepGameSoon(session_->State());
-  if (!result.plan.Empty()) session_->Play(std::move(result.plan));
-  if (!result.message.empty()) ShowMessage(result.message, result.messageAmount);
-}
-
-void TForm1::PlanEnded() {
-  Show(session_->Rules().PlanEnded());
-  // A screen reader hears how the spin came out once it has settled.
-  if (session_->RestAfterPlan()) face_->AnnounceResult();
-  ShowHistory();
-  session_->ReportWriteFailure();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -306,7 +240,7 @@ bool TForm1::event(QEvent* event) {
     session_->SetInView(isVisible() && !isMinimized());
   // While a plan plays, S is not the grey Spin button's shortcut but a key
   // that hurries: taken as a plain key press, it comes to keyPressEvent.
-  if (event->type() == QEvent::ShortcutOverride && session_->Player().Playing() &&
+  if (event->type() == QEvent::ShortcutOverride && session_->Playing() &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_S &&
       !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) &&
       !panel_->SpinEnabled()) {

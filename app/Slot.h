@@ -8,22 +8,19 @@
 #include <optional>
 #include <string>
 
+#include "GameSession.h"
 #include "GameState.h"
 #include "HelpViewer.h"
-#include "Machine.h"
 #include "MachineView.h"
 #include "MenuCommands.h"
-#include "PlayerRecords.h"
 #include "Save.h"
 #include "Settings.h"
 #include "SlotEnvironment.h"
 
 class ButtonPanel;
-class GameSession;
 class MachineFace;
 class MainMenus;
 class MusicPlaylist;
-class PlanPlayer;
 class SdlMusicPlayer;
 class QTimer;
 class SoundPlayer;
@@ -38,13 +35,13 @@ struct DialogServices;
 using FaceWatch = std::function<std::unique_ptr<FaceView>(FaceView& face)>;
 
 // The main window: the painted machine face above the button panel, the menu
-// bar and the three timers. It is made of parts with one job each (the game
-// session, the menus, the button panel, the background, the window's size),
-// owns the settings, sounds, music and help, and routes each handler to the
-// parts it concerns. The session's rules decide each command at once and
-// return what happened; the window shows it, and the session's plan player
-// plays the plan on the face with this window as its controls.
-class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
+// bar and the music and blinking timers. It is made of parts with one job
+// each (the game session, the menus, the button panel, the background, the
+// window's size), owns the settings, sounds, music and help, and hands each
+// press and menu choice to the part it concerns. Play goes through the game
+// session: it runs the rules' commands and shows their results on the face
+// and through this window.
+class TForm1 : public QMainWindow, private ControlsView, private SessionView, public MenuCommands {
   Q_OBJECT
 
  public:
@@ -52,32 +49,18 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
                   const FaceWatch& watchFace = {});
   ~TForm1() override;
 
-  const GameState& State() const;
-  // Tests and benchmarks: the game as a settings file could have brought it
-  // back, shown at rest.
-  void RestoreGame(const GameState& game);
-  // The game the face shows: the game at rest, or as the plan in play has
-  // got to.
-  const GameState& ShownGame() const;
-  PlanPlayer& Player();
-  const Settings& CurrentSettings() const { return settings_; }
-  Machine& Rules();
-  // The player's records across games.
-  const PlayerRecords& Records() const;
-  MachineFace& Face() { return *face_; }
-  HelpViewer& Help() { return help_; }
-  SoundPlayer& Sounds() { return *sounds_; }
-  MusicPlaylist& Music() { return *music_; }
-  const QString& ProgramDir() const { return environment_.programDir; }
-  const QString& SettingsPath() const { return environment_.settingsPath; }
-  // Tests answer the dialogs through these.
-  DialogServices& Dialogs() { return environment_.dialogs; }
-
-  // The payoff chart window ("Payoffs"), made once after the main window and
-  // kept hidden between showings.
+  // The payoff chart window ("Payoffs"), made once just after the first
+  // paint and hidden between showings.
   void CreatePayoffChart();
-  // What the dialogs ask of the window: its boxes and file dialogs, and help.
-  DialogServices Services();
+  // The program ends without the window closing (the display went away):
+  // the game is written as closing would write it, without a box or a
+  // paint.
+  void SaveGameAtExit();
+  // Closes as File > Exit does, boxes and dialogs first, when nobody is
+  // there to answer (a signal, a logout): a failed write is told on stderr,
+  // never in a box that would hold up closing. False when the game could
+  // not be written.
+  bool CloseUnattended();
 
   // Buttons.
   void BitBtn1Click();
@@ -91,14 +74,6 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   void Save1Click() override;
   void GameHistory1Click() override;
   void Exit1Click() override;
-  // The program ends without a close (the display went away): the game is
-  // written as the close would write it, without a box or a paint.
-  void KeepGameAtExit();
-  // Closes as File > Exit does, boxes and dialogs first, for a close nobody
-  // is there to answer (a signal, a logout): a failed write is told on
-  // stderr, never in a box that would hold the close. False when the game
-  // could not be written.
-  bool CloseUnattended();
 
   // Options.
   void Tiled1Click() override;
@@ -135,23 +110,6 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   void Manual1Click() override;
   void FullScreen1Click() override;
 
-  // Timers.
-  void Timer1Timer();
-  void Timer2Timer();
-  void Timer3Timer();
-
-  // Art size, symbol art, reel bitmaps and button places for the current
-  // client size, then a full paint.
-  void FormResize();
-
-  // ControlsView: what the plans in play ask of the window.
-  int PlayEventSound(SoundEvent event) override;
-  void SetButtonsEnabled(bool enabled) override;
-  void FocusSpinButton() override;
-  void SetGameCommandsEnabled(bool enabled) override;
-  void SetBlinking(bool on) override;
-  void KeepGame(const GameState& game) override;
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -159,39 +117,51 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
 
+  // ControlsView: what the plans in play ask of the window.
+  int PlayEventSound(SoundEvent event) override;
+  void SetButtonsEnabled(bool enabled) override;
+  void FocusSpinButton() override;
+  void SetGameCommandsEnabled(bool enabled) override;
+  void SetBlinking(bool on) override;
+
  private:
+  friend class WindowProbe;
+
   void CreateComponents();
   void CreateTimers();
   void CreateMusic();
   void FormCreate();
   void ApplyLoadedSettings();
+  // Art size, symbol art, reel bitmaps and button places for the current
+  // client size, then a full paint.
+  void FormResize();
   void FormClose();
-  // An information box with the text as given.
-  void Inform(const QString& text);
-  // The title says whether the game in play is being kept.
-  void ShowKept(bool kept);
+  // Music start, once; blinking and the next song.
+  void Timer2Timer();
+  void Timer3Timer();
+  // What the dialogs ask of the window: its boxes and file dialogs, and help.
+  DialogServices Services();
 
   void ChooseCoinValue(int bet);
-  // What a command that the rules refuse during a bet or spin does then:
-  // the buttons and Timer1 leave it to the rules, which drop it quietly; a
-  // menu command tells the player why it waits and does nothing.
-  enum class WhenSpinning { LeaveToRules, SayWhyItWaits };
-  // Runs such a command; the face then shows the game as it rests.
-  void RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning);
+  // A menu command that the rules refuse during a bet or spin tells the
+  // player why it waits and does nothing; the buttons leave it to the
+  // rules, which drop it quietly.
+  void RunMenuCommand(const std::function<void()>& command);
   void RunSlotDialog(SlotMode mode);
-  // Shows what a command did: its marks, the auto-spin ticks and the write
-  // it asks for, then its plan, which the face follows from the game at rest;
-  // its message comes last, once the command has returned.
-  void Show(CommandResult result);
-  // The rules' messages are translated here, an amount written in place of
-  // a %1.
-  void ShowMessage(const std::string& text, std::optional<double> amount = std::nullopt);
-  void PlanEnded();
-  // The Game History window, when open, shows the game at rest.
-  void ShowHistory();
   // Hurries the plan in play when the press asks for it (S, Space, Enter,
   // a click on the wheels); false when there is nothing to hurry.
   bool HurryPlan();
+
+  // SessionView: what the game session asks of the window.
+  bool Maximized() const override;
+  void ShowSaved(bool saved) override;
+  void Inform(const QString& text) override;
+  void ShowAutoSpinMark(bool on) override;
+  void ShowCoinValueMark(int row) override;
+  void ShowSpeedMark(int speed) override;
+  void RepaintFace() override;
+  void ShowIdleGame(const GameState& game) override;
+  void ShowSpinSettled() override;
 
   SlotEnvironment environment_;
   Settings settings_;
@@ -210,9 +180,9 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   std::unique_ptr<ButtonPanel> panel_;
   std::unique_ptr<WindowBackground> background_;
 
-  // Timers, named as the handlers refer to them; tests find them by their
-  // object names, as they find the buttons and menu items.
-  QTimer* Timer1 = nullptr;  // auto spin and free spins
+  // Named as the handlers refer to them; tests find them by their object
+  // names, as they find the buttons and menu items (the session owns
+  // Timer1, the auto-spin ticks).
   QTimer* Timer2 = nullptr;  // music start, once
   QTimer* Timer3 = nullptr;  // blinking and the next song
 
@@ -222,7 +192,7 @@ class TForm1 : public QMainWindow, public ControlsView, public MenuCommands {
   // The saved games as last read or saved; only FreeSpinsPlayed is not in
   // the file, so it is remembered here for the whole run.
   Slots slots_;
-  // Set by CloseUnattended: the close's write failure goes to stderr.
+  // Set by CloseUnattended: a failed write when closing goes to stderr.
   bool unattended_ = false;
   bool closeWriteFailed_ = false;
 };

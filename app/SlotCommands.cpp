@@ -26,68 +26,38 @@
 // The handlers of the buttons, menu items and timers, each routed to the
 // parts it concerns.
 
-void TForm1::RunGameCommand(const std::function<void()>& command, WhenSpinning whenSpinning) {
-  if (whenSpinning == WhenSpinning::SayWhyItWaits && session_->Rules().IsBusy()) {
+void TForm1::RunMenuCommand(const std::function<void()>& command) {
+  if (session_->Busy()) {
     Inform(WaitForWheelsMessage());
     return;
   }
   command();
-  session_->ShowGameAtRest();
-  ShowHistory();
-  session_->ReportWriteFailure();
 }
 
-void TForm1::BitBtn1Click() {
-  RunGameCommand([this] { Show(session_->Rules().Bet1()); }, WhenSpinning::LeaveToRules);
-}
+void TForm1::BitBtn1Click() { session_->Bet1(); }
 
-void TForm1::BitBtn2Click() {
-  RunGameCommand([this] { Show(session_->Rules().BetMax()); }, WhenSpinning::LeaveToRules);
-}
+void TForm1::BitBtn2Click() { session_->BetMax(); }
 
 void TForm1::Button1Click() {
   // While the wheels turn or a win counts, Spin hurries them instead.
   if (HurryPlan()) return;
-  RunGameCommand([this] { Show(session_->Rules().Spin()); }, WhenSpinning::LeaveToRules);
-}
-
-void TForm1::Timer1Timer() {
-  RunGameCommand([this] { Show(session_->Rules().AutoSpinTick()); }, WhenSpinning::LeaveToRules);
+  session_->Spin();
 }
 
 bool TForm1::HurryPlan() { return session_->Hurry(); }
 
-void TForm1::AutoSpin2Click() { Show(session_->Rules().ToggleAutoSpin()); }
+void TForm1::AutoSpin2Click() { session_->ToggleAutoSpin(); }
 
-void TForm1::Fast1Click() { Show(session_->Rules().SelectSpeed(0)); }
-void TForm1::Medium1Click() { Show(session_->Rules().SelectSpeed(1)); }
-void TForm1::Slow1Click() { Show(session_->Rules().SelectSpeed(2)); }
+void TForm1::Fast1Click() { session_->SelectSpeed(0); }
+void TForm1::Medium1Click() { session_->SelectSpeed(1); }
+void TForm1::Slow1Click() { session_->SelectSpeed(2); }
 
 void TForm1::ChooseCoinValue(int bet) {
-  // A change before the first paid spin is refused silently and keeps every
-  // mark as it was.
-  RunGameCommand(
-      [this, bet] {
-        CommandResult result = session_->Rules().ChooseCoinValue(bet);
-        if (!result.done) return;
-        Show(std::move(result));
-        session_->ShowGameAtRest();
-        face_->RepaintMachine();
-      },
-      WhenSpinning::SayWhyItWaits);
+  RunMenuCommand([this, bet] { session_->ChooseCoinValue(bet); });
 }
 
 void TForm1::NewGame2Click() {
-  RunGameCommand(
-      [this] {
-        CommandResult result = session_->Rules().NewGame();
-        if (!result.done) return;
-        session_->StartRecordedGame({});
-        Show(std::move(result));
-        session_->ShowGameAtRest();
-        face_->RepaintMachine();
-      },
-      WhenSpinning::SayWhyItWaits);
+  RunMenuCommand([this] { session_->NewGame(); });
 }
 
 void TForm1::Tiled1Click() { background_->ChoosePicture(); }
@@ -146,46 +116,37 @@ void TForm1::BitBtn3Click() {
 // The menu holds these off during a spin; the refusal stays for any other
 // way in.
 void TForm1::Open1Click() {
-  RunGameCommand([this] { RunSlotDialog(SlotMode::Open); }, WhenSpinning::SayWhyItWaits);
+  RunMenuCommand([this] { RunSlotDialog(SlotMode::Open); });
 }
 
 void TForm1::Save1Click() {
-  RunGameCommand([this] { RunSlotDialog(SlotMode::Save); }, WhenSpinning::SayWhyItWaits);
+  RunMenuCommand([this] { RunSlotDialog(SlotMode::Save); });
 }
 
 void TForm1::RunSlotDialog(SlotMode mode) {
   // The dialog reads the slots afresh from the file.
-  TLoadSave* opening = nullptr;
-  const auto shown = [this, &opening](CommandResult result) {
-    // A game opened from a slot goes by the slot's name in the records.
-    if (result.done && opening && opening->OpenedSlot() > 0) {
-      const SlotRecord& slot = slots_[opening->OpenedSlot()];
-      session_->StartRecordedGame(slot.Saved ? slot.Name : std::string());
-    }
-    Show(std::move(result));
-  };
-  TLoadSave dialog(mode, slots_, session_->Rules(), shown, session_->State(),
+  SlotCommands commands;
+  commands.busy = [this] { return session_->Busy(); };
+  commands.open = [this](const SlotRecord& slot) { return session_->OpenGame(slot); };
+  TLoadSave dialog(mode, slots_, std::move(commands), session_->State(),
                    environment_.settingsPath.toStdString(), TodaySlotDate, Services(), this);
-  opening = &dialog;
   dialog.exec();
   // An opened game is shown in whole.
-  if (mode == SlotMode::Open) {
-    session_->ShowGameAtRest();
-    face_->RepaintMachine();
-  }
+  if (mode == SlotMode::Open) face_->RepaintMachine();
+  session_->CatchUp();
 }
 
 void TForm1::BorrowCredits1Click() {
-  RunGameCommand(
-      [this] {
-        TBorrowC dialog(
-            session_->Rules(), [this](CommandResult result) { Show(std::move(result)); },
-            session_->State(), face_->SymbolSize(), Services(), this);
-        dialog.exec();
-        session_->ShowGameAtRest();
-        face_->RepaintMachine();
-      },
-      WhenSpinning::SayWhyItWaits);
+  RunMenuCommand([this] {
+    const MoneyCommand move = [this](MoneyRequest request, double amount) {
+      return request == MoneyRequest::PayBack ? session_->PayBack(amount)
+                                              : session_->Borrow(amount);
+    };
+    TBorrowC dialog(move, session_->State(), face_->SymbolSize(), Services(), this);
+    dialog.exec();
+    face_->RepaintMachine();
+    session_->CatchUp();
+  });
 }
 
 void TForm1::GameHistory1Click() {
@@ -193,8 +154,8 @@ void TForm1::GameHistory1Click() {
   if (history_ == nullptr) {
     // Opened during a spin, it shows the game before it until it settles.
     history_ = new GameHistoryWindow(
-        session_->AtRest(), session_->Records(), [this] { session_->ResetRecords(); }, ProgramDir(),
-        Services(), this);
+        session_->AtRest(), session_->Records(), [this] { session_->ResetRecords(); },
+        environment_.programDir, Services(), this);
     history_->setAttribute(Qt::WA_DeleteOnClose);
     history_->PlaceOnScreen(QSize(settings_.HistoryWidth, settings_.HistoryHeight));
     connect(history_, &GameHistoryWindow::SizeChosen, this, [this](QSize size) {
@@ -210,9 +171,8 @@ void TForm1::GameHistory1Click() {
   history_->activateWindow();
 }
 
-void TForm1::ShowHistory() {
-  if (history_ != nullptr && history_->isVisible() && !session_->Player().Playing())
-    history_->ShowGame(session_->State());
+void TForm1::ShowIdleGame(const GameState& game) {
+  if (history_ != nullptr && history_->isVisible()) history_->ShowGame(game);
 }
 
 void TForm1::AboutClick() {
@@ -237,7 +197,7 @@ void TForm1::SetButtonsEnabled(bool enabled) { panel_->SetEnabled(enabled); }
 void TForm1::FocusSpinButton() { panel_->FocusSpin(); }
 
 void TForm1::SetGameCommandsEnabled(bool enabled) {
-  menus_->SetGameCommandsEnabled(enabled, session_->State().FreeSpins <= 0);
+  menus_->SetGameCommandsEnabled(enabled, !session_->InFreeSpinRound());
 }
 
 void TForm1::SetBlinking(bool on) {
@@ -247,12 +207,18 @@ void TForm1::SetBlinking(bool on) {
     Timer3->stop();
 }
 
-void TForm1::KeepGame(const GameState& game) { session_->KeepGame(game); }
+// What the game session asks of the window.
 
-void TForm1::ShowMessage(const std::string& text, std::optional<double> amount) {
-  QString message = QCoreApplication::translate("Machine", text.c_str());
-  if (amount) message = message.arg(AmountText(money::ToCents(*amount)));
-  Inform(message);
-}
+bool TForm1::Maximized() const { return size_->Maximized(); }
 
 void TForm1::Inform(const QString& text) { environment_.dialogs.information(this, text); }
+
+void TForm1::ShowAutoSpinMark(bool on) { menus_->SetAutoSpinMark(on); }
+
+void TForm1::ShowCoinValueMark(int row) { menus_->SetCoinValueMark(row); }
+
+void TForm1::ShowSpeedMark(int speed) { menus_->SetSpeedMark(speed); }
+
+void TForm1::RepaintFace() { face_->RepaintMachine(); }
+
+void TForm1::ShowSpinSettled() { face_->AnnounceResult(); }

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   const CloseOnSignal closeOnSignal(
       [&form](int) { QCoreApplication::exit(form.CloseUnattended() ? 0 : 1); });
   // Qt ends the program with exit() when the display goes away.
-  KeepAtExit([&form] { form.KeepGameAtExit(); });
+  RunAtExit([&form] { form.SaveGameAtExit(); });
   // The payoff chart's window, hidden until asked for, and the icon come
   // after the first paint.
   AfterFirstPaint(form, [&form] {
@@ -42,6 +42,6 @@ int main(int argc, char* argv[]) {
   });
   form.show();
   const int status = QApplication::exec();
-  KeepAtExit(nullptr);
+  RunAtExit(nullptr);
   return status;
 }

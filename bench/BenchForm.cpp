@@ -89,7 +89,7 @@ std::int64_t BenchForm::WaitForPlanEnd(int limitMs) {
   QElapsedTimer waited;
   waited.start();
   // The player's own timer wakes the loop at every step.
-  while (Player().Playing() && waited.elapsed() < limitMs + 10000)
+  while (Probe(*this).Playing() && waited.elapsed() < limitMs + 10000)
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return process_stats::WallNanos();
 }

@@ -5,6 +5,7 @@
 
 #include "ScriptedStops.h"
 #include "Slot.h"
+#include "WindowProbe.h"
 
 // When the things the benchmark times happened, in wall and CPU nanoseconds.
 struct Moment {

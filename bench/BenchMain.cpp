@@ -84,7 +84,7 @@ int StartGameWindowOnly(int argc, char** argv) {
     form.CreatePayoffChart();
   });
   ReportFirstPaint report;
-  form.Face().installEventFilter(&report);
+  FaceOf(form).installEventFilter(&report);
   form.show();
   return QApplication::exec();
 }
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     SetProgramIcon();
     form.CreatePayoffChart();
   });
-  if (!ShowAndWaitForFirstPaint(form, form.Face()))
+  if (!ShowAndWaitForFirstPaint(form, FaceOf(form)))
     table.AddNote("the benchmark's window was never painted");
 
   // What the start puts off until just after the first paint (the sound
@@ -151,9 +151,9 @@ int main(int argc, char** argv) {
   MeasureSettingsFileCosts(table);
   table.AddNote(QStringLiteral("platform: %1, face %2 x %3 at S = %4")
                     .arg(QApplication::platformName())
-                    .arg(form.Face().width())
-                    .arg(form.Face().height() + PanelHeight)
-                    .arg(form.Face().SymbolSize())
+                    .arg(FaceOf(form).width())
+                    .arg(FaceOf(form).height() + PanelHeight)
+                    .arg(FaceOf(form).SymbolSize())
                     .toStdString());
   table.Print(markdown);
   return table.AllMet() ? 0 : 1;

@@ -9,6 +9,7 @@
 #include "GameHistoryWindow.h"
 #include "ProcessStats.h"
 #include "Slot.h"
+#include "WindowProbe.h"
 
 namespace {
 
@@ -42,8 +43,8 @@ std::vector<double> OpeningTimes(TForm1& form, int repetitions, bool charts,
   std::vector<double> millis;
   for (int round = 0; round < repetitions; ++round) {
     const std::int64_t start = process_stats::WallNanos();
-    GameHistoryWindow window(form.Rules().State(), form.Records(), {}, form.ProgramDir(),
-                             form.Services(), &form);
+    GameHistoryWindow window(Probe(form).State(), Probe(form).Records(), {},
+                             Probe(form).ProgramDir(), Probe(form).Services(), &form);
     if (charts) window.Tabs->setCurrentIndex(1);
     window.show();
     window.repaint();  // the window and every row or chart, now
@@ -76,16 +77,16 @@ void FillChart(GameState& game) {
 }
 
 void MeasureHistoryWindowCosts(TForm1& form, BenchTable& table, int repetitions) {
-  const GameState kept = form.State();
+  const GameState kept = Probe(form).State();
   GameState full = kept;
   FillHistory(full);
-  form.Rules().RestoreGame(full);
+  Probe(form).RestoreGame(full);
   std::vector<double> millis = OpeningTimes(form, repetitions, false);
   FillChart(full);
-  form.Rules().RestoreGame(full);
+  Probe(form).RestoreGame(full);
   const std::vector<double> charts = OpeningTimes(form, repetitions, true);
   const std::vector<double> everyTab = OpeningTimes(form, repetitions, true, true);
-  form.Rules().RestoreGame(kept);
+  Probe(form).RestoreGame(kept);
   table.AddBelowLimit("game history window opened, ten plays (median)", millis[millis.size() / 2],
                       100, "ms");
   table.AddBelowLimit(

@@ -21,6 +21,7 @@
 #include "ProcessStats.h"
 #include "Reels.h"
 #include "Timings.h"
+#include "WindowProbe.h"
 #include "WindowSearch.h"
 
 namespace {
@@ -30,13 +31,13 @@ double Millis(std::int64_t nanos) { return static_cast<double>(nanos) / 1e6; }
 // Sets up a paid spin of `coins` coins from the credits and starts it through
 // the "Spin" button.
 void StartSpin(BenchForm& form, ScriptedStops& chance, int coins, Stops stops) {
-  GameState state = form.State();
+  GameState state = Probe(form).State();
   state.FreeSpins = 0;
   state.PowerPts = 0;
   state.Wager = 0;
   state.LastBet = money::Times(state.CoinValue, coins);
   if (money::Less(state.Credits, state.LastBet)) state.Credits = NewGameCredits;
-  form.Rules().RestoreGame(state);
+  Probe(form).RestoreGame(state);
   chance.NextStops(stops.wheel1, stops.wheel2, stops.wheel3);
   form.StartTrace();
   form.Button1Click();
@@ -56,11 +57,11 @@ double PressToSettled(BenchForm& form, ScriptedStops& chance, int coins, Stops s
   StartSpin(form, chance, coins, stops);
   QElapsedTimer since;
   since.start();
-  while (form.Player().Playing() && (duringCount ? form.Trace().countStart.wall == 0 : true) &&
+  while (Probe(form).Playing() && (duringCount ? form.Trace().countStart.wall == 0 : true) &&
          since.elapsed() < afterMs)
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   if (duringCount)
-    while (form.Player().Playing() && form.Trace().countStart.wall == 0)
+    while (Probe(form).Playing() && form.Trace().countStart.wall == 0)
       QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   const std::int64_t pressed = process_stats::WallNanos();
   form.Button1Click();

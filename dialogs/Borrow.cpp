@@ -53,11 +53,10 @@ constexpr const char* HelpText = QT_TRANSLATE_NOOP(
 
 }  // namespace
 
-TBorrowC::TBorrowC(Machine& machine, std::function<void(CommandResult)> shown,
-                   const GameState& state, int symbolSize, DialogServices services, QWidget* parent)
+TBorrowC::TBorrowC(MoneyCommand move, const GameState& state, int symbolSize,
+                   DialogServices services, QWidget* parent)
     : QDialog(parent),
-      machine_(machine),
-      shown_(std::move(shown)),
+      move_(std::move(move)),
       state_(state),
       symbolSize_(symbolSize),
       services_(std::move(services)) {
@@ -153,9 +152,8 @@ void TBorrowC::AmountClick(int index) {
   const double creditsBefore = state_.Credits;
   const bool payingBack = RadioButton2->isChecked();
   const double dollars = money::FromCents(amount.cents);
-  CommandResult done = payingBack ? machine_.PayBack(dollars) : machine_.Borrow(dollars);
-  const MoneyMove result = done.money;
-  if (shown_) shown_(std::move(done));
+  const MoneyMove result =
+      move_(payingBack ? MoneyRequest::PayBack : MoneyRequest::Borrow, dollars);
   switch (result) {
     case MoneyMove::Done:
       // A loan lends only what fits below the money limit, on the credits and

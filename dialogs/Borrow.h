@@ -6,15 +6,20 @@
 #include <cstdint>
 #include <functional>
 
+#include "CommandResult.h"
 #include "DialogServices.h"
 #include "GameState.h"
-#include "Machine.h"
 
 class CanvasWidget;
 class PaintedSurface;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+enum class MoneyRequest { Borrow, PayBack };
+// Runs a loan or a payment of the amount and shows what it did; returns how
+// it came out.
+using MoneyCommand = std::function<MoneyMove(MoneyRequest request, double amount)>;
 
 // Borrowing and paying back credits in six fixed amounts. Every click takes
 // effect at once through the rules, which refuse it while a spin is running;
@@ -25,9 +30,9 @@ class TBorrowC : public QDialog {
 
  public:
   // symbolSize is the main window's, for the LED digits' mid-size shift;
-  // `shown` shows what each loan or payment did (the window writes the game).
-  TBorrowC(Machine& machine, std::function<void(CommandResult)> shown, const GameState& state,
-           int symbolSize, DialogServices services, QWidget* parent = nullptr);
+  // `move` runs each loan or payment.
+  TBorrowC(MoneyCommand move, const GameState& state, int symbolSize, DialogServices services,
+           QWidget* parent = nullptr);
   ~TBorrowC() override;
 
   // The amount buttons, from $1,000 down to 1 cent.
@@ -63,8 +68,7 @@ class TBorrowC : public QDialog {
   static QString NotEnoughCreditsMessage(std::int64_t cents);
   void PaintValues();
 
-  Machine& machine_;
-  std::function<void(CommandResult)> shown_;
+  MoneyCommand move_;
   const GameState& state_;
   int symbolSize_;
   DialogServices services_;

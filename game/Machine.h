@@ -115,7 +115,9 @@ class Machine {
   // Whether the commands that leave or replace the game (New Game, Open, the
   // coin values) may run now: not while busy, and not while free spins of
   // this game remain to be played.
-  bool MayLeaveGame() const { return !busy_ && state_.FreeSpins <= 0; }
+  bool MayLeaveGame() const { return !busy_ && !InFreeSpinRound(); }
+  // Free spins of this game remain to be played.
+  bool InFreeSpinRound() const { return state_.FreeSpins > 0; }
 
   // Nobody watches (simulations, soak runs): commands decide the game as
   // ever, and their plans hold only the spin's Keep step. A seeded game

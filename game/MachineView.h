@@ -19,11 +19,11 @@ enum class CountReadout {
 
 // What playing a plan needs of the window, by role: the face that shows the
 // game and the controls (buttons, the menu commands held off during a plan,
-// the blinking, sounds and the write of a spin's settled game). The rules
-// never call either: they return plans (Plan.h) and the window plays them on
-// a timer through these. The painted face plays the first role, the main
-// window the other; the tests play them with recording fakes. The rules'
-// only outside reading is the time of day of a play (GameClock).
+// the blinking and sounds). The rules never call either: they return plans
+// (Plan.h), and the game session plays them on a timer through these. The
+// painted face plays the first role, the main window the other; the tests
+// play them with recording fakes. The rules' only outside reading is the
+// time of day of a play (GameClock).
 
 // The face. Readouts and lamps are redrawn alone, at once.
 class FaceView {
@@ -63,11 +63,6 @@ class ControlsView {
 
   // The blinking of the lamps.
   virtual void SetBlinking(bool on) = 0;
-
-  // A spin's settled game must outlive a kill from here on, before its
-  // wheels turn: the window writes it at once. A window without a file
-  // keeps nothing.
-  virtual void KeepGame(const GameState&) {}
 };
 
 // The time of day of a play, for its record. The rules read no other clock:

@@ -161,7 +161,7 @@ void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown) {
   }
 }
 
-int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, ControlsView& controls) {
+int PerformStep(const PlanStep& step, FaceView& face, ControlsView& controls) {
   switch (step.kind) {
     case StepKind::Wheels:
       face.ShowWheels(step.wheels);
@@ -199,8 +199,7 @@ int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, Controls
       controls.SetBlinking(step.which != 0);
       break;
     case StepKind::Keep:
-      if (plan.settled) controls.KeepGame(*plan.settled);
-      break;
+      // Saved by whoever plays the plan (GameToSave).
     case StepKind::Show:
       break;
     case StepKind::CountUp:
@@ -210,6 +209,10 @@ int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, Controls
       break;
   }
   return 0;
+}
+
+const GameState* GameToSave(const Plan& plan, const PlanStep& step) {
+  return step.kind == StepKind::Keep && plan.settled ? &*plan.settled : nullptr;
 }
 
 std::size_t HurryThrough(const Plan& plan, std::size_t next, GameState& shown, FaceView& face,
@@ -235,7 +238,7 @@ std::size_t HurryThrough(const Plan& plan, std::size_t next, GameState& shown, F
     if (plan.steps[i].kind != StepKind::Sound) drawLast(i);
   }
   std::sort(drawn.begin(), drawn.end());
-  for (std::size_t index : drawn) PerformStep(plan, plan.steps[index], face, controls);
+  for (std::size_t index : drawn) PerformStep(plan.steps[index], face, controls);
   if (run->endSound) controls.PlayEventSound(*run->endSound);
   return run->end;
 }

@@ -29,7 +29,7 @@ enum class StepKind : std::uint8_t {
   GameCommands,  // the menu commands that change the game on (1) or off
   FocusSpin,
   Blinking,  // the lamps blink (1) or not
-  Keep,      // the spin's start is shown: its settled game is written now
+  Keep,      // the spin's start is shown: its settled game is saved now
   Show,      // the face's game becomes snapshot `which` (nothing drawn)
   CountUp,   // `amount` moves from readout `which` into the credits, which
              // stood at `credits`, coin by coin (`coin`), each coin at its
@@ -123,7 +123,12 @@ void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown);
 // Draws or sounds a step (after ApplyToShown). Returns how long the step's
 // sound holds the game, in milliseconds: the steps after it wait that much
 // longer.
-int PerformStep(const Plan& plan, const PlanStep& step, FaceView& face, ControlsView& controls);
+int PerformStep(const PlanStep& step, FaceView& face, ControlsView& controls);
+
+// The game to save when `step` plays: a spin's settled game at its Keep
+// step, before the wheels turn, so that it outlives a kill. The player of
+// the plan saves it; no step writes anything by itself.
+const GameState* GameToSave(const Plan& plan, const PlanStep& step);
 
 // The player asked to hurry at step `next`: when it lies in a hurry run, the
 // run is applied to the shown game at once and only where it ends is drawn

@@ -35,15 +35,13 @@ std::string SlotNameFromInput(const QString& input) {
   return CutText(input.toStdString(), SlotNameCapacity);
 }
 
-TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine,
-                     std::function<void(CommandResult)> shown, const GameState& state,
-                     std::string settingsPath, std::function<std::string()> today,
-                     DialogServices services, QWidget* parent)
+TLoadSave::TLoadSave(SlotMode mode, Slots& savedGames, SlotCommands commands,
+                     const GameState& state, std::string settingsPath,
+                     std::function<std::string()> today, DialogServices services, QWidget* parent)
     : QDialog(parent),
       mode_(mode),
       slots_(savedGames),
-      machine_(machine),
-      shown_(std::move(shown)),
+      commands_(std::move(commands)),
       state_(state),
       settingsPath_(std::move(settingsPath)),
       today_(std::move(today)),
@@ -120,7 +118,7 @@ void TLoadSave::BitBtn7Click(int slot) {
 void TLoadSave::SaveInto(int slot) {
   const std::optional<QString> answer =
       services_.askText(this, tr("Name for this saved game?"), Panel(slot).Name->text());
-  if (answer && machine_.IsBusy()) {
+  if (answer && commands_.busy()) {
     // A spin (auto spin or a free spin) began while the dialog was open: its
     // game is only half played until it settles, so nothing is stored yet.
     services_.information(this, WaitForWheelsMessage());
@@ -138,10 +136,8 @@ void TLoadSave::SaveInto(int slot) {
 }
 
 void TLoadSave::OpenFrom(int slot) {
-  CommandResult opened = machine_.OpenGame(SnapshotOf(slots_[slot]));
-  const bool done = opened.done;
+  const bool done = commands_.open(slots_[slot]);
   if (done) openedSlot_ = slot;
-  if (shown_) shown_(std::move(opened));
   if (!done) {
     // Nothing happened; the player may pick the slot again once it is over.
     services_.information(this, WaitForWheelsMessage());

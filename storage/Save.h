@@ -9,12 +9,18 @@
 
 #include "DialogServices.h"
 #include "GameState.h"
-#include "Machine.h"
 #include "Slots.h"
 
 class QFrame;
 class QPushButton;
 class SavedGamePanel;
+
+// What the slot dialog asks of the game: whether a spin is under way, and
+// to open a slot's game in place of the game in play (false when refused).
+struct SlotCommands {
+  std::function<bool()> busy;
+  std::function<bool(const SlotRecord& slot)> open;
+};
 
 // Which way the slot dialog works: store the current game in a slot, or
 // replace the current game by a slot's.
@@ -28,9 +34,8 @@ class TLoadSave : public QDialog {
 
  public:
   // today gives the date a save is stamped with, in the slots' date format.
-  // `shown` shows what opening a game did (the window writes it).
-  TLoadSave(SlotMode mode, Slots& savedGames, Machine& machine,
-            std::function<void(CommandResult)> shown, const GameState& state,
+  // `commands` opens a slot's game (the game session shows and saves it).
+  TLoadSave(SlotMode mode, Slots& savedGames, SlotCommands commands, const GameState& state,
             std::string settingsPath, std::function<std::string()> today, DialogServices services,
             QWidget* parent = nullptr);
   ~TLoadSave() override;
@@ -62,8 +67,7 @@ class TLoadSave : public QDialog {
 
   SlotMode mode_;
   Slots& slots_;
-  Machine& machine_;
-  std::function<void(CommandResult)> shown_;
+  SlotCommands commands_;
   const GameState& state_;
   std::string settingsPath_;
   std::function<std::string()> today_;

@@ -165,23 +165,29 @@ void MaximizeOn(TForm1& form, QSize screenSize) {
   QTRY_COMPARE(form.centralWidget()->width(), screenSize.width());
 }
 
+void FireTimer(const TForm1& form, const char* name) {
+  // The timeout signal runs the handler at once, the timer left as it was.
+  if (!QMetaObject::invokeMethod(WindowTimer(form, name), "timeout", Qt::DirectConnection))
+    qFatal("the timer %s could not be fired", name);
+}
+
 void ChangeGame(TForm1& form, const std::function<void(GameState&)>& edit) {
-  GameState game = form.State();
+  GameState game = Probe(form).State();
   edit(game);
-  form.RestoreGame(game);
+  Probe(form).RestoreGame(game);
 }
 
 bool PlayOut(TForm1& form, int timeoutMs) {
   QElapsedTimer waited;
   waited.start();
-  while (form.Player().Playing() && waited.elapsed() < timeoutMs) QTest::qWait(5);
-  return !form.Player().Playing();
+  while (Probe(form).Playing() && waited.elapsed() < timeoutMs) QTest::qWait(5);
+  return !Probe(form).Playing();
 }
 
 bool HurryOut(TForm1& form, int timeoutMs) {
   QElapsedTimer waited;
   waited.start();
-  while (form.Player().Playing() && waited.elapsed() < timeoutMs)
-    if (!form.Player().Hurry()) QTest::qWait(2);
-  return !form.Player().Playing();
+  while (Probe(form).Playing() && waited.elapsed() < timeoutMs)
+    if (!Probe(form).Hurry()) QTest::qWait(2);
+  return !Probe(form).Playing();
 }

@@ -20,6 +20,7 @@
 #include "QtTestClasses.h"
 #include "ScriptedStops.h"
 #include "Slot.h"
+#include "WindowProbe.h"
 
 // A program folder of its own for each test: symbol art in flat colours, a
 // background picture and two small help files.
@@ -90,6 +91,9 @@ inline QPushButton* WindowButton(const QObject& window, const char* name) {
 inline QTimer* WindowTimer(const QObject& window, const char* name) {
   return FindInWindow<QTimer>(window, name);
 }
+
+// Runs the handler of the window's timer of that name, as its timeout would.
+void FireTimer(const TForm1& form, const char* name);
 
 // Sets the game in play up as a settings file could have brought it back.
 void ChangeGame(TForm1& form, const std::function<void(GameState&)>& edit);

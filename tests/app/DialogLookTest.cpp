@@ -305,7 +305,7 @@ class DialogLookTest : public QObject {
     QCOMPARE(history->palette().color(QPalette::Window), ClassicFace);
     history->close();
     fixture.Item("Manual1")->trigger();
-    QWidget* help = form.Help().Browser();
+    QWidget* help = Probe(form).Help().Browser();
     QVERIFY(QTest::qWaitForWindowExposed(help));
     CheckTexts(*help, unreadable);
     QCOMPARE(help->palette().color(QPalette::Window), ClassicFace);
@@ -361,7 +361,7 @@ class DialogLookTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.move(0, 0);
     fixture.Item("Manual1")->trigger();
-    QWidget* help = form.Help().Browser();
+    QWidget* help = Probe(form).Help().Browser();
     QVERIFY(help != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(help));
     const QPoint offset = OffCentre(*help);

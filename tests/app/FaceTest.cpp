@@ -44,7 +44,7 @@ class PaintSizes : public QObject {
   QWidget& client_;
 };
 
-QColor FacePixel(TForm1& form, int x, int y) { return form.Face().Canvas().pixelColor(x, y); }
+QColor FacePixel(TForm1& form, int x, int y) { return FaceOf(form).Canvas().pixelColor(x, y); }
 
 QList<int> ButtonLefts(TForm1& form) {
   return {WindowButton(form, "BitBtn1")->x(), WindowButton(form, "BitBtn2")->x(),
@@ -60,7 +60,7 @@ class FaceTest : public QObject {
   void startSizeAndButtonPlaces() {
     FormFixture fixture;
     TForm1& form = fixture.Form();
-    QCOMPARE(form.Face().SymbolSize(), 96);
+    QCOMPARE(FaceOf(form).SymbolSize(), 96);
     QCOMPARE(ButtonLefts(form), (QList<int>{22, 174, 326, 478}));
     QCOMPARE(FindInWindow<QWidget>(form, "Panel1")->geometry(), QRect(0, 337, 632, 57));
   }
@@ -77,18 +77,18 @@ class FaceTest : public QObject {
                  {{1920, 1080}, 192}, {{1024, 600}, 144}, {{1280, 672}, 144}};
     for (const auto& step : steps) {
       MaximizeOn(form, step.screen);
-      QCOMPARE(form.Face().SymbolSize(), step.size);
+      QCOMPARE(FaceOf(form).SymbolSize(), step.size);
       // The art file of that size is the one on the wheels.
-      QCOMPARE(form.Face().SymbolArt().width(), 3 * step.size);
+      QCOMPARE(FaceOf(form).SymbolArt().width(), 3 * step.size);
       QCOMPARE(FindInWindow<QWidget>(form, "Panel1")->width(), step.screen.width());
       // The readouts at the top and the wheels' frame at the foot are inside.
-      const FaceLayout& layout = form.Face().Layout();
+      const FaceLayout& layout = FaceOf(form).Layout();
       QVERIFY(layout.RowCredits - 26 >= 0);
-      QVERIFY(layout.ReelTop + 3 * step.size + 9 <= form.Face().height());
+      QVERIFY(layout.ReelTop + 3 * step.size + 9 <= FaceOf(form).height());
     }
     form.setWindowState(Qt::WindowNoState);
     QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
-    QCOMPARE(form.Face().SymbolSize(), 96);
+    QCOMPARE(FaceOf(form).SymbolSize(), 96);
     QCOMPARE(ButtonLefts(form), (QList<int>{22, 174, 326, 478}));
     MaximizeOn(form, QSize(1032, 800));
     // Gap (1032 - 528) div 5 = 100, first left (1032 - 528 - 300) div 2 = 102.
@@ -104,11 +104,11 @@ class FaceTest : public QObject {
     MaximizeOn(form, QSize(800, 600));
     QCOMPARE(fixture.Script().warnings.size(), 1);
     QVERIFY(fixture.Script().warnings[0].contains("volta144.bmp"));
-    QVERIFY(form.Face().SymbolArt().isNull());
-    QCOMPARE(form.State().Strip1.size(), std::size_t(20));
+    QVERIFY(FaceOf(form).SymbolArt().isNull());
+    QCOMPARE(Probe(form).State().Strip1.size(), std::size_t(20));
     form.setWindowState(Qt::WindowNoState);
     QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
-    QCOMPARE(form.Face().SymbolArt().width(), 288);
+    QCOMPARE(FaceOf(form).SymbolArt().width(), 288);
   }
 
   void draggedSizeSnapsBack() {
@@ -118,7 +118,7 @@ class FaceTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.resize(700, form.height());
     QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
-    QCOMPARE(form.Face().SymbolSize(), 96);
+    QCOMPARE(FaceOf(form).SymbolSize(), 96);
   }
 
   // The art of the normal size is gone from the folder after the start: a
@@ -130,25 +130,25 @@ class FaceTest : public QObject {
     TForm1& form = fixture.Form();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    PaintSizes paints(form.Face(), *form.centralWidget());
+    PaintSizes paints(FaceOf(form), *form.centralWidget());
     QVERIFY(QFile::remove(fixture.Program().File("volta96.bmp")));
     const QSize normal(632, 394);
     const QSize frame = form.size() - normal;
     for (const QSize stray :
          {QSize(700, 394), QSize(900, 600), QSize(1100, 800), QSize(600, 350)}) {
       form.resize(frame + stray);
-      form.Face().update();
+      FaceOf(form).update();
       QCoreApplication::processEvents();
     }
     QTRY_COMPARE(form.centralWidget()->size(), normal);
-    form.Face().repaint();
+    FaceOf(form).repaint();
     QVERIFY(paints.clientSizes.size() >= 2);  // went through strays and back
     QVERIFY(paints.paints > 0);
     QCOMPARE(paints.wrong, QList<QSize>());
     QCOMPARE(fixture.Script().warnings, QStringList());
-    QCOMPARE(form.Face().SymbolSize(), 96);
-    QCOMPARE(form.Face().size(), QSize(632, 337));
-    QVERIFY(!form.Face().SymbolArt().isNull());
+    QCOMPARE(FaceOf(form).SymbolSize(), 96);
+    QCOMPARE(FaceOf(form).size(), QSize(632, 337));
+    QVERIFY(!FaceOf(form).SymbolArt().isNull());
   }
 
   void tiledBitmapAnswered() {
@@ -166,8 +166,8 @@ class FaceTest : public QObject {
     QCOMPARE(fixture.Script().fileFolders, QStringList{fixture.Program().Path()});
     QVERIFY(fixture.Item("Tiled1")->isChecked());
     QVERIFY(!fixture.Item("None1")->isChecked());
-    QCOMPARE(int(form.CurrentSettings().BackMode), 0);
-    QCOMPARE(QString::fromStdString(form.CurrentSettings().BackBMP), path);
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 0);
+    QCOMPARE(QString::fromStdString(Probe(form).CurrentSettings().BackBMP), path);
     QCOMPARE(FacePixel(form, 2, 2), QColor(200, 10, 10));
     // The next choice starts in the folder of the last picture.
     fixture.Item("Tiled1")->trigger();
@@ -177,7 +177,7 @@ class FaceTest : public QObject {
   void tiledBitmapCancelledOrUnreadable() {
     FormFixture fixture(QStringLiteral("[Settings]\r\nBackMode=1\r\nBackColor=16711680\r\n"));
     TForm1& form = fixture.Form();
-    const std::string backBmp = form.CurrentSettings().BackBMP;
+    const std::string backBmp = Probe(form).CurrentSettings().BackBMP;
     fixture.Item("Tiled1")->trigger();  // cancelled
     QTemporaryDir elsewhere;
     const QString notAPicture = elsewhere.path() + "/notes.bmp";
@@ -190,8 +190,8 @@ class FaceTest : public QObject {
     QCOMPARE(fixture.Script().warnings.size(), 1);
     QVERIFY(!fixture.Item("Tiled1")->isChecked());
     QVERIFY(fixture.Item("None1")->isChecked());
-    QCOMPARE(int(form.CurrentSettings().BackMode), 1);
-    QCOMPARE(form.CurrentSettings().BackBMP, backBmp);
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 1);
+    QCOMPARE(Probe(form).CurrentSettings().BackBMP, backBmp);
     QCOMPARE(FacePixel(form, 2, 2), QColor(0, 0, 255));
   }
 
@@ -204,22 +204,22 @@ class FaceTest : public QObject {
     fixture.Item("None1")->trigger();
     QVERIFY(fixture.Item("Tiled1")->isChecked());
     QVERIFY(!fixture.Item("None1")->isChecked());
-    QCOMPARE(int(form.CurrentSettings().BackMode), 0);
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 0);
     QCOMPARE(FacePixel(form, 2, 2), TestProgramDir::BackgroundColor());
 
     fixture.Script().colorAnswers = {QColor(0, 64, 128)};
     fixture.Item("None1")->trigger();
     QVERIFY(!fixture.Item("Tiled1")->isChecked());
     QVERIFY(fixture.Item("None1")->isChecked());
-    QCOMPARE(int(form.CurrentSettings().BackMode), 1);
-    QCOMPARE(form.CurrentSettings().BackColor, 0x00804000);
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 1);
+    QCOMPARE(Probe(form).CurrentSettings().BackColor, 0x00804000);
     QCOMPARE(FacePixel(form, 2, 2), QColor(0, 64, 128));
 
     // The picker opens on black first, then on the colour last confirmed.
     fixture.Item("None1")->trigger();
     QCOMPARE(fixture.Script().colorStarts,
              (QList<QColor>{QColor(Qt::black), QColor(Qt::black), QColor(0, 64, 128)}));
-    QCOMPARE(int(form.CurrentSettings().BackMode), 1);
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 1);
   }
 };
 

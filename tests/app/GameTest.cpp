@@ -32,7 +32,13 @@ class SteppedForm : public TForm1 {
  public:
   explicit SteppedForm(SlotEnvironment environment)
       : TForm1(std::move(environment), nullptr,
-               [this](FaceView& face) { return std::make_unique<StepWatch>(face, *this); }) {}
+               [this](FaceView& face) { return std::make_unique<StepWatch>(face, *this); }) {
+    // A slow disk: each write of the settings file takes keepCost longer.
+    connect(FindInWindow<GameSession>(*this, "GameSession"), &GameSession::Written, this, [this] {
+      QThread::msleep(static_cast<unsigned long>(keepCost));
+      keptAt = SteadyTickCount();
+    });
+  }
 
   std::vector<std::int64_t> stepTicks;
   std::function<void()> midSpin;
@@ -47,12 +53,6 @@ class SteppedForm : public TForm1 {
   void SetBlinking(bool on) override {
     QThread::msleep(static_cast<unsigned long>(startCost));
     TForm1::SetBlinking(on);
-  }
-
-  void KeepGame(const GameState& game) override {
-    QThread::msleep(static_cast<unsigned long>(keepCost));
-    TForm1::KeepGame(game);
-    keptAt = SteadyTickCount();
   }
 
  private:
@@ -170,14 +170,14 @@ class GameTest : public QObject {
   void autoSpinTicks() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     QAction* autoSpin = fixture.Item("AutoSpin2");
 
     // No previous bet: the tick clears the mark and nothing spins.
     autoSpin->trigger();
     QVERIFY(autoSpin->isChecked());
     QVERIFY(WindowTimer(form, "Timer1")->isActive());
-    form.Timer1Timer();
+    FireTimer(form, "Timer1");
     QVERIFY(HurryOut(form));
     QVERIFY(!autoSpin->isChecked());
     QVERIFY(!WindowTimer(form, "Timer1")->isActive());
@@ -189,7 +189,7 @@ class GameTest : public QObject {
       g.Credits = 0.50;
     });
     autoSpin->trigger();
-    form.Timer1Timer();
+    FireTimer(form, "Timer1");
     QVERIFY(HurryOut(form));
     QVERIFY(!autoSpin->isChecked());
     QCOMPARE(state.Credits, 0.50);
@@ -202,7 +202,7 @@ class GameTest : public QObject {
     });
     autoSpin->trigger();
     ScriptSmallWin(fixture);
-    form.Timer1Timer();
+    FireTimer(form, "Timer1");
     QVERIFY(HurryOut(form));
     QCOMPARE(state.Spins, 1);
     QCOMPARE(state.Credits, 100.25);
@@ -217,7 +217,7 @@ class GameTest : public QObject {
     // A free spin ends with the timer armed for the next one.
     ChangeGame(form, [&](GameState& g) { g.FreeSpins = 4; });
     ScriptSmallWin(fixture);
-    form.Timer1Timer();
+    FireTimer(form, "Timer1");
     QVERIFY(HurryOut(form));
     QCOMPARE(state.FreeSpins, 3);
     QVERIFY(WindowTimer(form, "Timer1")->isActive());
@@ -237,21 +237,21 @@ class GameTest : public QObject {
     bool busyUnderBox = true;
     bool playingUnderBox = true;
     fixture.Script().whileInformed = [&] {
-      busyUnderBox = form.Rules().IsBusy();
-      playingUnderBox = form.Player().Playing();
+      busyUnderBox = Probe(form).Busy();
+      playingUnderBox = Probe(form).Playing();
     };
     QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QCOMPARE(fixture.Script().informations, QStringList{"Please place a bet before spinning."});
     QVERIFY(!busyUnderBox);
     QVERIFY(!playingUnderBox);
-    QVERIFY(!form.Player().Playing());
+    QVERIFY(!Probe(form).Playing());
     QVERIFY(WindowButton(form, "Button1")->isEnabled());
   }
 
   void wholeGameThroughTheButtons() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -308,7 +308,7 @@ class GameTest : public QObject {
       QVERIFY2(leavingHeldOff(), qPrintable(QString::number(free)));
       fixture.Stops().NextStops(0, 0, 0);  // no line wins
       WindowTimer(form, "Timer1")->stop();
-      form.Timer1Timer();
+      FireTimer(form, "Timer1");
       QVERIFY(HurryOut(form));
       QCOMPARE(state.FreeSpinsPlayed, free);
       QCOMPARE(state.FreeSpins, 7 - free);
@@ -326,11 +326,11 @@ class GameTest : public QObject {
     QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
-    QVERIFY(form.ShownGame().LinePay[0] > 0);
+    QVERIFY(Probe(form).Shown().LinePay[0] > 0);
     fixture.Item("NewGame2")->trigger();
-    QCOMPARE(form.ShownGame().LinePay, (std::array<double, 5>{}));
-    QCOMPARE(form.ShownGame().WinAmount, 0.0);
-    QCOMPARE(form.ShownGame().Credits, 1000.00);
+    QCOMPARE(Probe(form).Shown().LinePay, (std::array<double, 5>{}));
+    QCOMPARE(Probe(form).Shown().WinAmount, 0.0);
+    QCOMPARE(Probe(form).Shown().Credits, 1000.00);
   }
 
   // A close mid-spin is carried out at once: the rest of the spin is not
@@ -345,14 +345,14 @@ class GameTest : public QObject {
     bool closeAccepted = false;
     bool playingAtClose = false;
     QTimer::singleShot(300, &form, [&] {
-      playingAtClose = form.Player().Playing();
+      playingAtClose = Probe(form).Playing();
       closeAccepted = form.close();
     });
     QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
     QTRY_VERIFY(!form.isVisible());
     QVERIFY(playingAtClose);
     QVERIFY(closeAccepted);
-    QVERIFY(!form.Player().Playing());
+    QVERIFY(!Probe(form).Playing());
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
              QStringLiteral("1000.25"));
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Spins"), QStringLiteral("1"));
@@ -384,13 +384,13 @@ class GameTest : public QObject {
       QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
       if (hurryWith < 0) return PlayOut(form);
       QTest::qWait(300);
-      if (!form.Player().Playing()) return false;
+      if (!Probe(form).Playing()) return false;
       // Once for the wheels, once for the win's count, once for the pool's
       // (by then Spin is lit, and its key clicks it after showing it down).
-      for (int press = 0; press < 6 && form.Player().Playing(); ++press) {
+      for (int press = 0; press < 6 && Probe(form).Playing(); ++press) {
         if (hurryWith == 0) {
-          const FaceLayout& f = form.Face().Layout();
-          QTest::mouseClick(&form.Face(), Qt::LeftButton, {},
+          const FaceLayout& f = FaceOf(form).Layout();
+          QTest::mouseClick(&FaceOf(form), Qt::LeftButton, {},
                             QPoint(f.ReelLeft + f.SymbolSize, f.ReelTop + f.SymbolSize));
         } else {
           QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
@@ -399,7 +399,7 @@ class GameTest : public QObject {
         }
         QTest::qWait(150);
       }
-      return !form.Player().Playing();
+      return !Probe(form).Playing();
     };
     const std::vector<const char*> keptKeys{"Credits", "Borrowed", "BonusPool",
                                             "Spins",   "PowerPts", "FreeSpins"};
@@ -407,7 +407,7 @@ class GameTest : public QObject {
     if (!leftToRun_) {
       FormFixture left(Silent);
       QVERIFY(play(left, -1));
-      leftToRun_ = left.Form().State();
+      leftToRun_ = Probe(left.Form()).State();
       left.Form().close();
       for (const char* key : keptKeys)
         leftToRunFile_ << SectionValue(left.SettingsPath(), "Settings", key);
@@ -421,13 +421,13 @@ class GameTest : public QObject {
     // alone, even on a loaded machine.
     QVERIFY2(clock.elapsed() < 101 * 55, qPrintable(QString::number(clock.elapsed())));
     const GameState& a = *leftToRun_;
-    const GameState& b = hurried.Form().State();
+    const GameState& b = Probe(hurried.Form()).State();
     QCOMPARE(b.Credits, a.Credits);
     QCOMPARE(b.FreeSpins, 7);
     QCOMPARE(b.Stops, a.Stops);
     QCOMPARE(b.BonusPool, a.BonusPool);
-    QCOMPARE(hurried.Form().ShownGame().Credits, a.Credits);
-    QCOMPARE(hurried.Form().ShownGame().Stops, a.Stops);
+    QCOMPARE(Probe(hurried.Form()).Shown().Credits, a.Credits);
+    QCOMPARE(Probe(hurried.Form()).Shown().Stops, a.Stops);
     hurried.Form().close();
     for (std::size_t k = 0; k < keptKeys.size(); ++k)
       QCOMPARE(SectionValue(hurried.SettingsPath(), "Settings", keptKeys[k]), leftToRunFile_[k]);
@@ -444,7 +444,7 @@ class GameTest : public QObject {
     fixture.Item("Slow1")->trigger();
     QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(fixture);
-    const FaceLayout& f = form.Face().Layout();
+    const FaceLayout& f = FaceOf(form).Layout();
     const QRect wheels(f.ReelLeft, f.ReelTop, 3 * f.SymbolSize + 18, 3 * f.SymbolSize);
     QImage first, second;
     bool boxWasUp = false;
@@ -454,13 +454,13 @@ class GameTest : public QObject {
     QTimer::singleShot(200, &form, [&] { fixture.Item("About")->trigger(); });
     QTimer::singleShot(1000, &form, [&] {
       boxWasUp = QApplication::activeModalWidget() != nullptr;
-      first = form.Face().Canvas().copy(wheels);
+      first = FaceOf(form).Canvas().copy(wheels);
     });
-    QTimer::singleShot(1080, &form, [&] { second = form.Face().Canvas().copy(wheels); });
+    QTimer::singleShot(1080, &form, [&] { second = FaceOf(form).Canvas().copy(wheels); });
     QTimer poll;
     poll.setInterval(10);
     connect(&poll, &QTimer::timeout, &form, [&] {
-      if (form.Player().Playing()) return;
+      if (Probe(form).Playing()) return;
       poll.stop();
       endedAfter = sinceSpin.elapsed();
       QWidget* box = QApplication::activeModalWidget();
@@ -477,7 +477,7 @@ class GameTest : public QObject {
     QVERIFY(endedUnderTheBox);
     // 101 steps of 55 ms, not held back by the box.
     QVERIFY2(endedAfter >= 101 * 55, qPrintable(QString::number(endedAfter)));
-    QCOMPARE(form.State().Spins, 1);
+    QCOMPARE(Probe(form).State().Spins, 1);
   }
 
   // Mid-spin, every command that would change the game is disabled, so
@@ -527,7 +527,7 @@ class GameTest : public QObject {
     });
     watchdog.start();
 
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     ChangeGame(form, [&](GameState& g) { g.Spins = 3; });
     QList<bool> enabledMidSpin;
     form.midSpin = [&] {
@@ -571,7 +571,7 @@ class GameTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     for (int coin = 0; coin < 3; ++coin)
       QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
-    QCOMPARE(form.State().Credits, 999.25);
+    QCOMPARE(Probe(form).State().Credits, 999.25);
     fixture.Item("Exit1")->trigger();
     QTRY_VERIFY(!form.isVisible());
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "Credits"),
@@ -580,8 +580,8 @@ class GameTest : public QObject {
     QFile written(fixture.SettingsPath());
     QVERIFY(written.open(QIODevice::ReadOnly));
     FormFixture next(QString::fromUtf8(written.readAll()));
-    QCOMPARE(next.Form().State().Credits, 1000.00);
-    QCOMPARE(next.Form().State().Wager, 0.0);
+    QCOMPARE(Probe(next.Form()).State().Credits, 1000.00);
+    QCOMPARE(Probe(next.Form()).State().Wager, 0.0);
   }
 
   // An amount too large to hold is read at the limit and stays there: a
@@ -591,9 +591,9 @@ class GameTest : public QObject {
     FormFixture fixture(
         QStringLiteral("[Settings]\r\nSound=0\r\nCredits=99999999999999999999\r\n"));
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     QCOMPARE(state.Credits, money::LargestAmount);
-    QCOMPARE(form.Rules().Borrow(1000).money, MoneyMove::Done);
+    QCOMPARE(Probe(form).Borrow(1000), MoneyMove::Done);
     QCOMPARE(state.Credits, money::LargestAmount);
     QCOMPARE(state.Borrowed, 1000.00);
     QVERIFY(form.close());
@@ -606,7 +606,7 @@ class GameTest : public QObject {
   void closingDuringTheBonusCountPaysThePool() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ChangeGame(form, [&](GameState& g) { g.PowerPts = 90; });
@@ -616,7 +616,7 @@ class GameTest : public QObject {
     QTimer watch;
     watch.setInterval(5);
     connect(&watch, &QTimer::timeout, &form, [&] {
-      const double shownPool = form.ShownGame().BonusPool;
+      const double shownPool = Probe(form).Shown().BonusPool;
       if (shownPool < 50.0 && shownPool > 0.0) {
         watch.stop();
         form.close();

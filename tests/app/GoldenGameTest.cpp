@@ -74,7 +74,7 @@ class GoldenGameTest : public QObject {
   void scriptedGameDrawsAndWritesAsBefore() {
     FormFixture fixture(StartIni);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     ScriptedStops& chance = fixture.Stops();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -84,13 +84,13 @@ class GoldenGameTest : public QObject {
     QList<QPair<QString, QByteArray>> faces;
     QList<QImage> images;
     const auto checkpoint = [&](const char* name) {
-      faces << qMakePair(QString::fromLatin1(name), FaceHash(form.Face().Canvas()));
-      images << form.Face().Canvas().copy();
+      faces << qMakePair(QString::fromLatin1(name), FaceHash(FaceOf(form).Canvas()));
+      images << FaceOf(form).Canvas().copy();
     };
     // Timer1's tick, on cue rather than by the clock.
     const auto tick = [&form] {
       WindowTimer(form, "Timer1")->stop();
-      form.Timer1Timer();
+      FireTimer(form, "Timer1");
       QVERIFY(HurryOut(form));
     };
 
@@ -172,7 +172,7 @@ class GoldenGameTest : public QObject {
     checkpoint("fifty cents");
 
     // One blinking step, then the larger art of a maximized window.
-    form.Face().Blink();
+    FaceOf(form).Blink();
     checkpoint("blink");
     MaximizeOn(form, QSize(1024, 768));
     checkpoint("maximized");

@@ -90,7 +90,7 @@ class KeepGameTest : public QObject {
   void theSettledSpinIsInTheFileBeforeTheWheelsMove() {
     WatchedGame game(QStringLiteral("[Settings]\r\nSound=0\r\nPowerPts=80\r\nBonusPool=1.00\r\n"));
     TForm1& form = game.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -98,7 +98,7 @@ class KeepGameTest : public QObject {
     double creditsShown = 0;
     game.atFirstStep = [&] {
       atFirstStep = FileBytes(game.SettingsPath());
-      creditsShown = form.ShownGame().Credits;
+      creditsShown = Probe(form).Shown().Credits;
     };
     QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
     ScriptSmallWin(game.Stops());
@@ -108,15 +108,15 @@ class KeepGameTest : public QObject {
     // The wheels had not stopped: the credits shown were still without the win.
     QCOMPARE(creditsShown, 999.75);
     FormFixture killed(QString::fromUtf8(atFirstStep));
-    const GameState& next = killed.Form().State();
+    const GameState& next = Probe(killed.Form()).State();
     QCOMPARE(next.Credits, 1000.25);
     QCOMPARE(next.Spins, 1);
     QCOMPARE(next.PowerPts, 90);
     QCOMPARE(next.Wager, 0.0);
     // The records hold the spin too; the game goes on, so no game is added.
-    QCOMPARE(killed.Form().Records().paidSpins.value, 1);
-    QCOMPARE(killed.Form().Records().biggestWin.value, 0.50);
-    QCOMPARE(killed.Form().Records().games.value, 1);
+    QCOMPARE(Probe(killed.Form()).Records().paidSpins.value, 1);
+    QCOMPARE(Probe(killed.Form()).Records().biggestWin.value, 0.50);
+    QCOMPARE(Probe(killed.Form()).Records().games.value, 1);
 
     // Bet Max fills the meter: before the wheels turn the file holds the
     // pool paid, the seven free spins and the bet they replay.
@@ -127,7 +127,7 @@ class KeepGameTest : public QObject {
     QCOMPARE(state.FreeSpins, 7);
     QVERIFY(!atFirstStep.isEmpty());
     FormFixture killedInBonus(QString::fromUtf8(atFirstStep));
-    const GameState& resumed = killedInBonus.Form().State();
+    const GameState& resumed = Probe(killedInBonus.Form()).State();
     QCOMPARE(resumed.Credits, state.Credits);
     QCOMPARE(resumed.BonusPool, 0.0);
     QCOMPARE(resumed.FreeSpins, 7);
@@ -135,8 +135,8 @@ class KeepGameTest : public QObject {
     QVERIFY(WindowTimer(killedInBonus.Form(), "Timer1")->isActive());
     const double poolPaid = resumed.History.Plays().front().poolPaid;
     QVERIFY(poolPaid > 0);
-    QCOMPARE(killedInBonus.Form().Records().biggestBonus.value, poolPaid);
-    QCOMPARE(killedInBonus.Form().Records().paidSpins.value, 2);
+    QCOMPARE(Probe(killedInBonus.Form()).Records().biggestBonus.value, poolPaid);
+    QCOMPARE(Probe(killedInBonus.Form()).Records().paidSpins.value, 2);
   }
 
   // Time played counts while the window is shown and not minimised, and is
@@ -154,7 +154,7 @@ class KeepGameTest : public QObject {
     QTest::qWait(1500);
     form.showNormal();
     form.close();
-    const PlayerRecords& records = form.Records();
+    const PlayerRecords& records = Probe(form).Records();
     // Counted at least the second in view; the minimised time would have
     // added one more.
     QVERIFY2(records.timePlayed.value >= 1 && records.timePlayed.value <= shownFor / 1000,
@@ -178,8 +178,8 @@ class KeepGameTest : public QObject {
     QCOMPARE(Value(fixture.SettingsPath(), "Credits"), QStringLiteral("999.25"));
 
     FormFixture next(QString::fromUtf8(FileBytes(fixture.SettingsPath())));
-    QCOMPARE(next.Form().State().Credits, 1000.00);
-    QCOMPARE(next.Form().State().Wager, 0.0);
+    QCOMPARE(Probe(next.Form()).State().Credits, 1000.00);
+    QCOMPARE(Probe(next.Form()).State().Wager, 0.0);
   }
 
   // A file that cannot be written is told once, after the spin, and play
@@ -191,9 +191,9 @@ class KeepGameTest : public QObject {
     TForm1& form = fixture.Form();
     QStringList boxes;
     QList<bool> busyAtBox;
-    form.Dialogs().information = [&](QWidget*, const QString& text) {
+    Probe(form).Dialogs().information = [&](QWidget*, const QString& text) {
       boxes << text;
-      busyAtBox << form.Rules().IsBusy();
+      busyAtBox << Probe(form).Busy();
     };
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -205,11 +205,11 @@ class KeepGameTest : public QObject {
       ScriptSmallWin(fixture.Stops());
       QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
       QVERIFY(PlayOut(form));
-      QCOMPARE(form.State().Spins, spin);
+      QCOMPARE(Probe(form).State().Spins, spin);
       QCOMPARE(boxes, QStringList{failure});
       QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
     }
-    QCOMPARE(form.State().Credits, 1000.75);
+    QCOMPARE(Probe(form).State().Credits, 1000.75);
     QCOMPARE(busyAtBox, QList<bool>{false});
 
     // Writable again: the next spin is kept and the title says so.
@@ -240,12 +240,12 @@ class KeepGameTest : public QObject {
     FormFixture fixture(
         QStringLiteral("[Settings]\r\nSound=0\r\nPowerPts=90\r\nBonusPool=1.00\r\n"));
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     // Timer1's tick on cue; the free spins play out at once, as nobody
     // needs to watch them here.
     const auto tick = [](TForm1& window) {
       WindowTimer(window, "Timer1")->stop();
-      window.Timer1Timer();
+      FireTimer(window, "Timer1");
       HurryOut(window);
     };
     form.show();
@@ -270,7 +270,7 @@ class KeepGameTest : public QObject {
 
     FormFixture next(QString::fromUtf8(FileBytes(fixture.SettingsPath())));
     TForm1& again = next.Form();
-    const GameState& resumed = again.State();
+    const GameState& resumed = Probe(again).State();
     QCOMPARE(resumed.FreeSpins, 5);
     QCOMPARE(resumed.FreeSpinsPlayed, 2);
     QCOMPARE(resumed.LastBet, 1.25);
@@ -281,8 +281,8 @@ class KeepGameTest : public QObject {
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     // The face shows the round: the spins left in the SPIN FREE readout.
-    QVERIFY2(again.Face().Description().contains(QStringLiteral("free spins left 5")),
-             qPrintable(again.Face().Description()));
+    QVERIFY2(FaceOf(again).Description().contains(QStringLiteral("free spins left 5")),
+             qPrintable(FaceOf(again).Description()));
     for (int free = 0; free < 5; ++free) {
       next.Stops().NextStops(0, 0, 0);
       tick(again);
@@ -299,9 +299,9 @@ class KeepGameTest : public QObject {
   static void NewGameAndBorrowStillWork(FormFixture& fixture) {
     TForm1& form = fixture.Form();
     fixture.Item("NewGame2")->trigger();
-    QCOMPARE(form.State().Credits, 1000.00);
-    QCOMPARE(form.Rules().Borrow(50).money, MoneyMove::Done);
-    QCOMPARE(form.State().Credits, 1050.00);
+    QCOMPARE(Probe(form).State().Credits, 1000.00);
+    QCOMPARE(Probe(form).Borrow(50), MoneyMove::Done);
+    QCOMPARE(Probe(form).State().Credits, 1050.00);
   }
 };
 

@@ -371,7 +371,7 @@ QList<WindowReading> ReadEveryWindow() {
   // Both help pages, laid out in the help window: no line wider than it.
   for (const char* item : {"Manual1", "Catalog1"}) {
     fixture.Item(item)->trigger();
-    HelpWindow* help = form.Help().Browser();
+    HelpWindow* help = Probe(form).Help().Browser();
     if (help == nullptr || !QTest::qWaitForWindowExposed(help)) return {};
     QStringList wide;
     if (help->Page()->horizontalScrollBar()->maximum() > 0)
@@ -560,7 +560,7 @@ class LanguageTest : public QObject {
       }
     }
     fixture.Item("Manual1")->trigger();
-    HelpWindow* help = fixture.Form().Help().Browser();
+    HelpWindow* help = Probe(fixture.Form()).Help().Browser();
     QVERIFY(help != nullptr);
     QCOMPARE(help->windowTitle(), Expected().helpTitle);
     const QString language = Expected().language;
@@ -584,7 +584,7 @@ class LanguageTest : public QObject {
     });
     fixture.Item("ChangeSongs1")->trigger();
     QCOMPARE(shown, Expected().emptySong);
-    QCOMPARE(fixture.Form().CurrentSettings().MIDIName[3], std::string("MIDI Song #4"));
+    QCOMPARE(Probe(fixture.Form()).CurrentSettings().MIDIName[3], std::string("MIDI Song #4"));
   }
 
   // A slot saved before the game spoke any language but English: the date

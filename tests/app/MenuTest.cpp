@@ -132,7 +132,7 @@ class MenuTest : public QObject {
 
   void soundItemsToggleTheirSwitchOnly() {
     FormFixture fixture;
-    const Settings& settings = fixture.Form().CurrentSettings();
+    const Settings& settings = Probe(fixture.Form()).CurrentSettings();
     fixture.Item("On1")->trigger();
     QVERIFY(!settings.Sound);
     QVERIFY(!fixture.Item("On1")->isChecked());
@@ -156,11 +156,11 @@ class MenuTest : public QObject {
 
   void speedHandlersKeepOneMark() {
     FormFixture fixture;
-    Machine& rules = fixture.Form().Rules();
+    WindowProbe rules(fixture.Form());
     fixture.Item("Slow1")->trigger();
     QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Slow1"});
     QCOMPARE(rules.SpinDelay(), 55);
-    QCOMPARE(int(fixture.Form().CurrentSettings().Speed), 2);
+    QCOMPARE(int(Probe(fixture.Form()).CurrentSettings().Speed), 2);
     fixture.Item("Medium1")->trigger();
     QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Medium1"});
     QCOMPARE(rules.SpinDelay(), 35);
@@ -169,12 +169,12 @@ class MenuTest : public QObject {
     fixture.Item("Fast1")->trigger();
     QCOMPARE(CheckedItems(fixture, {"Fast1", "Medium1", "Slow1"}), QStringList{"Fast1"});
     QCOMPARE(rules.SpinDelay(), 10);
-    QCOMPARE(int(fixture.Form().CurrentSettings().Speed), 0);
+    QCOMPARE(int(Probe(fixture.Form()).CurrentSettings().Speed), 0);
   }
 
   void coinValueItems() {
     FormFixture fixture;
-    const GameState& state = fixture.Form().State();
+    const GameState& state = Probe(fixture.Form()).State();
     const QStringList bets{"N5001", "N1001", "N50c1", "N25c1", "N10c1", "N5c1"};
     // No paid spin yet: the choice is refused and the mark stays.
     fixture.Item("N5001")->trigger();
@@ -188,7 +188,7 @@ class MenuTest : public QObject {
     fixture.Item("N10c1")->trigger();
     QCOMPARE(CheckedItems(fixture, bets), QStringList{"N10c1"});
     QCOMPARE(state.CoinValue, 0.10);
-    QCOMPARE(int(fixture.Form().CurrentSettings().Bet), 4);
+    QCOMPARE(int(Probe(fixture.Form()).CurrentSettings().Bet), 4);
   }
 
   void commandsOpenTheirDialogs() {
@@ -215,8 +215,8 @@ class MenuTest : public QObject {
       dialog->close();
     });
     fixture.Item("BorrowCredits1")->trigger();
-    QCOMPARE(form.State().Credits, 2000.0);
-    QCOMPARE(form.State().Borrowed, 2000.0);
+    QCOMPARE(Probe(form).State().Credits, 2000.0);
+    QCOMPARE(Probe(form).State().Borrowed, 2000.0);
 
     QList<SlotMode> slotModes;
     for (const char* item : {"Open1", "Save1"}) {
@@ -266,7 +266,7 @@ class MenuTest : public QObject {
     QVERIFY(PressOn(form, Qt::Key_S, Qt::ControlModifier));
     QTest::qWait(200);
     // The wheels still turn: the face does not show where they stop.
-    QVERIFY(form.ShownGame().Stops != form.State().Stops);
+    QVERIFY(Probe(form).Shown().Stops != Probe(form).State().Stops);
     QElapsedTimer hurried;
     hurried.start();
     QVERIFY(PressOn(form, Qt::Key_S));
@@ -292,7 +292,7 @@ class MenuTest : public QObject {
     QTRY_COMPARE(form.geometry(), form.screen()->geometry());
     QVERIFY(form.menuBar()->isVisible());
     QTRY_COMPARE(form.centralWidget()->width(), form.screen()->geometry().width());
-    QCOMPARE(form.Face().width(), form.centralWidget()->width());
+    QCOMPARE(FaceOf(form).width(), form.centralWidget()->width());
     QVERIFY(PressOn(form, Qt::Key_F11));
     QTRY_VERIFY(!form.isFullScreen() && !form.isMaximized());
     QTRY_COMPARE(form.centralWidget()->size(), QSize(632, 394));
@@ -354,15 +354,15 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), WindowButton(form, "Button1"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &form.Face());
+    QCOMPARE(QApplication::focusWidget(), &FaceOf(form));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), WindowButton(form, "BitBtn1"));
     QTest::keyClick(&form, Qt::Key_Return);
     // Enter presses the focused button: one coin is bet.
-    QCOMPARE(form.State().Wager, 0.25);
+    QCOMPARE(Probe(form).State().Wager, 0.25);
     WindowButton(form, "Button1")->setFocus();
     QTest::keyClick(&form, Qt::Key_Return);
-    QCOMPARE(form.State().Spins, 1);
+    QCOMPARE(Probe(form).State().Spins, 1);
   }
 
   void aboutBoxTexts() {
@@ -390,19 +390,19 @@ class MenuTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("Catalog1")->trigger();
-    QCOMPARE(form.Help().ShownFile(), QStringLiteral("CATALOG.HLP"));
-    QVERIFY(form.Help().Browser()->Page()->toPlainText().contains("Symbol catalog"));
-    QCOMPARE(form.Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
+    QCOMPARE(Probe(form).Help().ShownFile(), QStringLiteral("CATALOG.HLP"));
+    QVERIFY(Probe(form).Help().Browser()->Page()->toPlainText().contains("Symbol catalog"));
+    QCOMPARE(Probe(form).Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
 
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_F1);
-    QCOMPARE(form.Help().ShownFile(), QStringLiteral("VOLTA.HLP"));
-    QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41006"));
+    QCOMPARE(Probe(form).Help().ShownFile(), QStringLiteral("VOLTA.HLP"));
+    QCOMPARE(Probe(form).Help().ShownTopic(), QStringLiteral("41006"));
 
     fixture.Item("Manual1")->trigger();
-    QCOMPARE(form.Help().ShownTopic(), QString());
-    QVERIFY(form.Help().Browser()->Page()->toPlainText().contains("Voltaro manual"));
+    QCOMPARE(Probe(form).Help().ShownTopic(), QString());
+    QVERIFY(Probe(form).Help().Browser()->Page()->toPlainText().contains("Voltaro manual"));
   }
 
   // The help window's own keys and buttons: a link followed, Back and
@@ -413,7 +413,7 @@ class MenuTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("Manual1")->trigger();
-    HelpWindow* help = form.Help().Browser();
+    HelpWindow* help = Probe(form).Help().Browser();
     QVERIFY(help != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(help));
     QTextBrowser* page = help->Page();
@@ -481,7 +481,7 @@ class MenuTest : public QObject {
             .arg(QString::fromStdString(PlayText(newer)), QString::fromStdString(PlayText(older)));
     FormFixture fixture(ini);
     TForm1& form = fixture.Form();
-    QCOMPARE(form.Rules().State().History.Plays().size(), std::size_t{2});
+    QCOMPARE(Probe(form).State().History.Plays().size(), std::size_t{2});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -496,7 +496,7 @@ class MenuTest : public QObject {
       if (QTest::qWaitForWindowActive(&window)) QTest::keyClick(&window, Qt::Key_F1);
     }));
     QCOMPARE(shown, (QStringList{"Free", "3", "Paid", "25", "$2.50", "1", "40.0%", "two rows"}));
-    QCOMPARE(form.Help().ShownTopic(), QStringLiteral("41012"));
+    QCOMPARE(Probe(form).Help().ShownTopic(), QStringLiteral("41012"));
   }
 
   // A spin, then File > New Game: Game History shows the new game's plays
@@ -509,7 +509,7 @@ class MenuTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
     QVERIFY(HurryOut(form));
-    QCOMPARE(form.State().Statistics.paidSpins, 1);
+    QCOMPARE(Probe(form).State().Statistics.paidSpins, 1);
     QCOMPARE(SectionKeys(fixture.SettingsPath(), "Game History").size(), 1);
     const QString records = QStringLiteral("Records");
     QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").startsWith("1, "));
@@ -528,7 +528,7 @@ class MenuTest : public QObject {
     QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").startsWith("2, "));
     QVERIFY(SectionValue(fixture.SettingsPath(), records, "Games").endsWith(", 2"));
     QVERIFY(SectionValue(fixture.SettingsPath(), records, "PaidSpins").startsWith("1, "));
-    QCOMPARE(form.Records().paidSpins.value, 1);
+    QCOMPARE(Probe(form).Records().paidSpins.value, 1);
   }
 
   // Game History stays open beside the machine and follows the game: a spin
@@ -546,21 +546,21 @@ class MenuTest : public QObject {
     QCOMPARE(paidSpins(), QStringLiteral("0"));
     for (int spin = 1; spin <= 2; ++spin) {
       QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
-      QVERIFY(form.Player().Playing());
+      QVERIFY(Probe(form).Playing());
       // The spin is decided, but the window tells it once the wheels stop.
-      QCOMPARE(form.State().Statistics.paidSpins, spin);
+      QCOMPARE(Probe(form).State().Statistics.paidSpins, spin);
       QCOMPARE(paidSpins(), QString::number(spin - 1));
       QVERIFY(HurryOut(form));
       QCOMPARE(paidSpins(), QString::number(spin));
     }
     QVERIFY(window->findChild<QLabel*>("Play2Kind") != nullptr);
-    QVERIFY(form.State().Chart.Points().size() >= 2);
-    QCOMPARE(window->CreditsChart->Data().line.size(), form.State().Chart.Points().size());
+    QVERIFY(Probe(form).State().Chart.Points().size() >= 2);
+    QCOMPARE(window->CreditsChart->Data().line.size(), Probe(form).State().Chart.Points().size());
     // Opened during a spin, the window shows the game before it.
     window->close();
     QTRY_VERIFY(window.isNull());
     QTest::mouseClick(WindowButton(form, "BitBtn2"), Qt::LeftButton);
-    QVERIFY(form.Player().Playing());
+    QVERIFY(Probe(form).Playing());
     fixture.Item("GameHistory1")->trigger();
     window = form.findChild<GameHistoryWindow*>();
     QVERIFY(window != nullptr && window->isVisible());
@@ -580,8 +580,8 @@ class MenuTest : public QObject {
     QCOMPARE(form.findChildren<GameHistoryWindow*>().size(), 1);
     // The size the player gives it is kept with the settings.
     window->resize(640, 480);
-    QTRY_COMPARE(form.CurrentSettings().HistoryWidth, 640);
-    QCOMPARE(form.CurrentSettings().HistoryHeight, 480);
+    QTRY_COMPARE(Probe(form).CurrentSettings().HistoryWidth, 640);
+    QCOMPARE(Probe(form).CurrentSettings().HistoryHeight, 480);
     form.close();
     QTRY_VERIFY(window.isNull() || !window->isVisible());
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Settings", "HistoryWidth"),
@@ -594,10 +594,10 @@ class MenuTest : public QObject {
   void saveThenOpenOfTheSameSlotKeepsTheCoinsOnTheTable() {
     FormFixture fixture(QStringLiteral("[Settings]\r\nSound=0\r\nSpins=1\r\n"));
     TForm1& form = fixture.Form();
-    form.Dialogs().askText = [](QWidget*, const QString&, const QString&) {
+    Probe(form).Dialogs().askText = [](QWidget*, const QString&, const QString&) {
       return std::optional<QString>(QStringLiteral("Cellar, late"));
     };
-    QCOMPARE(form.Records().games.value, 1);
+    QCOMPARE(Probe(form).Records().games.value, 1);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     fixture.Item("N5001")->trigger();
@@ -605,8 +605,8 @@ class MenuTest : public QObject {
       QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
       QVERIFY(HurryOut(form));
     }
-    QCOMPARE(form.State().Credits, 985.00);
-    QCOMPARE(form.State().Wager, 15.00);
+    QCOMPARE(Probe(form).State().Credits, 985.00);
+    QCOMPARE(Probe(form).State().Wager, 15.00);
 
     for (const char* item : {"Save1", "Open1"}) {
       QTimer::singleShot(0, &form, [] {
@@ -614,14 +614,14 @@ class MenuTest : public QObject {
           QTest::mouseClick(dialog->Panel(1).Button, Qt::LeftButton);
       });
       fixture.Item(item)->trigger();
-      QCOMPARE(form.Records().games.value, item == std::string("Save1") ? 1 : 2);
+      QCOMPARE(Probe(form).Records().games.value, item == std::string("Save1") ? 1 : 2);
     }
     QVERIFY(SectionValue(fixture.SettingsPath(), "Records", "Games").endsWith(", 2, Cellar, late"));
-    QCOMPARE(form.Records().mostCredits.value, 1000.00);
+    QCOMPARE(Probe(form).Records().mostCredits.value, 1000.00);
     QCOMPARE(SectionValue(fixture.SettingsPath(), "Saved Game 1", "Credits"), "1000.00");
-    QCOMPARE(form.State().Credits, 1000.00);
-    QCOMPARE(form.State().Wager, 0.0);
-    QCOMPARE(form.State().Borrowed, 1000.00);
+    QCOMPARE(Probe(form).State().Credits, 1000.00);
+    QCOMPARE(Probe(form).State().Wager, 0.0);
+    QCOMPARE(Probe(form).State().Borrowed, 1000.00);
   }
 
   // Twelve spins, then a restart on the file they left: the window shows the
@@ -643,15 +643,15 @@ class MenuTest : public QObject {
         ChangeGame(fixture.Form(), [&](GameState& g) { g.PowerPts = 0; });
         Spin spin;
         spin.coins = 1 + n % 4;
-        spin.beforeCents = std::llround(form.State().Credits * 100);
+        spin.beforeCents = std::llround(Probe(form).State().Credits * 100);
         fixture.Stops().NextStops((3 * n) % 20, (7 * n + 4) % 20, (11 * n) % 20);
         for (int coin = 0; coin < spin.coins; ++coin)
           QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
         QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
         QVERIFY(PlayOut(form));
-        QTRY_VERIFY(!form.Rules().IsBusy());
-        spin.afterCents = std::llround(form.State().Credits * 100);
-        spin.window = form.State().Window;
+        QTRY_VERIFY(!Probe(form).Busy());
+        spin.afterCents = std::llround(Probe(form).State().Credits * 100);
+        spin.window = Probe(form).State().Window;
         spins.push_back(spin);
       }
       QFile saved(fixture.SettingsPath());
@@ -723,8 +723,8 @@ class MenuTest : public QObject {
         QTest::mouseClick(WindowButton(form, "BitBtn1"), Qt::LeftButton);
       QTest::mouseClick(WindowButton(form, "Button1"), Qt::LeftButton);
       QVERIFY(HurryOut(form));
-      QTRY_VERIFY(!form.Rules().IsBusy());
-      credits.push_back(form.State().Credits);
+      QTRY_VERIFY(!Probe(form).Busy());
+      credits.push_back(Probe(form).State().Credits);
     }
     QVERIFY(*std::min_element(credits.begin(), credits.end()) <
             *std::max_element(credits.begin(), credits.end()));

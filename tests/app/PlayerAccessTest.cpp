@@ -42,7 +42,7 @@ class PlayerAccessTest : public QObject {
   void keysPressTheButtons() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     form.CreatePayoffChart();
     form.show();
     QApplication::setActiveWindow(&form);
@@ -90,18 +90,18 @@ class PlayerAccessTest : public QObject {
     QTRY_VERIFY(WindowButton(form, "Button1")->isEnabled());
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    for (int tab = 0; tab < 6 && !form.Face().hasFocus(); ++tab)
+    for (int tab = 0; tab < 6 && !FaceOf(form).hasFocus(); ++tab)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(form.Face().hasFocus());
+    QVERIFY(FaceOf(form).hasFocus());
     // From the face Tab goes as the window reads: the buttons left to
     // right, then round to the face again.
     for (QWidget* next : std::initializer_list<QWidget*>{
              WindowButton(form, "BitBtn1"), WindowButton(form, "BitBtn2"),
-             WindowButton(form, "BitBtn3"), WindowButton(form, "Button1"), &form.Face()}) {
+             WindowButton(form, "BitBtn3"), WindowButton(form, "Button1"), &FaceOf(form)}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
-    QTest::keyClick(&form.Face(), Qt::Key_B);
+    QTest::keyClick(&FaceOf(form), Qt::Key_B);
     QTRY_COMPARE(state.Wager, 0.50);
     // A disabled button's key does nothing, as during a spin.
     WindowButton(form, "BitBtn1")->setEnabled(false);
@@ -113,8 +113,8 @@ class PlayerAccessTest : public QObject {
   void faceDescriptionFollowsTheReadouts() {
     FormFixture fixture(Silent);
     TForm1& form = fixture.Form();
-    const GameState& state = form.State();
-    MachineFace& face = form.Face();
+    const GameState& state = Probe(form).State();
+    MachineFace& face = FaceOf(form);
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&face);
     QVERIFY(access != nullptr);
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Slot machine"));

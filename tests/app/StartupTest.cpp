@@ -51,7 +51,7 @@ class StartupTest : public QObject {
     { FormFixture closedAtOnce; }
     QVERIFY(!SoundLibraryLoaded());
     FormFixture fixture;
-    const GameState& state = fixture.Form().State();
+    const GameState& state = Probe(fixture.Form()).State();
     QCOMPARE(state.Credits, 1000.0);
     QCOMPARE(state.Borrowed, 1000.0);
     QCOMPARE(state.BonusPool, 50.0);
@@ -82,48 +82,48 @@ class StartupTest : public QObject {
     QVERIFY(fixture.Item("Stop1")->isChecked());
     QVERIFY(fixture.Item("On2")->isChecked());
     QCOMPARE(Checked(fixture, SpeedItems), QStringList{"Slow1"});
-    QCOMPARE(form.Rules().SpinDelay(), 55);
+    QCOMPARE(Probe(form).SpinDelay(), 55);
     QCOMPARE(Checked(fixture, BetItems), QStringList{"N5001"});
-    QCOMPARE(form.State().CoinValue, 5.0);
+    QCOMPARE(Probe(form).State().CoinValue, 5.0);
     // The pool is not recomputed for the loaded coin value.
-    QCOMPARE(form.State().BonusPool, 50.0);
-    QCOMPARE(form.State().Credits, 321.5);
+    QCOMPARE(Probe(form).State().BonusPool, 50.0);
+    QCOMPARE(Probe(form).State().Credits, 321.5);
   }
 
   void outOfRangeSpeedAndBet() {
     FormFixture fixture(Ini("Speed=7\r\nBet=9\r\n"));
     QCOMPARE(Checked(fixture, SpeedItems), QStringList{"Fast1"});
-    QCOMPARE(fixture.Form().Rules().SpinDelay(), 10);
+    QCOMPARE(Probe(fixture.Form()).SpinDelay(), 10);
     QCOMPARE(Checked(fixture, BetItems), QStringList{});
-    QCOMPARE(fixture.Form().State().CoinValue, 0.25);
+    QCOMPARE(Probe(fixture.Form()).State().CoinValue, 0.25);
   }
 
   void tiledBackgroundWithExistingPicture() {
     FormFixture fixture(Ini("BackMode=0\r\n"));
     QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"Tiled1"});
-    QCOMPARE(int(fixture.Form().CurrentSettings().BackMode), 0);
-    QVERIFY(fixture.Form().Face().CurrentBackground().Tiled);
-    QVERIFY(!fixture.Form().Face().CurrentBackground().Picture.isNull());
+    QCOMPARE(int(Probe(fixture.Form()).CurrentSettings().BackMode), 0);
+    QVERIFY(FaceOf(fixture.Form()).CurrentBackground().Tiled);
+    QVERIFY(!FaceOf(fixture.Form()).CurrentBackground().Picture.isNull());
   }
 
   void missingPictureFallsBackToSolidColour() {
     FormFixture fixture(Ini("BackMode=0\r\nBackBMP=/nowhere/gone.bmp\r\nBackColor=255\r\n"));
     QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"None1"});
-    QCOMPARE(int(fixture.Form().CurrentSettings().BackMode), 1);
-    QVERIFY(!fixture.Form().Face().CurrentBackground().Tiled);
-    QCOMPARE(fixture.Form().Face().CurrentBackground().Color, QColor(255, 0, 0));
+    QCOMPARE(int(Probe(fixture.Form()).CurrentSettings().BackMode), 1);
+    QVERIFY(!FaceOf(fixture.Form()).CurrentBackground().Tiled);
+    QCOMPARE(FaceOf(fixture.Form()).CurrentBackground().Color, QColor(255, 0, 0));
     QVERIFY(fixture.Script().warnings.isEmpty());
   }
 
   void solidModeStillLoadsThePicture() {
     FormFixture fixture(Ini("BackMode=1\r\n"));
     QCOMPARE(Checked(fixture, {"Tiled1", "None1"}), QStringList{"None1"});
-    QVERIFY(!fixture.Form().Face().CurrentBackground().Picture.isNull());
+    QVERIFY(!FaceOf(fixture.Form()).CurrentBackground().Picture.isNull());
   }
 
   void missingSoundFileTakesItsDefault() {
     FormFixture fixture(Ini("WinSound=/nowhere/win.wav\r\nLoseSound=/tmp\r\n"));
-    const Settings& settings = fixture.Form().CurrentSettings();
+    const Settings& settings = Probe(fixture.Form()).CurrentSettings();
     QCOMPARE(QString::fromStdString(settings.WinSound), fixture.Program().File("VOLTA5.WAV"));
     QCOMPARE(QString::fromStdString(settings.LoseSound), fixture.Program().File("VOLTA8.WAV"));
   }

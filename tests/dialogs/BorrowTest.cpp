@@ -53,8 +53,12 @@ class BorrowTest : public QObject {
   DialogAnswers answers;
 
   std::unique_ptr<TBorrowC> MakeDialog(int symbolSize = 96) {
-    auto dialog = std::make_unique<TBorrowC>(*machine, nullptr, machine->State(), symbolSize,
-                                             answers.Services());
+    const MoneyCommand move = [this](MoneyRequest request, double amount) {
+      return (request == MoneyRequest::PayBack ? machine->PayBack(amount) : machine->Borrow(amount))
+          .money;
+    };
+    auto dialog =
+        std::make_unique<TBorrowC>(move, machine->State(), symbolSize, answers.Services());
     dialog->show();
     return dialog;
   }

@@ -66,8 +66,13 @@ class SaveTest : public QObject {
   DialogAnswers answers;
 
   std::unique_ptr<TLoadSave> MakeDialog(SlotMode mode) {
+    SlotCommands commands;
+    commands.busy = [this] { return machine->IsBusy(); };
+    commands.open = [this](const SlotRecord& slot) {
+      return machine->OpenGame(SnapshotOf(slot)).done;
+    };
     auto dialog = std::make_unique<TLoadSave>(
-        mode, savedGames, *machine, nullptr, machine->State(), path,
+        mode, savedGames, std::move(commands), machine->State(), path,
         [] { return std::string(Today); }, answers.Services());
     dialog->show();
     return dialog;

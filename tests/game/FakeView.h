@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,11 @@ class FakeView : public PlanView, public GameClock {
   void FocusSpinButton() override;
   void SetGameCommandsEnabled(bool enabled) override;
   void SetBlinking(bool on) override;
-  void KeepGame(const GameState& game) override;
+  // Records a game saved at once; Saver() hands it to a plan's player.
+  void KeepGame(const GameState& game);
+  std::function<void(const GameState&)> Saver() {
+    return [this](const GameState& game) { KeepGame(game); };
+  }
   // What the window does with a command's result before it plays the plan:
   // the marks, the auto-spin ticks, the write of the game at rest
   // (`rest`), the message.

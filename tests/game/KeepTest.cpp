@@ -65,7 +65,7 @@ TEST_F(MachineTest, EverySpinEndsInTheGameKeptBeforeIt) {
     const auto play = [&](const Plan& plan) {
       std::optional<std::size_t> hurryAt;
       if (hurry && !plan.hurries.empty()) hurryAt = plan.hurries[spin % plan.hurries.size()].first;
-      face = PlayPlanAtOnce(plan, face, view, view, {}, hurryAt);
+      face = PlayPlanAtOnce(plan, face, view, view, {}, hurryAt, view.Saver());
       played.PlanEnded();
     };
     // A meter close to full now and then, so bonuses come often.

@@ -50,7 +50,8 @@ class MachineTest : public ::testing::Test {
     lastPlan = plan;
     const std::int64_t start = view.now;
     shown = PlayPlanAtOnce(
-        plan, shown, view, view, [&](std::int64_t at) { view.AdvanceTo(start + at); }, hurryAt);
+        plan, shown, view, view, [&](std::int64_t at) { view.AdvanceTo(start + at); }, hurryAt,
+        view.Saver());
     machine.PlanEnded();
   }
 

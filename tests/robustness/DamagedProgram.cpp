@@ -100,7 +100,7 @@ void DamagedGame::PlaySmallWin(bool hurried) {
 }
 
 void ExpectSmallWinPaid(DamagedGame& game) {
-  const GameState& state = game.Form().State();
+  const GameState& state = Probe(game.Form()).State();
   QCOMPARE(state.Spins, 1);
   QCOMPARE(state.Credits, 1000.25);
   QCOMPARE(state.Wager, 0.0);

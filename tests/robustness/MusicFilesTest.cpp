@@ -51,25 +51,25 @@ class MusicFilesTest : public QObject {
     DamagedGame game(program, IniWithOnlySong(slot));
     TForm1& form = game.Form();
     WindowTimer(form, "Timer2")->stop();
-    form.Timer2Timer();
+    FireTimer(form, "Timer2");
 
     const QStringList& warnings = game.Script().warnings;
     if (damage == Damage::Missing) {
-      QCOMPARE(form.Music().CurrentSong(), std::nullopt);
+      QCOMPARE(Probe(form).CurrentSong(), std::nullopt);
       QVERIFY(warnings.isEmpty());
     } else {
-      QCOMPARE(form.Music().CurrentSong(), std::optional<int>(slot));
+      QCOMPARE(Probe(form).CurrentSong(), std::optional<int>(slot));
       QCOMPARE(warnings, QStringList{UnplayableText});
     }
     const qsizetype boxes = warnings.size();
 
     // Display ticks and a spin bring no further boxes.
     QTest::qWait(50);
-    form.Timer3Timer();
-    form.Timer3Timer();
+    FireTimer(form, "Timer3");
+    FireTimer(form, "Timer3");
     game.PlaySmallWin(true);
-    QCOMPARE(form.State().Spins, 1);
-    QCOMPARE(form.State().Credits, 1000.25);
+    QCOMPARE(Probe(form).State().Spins, 1);
+    QCOMPARE(Probe(form).State().Credits, 1000.25);
     QCOMPARE(warnings.size(), boxes);
     QVERIFY(game.Script().informations.isEmpty());
   }
@@ -96,20 +96,20 @@ class MusicFilesTest : public QObject {
     DamagedGame game(program, Silent + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\n");
     TForm1& form = game.Form();
     WindowTimer(form, "Timer2")->stop();
-    form.Timer2Timer();
-    QCOMPARE(form.Music().CurrentSong(), std::optional<int>(0));
+    FireTimer(form, "Timer2");
+    QCOMPARE(Probe(form).CurrentSong(), std::optional<int>(0));
     QVERIFY(game.Script().warnings.isEmpty());
 
-    form.Music().PlaybackEnded(MediaNotify::Successful);
-    QCOMPARE(form.Music().CurrentSong(), std::optional<int>(1));
-    QCOMPARE(form.Music().PendingSong(), std::optional<int>(1));
-    const bool phase = form.Face().BlinkPhase();
-    form.Timer3Timer();
+    Probe(form).EndSong();
+    QCOMPARE(Probe(form).CurrentSong(), std::optional<int>(1));
+    QCOMPARE(Probe(form).PendingSong(), std::optional<int>(1));
+    const bool phase = FaceOf(form).BlinkPhase();
+    FireTimer(form, "Timer3");
     QCOMPARE(game.Script().warnings, QStringList{UnplayableText});
-    QCOMPARE(form.Face().BlinkPhase(), phase);
-    form.Timer3Timer();
+    QCOMPARE(FaceOf(form).BlinkPhase(), phase);
+    FireTimer(form, "Timer3");
     QCOMPARE(game.Script().warnings.size(), 1);
-    QCOMPARE(form.Face().BlinkPhase(), !phase);
+    QCOMPARE(FaceOf(form).BlinkPhase(), !phase);
   }
 
   // The check that refuses damaged songs lets every shipped one through.
@@ -119,12 +119,12 @@ class MusicFilesTest : public QObject {
                      Silent + "MusicOn=1\r\nPlayList0=1\r\nPlayList1=1\r\nPlayList2=1\r\n");
     TForm1& form = game.Form();
     WindowTimer(form, "Timer2")->stop();
-    form.Timer2Timer();
+    FireTimer(form, "Timer2");
     for (int next : {1, 2, 0}) {
-      form.Music().PlaybackEnded(MediaNotify::Successful);
-      form.Timer3Timer();
-      QCOMPARE(form.Music().CurrentSong(), std::optional<int>(next));
-      QCOMPARE(form.Music().PendingSong(), std::nullopt);
+      Probe(form).EndSong();
+      FireTimer(form, "Timer3");
+      QCOMPARE(Probe(form).CurrentSong(), std::optional<int>(next));
+      QCOMPARE(Probe(form).PendingSong(), std::nullopt);
     }
     QVERIFY(game.Script().warnings.isEmpty());
   }
@@ -141,10 +141,10 @@ class MusicFilesTest : public QObject {
     program.Spoil(SongFile(slot), damage);
     DamagedGame game(program, Silent);
     TForm1& form = game.Form();
-    const auto songsBefore = form.CurrentSettings().MIDISong;
+    const auto songsBefore = Probe(form).CurrentSettings().MIDISong;
     int chooserRuns = 0;
-    form.Dialogs().openFile = [&chooserRuns](QWidget*, const QString&, const QString&,
-                                             const QString&) {
+    Probe(form).Dialogs().openFile = [&chooserRuns](QWidget*, const QString&, const QString&,
+                                                    const QString&) {
       ++chooserRuns;
       return QString();
     };
@@ -169,9 +169,9 @@ class MusicFilesTest : public QObject {
       QCOMPARE(warnings, QStringList{UnplayableText});
       QCOMPARE(chooserRuns, 0);
     }
-    QCOMPARE(form.CurrentSettings().MIDISong, songsBefore);
+    QCOMPARE(Probe(form).CurrentSettings().MIDISong, songsBefore);
     game.PlaySmallWin(true);
-    QCOMPARE(form.State().Credits, 1000.25);
+    QCOMPARE(Probe(form).State().Credits, 1000.25);
   }
 };
 

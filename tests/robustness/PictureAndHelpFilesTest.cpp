@@ -75,8 +75,8 @@ class PictureAndHelpFilesTest : public QObject {
 
     QCOMPARE(game.Script().warnings,
              QStringList{UnreadablePictureText(program.File(file), damage)});
-    QVERIFY(form.Face().SymbolArt().isNull());
-    QCOMPARE(form.State().Strip1.size(), std::size_t(20));
+    QVERIFY(FaceOf(form).SymbolArt().isNull());
+    QCOMPARE(Probe(form).State().Strip1.size(), std::size_t(20));
 
     // The start size is played through the real animation, which draws the
     // empty wheels 101 times; the others spin at once.
@@ -86,8 +86,8 @@ class PictureAndHelpFilesTest : public QObject {
     QVERIFY(game.Script().informations.isEmpty());
 
     SetClientWidth(form, width == 632 ? 800 : 632);
-    QVERIFY(!form.Face().SymbolArt().isNull());
-    QCOMPARE(form.Face().SymbolArt().width(), 3 * form.Face().SymbolSize());
+    QVERIFY(!FaceOf(form).SymbolArt().isNull());
+    QCOMPARE(FaceOf(form).SymbolArt().width(), 3 * FaceOf(form).SymbolSize());
     QCOMPARE(game.Script().warnings.size(), 1);
   }
 
@@ -121,11 +121,11 @@ class PictureAndHelpFilesTest : public QObject {
 
     QVERIFY(game.Script().warnings.isEmpty());
     QVERIFY(SolidMarked(game) && !TiledMarked(game));
-    QCOMPARE(int(form.CurrentSettings().BackMode), 1);
-    QVERIFY(!form.Face().CurrentBackground().Tiled);
-    QCOMPARE(form.Face().CurrentBackground().Color, QColor(255, 0, 0));
-    form.Face().FormPaint();
-    QCOMPARE(form.Face().Canvas().pixelColor(2, 2), QColor(255, 0, 0));
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 1);
+    QVERIFY(!FaceOf(form).CurrentBackground().Tiled);
+    QCOMPARE(FaceOf(form).CurrentBackground().Color, QColor(255, 0, 0));
+    FaceOf(form).FormPaint();
+    QCOMPARE(FaceOf(form).Canvas().pixelColor(2, 2), QColor(255, 0, 0));
 
     game.PlaySmallWin(true);
     ExpectSmallWinPaid(game);
@@ -149,16 +149,17 @@ class PictureAndHelpFilesTest : public QObject {
     program.Spoil("picked.bmp", damage);
     DamagedGame game(program, Silent);
     TForm1& form = game.Form();
-    const QImage tileBefore = form.Face().CurrentBackground().Picture;
+    const QImage tileBefore = FaceOf(form).CurrentBackground().Picture;
     QVERIFY(!tileBefore.isNull());
 
     game.Script().fileAnswers.push_back(picked);
     form.Tiled1Click();
     QCOMPARE(game.Script().warnings, QStringList{UnreadablePictureText(picked, damage)});
-    QCOMPARE(QString::fromStdString(form.CurrentSettings().BackBMP), program.File("BKGRND1.BMP"));
-    QCOMPARE(int(form.CurrentSettings().BackMode), 0);
+    QCOMPARE(QString::fromStdString(Probe(form).CurrentSettings().BackBMP),
+             program.File("BKGRND1.BMP"));
+    QCOMPARE(int(Probe(form).CurrentSettings().BackMode), 0);
     QVERIFY(TiledMarked(game) && !SolidMarked(game));
-    QCOMPARE(form.Face().CurrentBackground().Picture, tileBefore);
+    QCOMPARE(FaceOf(form).CurrentBackground().Picture, tileBefore);
 
     // The next choice, a sound picture, is taken.
     game.Script().fileAnswers.push_back(program.File("BKGRND1.BMP"));
@@ -188,15 +189,16 @@ class PictureAndHelpFilesTest : public QObject {
       form.Manual1Click();
     else
       form.Catalog1Click();
-    QCOMPARE(form.Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
+    QCOMPARE(Probe(form).Help().HelpFile(), QStringLiteral("VOLTA.HLP"));
     if (damage == Damage::Missing) {
       QCOMPARE(game.Script().warnings,
                QStringList{"Unable to open the help file " + program.File(file) + "."});
-      QVERIFY(form.Help().Browser() == nullptr || !form.Help().Browser()->isVisible());
+      QVERIFY(Probe(form).Help().Browser() == nullptr ||
+              !Probe(form).Help().Browser()->isVisible());
     } else {
       QVERIFY(game.Script().warnings.isEmpty());
-      QVERIFY(form.Help().Browser() != nullptr && form.Help().Browser()->isVisible());
-      QCOMPARE(form.Help().ShownFile(), file);
+      QVERIFY(Probe(form).Help().Browser() != nullptr && Probe(form).Help().Browser()->isVisible());
+      QCOMPARE(Probe(form).Help().ShownFile(), file);
     }
 
     // The other help file is untouched and still opens.
@@ -204,8 +206,8 @@ class PictureAndHelpFilesTest : public QObject {
       form.Catalog1Click();
     else
       form.Manual1Click();
-    QVERIFY(form.Help().Browser() != nullptr && form.Help().Browser()->isVisible());
-    QCOMPARE(form.Help().ShownFile(),
+    QVERIFY(Probe(form).Help().Browser() != nullptr && Probe(form).Help().Browser()->isVisible());
+    QCOMPARE(Probe(form).Help().ShownFile(),
              file == "VOLTA.HLP" ? QStringLiteral("CATALOG.HLP") : QStringLiteral("VOLTA.HLP"));
     QCOMPARE(game.Script().warnings.size(), damage == Damage::Missing ? 1 : 0);
   }

@@ -57,7 +57,7 @@ class SettingsFileTest : public QObject {
     WriteBytes(path, bytes);
     DamagedGame game(program, {}, path);
     TForm1& form = game.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     QCOMPARE(state.Credits, 1000.0);
     QCOMPARE(state.Borrowed, 1000.0);
     QCOMPARE(state.BonusPool, 50.0);
@@ -65,7 +65,7 @@ class SettingsFileTest : public QObject {
     QCOMPARE(state.PowerPts, 0);
     QCOMPARE(state.CoinValue, 0.25);
     QVERIFY(CoinItemChecked(form, "N25c1"));
-    QCOMPARE(form.Rules().SpinDelay(), 10);
+    QCOMPARE(Probe(form).SpinDelay(), 10);
     QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
 
     game.PlaySmallWin(true);
@@ -74,9 +74,9 @@ class SettingsFileTest : public QObject {
     QVERIFY(game.Script().informations.isEmpty());
 
     DamagedGame next(program, {}, path);
-    QCOMPARE(next.Form().State().Credits, 1000.25);
-    QCOMPARE(next.Form().State().Spins, 1);
-    QCOMPARE(next.Form().State().PowerPts, 10);
+    QCOMPARE(Probe(next.Form()).State().Credits, 1000.25);
+    QCOMPARE(Probe(next.Form()).State().Spins, 1);
+    QCOMPARE(Probe(next.Form()).State().PowerPts, 10);
   }
 
   // Values that are not numbers take the rules for them: money reads the
@@ -90,8 +90,8 @@ class SettingsFileTest : public QObject {
                      "WinSound=\x01/nowhere\r\nMIDIName0=" +
                          QString(3000, QChar('n')) + "\r\n");
     TForm1& form = game.Form();
-    const GameState& state = form.State();
-    const Settings& settings = form.CurrentSettings();
+    const GameState& state = Probe(form).State();
+    const Settings& settings = Probe(form).CurrentSettings();
     QCOMPARE(state.Credits, 12.0);
     QCOMPARE(state.Borrowed, 0.0);
     QCOMPARE(state.BonusPool, 0.0);
@@ -109,7 +109,7 @@ class SettingsFileTest : public QObject {
 
     // The sound switch stayed on: play silently from here.
     FindInWindow<QAction>(form, "On1")->trigger();
-    QVERIFY(!form.CurrentSettings().Sound);
+    QVERIFY(!Probe(form).CurrentSettings().Sound);
     game.PlaySmallWin(true);
     QCOMPARE(state.Credits, 12.25);
   }
@@ -125,17 +125,17 @@ class SettingsFileTest : public QObject {
                          "BonusPool=9999999999.99\r\nSpins=2147483647\r\nPowerPts=2147483647\r\n"
                          "Speed=999\r\nBet=258\r\nBackColor=99999999999\r\n");
     TForm1& form = game.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     QCOMPARE(state.Credits, 9999999999.99);
     QCOMPARE(state.Borrowed, 1234567890.50);
     QCOMPARE(state.BonusPool, 9999999999.99);
     QCOMPARE(state.Spins, std::numeric_limits<std::int32_t>::max());
     QCOMPARE(state.PowerPts, 99);
     // 999 keeps its low byte 231, no speed: Fast stays. 258 keeps 2: 50¢.
-    QCOMPARE(form.Rules().SpinDelay(), 10);
+    QCOMPARE(Probe(form).SpinDelay(), 10);
     QCOMPARE(state.CoinValue, 0.50);
     QVERIFY(CoinItemChecked(form, "N50c1"));
-    QCOMPARE(form.CurrentSettings().BackColor, Settings::ButtonFaceColor);
+    QCOMPARE(Probe(form).CurrentSettings().BackColor, Settings::ButtonFaceColor);
 
     // The meter fills: the spin pays 2 coins and then the whole pool, the
     // credits stop at the largest amount the file keeps to the cent, and the
@@ -165,7 +165,7 @@ class SettingsFileTest : public QObject {
                                   "Credits=-50.00\r\nBorrowed=-20.5\r\nBonusPool=-5.00\r\n"
                                   "PowerPts=-40\r\nSpins=-3\r\nWager=-6.25\r\n");
     TForm1& form = game.Form();
-    const GameState& state = form.State();
+    const GameState& state = Probe(form).State();
     QCOMPARE(state.Credits, 0.0);
     QCOMPARE(state.Borrowed, 0.0);
     QCOMPARE(state.BonusPool, 0.0);
@@ -179,7 +179,7 @@ class SettingsFileTest : public QObject {
     QCOMPARE(game.Script().informations, QStringList{"Please place a bet before spinning."});
     QCOMPARE(state.Spins, -3);
 
-    QCOMPARE(form.Rules().Borrow(100.0).money, MoneyMove::Done);
+    QCOMPARE(Probe(form).Borrow(100.0), MoneyMove::Done);
     QCOMPARE(state.Credits, 100.0);
     QCOMPARE(state.Borrowed, 100.0);
     game.PlaySmallWin(true);
@@ -214,7 +214,7 @@ class SettingsFileTest : public QObject {
     QFETCH(double, freeSpinBet);
     DamagedProgram program;
     DamagedGame game(program, Silent + "Credits=10.00\r\nBet=3\r\n" + keys);
-    const GameState& state = game.Form().State();
+    const GameState& state = Probe(game.Form()).State();
     QCOMPARE(state.Credits, credits);
     QCOMPARE(state.Wager, 0.0);
     QCOMPARE(state.FreeSpins, freeSpins);
@@ -255,7 +255,7 @@ class SettingsFileTest : public QObject {
     ::alarm(20);
     DamagedGame game(program, {}, path);
     TForm1& form = game.Form();
-    QCOMPARE(form.State().Credits, 1000.0);
+    QCOMPARE(Probe(form).State().Credits, 1000.0);
     // Told as the game starts, and the title says the game is not kept.
     QCOMPARE(form.windowTitle(), QStringLiteral("Voltaro Slots (not saved)"));
     QTRY_COMPARE(game.Script().informations, QStringList{"Unable to write to " + path});
@@ -299,9 +299,9 @@ class SettingsFileTest : public QObject {
     {
       DamagedGame game(program, {}, path);
       TForm1& form = game.Form();
-      QCOMPARE(form.State().Credits, 321.50);
+      QCOMPARE(Probe(form).State().Credits, 321.50);
       game.PlaySmallWin(true);
-      QCOMPARE(form.State().Credits, 321.75);
+      QCOMPARE(Probe(form).State().Credits, 321.75);
       form.show();
       QVERIFY(form.close());
       QVERIFY(!form.isVisible());
@@ -348,11 +348,11 @@ class SettingsFileTest : public QObject {
     {
       DamagedGame game(program, {}, path);
       TForm1& form = game.Form();
-      if (!systemFolder) QCOMPARE(form.State().Credits, 321.50);
+      if (!systemFolder) QCOMPARE(Probe(form).State().Credits, 321.50);
       FindInWindow<QAction>(form, "On1")->trigger();
-      const double before = form.State().Credits;
+      const double before = Probe(form).State().Credits;
       game.PlaySmallWin(true);
-      QCOMPARE(form.State().Credits, before + 0.25);
+      QCOMPARE(Probe(form).State().Credits, before + 0.25);
       form.show();
       QVERIFY(form.close());
       QVERIFY(!form.isVisible());

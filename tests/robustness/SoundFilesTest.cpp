@@ -57,7 +57,7 @@ class SoundFilesTest : public QObject {
     DamagedGame game(program, IniWithSwitches({"sndCoins", "sndCredits", "sndSpin", "sndStop"}));
     TForm1& form = game.Form();
     QStringList started;
-    form.Sounds().SetObserver(
+    Probe(form).WatchSounds(
         [&started](const SoundStart& start) { started << QString::fromStdString(start.name); });
 
     QVERIFY(game.Script().warnings.isEmpty() && game.Script().informations.isEmpty());
@@ -67,8 +67,8 @@ class SoundFilesTest : public QObject {
                                                       {SoundEvent::seCredits, "VOLTA3.WAV"}};
     QStringList soundOnes;
     for (const auto& [other, name] : waves) {
-      QCOMPARE(form.Sounds().HasEventWave(other), other != event);
-      form.PlayEventSound(other);
+      QCOMPARE(Probe(form).HasEventWave(other), other != event);
+      Probe(form).PlaySound(other);
       if (other != event) soundOnes << name;
     }
     QCOMPARE(started, soundOnes);
@@ -110,9 +110,9 @@ class SoundFilesTest : public QObject {
     DamagedGame game(program, IniWithSwitches({switchKey}));
     TForm1& form = game.Form();
     QList<SoundStart> started;
-    form.Sounds().SetObserver([&started](const SoundStart& start) { started << start; });
+    Probe(form).WatchSounds([&started](const SoundStart& start) { started << start; });
 
-    const Settings& settings = form.CurrentSettings();
+    const Settings& settings = Probe(form).CurrentSettings();
     const QStringList paths{QString::fromStdString(settings.BonusSound),
                             QString::fromStdString(settings.WinSound),
                             QString::fromStdString(settings.PowerUpSound),
@@ -120,7 +120,7 @@ class SoundFilesTest : public QObject {
                             QString::fromStdString(settings.LoseSound)};
     QVERIFY(paths.contains(program.File(file)));
 
-    const int held = form.PlayEventSound(event);
+    const int held = Probe(form).PlaySound(event);
     QCOMPARE(started.size(), 1);
     QCOMPARE(started[0].source, SoundSource::Default);
     QCOMPARE(QString::fromStdString(started[0].name), program.File(file));

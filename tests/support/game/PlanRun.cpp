@@ -5,7 +5,8 @@
 
 GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, ControlsView& controls,
                          const std::function<void(std::int64_t)>& at,
-                         std::optional<HurryPoint> hurryAt) {
+                         std::optional<HurryPoint> hurryAt,
+                         const std::function<void(const GameState&)>& save) {
   std::int64_t offset = 0;
   std::int64_t now = 0;
   PlanCursor next(plan);
@@ -29,7 +30,8 @@ GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, Cont
     now = std::max(now, step.due + offset);
     if (at) at(now);
     ApplyToShown(plan, step, shown);
-    offset += PerformStep(plan, step, face, controls);
+    offset += PerformStep(step, face, controls);
+    if (const GameState* settled = GameToSave(plan, step); settled && save) save(*settled);
   }
   return shown;
 }

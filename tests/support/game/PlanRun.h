@@ -22,11 +22,12 @@ struct HurryPoint {
 // Plays a plan at once, the way the window plays it over time: each step is
 // performed after `at` has been told its time from the start of the plan
 // (its due time, moved on by the file sounds that held the steps before it).
-// With `hurryAt`, the player asks to hurry there. Returns the game the face
-// showed at the end.
+// With `hurryAt`, the player asks to hurry there; `save` is handed the game
+// a step asks to save. Returns the game the face showed at the end.
 GameState PlayPlanAtOnce(const Plan& plan, GameState shown, FaceView& face, ControlsView& controls,
                          const std::function<void(std::int64_t)>& at = {},
-                         std::optional<HurryPoint> hurryAt = std::nullopt);
+                         std::optional<HurryPoint> hurryAt = std::nullopt,
+                         const std::function<void(const GameState&)>& save = {});
 
 // The steps of a plan as the player meets them, a count-up's coins one by one.
 std::vector<PlanStep> StepsAsMet(const Plan& plan);
