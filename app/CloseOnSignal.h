@@ -9,7 +9,7 @@ class QSocketNotifier;
 // Turns SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C)
 // into a call on the event loop, so that the game is closed the normal way
 // (settled, written) instead of ending with the game in memory. A second
-// such signal while the close runs ends the program at once, as it would
+// such signal while the window closes ends the program at once, as it would
 // have without this.
 class CloseOnSignal : public QObject {
   Q_OBJECT

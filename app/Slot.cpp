@@ -67,7 +67,7 @@ void TForm1::CreateComponents() {
   client_->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client_);
   size_ = std::make_unique<WindowSize>(*this, *client_, [this] { FormResize(); });
-  // The face paints the game as the player sees it: the game at rest, or the
+  // The face paints the game as the player sees it: the idle game, or the
   // step of the plan in play.
   face_ = new MachineFace(session_->Shown(), client_);
   face_->setObjectName(QStringLiteral("MachineFace"));

@@ -163,7 +163,7 @@ void TForm1::GameHistory1Click() {
       settings_.HistoryHeight = size.height();
     });
   }
-  // A window hidden by OK or Esc was not kept up to date.
+  // A window hidden by OK or Esc was not updated.
   history_->ShowGame(session_->AtRest());
   if (history_->isMinimized()) history_->showNormal();
   history_->show();

@@ -14,7 +14,7 @@ class QWidget;
 struct DialogServices;
 
 // What the face paints behind the machine: the tiled picture or the solid
-// colour, chosen from the Background menu through its dialogs and kept in
+// colour, chosen from the Background menu through its dialogs and stored in
 // the settings. The menu's two marks follow the choice.
 class WindowBackground {
   Q_DECLARE_TR_FUNCTIONS(WindowBackground)
@@ -45,7 +45,7 @@ class WindowBackground {
   MachineFace& face_;
   std::function<void(bool tiled)> showMarks_;
   // The paint decides tiled or solid by the mark ("Tiled Bitmap" is marked
-  // when the menu is made); BackMode is what is kept.
+  // when the menu is made); BackMode is what is stored.
   bool tiled_ = true;
   QImage picture_;
   QString pictureFolder_;

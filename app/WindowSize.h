@@ -29,7 +29,7 @@ class WindowSize {
   void ToggleFullScreen();
   // Esc: off when on; false when the window is not full screen.
   bool LeaveFullScreen();
-  // Maximized, or was when full screen came on: what the settings keep.
+  // Maximized, or was when full screen came on: what the settings store.
   bool Maximized() const;
 
  private:
