@@ -26,7 +26,7 @@ bool OpenOnce() {
   std::string failure;
   static const std::optional<MixerLibrary> library = OpenMixerLibrary(MixerLibraryName, failure);
   if (!library) {
-    // A broken install rather than a machine without sound: worth a word.
+    // A broken install rather than a machine without sound: log it.
     qWarning("the game is silent: %s", failure.c_str());
     return false;
   }

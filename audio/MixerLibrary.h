@@ -38,7 +38,7 @@ struct MixerLibrary {
 // The mixer's soname; SDL comes in with it.
 inline constexpr const char* MixerLibraryName = "libSDL2_mixer-2.0.so.0";
 
-// Opens the library (kept open for the rest of the run) and finds every
+// Opens the library (left open for the rest of the run) and finds every
 // function. Empty, with the reason in failure, when the library or one of
 // its functions is missing.
 std::optional<MixerLibrary> OpenMixerLibrary(const char* soname, std::string& failure);

@@ -82,7 +82,7 @@ TMusicForm::TMusicForm(Settings& settings, std::string programDir, QWidget* pare
 }
 
 TMusicForm::~TMusicForm() {
-  // Destroyed without being closed: the paths must not keep half-made changes.
+  // Destroyed without being closed: close as Cancel does, undoing the paths.
   if (!closed_ && isVisible()) FormClose();
 }
 

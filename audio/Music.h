@@ -62,11 +62,11 @@ class TMusicForm : public QDialog {
   bool closed_ = false;
 };
 
-// A song's name as the dialog's rows show it and the table keeps it.
+// A song's name as the dialog's rows show it and the settings store it.
 QString SongNameOf(const QString& path);
 
-// The name a row shows for the name the settings keep: an empty row's
-// stored "MIDI Song #4" reads in the player's language, any other name as it
-// is. StoredSongName turns a shown name back, so the file keeps its own.
+// The name a row shows for the stored name: an empty row's "MIDI Song #4"
+// is translated, any other name shown as it is. StoredSongName turns a
+// shown name back, so the file never holds a translated default.
 QString ShownSongName(const std::string& stored, int slot);
 std::string StoredSongName(const QString& shown, int slot);

@@ -50,8 +50,7 @@ class MusicPlaylist {
   void ChangeSongs();
   // Shortly after start-up: starts the music when the settings have it on.
   void StartIfOn();
-  // The player's report that the song stopped playing: a natural end makes
-  // the next song pending.
+  // The song stopped playing: after a natural end the next song is pending.
   void PlaybackEnded(MediaNotify how);
   // First step of every display-timer tick: starts the pending song. Returns
   // false when the rest of the tick is to be skipped (it could not be opened).

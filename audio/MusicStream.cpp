@@ -52,8 +52,8 @@ void MusicStream::HaltQuietly() {
   halting_ = false;
 }
 
-// Runs on the audio thread at the natural end of a song (or inside our own
-// halts, which are ignored); the news is passed on to the main thread.
+// Runs on the audio thread when a song ends (or inside our own halts, which
+// are ignored); the end is posted to the main thread.
 void MusicStream::OnMusicFinished() {
   MusicStream& stream = Instance();
   if (stream.halting_) return;

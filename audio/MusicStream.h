@@ -7,7 +7,7 @@ class SdlMusicPlayer;
 
 // The mixer has a single music stream; the music player and the song dialog's
 // preview share it. Whoever starts playing takes it over and the previous
-// holder is told its play was superseded. Used on the main thread only,
+// holder is notified that its play was replaced. Used on the main thread only,
 // except for the mixer's end-of-music hook.
 class MusicStream {
  public:

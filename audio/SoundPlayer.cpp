@@ -65,8 +65,8 @@ Uint64 DurationMs(const Mix_Chunk* chunk) {
   return static_cast<Uint64>(chunk->alen) * 1000 / bytesPerSecond;
 }
 
-// A decoded chunk larger than the longest effect (a second's rounding
-// allowed) is not kept: the header check should have caught it already.
+// Frees a decoded chunk longer than the longest effect (allowing a second
+// for rounding); the header check should already have refused it.
 Mix_Chunk* WithinEffectSize(Mix_Chunk* chunk) {
   if (chunk == nullptr) return nullptr;
   const Uint64 perSecond = DeviceBytesPerSecond();
@@ -179,7 +179,7 @@ int SoundPlayer::PlayFile(const std::string& path) {
       Mixer().FreeChunk(chunk);
       return 0;
     }
-    // Kept until the next sound cuts it off: the mixer reads it meanwhile.
+    // Owned until the next sound cuts it off: the mixer reads it meanwhile.
     fileChunk_ = chunk;
     return HoldOf(chunk);
   }

@@ -157,7 +157,7 @@ void TBorrowC::AmountClick(int index) {
   switch (result) {
     case MoneyMove::Done:
       // A loan lends only what fits below the money limit, on the credits and
-      // on the debt; when nothing fits, nothing moved.
+      // on the debt; when nothing fits, nothing changes.
       if (!payingBack && state_.Credits == creditsBefore)
         services_.information(this, tr("You cannot borrow any more credits!"));
       FormPaint();

@@ -25,7 +25,7 @@ namespace {
 constexpr int Gap = 6;
 constexpr int TickLength = 4;
 constexpr int MarkRadius = 4;
-// The room kept above and below the line, a share of its range.
+// The margin above and below the line, as a share of its range.
 constexpr double Room = 0.05;
 const QColor GridColour{0xE0, 0xE0, 0xE0};
 

@@ -44,7 +44,7 @@ class ClassicMenus : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::ChildAdded) {
-      // Told while the child is still being made: looked at once it is.
+      // The child is still being constructed: look at it once it is done.
       QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
       QTimer::singleShot(0, this, [child] {
         if (auto* menu = qobject_cast<QMenu*>(child.data())) menu->setPalette(ClassicPalette());

@@ -60,11 +60,11 @@ void WidenForColumns(QFileDialog& dialog) {
 }
 
 void KeepQtSettingsOutOfConfigFolder() {
-  // Qt's file and colour dialogs keep their history and custom colours in a
-  // settings file of Qt's own, "QtProject.conf" in the player's config folder.
-  // The game keeps nothing there but its own settings file, so Qt's per-user
-  // settings go below the program's own file, where no folder can be made,
-  // not even by the super-user. The dialogs then start afresh every time.
+  // Qt's file and colour dialogs save their history and custom colours in
+  // "QtProject.conf" in the player's config folder. The game writes nothing
+  // there but its own settings file, so Qt's per-user settings are pointed
+  // below the program's own file, where no folder can be made, not even by
+  // the super-user. The dialogs then start afresh every time.
   QString nowhere = QCoreApplication::applicationFilePath();
   if (nowhere.isEmpty()) nowhere = QStringLiteral("/proc/self/exe");
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);

@@ -33,8 +33,8 @@
 
 namespace {
 
-// The share of the screen's room the window opens in at most: room to
-// spare around it, and below it for a task bar the screen does not tell of.
+// The largest share of the screen's available area the window opens at,
+// leaving a margin, and room below for a task bar the screen does not report.
 constexpr double ScreenShare = 0.94;
 // The smallest size the player may make it.
 constexpr QSize SmallestSize{360, 280};
@@ -152,7 +152,7 @@ GameHistoryWindow::GameHistoryWindow(const GameState& game, const PlayerRecords&
 
   QImage art;
   if (const auto error = LoadSymbolArtFile(programDir, SmallestArtSize, art)) {
-    // The figures are worth showing without the pictures.
+    // Without the art the figures are still shown.
     if (services_.warning) services_.warning(parent, *error);
   } else {
     icons_ = QImage(PictureCell * SymbolCount, PictureCell, QImage::Format_RGB32);
@@ -270,7 +270,7 @@ QSize GameHistoryWindow::HintWithTotals(QBoxLayout::Direction direction) {
   Plays->setMinimumSize(PlaysWidth(), TenPlaysSize().height() + 2 * Plays->frameWidth());
   totals_->setMinimumSize(totals_->widget()->sizeHint());
   playsAndTotals_->setDirection(direction);
-  // The layouts keep their hints until told: each one from the plays up.
+  // Layouts cache their size hints: invalidate each one, from the plays up.
   for (QLayout* changed :
        {static_cast<QLayout*>(playsColumn_), static_cast<QLayout*>(playsAndTotals_), layout()})
     changed->invalidate();
@@ -308,7 +308,7 @@ void GameHistoryWindow::PlaceOnScreen(QSize chosen) {
 void GameHistoryWindow::LayOutTotals() {
   // The totals beside the plays, whole, where there is room; below them
   // otherwise, where they scroll in a window smaller than they are.
-  // Beside them, each keeps the width of all its columns, the plays' scroll
+  // Side by side, each gets the width of all its columns, the plays' scroll
   // bar included.
   const bool beside = width() >= sideBySideWidth_;
   playsAndTotals_->setDirection(beside ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);

@@ -22,9 +22,9 @@ class QWidget;
 
 // The game history: the last ten settled plays, newest first, and beside or
 // below them the totals of the game since its New Game, with the return so
-// far beside the machine's exact long-run return. A window of its own beside
-// the machine: the game shows it each play as it settles (ShowGame); it only
-// reads the game.
+// far beside the machine's exact long-run return. A non-modal window beside
+// the machine, updated as each play settles (ShowGame); it only reads the
+// game.
 //
 // Every figure is a named label, so a test or a screen reader finds it:
 // "Play<n>Time", "Play<n>Coin", "Play<n>Coins", "Play<n>Kind", "Play<n>Window"

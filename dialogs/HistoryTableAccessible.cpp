@@ -95,7 +95,7 @@ class CellAccessible : public QAccessibleWidget, public QAccessibleTableCellInte
  public:
   explicit CellAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Cell) {}
 
-  // Asked each time: a label may be looked at before it has its place.
+  // Looked up each time: a label may be queried before it is in the grid.
   QAccessible::Role role() const override {
     return PlaceOf(*widget()).row == 0 ? QAccessible::ColumnHeader : QAccessible::Cell;
   }
@@ -148,8 +148,8 @@ void ReadGridAsTable(QWidget& holder, QGridLayout& grid) {
   }();
   (void)installed;
   holder.setProperty(TableGridProperty, QVariant::fromValue(&grid));
-  // A widget told of a change while it was made may have been given a plain
-  // interface already; it gives way to the table's own.
+  // A widget that reported a change while it was being built may already have
+  // a plain accessible interface; replace it with the table's.
   QList<QWidget*> parts = holder.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   parts.prepend(&holder);
   for (QWidget* part : parts) {

@@ -144,7 +144,7 @@ void TPayoffs::FormShow() {
   QImage source;
   sharpArt_ = QImage();
   if (const auto error = LoadSymbolArtFile(programDir_, SmallestArtSize, source)) {
-    // The amounts are still worth showing without the pictures.
+    // Without the art the amounts are still shown.
     artSheet_ = QImage();
     chartArt_ = QImage();
     if (services_.warning) services_.warning(this, *error);

@@ -14,17 +14,15 @@ class QPushButton;
 // The player's records across games, one row each: what it is, its value,
 // the game that set it and when. Each figure is a named label ("Record<key>",
 // "Record<key>Game", "Record<key>Date", the key as the settings file names it),
-// and the
-// rows read as a table to a screen reader. "Reset records" asks first, then
-// has `reset` clear them and shows them again.
+// and the rows read as a table to a screen reader. "Reset records" asks first,
+// then has `reset` clear them and shows them again.
 class RecordsPage : public QWidget {
   Q_OBJECT
 
  public:
   RecordsPage(const PlayerRecords& records, std::function<void()> reset, QWidget* parent = nullptr);
 
-  // Shows the records as they stand now, as a window that follows the
-  // game does after each play.
+  // Shows the records as they are now; called after each play.
   void ShowRecords();
 
   QPushButton* ResetButton = nullptr;

@@ -22,8 +22,8 @@ void CopyPixels(QImage& dst, QPoint target, const QImage& src, QRect source) {
   source.setSize(clipped.size());
 
   // bits() once: scanLine() on a writable image checks for sharing on every
-  // call, which shows in a full paint. The destination first: should it be
-  // shared and come apart, the source keeps the data it points at.
+  // call, which shows in a full paint. The destination first: if it shares
+  // data with the source and detaches, the source pointer stays valid.
   uchar* out = dst.bits() + clipped.top() * dst.bytesPerLine() +
                clipped.left() * static_cast<qsizetype>(sizeof(QRgb));
   const uchar* in = src.constBits() + source.top() * src.bytesPerLine() +

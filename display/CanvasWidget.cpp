@@ -87,9 +87,9 @@ void CanvasWidget::RepaintNow(const QRect& rect, ShowRoute route) {
 }
 
 bool CanvasWidget::CopyToWindowNow(const QRect& rect) {
-  // The window's image is written as paintEvent would write it: only where
-  // that gives the very same pixels, the canvas copied pixel for pixel into
-  // a 32-bit image, no focus frame drawn over it, nothing covering it.
+  // Written straight only where that gives the same pixels as paintEvent: a
+  // 32-bit window image, a whole-number ratio, no focus frame, nothing
+  // covering it.
   QWidget* top = window();
   QBackingStore* store = backingStore();
   QWindow* handle = top->windowHandle();

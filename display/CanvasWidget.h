@@ -42,13 +42,12 @@ class CanvasWidget : public QWidget {
   // canvas at ratio 1 is scaled up by the window system as a whole.
   void FollowScreenRatio();
 
-  // How a batch reaches the screen. A repaint sends the widget a paint
-  // event; straight to the window, the canvas is copied into the window's
-  // image and shown without one, which saves a painter and the event's
-  // round through the application on a change made many times a second.
-  // It falls back to a repaint wherever that copy could not give the very
-  // same pixels (a focus frame over the canvas, something covering it, a
-  // fractional ratio, a window image of another kind).
+  // How a batch reaches the screen. Repaint sends a paint event;
+  // StraightToWindow copies the canvas into the window's backing store and
+  // flushes it, saving the painter and the event for changes made many times
+  // a second. It falls back to a repaint wherever the copy would not give
+  // the same pixels (a focus frame, something covering the canvas, a
+  // fractional ratio, another kind of window image).
   enum class ShowRoute { Repaint, StraightToWindow };
 
   // Gathers the ShowRect calls made during its life into one repaint, so a
@@ -71,7 +70,7 @@ class CanvasWidget : public QWidget {
   virtual void PaintCanvas() {}
 
   // Run when the canvas ratio has changed, before the full paint at the new
-  // ratio: what is kept at device resolution is made anew here.
+  // ratio: rebuild anything cached at device resolution here.
   virtual void CanvasRatioChanged() {}
 
   void paintEvent(QPaintEvent* event) override;

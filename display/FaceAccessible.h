@@ -6,9 +6,9 @@
 class MachineFace;
 
 // The face as a screen reader sees it: a named canvas whose description is
-// read fresh from the face whenever it is asked for, so the readouts that
-// change many times a second (a win counted up) raise no events of their
-// own; the face announces a settled spin itself.
+// read from the face on each request, so readouts that change many times a
+// second (a count-up) raise no events; the face announces a settled spin
+// itself.
 class FaceAccessible : public QAccessibleWidget {
  public:
   explicit FaceAccessible(MachineFace* face);

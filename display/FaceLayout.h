@@ -8,7 +8,7 @@ inline constexpr int PanelHeight = 57;
 
 // Where everything on the machine face goes, worked out from the client area
 // (face and button panel together) and the symbol size. Recomputed by every
-// full paint and kept for the partial redraws in between.
+// full paint and reused by the partial redraws in between.
 struct FaceLayout {
   int ClientWidth = 0;
   int ClientHeight = 0;

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Strips are kept as 32-bit images so copying a glyph onto the canvas is a
+// Strips are stored as 32-bit images so copying a glyph onto the canvas is a
 // plain block copy. They are bitmaps, read by Qt's own reader of bitmaps:
 // left to find a reader, Qt would first load every image format plugin on
 // the system to ask each of them, before the window's first paint.

@@ -11,8 +11,8 @@ const QImage& AlphaStrip();
 const QImage& LampStrip();
 
 // The same strips for a canvas of a device-pixel ratio: the bitmaps
-// themselves at 1, drawn anew at the ratio's resolution otherwise (made once
-// per ratio and kept).
+// themselves at 1, redrawn at the ratio's resolution otherwise (once per
+// ratio, then cached).
 const QImage& DigitsStrip(qreal ratio);
 const QImage& AlphaStrip(qreal ratio);
 const QImage& LampStrip(qreal ratio);

@@ -69,12 +69,10 @@ class MachineFace : public CanvasWidget, public FaceView {
   // symbols on the middle row, the lines that pay and the last result.
   QString Description() const;
 
-  // Tells a screen reader how the spin that has just settled came out (a
-  // win and its lines, or none; the bonus; the free spins left). The main
-  // window calls it once a spin has settled, its win counted and the face
-  // showing the result; it raises the face's description-changed event,
-  // which screen readers speak for the focused face, and returns the text
-  // to say. The description tells the same result as its last spin.
+  // Called once a spin has settled and its win is counted: raises the
+  // face's description-changed event, so a screen reader speaks the result
+  // (the win and its lines, or none; the bonus; the free spins left), and
+  // returns that text. Description() then ends with the same result.
   QString AnnounceResult();
 
  protected:

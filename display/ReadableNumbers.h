@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // Numbers as a person reads them outside the painted face: in the dialogs,
-// the message boxes and the game history. The face keeps its own LED and
+// the message boxes and the game history. The face draws its own LED and
 // dot-matrix texts (LedText.h).
 
 // The player's locale: the default one, which is the system's unless a test

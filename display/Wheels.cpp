@@ -73,7 +73,7 @@ ReelBitmaps MakeReelBitmaps(int symbolSize, qreal ratio) {
 void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string& strip,
                  int position, int symbolSize) {
   const int s = symbolSize;
-  // The reel is kept at the art's resolution, so its bands copy pixel for
+  // The reel is held at the art's resolution, so its bands copy pixel for
   // pixel.
   const qreal ratio =
       symbolArt.isNull() ? reelBitmap.devicePixelRatio() : symbolArt.devicePixelRatio();
@@ -107,7 +107,7 @@ bool DrawWheelInWindow(CanvasWidget& target, const FaceLayout& layout, int wheel
       ratio != static_cast<int>(ratio))
     return false;
   const auto bands = BandsAt(strip, position, s);
-  // A band the strip has no code for would keep what the reel bitmap held.
+  // A band the strip has no code for would leave stale pixels in the reel.
   for (const Band& band : bands)
     if (band.rows > 0 && band.cell.isEmpty()) return false;
   const QRect window = layout.WheelRect(wheel);

@@ -54,9 +54,8 @@ int CreateTemporaryBeside(const std::string& path, std::string& tempPath) {
 }
 
 // A writer killed between creating its temporary file and the rename leaves
-// the file behind. Ours are named after their process, so those of processes
-// that no longer run are removed; another copy of the game still writing
-// keeps its own.
+// the file behind. Temporary files are named after their process, so those of
+// processes that no longer run are removed; a running copy's are left alone.
 void RemoveLeftovers(const fs::path& target) {
   const std::string prefix = target.filename().string() + ".tmp-";
   std::error_code error;
@@ -106,8 +105,8 @@ FileContents ReadWholeFile(const std::string& path) {
 }
 
 bool PermissionsAllowWriting(const FileOwnership& file, const UserIdentity& user) {
-  // The super-user could write anything, but a file its owner has made
-  // read-only is the player's way of keeping it as it is.
+  // The super-user could write anything, but a file its owner made
+  // read-only must not change.
   if (user.uid == 0) return (file.mode & S_IWUSR) != 0;
   if (user.uid == file.uid) return (file.mode & S_IWUSR) != 0;
   const bool inGroup = user.gid == file.gid || std::find(user.groups.begin(), user.groups.end(),
@@ -127,7 +126,7 @@ UserIdentity CurrentUser() {
 }
 
 std::optional<std::string> ReplacedFilePath(const std::string& path) {
-  // A settings file kept as a symbolic link (as dot-file managers do) stays one:
+  // A settings file that is a symbolic link (as dot-file managers make) stays one:
   // the file it points to is replaced, not the link.
   std::error_code error;
   if (!fs::is_symlink(fs::symlink_status(path, error))) return path;

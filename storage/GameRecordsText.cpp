@@ -43,7 +43,7 @@ std::optional<Integer> WholeNumber(std::string_view text) {
 }
 
 // An amount as MoneyToText writes it, sign and decimals optional; anything else
-// is damage. Held within the money limit by TextToMoney.
+// is damaged. TextToMoney caps it at the money limit.
 std::optional<double> Amount(std::string_view text) {
   text = Trimmed(text);
   std::string_view digits = text;

@@ -81,7 +81,7 @@ double TextToMoney(std::string_view text) {
     whole = ConvertWholePart(text.substr(0, point), MoneyFieldWidth);
     cents = ConvertCents(text.substr(point + 1));
   }
-  // An amount beyond the money limit is held at it, never converted past it.
+  // An amount beyond the money limit is capped at it, never converted past it.
   const std::int64_t total = whole.value * 100 + cents >= static_cast<double>(money::LargestCents)
                                  ? money::LargestCents
                                  : static_cast<std::int64_t>(whole.value) * 100 + cents;

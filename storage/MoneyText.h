@@ -19,6 +19,6 @@ std::string MoneyToPaddedText(double value);
 // Reads what MoneyToText writes back to the cent, and is forgiving with anything
 // else: conversion stops quietly at the first character that cannot continue the
 // number. One digit after the point is tenths; a leading minus applies to the
-// whole amount. Before a point only the first ten digits count. The result is rounded to whole
-// cents and held within the money limit (money::LargestAmount), however many digits the text has.
+// whole amount. Before a point only the first ten digits count. The result is rounded to
+// whole cents and capped at the money limit (money::LargestAmount).
 double TextToMoney(std::string_view text);

@@ -27,8 +27,8 @@ std::optional<std::string> WriteProfileEntries(const std::string& path, std::str
 
 std::optional<std::string> WriteProfileSections(const std::string& path,
                                                 const std::vector<ProfileSectionWrite>& writes) {
-  // Asked first: a game that lost its file to another one must not even read
-  // it to write it back.
+  // Checked first: a game that lost its file to another copy must not even
+  // read it to write it back.
   if (!SettingsFileMayBeWritten(path)) return UnableToWriteMessage(path);
   const FileContents contents = ReadWholeFile(path);
   // A file that exists but cannot be read must not be replaced by one holding

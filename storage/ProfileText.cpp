@@ -17,7 +17,7 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Names compare without regard to case, so the index keeps them in small letters.
+// Names compare without regard to case, so the index stores them in lower case.
 std::string IndexName(std::string_view name) {
   std::string lower(name);
   for (char& c : lower) c = Lower(c);

@@ -93,8 +93,8 @@ class ProfileText {
   void ApplySplices(std::vector<Splice> splices);
 
   Encoding encoding_ = Encoding::Utf8;
-  std::string byteOrderMark_;  // kept, but not part of the first line's text
-  std::string oddLastByte_;    // of a UTF-16 file with an odd length, kept as it was
+  std::string byteOrderMark_;  // written back, but not part of the first line's text
+  std::string oddLastByte_;    // of a UTF-16 file with an odd length, written back as it was
   std::vector<Line> lines_;
   // Built on first use and dropped by every write.
   mutable std::optional<std::unordered_map<std::string, Section>> sections_;

@@ -11,7 +11,7 @@
 // The Settings section of the settings file: the player's settings and the game
 // in progress. One key table serves both directions.
 //
-// LoadSettingsFile fills every field the file holds; a missing key keeps the field's
+// LoadSettingsFile fills every field the file holds; a missing key leaves the field's
 // current value, except Spins, PowerPts, Maxed and the playlist selections,
 // which fall back to 0 / false. Values only the game writes are read within
 // what it writes: Credits, Borrowed, Wager and FreeSpinBet not below 0,

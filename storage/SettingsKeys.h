@@ -16,7 +16,7 @@ struct SettingsKey {
   std::variant<double*, std::int32_t*, bool*, std::uint8_t*, std::string*> field;
   // A missing key gives 0 / false instead of leaving the field as it is.
   bool fixedDefault = false;
-  // Most characters a text keeps.
+  // The most characters a text value holds.
   std::size_t capacity = PathCapacity;
 };
 

@@ -21,7 +21,7 @@ class SettingsLock {
     Unavailable,    // no lock can be taken here (no folder, no lock file, or
                     // no locks on this file system); the file is not written
                     // until one can
-    Refused,        // no settings file can be kept at the path (SettingsPathRefused):
+    Refused,        // no settings file can be saved at the path (SettingsPathRefused):
                     // no lock file is made, and the file is not written while
                     // that lasts
   };
