@@ -3,9 +3,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
+#include "BetDecision.h"
 #include "CommandResult.h"
 #include "GameState.h"
 #include "MachineView.h"
@@ -13,8 +13,7 @@
 #include "Random.h"
 #include "Settings.h"
 #include "SpinOutcome.h"
-
-class PlanWriter;
+#include "Timings.h"
 
 // What a saved game brings back when it is opened: the game as a close would
 // leave it (SnapshotOfGame).
@@ -123,25 +122,17 @@ class Machine {
   void SetWatched(bool watched) { watched_ = watched; }
 
  private:
-  // One coin from the credits onto the table, shown and sounded.
-  void PlaceCoin(PlanWriter& out, GameState& shown);
-  // Shows the bet taken and the spin played, from the staked game the spin
-  // was decided on to the game it settled at.
-  void ShowSpin(PlanWriter& out, const GameState& staked, const SpinOutcome& outcome,
-                GameState& shown);
-  void AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown);
-  void ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown);
-  void ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome);
-  // Decides a command on a copy of the game as shown: `body` writes its steps
-  // between the game commands going off and on, and says whether it spun;
-  // the game then rests where the command left it.
-  CommandResult Decide(const std::function<bool(PlanWriter&, GameState&)>& body);
+  // Plays a decided bet: with `spins`, its spin is decided first; then the
+  // plan is written and the game rests where the command leaves it.
+  CommandResult Play(BetDecision& bet, bool spins);
+  // A refused bet or spin plays nothing; the game rests as the refusal left it.
+  CommandResult Refuse(const BetDecision& bet, CommandResult refusal);
+  // Takes the bet of a spin on the game with its coins on the table and
+  // decides the spin; or, when it may not be played, returns the refusal.
+  std::optional<CommandResult> DecideBetSpin(BetDecision& bet);
   // A win or pool that did not fit below the money limit is told when the
   // spin's plan ends.
   void NoteMoneyLimit(const SpinOutcome& outcome);
-  // Takes the bet of a spin on the shown game and, when it may be played,
-  // decides it and writes its plan; otherwise says why not in `refused`.
-  bool RunSpin(PlanWriter& out, GameState& shown, CommandResult& refused);
   void SeedPool();
   void SetAutoSpin(bool on, CommandResult& result);
   void TickAutoSpin(bool on, CommandResult& result);
@@ -151,7 +142,7 @@ class Machine {
   GameClock& clock_;
   RandomSource& random_;
   BlurSource blur_;
-  int spinDelay_ = 10;
+  int spinDelay_ = timings::SpinDelayFast;
   bool busy_ = false;
   bool watched_ = true;
   bool planSpins_ = false;
