@@ -24,7 +24,7 @@ struct BetDecision {
   int coins = 0;
   // "Bet Max" pauses after each coin.
   bool pauseAfterEachCoin = false;
-  // The game with the coins on the table: where a bet that does not spin rests.
+  // The game with the coins on the table: where a bet that does not spin leaves it.
   GameState afterCoins;
   std::optional<DecidedSpin> spin;
 };

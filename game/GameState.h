@@ -25,7 +25,7 @@ inline constexpr double NewGameCredits = 1000.00;
 inline constexpr int PoolSeedCoins = 200;
 inline constexpr int MaxCoins = 25;
 inline constexpr int FreeSpinsPerBonus = 7;
-// The power meter gives the bonus as it reaches this; at rest it is always below.
+// The power meter gives the bonus as it reaches this; between spins it is always below.
 inline constexpr int FullPower = 100;
 
 // The game in progress. Field names are the ones used throughout the program

@@ -18,9 +18,9 @@ namespace {
 
 double MaxWager(const GameState& state) { return money::Times(state.CoinValue, MaxCoins); }
 
-// A file may hold what the rules never leave at rest: a meter at or past
+// A file may hold what the rules never leave between spins: a meter at or past
 // full (its bonus would have been paid) or below empty, a pool below nothing.
-// Each is read as the nearest value a game at rest can have.
+// Each is read as the nearest value the idle game can have.
 void KeepWithinRules(GameState& game) {
   game.PowerPts = std::clamp(game.PowerPts, 0, FullPower - 1);
   if (game.BonusPool < 0) game.BonusPool = 0;
@@ -38,7 +38,7 @@ double NearestBet(double amount, double coinValue, int fewest) {
 }
 
 // A game begun or opened has records of its own: the totals, the plays and
-// the chart start from its credits (a slot keeps none of them).
+// the chart start from its credits (a slot saves none of them).
 void StartRecordsAfresh(GameState& game) {
   game.Statistics = {};
   game.History.Clear();
@@ -46,17 +46,6 @@ void StartRecordsAfresh(GameState& game) {
 }
 
 }  // namespace
-
-GameSnapshot SnapshotOfGame(const GameState& game) {
-  GameSnapshot saved;
-  saved.Credits = money::Add(game.Credits, game.Wager);
-  saved.Borrowed = game.Borrowed;
-  saved.BonusPool = game.BonusPool;
-  saved.Spins = game.Spins;
-  saved.FreeSpinsPlayed = game.FreeSpinsPlayed;
-  saved.PowerPts = game.PowerPts;
-  return saved;
-}
 
 Machine::Machine(Settings& settings, GameClock& clock, RandomSource& random)
     : settings_(settings),
@@ -121,7 +110,7 @@ CommandResult Machine::Spin() {
 }
 
 CommandResult Machine::Refuse(const BetDecision& bet, CommandResult refusal) {
-  // Nothing is played, and the game rests as the refusal left it (the last
+  // Nothing is played, and the game stays as the refusal left it (the last
   // spin's lines cleared).
   state_ = bet.afterCoins;
   refusal.done = false;
@@ -346,12 +335,7 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
   if (!MayLeaveGame()) return result;
   // Coins on the table belong to the game being left, and go with it.
   ReturnWager();
-  state_.Credits = money::Round(saved.Credits);
-  state_.Borrowed = money::Round(saved.Borrowed);
-  state_.Spins = saved.Spins;
-  state_.BonusPool = money::Round(saved.BonusPool);
-  state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
-  state_.PowerPts = saved.PowerPts;
+  PutSnapshotInGame(saved, state_);
   KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);
