@@ -11,6 +11,7 @@
 #include "CanvasWidget.h"
 #include "Fonts.h"
 #include "GlyphStrips.h"
+#include "Paylines.h"
 
 using blit::Edges;
 
@@ -99,10 +100,11 @@ void DrawLineLamps(CanvasWidget& target, const FaceLayout& layout, const GameSta
   const int top = layout.RowLines + 4;
   QImage& canvas = target.Canvas();
   const QImage& lamps = LampStrip(canvas.devicePixelRatio());
-  for (int j = 0; j < 5; ++j) {
-    for (int k = 0; k < 5; ++k) {
+  // One column of lamps per round of coins dealt over the lines, one row per line.
+  for (int j = 0; j < MaxCoins / LineCount; ++j) {
+    for (int k = 0; k < LineCount; ++k) {
       int kind = LampEmpty;
-      if (5 * j + k < coins)
+      if (LineCount * j + k < coins)
         kind = state.LinePay[static_cast<std::size_t>(k)] > 0 ? LampBlue : LampRed;
       blit::Copy(canvas, {left + LampPitch * j, top + LampPitch * k}, lamps,
                  QRect(0, kind * LampSize, LampSize, LampSize));
@@ -117,8 +119,8 @@ void DrawPowerMeter(CanvasWidget& target, const FaceLayout& layout, const GameSt
   const int xb = layout.ClientWidth - layout.ReadoutRight - layout.MidSizeShift();
   const int yt = layout.RowWager + 10 + (s - 96);
   const int yb = yt + 100;
-  // A stored value outside 0..100 must not draw past the meter's well.
-  const int p = std::clamp(state.PowerPts, 0, 100);
+  // A stored value outside the meter's range must not draw past its well.
+  const int p = std::clamp(state.PowerPts, 0, FullPower);
 
   QImage& canvas = target.Canvas();
   const QRect charged = Edges(xb + 33, yb - p, xb + 72, yb);

@@ -26,7 +26,8 @@ namespace {
 constexpr int BoxWidth = 144;
 constexpr int PaylinesBoxHeight = 134;
 constexpr int PowerBoxHeight = 246;
-const QString FreeSpinsNote = QStringLiteral("Plus 7 FREE Spins");
+// Under the power meter: what a full meter gives besides the pool.
+QString FreeSpinsNote() { return QStringLiteral("Plus %1 FREE Spins").arg(FreeSpinsPerBonus); }
 
 // The wager the face shows: the coins on the table, or the last bet while
 // none are.
@@ -322,13 +323,14 @@ void MachineFace::PaintLeftColumn() {
   const QFont font = FaceFont(8, false);
   const QFontMetrics metrics(font);
   const int centre = s == 144 ? m + 37 : m + 51;
-  const int width = metrics.horizontalAdvance(FreeSpinsNote);
+  const QString note = FreeSpinsNote();
+  const int width = metrics.horizontalAdvance(note);
   const int top = f.RowWager + s + 105;
   {
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(centre - width / 2, top + metrics.ascent(), FreeSpinsNote);
+    painter.drawText(centre - width / 2, top + metrics.ascent(), note);
   }
   ShowRect(QRect(centre - width / 2, top, width, metrics.height()));
 }

@@ -9,7 +9,7 @@
 // How the money dialogs' loans and payments came out.
 enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
 
-// When the game at rest must reach the settings file.
+// When the game between spins must reach the settings file.
 enum class KeepWhen { Never, Now, Soon };
 
 // What a command did, returned to the window to show: the plan of what the
@@ -34,7 +34,7 @@ struct CommandResult {
   std::optional<int> speedMark;
   // The auto-spin ticks start (true) or stop (false).
   std::optional<bool> autoSpinTicks;
-  // The game at rest (Machine::State()) is written at once, or within a
+  // The game between spins (Machine::State()) is written at once, or within a
   // second so that a run of coins costs one write.
   KeepWhen keep = KeepWhen::Never;
   // Borrow and Pay Back: how the move came out.

@@ -10,17 +10,35 @@
 #include "PlayRecord.h"
 #include "TranslatableText.h"
 
+// Pay per coin on a line, by combination (see Paylines.h for the rows).
+inline constexpr std::array<std::int32_t, 7> PayTable{1000, 200, 50, 20, 10, 5, 2};
+
+// The six coin values of the Bet Amount menu, indexed by Settings::Bet.
+inline constexpr int CoinValueCount = 6;
+inline constexpr std::array<double, CoinValueCount> CoinValues{5.00, 1.00, 0.50, 0.25, 0.10, 0.05};
+inline constexpr std::array<const char*, CoinValueCount> CoinValueCaptions{
+    "$5", "$1", "50\u00a2", "25\u00a2", "10\u00a2", "5\u00a2"};
+inline constexpr int DefaultBet = 3;
+inline constexpr double DefaultCoinValue = CoinValues[DefaultBet];
+
+inline constexpr double NewGameCredits = 1000.00;
+inline constexpr int PoolSeedCoins = 200;
+inline constexpr int MaxCoins = 25;
+inline constexpr int FreeSpinsPerBonus = 7;
+// The power meter gives the bonus as it reaches this; between spins it is always below.
+inline constexpr int FullPower = 100;
+
 // The game in progress. Field names are the ones used throughout the program
 // and in the settings file.
 struct GameState {
-  double Credits = 1000.00;
-  double Borrowed = 1000.00;
-  double BonusPool = 50.00;  // 200 coins at the start-up coin value
+  double Credits = NewGameCredits;
+  double Borrowed = NewGameCredits;
+  double BonusPool = PoolSeedCoins * DefaultCoinValue;
   std::int32_t Spins = 0;
   std::int32_t FreeSpinsPlayed = 0;
   std::int32_t FreeSpins = 0;
   std::int32_t PowerPts = 0;
-  double CoinValue = 0.25;
+  double CoinValue = DefaultCoinValue;
   double Wager = 0;
   double LastBet = 0;
   double WinAmount = 0;
@@ -37,24 +55,6 @@ struct GameState {
   GameStatistics Statistics;
   GameChart Chart;
 };
-
-// Pay per coin on a line, by combination (see Paylines.h for the rows).
-inline constexpr std::array<std::int32_t, 7> PayTable{1000, 200, 50, 20, 10, 5, 2};
-
-// The six coin values of the Bet Amount menu, indexed by Settings::Bet.
-inline constexpr int CoinValueCount = 6;
-inline constexpr std::array<double, CoinValueCount> CoinValues{5.00, 1.00, 0.50, 0.25, 0.10, 0.05};
-inline constexpr std::array<const char*, CoinValueCount> CoinValueCaptions{
-    "$5", "$1", "50\u00a2", "25\u00a2", "10\u00a2", "5\u00a2"};
-inline constexpr int DefaultBet = 3;
-inline constexpr double DefaultCoinValue = 0.25;
-
-inline constexpr double NewGameCredits = 1000.00;
-inline constexpr int PoolSeedCoins = 200;
-inline constexpr int MaxCoins = 25;
-inline constexpr int FreeSpinsPerBonus = 7;
-// The power meter gives the bonus as it reaches this; at rest it is always below.
-inline constexpr int FullPower = 100;
 
 inline constexpr const char* ProductTitle = "Voltaro Slots";
 // What the About box says of the game; translated where it is shown.

@@ -4,47 +4,23 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <utility>
 
 #include "Money.h"
 #include "Paylines.h"
-#include "PlanWriter.h"
 #include "Reels.h"
+#include "SpinPlan.h"
 #include "Timings.h"
 #include "TranslatableText.h"
 
 namespace {
 
-constexpr int StopSoundSteps[] = {59, 79, 99};
-
-bool IsStopSoundStep(int step) {
-  return std::find(std::begin(StopSoundSteps), std::end(StopSoundSteps), step) !=
-         std::end(StopSoundSteps);
-}
-
-// Reel clicks fall on every fifth step at Fast, every third at Medium and
-// every second at Slow.
-bool IsClickStep(int step, int spinDelay) {
-  if (step >= 99 || IsStopSoundStep(step)) return false;
-  switch (spinDelay) {
-    case timings::SpinDelayFast:
-      return step % 5 == 0;
-    case timings::SpinDelayMedium:
-      return step % 3 == 0;
-    case timings::SpinDelaySlow:
-      return step % 2 == 0;
-    default:
-      return false;
-  }
-}
-
 double MaxWager(const GameState& state) { return money::Times(state.CoinValue, MaxCoins); }
 
-// A file may hold what the rules never leave at rest: a meter at or past
+// A file may hold what the rules never leave between spins: a meter at or past
 // full (its bonus would have been paid) or below empty, a pool below nothing.
-// Each is read as the nearest value a game at rest can have.
+// Each is read as the nearest value the idle game can have.
 void KeepWithinRules(GameState& game) {
   game.PowerPts = std::clamp(game.PowerPts, 0, FullPower - 1);
   if (game.BonusPool < 0) game.BonusPool = 0;
@@ -62,7 +38,7 @@ double NearestBet(double amount, double coinValue, int fewest) {
 }
 
 // A game begun or opened has records of its own: the totals, the plays and
-// the chart start from its credits (a slot keeps none of them).
+// the chart start from its credits (a slot saves none of them).
 void StartRecordsAfresh(GameState& game) {
   game.Statistics = {};
   game.History.Clear();
@@ -70,17 +46,6 @@ void StartRecordsAfresh(GameState& game) {
 }
 
 }  // namespace
-
-GameSnapshot SnapshotOfGame(const GameState& game) {
-  GameSnapshot saved;
-  saved.Credits = money::Add(game.Credits, game.Wager);
-  saved.Borrowed = game.Borrowed;
-  saved.BonusPool = game.BonusPool;
-  saved.Spins = game.Spins;
-  saved.FreeSpinsPlayed = game.FreeSpinsPlayed;
-  saved.PowerPts = game.PowerPts;
-  return saved;
-}
 
 Machine::Machine(Settings& settings, GameClock& clock, RandomSource& random)
     : settings_(settings),
@@ -116,107 +81,82 @@ void Machine::DropPlan(bool spinShown) {
   beforePlan_.reset();
 }
 
-CommandResult Machine::Decide(const std::function<bool(PlanWriter&, GameState&)>& body) {
-  CommandResult result;
-  Plan& plan = result.plan;
-  GameState shown = state_;
-  PlanWriter out(plan, shown, watched_);
-  out.GameCommands(false);
-  result.done = body(out, shown);
-  out.GameCommands(true);
-  if (!result.done) {
-    // Refused: nothing is played, and the game rests as the refusal left it
-    // (the last spin's lines cleared).
-    state_ = shown;
-    result.plan = {};
-    return result;
-  }
-  beforePlan_ = state_;
-  state_ = plan.spins ? *plan.settled : shown;
-  busy_ = true;
-  planSpins_ = plan.spins;
-  return result;
-}
-
 CommandResult Machine::Bet1() {
   // A coin placed between free spins would be neither played nor returned.
   if (busy_ || state_.FreeSpins > 0) return {};
-  CommandResult result = Decide([this](PlanWriter& out, GameState& shown) {
-    ClearLineResults(shown);
-    out.Show();
-    if (money::Less(shown.Credits, shown.CoinValue)) return false;
-    PlaceCoin(out, shown);
-    // The last coin spins; placed coins are never refused.
-    CommandResult placed;
-    if (!money::Less(shown.Wager, MaxWager(shown))) RunSpin(out, shown, placed);
-    return true;
-  });
+  BetDecision bet = StartBet(state_, true);
+  if (money::Less(bet.afterCoins.Credits, bet.afterCoins.CoinValue)) return Refuse(bet, {});
+  PlaceCoin(bet);
+  // The last coin spins; coins on the table are never refused.
+  CommandResult result = Play(bet, !money::Less(bet.afterCoins.Wager, MaxWager(bet.afterCoins)));
   if (result.done && !result.plan.spins) result.keep = KeepWhen::Soon;
   return result;
 }
 
 CommandResult Machine::BetMax() {
   if (busy_ || state_.FreeSpins > 0) return {};
-  CommandResult result;
-  CommandResult decided = Decide([&](PlanWriter& out, GameState& shown) {
-    ClearLineResults(shown);
-    out.Show();
-    const double missing = money::Sub(MaxWager(shown), shown.Wager);
-    if (money::Less(shown.Credits, missing)) return false;
-    while (money::Less(shown.Wager, MaxWager(shown))) {
-      PlaceCoin(out, shown);
-      out.Pause(timings::BetMaxCoinPause);
-    }
-    return RunSpin(out, shown, result);
-  });
-  decided.message = result.message;
-  decided.autoSpinMark = result.autoSpinMark;
-  return decided;
+  BetDecision bet = StartBet(state_, true);
+  bet.pauseAfterEachCoin = true;
+  const double missing = money::Sub(MaxWager(bet.before), bet.before.Wager);
+  if (money::Less(bet.before.Credits, missing)) return Refuse(bet, {});
+  while (money::Less(bet.afterCoins.Wager, MaxWager(bet.afterCoins))) PlaceCoin(bet);
+  return Play(bet, true);
 }
 
 CommandResult Machine::Spin() {
   if (busy_) return {};
+  BetDecision bet = StartBet(state_, false);
+  return Play(bet, true);
+}
+
+CommandResult Machine::Refuse(const BetDecision& bet, CommandResult refusal) {
+  // Nothing is played, and the game stays as the refusal left it (the last
+  // spin's lines cleared).
+  state_ = bet.afterCoins;
+  refusal.done = false;
+  refusal.plan = {};
+  return refusal;
+}
+
+CommandResult Machine::Play(BetDecision& bet, bool spins) {
+  if (spins) {
+    if (std::optional<CommandResult> refusal = DecideBetSpin(bet))
+      return Refuse(bet, std::move(*refusal));
+  }
   CommandResult result;
-  CommandResult decided =
-      Decide([&](PlanWriter& out, GameState& shown) { return RunSpin(out, shown, result); });
-  decided.message = result.message;
-  decided.autoSpinMark = result.autoSpinMark;
-  return decided;
+  result.done = true;
+  result.plan = WriteBetPlan(bet, {watched_, spinDelay_}, random_, blur_);
+  beforePlan_ = state_;
+  state_ = bet.spin ? bet.spin->outcome.settled : bet.afterCoins;
+  busy_ = true;
+  planSpins_ = bet.spin.has_value();
+  return result;
 }
 
-void Machine::PlaceCoin(PlanWriter& out, GameState& shown) {
-  shown.Wager = money::Add(shown.Wager, shown.CoinValue);
-  out.Lamps(shown.Wager);
-  out.Money(MoneyReadout::Credits, money::Sub(shown.Credits, shown.CoinValue));
-  out.Money(MoneyReadout::Wager, shown.Wager);
-  out.Sound(SoundEvent::seCoins);
-}
-
-bool Machine::RunSpin(PlanWriter& out, GameState& shown, CommandResult& refused) {
-  ClearLineResults(shown);
-  out.Show();
-  switch (CheckStake(shown)) {
+std::optional<CommandResult> Machine::DecideBetSpin(BetDecision& bet) {
+  CommandResult refused;
+  switch (CheckStake(bet.afterCoins)) {
     case SpinRefusal::NoBet:
       refused.message = QT_TRANSLATE_NOOP("Machine", "Please place a bet before spinning.");
-      return false;
+      return refused;
     case SpinRefusal::ShortOfCredits:
       SetAutoSpin(false, refused);
       refused.message = QT_TRANSLATE_NOOP(
           "Machine",
           "You do not have enough credits to bet the same amount as you last spin; "
           "you better borrow some credits!.");
-      return false;
+      return refused;
     case SpinRefusal::None:
       break;
   }
-  const GameState staked = StakeSpin(shown);
-  // Decided and kept before the wheels turn: a game killed from here on
+  DecidedSpin spin;
+  spin.staked = StakeSpin(bet.afterCoins);
+  // Decided and saved before the wheels turn: a game killed from here on
   // finds this spin settled when it starts again, never the bet given back.
-  const SpinOutcome outcome = DecideSpin(staked, DrawLocks(random_), clock_.UnixTime());
-  NoteMoneyLimit(outcome);
-  ShowSpin(out, staked, outcome, shown);
-  out.Spins();
-  return true;
+  spin.outcome = DecideSpin(spin.staked, DrawLocks(random_), clock_.UnixTime());
+  NoteMoneyLimit(spin.outcome);
+  bet.spin = std::move(spin);
+  return std::nullopt;
 }
 
 void Machine::NoteMoneyLimit(const SpinOutcome& outcome) {
@@ -228,105 +168,6 @@ void Machine::NoteMoneyLimit(const SpinOutcome& outcome) {
   } else if (outcome.win > 0 || outcome.bonus) {
     toldOfLimit_ = false;
   }
-}
-
-void Machine::ShowSpin(PlanWriter& out, const GameState& staked, const SpinOutcome& outcome,
-                       GameState& shown) {
-  // The bet.
-  if (shown.FreeSpins > 0) {
-    out.Count(CountReadout::SpinFree, shown.FreeSpins - 1);
-    out.Lamps(staked.Wager);
-  } else {
-    if (money::IsZero(shown.Wager)) {
-      out.Lamps(staked.Wager);
-      out.Money(MoneyReadout::Credits, staked.Credits);
-      out.Money(MoneyReadout::Wager, staked.Wager);
-    }
-    out.Money(MoneyReadout::Bonus, staked.BonusPool);
-  }
-  out.Blinking(false);
-  if (shown.FreeSpins > 0)
-    out.Count(CountReadout::FreeSpinsPlayed, staked.FreeSpinsPlayed);
-  else
-    out.Count(CountReadout::Spins, staked.Spins);
-  shown = staked;
-
-  // The spin.
-  out.Keep(outcome.settled);
-  out.Buttons(false);
-  AnimateWheels(out, outcome.locks, shown);
-  ShowLineResults(out, outcome, shown);
-  if (outcome.win > 0) out.CountUp(MoneyReadout::Won, outcome.win, CountPace::Win);
-  ShowMeterMove(out, outcome);
-  out.Buttons(true);
-  out.FocusSpin();
-  if (outcome.bonus) {
-    out.Sound(SoundEvent::seBonus);
-    out.CountUp(MoneyReadout::Bonus, staked.BonusPool, CountPace::Bonus);
-  }
-
-  // At rest: everything the face shows from here on is the settled game.
-  shown = outcome.settled;
-  if (outcome.bonus || outcome.roundEnds) {
-    // The strip on the wheels changes.
-    out.Show();
-    out.Repaint();
-  }
-  out.Show();
-}
-
-void Machine::AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown) {
-  std::array<int, 3> positions{shown.Stops[0], shown.Stops[1], shown.Stops[2]};
-  if (!out.Records()) {
-    // Nobody watches the blur: the wheels go straight to their stops.
-    for (std::size_t wheel = 0; wheel < 3; ++wheel)
-      positions[wheel] = RestingStop(static_cast<int>(wheel), locks[wheel]);
-  }
-  out.BeginHurry();
-  for (int step = 1; out.Records() && step <= AnimationSteps; ++step) {
-    out.Pause(spinDelay_);
-    for (std::size_t wheel = 0; wheel < 3; ++wheel) {
-      auto& position = positions[wheel];
-      // The lock was drawn when the spin was decided; the other steps draw
-      // only the blur.
-      const int wheelIndex = static_cast<int>(wheel);
-      position = step == Schedules[wheel].lockStep
-                     ? locks[wheel]
-                     : PositionAtStep(wheelIndex, step, position, random_, blur_);
-    }
-    out.Wheels(positions);
-    if (IsStopSoundStep(step))
-      out.Sound(SoundEvent::seStop);
-    else if (IsClickStep(step, spinDelay_))
-      out.Sound(SoundEvent::seSlotSpin);
-  }
-  // Hurried, the wheels jump to where they stop with one stop sound.
-  out.EndHurry(SoundEvent::seStop);
-  for (std::size_t wheel = 0; wheel < 3; ++wheel) shown.Stops[wheel] = positions[wheel];
-  ComputeWindow(shown);
-  out.Show();
-  out.Blinking(true);
-}
-
-void Machine::ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown) {
-  shown.LinePay = outcome.settled.LinePay;
-  out.Show();
-  for (int line = 0; line < LineCount; ++line)
-    if (shown.LinePay[static_cast<std::size_t>(line)] > 0) out.Payline(line);
-  if (outcome.win > 0) {
-    out.Money(MoneyReadout::Won, outcome.win);
-    out.Sound(SoundEvent::seWin);
-    out.Lamps(shown.Wager);
-  } else {
-    out.Sound(SoundEvent::seLose);
-  }
-}
-
-void Machine::ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome) {
-  if (outcome.meterMove == MeterMove::None) return;
-  const bool rising = outcome.meterMove == MeterMove::Rising;
-  out.Sound(rising ? SoundEvent::sePowerUp : SoundEvent::sePowerDrain);
-  out.Meter(rising, outcome.meterAfterMove);
 }
 
 void Machine::SeedPool() { state_.BonusPool = SeededPool(state_.CoinValue); }
@@ -494,12 +335,7 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
   if (!MayLeaveGame()) return result;
   // Coins on the table belong to the game being left, and go with it.
   ReturnWager();
-  state_.Credits = money::Round(saved.Credits);
-  state_.Borrowed = money::Round(saved.Borrowed);
-  state_.Spins = saved.Spins;
-  state_.BonusPool = money::Round(saved.BonusPool);
-  state_.FreeSpinsPlayed = saved.FreeSpinsPlayed;
-  state_.PowerPts = saved.PowerPts;
+  PutSnapshotInGame(saved, state_);
   KeepWithinRules(state_);
   state_.WinAmount = 0;
   ClearLineResults(state_);

@@ -1,41 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <functional>
 #include <optional>
 
+#include "BetDecision.h"
 #include "CommandResult.h"
 #include "GameState.h"
 #include "MachineView.h"
 #include "Plan.h"
 #include "Random.h"
+#include "SavedGame.h"
 #include "Settings.h"
 #include "SpinOutcome.h"
-
-class PlanWriter;
-
-// What a saved game brings back when it is opened: the game as a close would
-// leave it (SnapshotOfGame).
-struct GameSnapshot {
-  double Credits = 0;
-  double Borrowed = 0;
-  double BonusPool = 0;
-  std::int32_t Spins = 0;
-  std::int32_t FreeSpinsPlayed = 0;
-  std::int32_t PowerPts = 0;
-};
-
-// The game at rest as a slot keeps it: coins on the table back in the
-// credits, so that opening the slot gives every cent back.
-GameSnapshot SnapshotOfGame(const GameState& game);
+#include "Timings.h"
 
 // The rules of the machine: betting, the spin cycle, the count-ups, the power
 // meter and bonus, coin value, new game and borrowing. The machine owns the
 // game in play; everything else reads it through State().
 //
-// Each command is decided at once: the game goes straight to where it rests
+// Each command is decided at once: the game goes straight to where it stands
 // afterwards, and the command returns what happened (CommandResult.h): the
 // plan of what the player sees and hears meanwhile (Plan.h), any message and
 // the marks that changed. The machine never calls the window. The window plays
@@ -51,11 +34,11 @@ class Machine {
   // Start-up and tests: the game as the settings file brought it back.
   void RestoreGame(const GameState& loaded) { state_ = loaded; }
   // Start-up, once the loaded coin value is in force: a wager the file still
-  // holds (the game ended without its close) goes back to the credits, and
+  // holds (the game ended without closing) goes back to the credits, and
   // a free-spin round the file holds plays on where it stopped, its strip on
   // the wheel and the auto-spin ticks started. Free spins whose figures
   // cannot be right (more than a bonus gives, or a bet that is not 1 to 25
-  // whole coins) are dropped, as they were before the file kept them.
+  // whole coins) are dropped, as they were before the file saved them.
   CommandResult ResumeGame();
   // Puts the strips on the wheels (the free-spin strip while free spins
   // remain) and works out the window anew; run for every new art size.
@@ -76,8 +59,8 @@ class Machine {
   // The window is closing: no more ticks.
   CommandResult StopAutoSpin();
 
-  // The last plan handed out has been played to its end: the machine is at
-  // rest, and the auto-spin ticks start again when auto spin or free spins
+  // The last plan handed out has been played to its end: the machine is idle,
+  // and the auto-spin ticks start again when auto spin or free spins
   // call for it.
   CommandResult PlanEnded();
   // The window closes while a plan plays: the rest is not shown. A spin whose
@@ -100,7 +83,7 @@ class Machine {
   CommandResult NewGame();
 
   // Coins placed with "Bet 1" that have not been spun go back to the
-  // credits, so a game closed with coins on the table keeps them. Refused
+  // credits, so a game closed with coins on the table does not lose them. Refused
   // (false) while busy: a spin in progress plays its wager.
   bool ReturnWager();
 
@@ -125,25 +108,17 @@ class Machine {
   void SetWatched(bool watched) { watched_ = watched; }
 
  private:
-  // One coin from the credits onto the table, shown and sounded.
-  void PlaceCoin(PlanWriter& out, GameState& shown);
-  // Shows the bet taken and the spin played, from the staked game the spin
-  // was decided on to the game it settled at.
-  void ShowSpin(PlanWriter& out, const GameState& staked, const SpinOutcome& outcome,
-                GameState& shown);
-  void AnimateWheels(PlanWriter& out, const std::array<int, 3>& locks, GameState& shown);
-  void ShowLineResults(PlanWriter& out, const SpinOutcome& outcome, GameState& shown);
-  void ShowMeterMove(PlanWriter& out, const SpinOutcome& outcome);
-  // Decides a command on a copy of the game as shown: `body` writes its steps
-  // between the game commands going off and on, and says whether it spun;
-  // the game then rests where the command left it.
-  CommandResult Decide(const std::function<bool(PlanWriter&, GameState&)>& body);
+  // Plays a decided bet: with `spins`, its spin is decided first; then the
+  // plan is written and the game stands where the command leaves it.
+  CommandResult Play(BetDecision& bet, bool spins);
+  // A refused bet or spin plays nothing; the game stays as the refusal left it.
+  CommandResult Refuse(const BetDecision& bet, CommandResult refusal);
+  // Takes the bet of a spin on the game with its coins on the table and
+  // decides the spin; or, when it may not be played, returns the refusal.
+  std::optional<CommandResult> DecideBetSpin(BetDecision& bet);
   // A win or pool that did not fit below the money limit is told when the
   // spin's plan ends.
   void NoteMoneyLimit(const SpinOutcome& outcome);
-  // Takes the bet of a spin on the shown game and, when it may be played,
-  // decides it and writes its plan; otherwise says why not in `refused`.
-  bool RunSpin(PlanWriter& out, GameState& shown, CommandResult& refused);
   void SeedPool();
   void SetAutoSpin(bool on, CommandResult& result);
   void TickAutoSpin(bool on, CommandResult& result);
@@ -153,7 +128,7 @@ class Machine {
   GameClock& clock_;
   RandomSource& random_;
   BlurSource blur_;
-  int spinDelay_ = 10;
+  int spinDelay_ = timings::SpinDelayFast;
   bool busy_ = false;
   bool watched_ = true;
   bool planSpins_ = false;

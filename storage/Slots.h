@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "GameState.h"
-#include "Machine.h"
+#include "SavedGame.h"
 
-// The eight saved-game slots, kept in the sections "Saved Game 1" to
+// The eight saved-game slots, saved in the sections "Saved Game 1" to
 // "Saved Game 8" of the settings file.
 
 inline constexpr int SlotCount = 8;

@@ -13,7 +13,8 @@ TEST_F(MachineTest, SpinWithoutAnyBetAsksForOneAndChangesNothing) {
 
 TEST_F(MachineTest, RepeatBetWithoutCreditsStopsAutoSpinWithTheCreditMessage) {
   PlaceCoins(3);
-  SpinAt(QuietStops);
+  SpinAt(TwoLineStops);
+  ASSERT_GT(state.LinePay[0], 0);
   Change([&](GameState& g) { g.Credits = 0.50; });
   machine.ToggleAutoSpin();
   EXPECT_TRUE(view.autoSpinChecked);
@@ -24,6 +25,9 @@ TEST_F(MachineTest, RepeatBetWithoutCreditsStopsAutoSpinWithTheCreditMessage) {
   EXPECT_FALSE(view.autoSpinChecked);
   EXPECT_EQ(state.Credits, 0.50);
   EXPECT_EQ(state.Spins, 1);
+  // Nothing is played; the won lines are cleared all the same.
+  EXPECT_TRUE(lastPlan.Empty());
+  EXPECT_EQ(state.LinePay, (std::array<double, 5>{}));
 }
 
 TEST_F(MachineTest, BetsWithoutEnoughCreditsDoNothingSilently) {

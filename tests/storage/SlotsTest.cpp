@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Machine.h"
 #include "Money.h"
 #include "SilentView.h"
 #include "TempFolder.h"
@@ -126,6 +127,16 @@ TEST(Slots, OpeningReplacesOnlyTheStoredFields) {
   EXPECT_EQ(opened.Wager, 0);
   EXPECT_EQ(opened.CoinValue, 0.05);
   EXPECT_EQ(opened.FreeSpins, 0);
+  // Saving the opened game gives the slot back; amounts open to the cent.
+  EXPECT_EQ(SnapshotOfGame(opened), evening);
+  GameSnapshot uneven = evening;
+  uneven.Credits = 10.004999;
+  uneven.BonusPool = 2.995001;
+  PutSnapshotInGame(uneven, game);
+  EXPECT_EQ(game.Credits, 10.00);
+  EXPECT_EQ(game.BonusPool, 3.00);
+  EXPECT_EQ(game.Borrowed, 1000.00);
+  EXPECT_EQ(game.Spins, 25);
 }
 
 }  // namespace
