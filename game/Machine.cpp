@@ -66,7 +66,7 @@ CommandResult Machine::PlanEnded() {
     result.messageAmount = *limitNote_;
     limitNote_.reset();
   }
-  if (planSpins_ && (autoSpin_ || state_.FreeSpins >= 1)) TickAutoSpin(true, result);
+  if (planSpins_ && (autoSpin_ || InFreeSpinRound())) TickAutoSpin(true, result);
   planSpins_ = false;
   result.done = true;
   return result;
@@ -83,7 +83,7 @@ void Machine::DropPlan(bool spinShown) {
 
 CommandResult Machine::Bet1() {
   // A coin placed between free spins would be neither played nor returned.
-  if (busy_ || state_.FreeSpins > 0) return {};
+  if (busy_ || InFreeSpinRound()) return {};
   BetDecision bet = StartBet(state_, true);
   if (money::Less(bet.afterCoins.Credits, bet.afterCoins.CoinValue)) return Refuse(bet, {});
   PlaceCoin(bet);
@@ -94,7 +94,7 @@ CommandResult Machine::Bet1() {
 }
 
 CommandResult Machine::BetMax() {
-  if (busy_ || state_.FreeSpins > 0) return {};
+  if (busy_ || InFreeSpinRound()) return {};
   BetDecision bet = StartBet(state_, true);
   bet.pauseAfterEachCoin = true;
   const double missing = money::Sub(MaxWager(bet.before), bet.before.Wager);
@@ -179,7 +179,7 @@ CommandResult Machine::AutoSpinTick() {
   const bool autoSpinCanPay =
       autoSpin_ && state_.LastBet > 0 && !money::Less(state_.Credits, state_.LastBet);
   CommandResult result;
-  if (autoSpinCanPay || state_.FreeSpins > 0)
+  if (autoSpinCanPay || InFreeSpinRound())
     result = Spin();
   else
     SetAutoSpin(false, result);
