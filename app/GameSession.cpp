@@ -39,11 +39,11 @@ GameSession::GameSession(Settings& settings, RandomSource& random, std::string s
   Timer1->setInterval(timings::AutoSpinInterval);
   connect(Timer1, &QTimer::timeout, this, &GameSession::AutoSpinTick);
 
-  KeepTimer = new QTimer(this);
-  KeepTimer->setObjectName(QStringLiteral("KeepTimer"));
-  KeepTimer->setInterval(SaveCoinsDelay);
-  KeepTimer->setSingleShot(true);
-  connect(KeepTimer, &QTimer::timeout, this, &GameSession::WritePendingGame);
+  SaveTimer = new QTimer(this);
+  SaveTimer->setObjectName(QStringLiteral("SaveTimer"));
+  SaveTimer->setInterval(SaveCoinsDelay);
+  SaveTimer->setSingleShot(true);
+  connect(SaveTimer, &QTimer::timeout, this, &GameSession::WritePendingGame);
 }
 
 GameSession::~GameSession() {
@@ -192,8 +192,8 @@ void GameSession::Show(CommandResult result) {
     else
       Timer1->stop();
   }
-  if (result.keep == KeepWhen::Now) SaveGame(State());
-  if (result.keep == KeepWhen::Soon) SaveGameSoon(State());
+  if (result.save == SaveWhen::Now) SaveGame(State());
+  if (result.save == SaveWhen::Soon) SaveGameSoon(State());
   if (!result.plan.Empty()) Play(std::move(result.plan));
   if (!result.message.empty()) ShowMessage(result.message, result.messageAmount);
 }
@@ -248,7 +248,7 @@ void GameSession::EndPlay() {
   DropPlan();
   Show(machine_->StopAutoSpin());
   // The whole game is written next; nothing saved earlier is left to write.
-  KeepTimer->stop();
+  SaveTimer->stop();
   pendingSave_.reset();
   // Coins placed but not spun are not written as a wager: they go back to
   // the credits that are.
@@ -275,11 +275,11 @@ void GameSession::SaveGame(const GameState& game) {
 
 void GameSession::SaveGameSoon(const GameState& game) {
   pendingSave_ = game;
-  if (!KeepTimer->isActive()) KeepTimer->start();
+  if (!SaveTimer->isActive()) SaveTimer->start();
 }
 
 void GameSession::WritePendingGame() {
-  KeepTimer->stop();
+  SaveTimer->stop();
   if (!pendingSave_) return;
   const GameState game = std::move(*pendingSave_);
   pendingSave_.reset();

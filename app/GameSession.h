@@ -188,7 +188,7 @@ class GameSession : public QObject {
   bool playingSpin_ = false;
 
   QTimer* Timer1 = nullptr;     // auto spin and free spins
-  QTimer* KeepTimer = nullptr;  // saves the coins placed, a second after the first
+  QTimer* SaveTimer = nullptr;  // saves the coins placed, a second after the first
   // The last game waiting to be saved.
   std::optional<GameState> pendingSave_;
   // The failure waiting to be told, and the last one met (none once a

@@ -58,7 +58,7 @@ class PlanPlayer : public QObject {
 
  public:
   // `shown` is the game the face paints; `ended` runs when a plan has played
-  // to its end, `save` when a spin's settled game must be saved (its Keep
+  // to its end, `save` when a spin's settled game must be saved (its Save
   // step, before the wheels turn).
   PlanPlayer(GameState& shown, FaceView& face, ControlsView& controls, std::function<void()> ended,
              std::function<void(const GameState&)> save, QObject* parent = nullptr);
@@ -67,8 +67,8 @@ class PlanPlayer : public QObject {
   // An empty plan plays nothing.
   void Play(Plan plan);
   bool Playing() const { return playing_; }
-  // Whether the spin's start (its Keep step) has been shown.
-  bool SpinShown() const { return playing_ && next_.Index() > plan_.KeepStep(); }
+  // Whether the spin's start (its Save step) has been shown.
+  bool SpinShown() const { return playing_ && next_.Index() > plan_.SaveStep(); }
   // The player asks to hurry: the wheels stop, or the count-up ends, at once.
   // False when nothing that may be hurried is under way.
   bool Hurry();

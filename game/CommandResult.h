@@ -10,7 +10,7 @@
 enum class MoneyMove { Done, Busy, NotEnoughCredits, MoreThanBorrowed };
 
 // When the game between spins must reach the settings file.
-enum class KeepWhen { Never, Now, Soon };
+enum class SaveWhen { Never, Now, Soon };
 
 // What a command did, returned to the window to show: the plan of what the
 // player sees and hears, the message they must read, the marks that changed,
@@ -36,7 +36,7 @@ struct CommandResult {
   std::optional<bool> autoSpinTicks;
   // The game between spins (Machine::State()) is written at once, or within a
   // second so that a run of coins costs one write.
-  KeepWhen keep = KeepWhen::Never;
+  SaveWhen save = SaveWhen::Never;
   // Borrow and Pay Back: how the move came out.
   MoneyMove money = MoneyMove::Done;
 };

@@ -89,7 +89,7 @@ CommandResult Machine::Bet1() {
   PlaceCoin(bet);
   // The last coin spins; coins on the table are never refused.
   CommandResult result = Play(bet, !money::Less(bet.afterCoins.Wager, MaxWager(bet.afterCoins)));
-  if (result.done && !result.plan.spins) result.keep = KeepWhen::Soon;
+  if (result.done && !result.plan.spins) result.save = SaveWhen::Soon;
   return result;
 }
 
@@ -238,7 +238,7 @@ CommandResult Machine::ChooseCoinValue(int bet) {
   state_.LastBet = 0;
   result.coinValueMark = bet;
   settings_.Bet = static_cast<std::uint8_t>(bet);
-  result.keep = KeepWhen::Now;
+  result.save = SaveWhen::Now;
   result.done = true;
   return result;
 }
@@ -271,7 +271,7 @@ CommandResult Machine::NewGame() {
   ClearLineResults(state_);
   DealLineBets(state_, 0);
   StartRecordsAfresh(state_);
-  result.keep = KeepWhen::Now;
+  result.save = SaveWhen::Now;
   result.done = true;
   return result;
 }
@@ -307,7 +307,7 @@ CommandResult Machine::Borrow(double amount) {
   state_.Borrowed = money::Add(state_.Borrowed, lent);
   state_.Statistics.AddBorrowed(lent);
   state_.Chart.AddMove(chart_mark::Loan, state_.Credits, state_.Statistics);
-  result.keep = KeepWhen::Now;
+  result.save = SaveWhen::Now;
   return result;
 }
 
@@ -325,7 +325,7 @@ CommandResult Machine::PayBack(double amount) {
   state_.Statistics.AddPaidBack(paid);
   state_.Chart.AddMove(chart_mark::PayBack, state_.Credits, state_.Statistics);
   result.money = MoneyMove::Done;
-  result.keep = KeepWhen::Now;
+  result.save = SaveWhen::Now;
   result.done = true;
   return result;
 }
@@ -340,7 +340,7 @@ CommandResult Machine::OpenGame(const GameSnapshot& saved) {
   state_.WinAmount = 0;
   ClearLineResults(state_);
   StartRecordsAfresh(state_);
-  result.keep = KeepWhen::Now;
+  result.save = SaveWhen::Now;
   result.done = true;
   return result;
 }

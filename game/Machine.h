@@ -64,7 +64,7 @@ class Machine {
   // call for it.
   CommandResult PlanEnded();
   // The window closes while a plan plays: the rest is not shown. A spin whose
-  // start the player saw (its Keep step was played) stays settled; otherwise
+  // start the player saw (its Save step was played) stays settled; otherwise
   // the game goes back to where it was before the command, so coins still
   // being fed by "Bet Max" return with the rest of the wager.
   void DropPlan(bool spinShown);
@@ -103,7 +103,7 @@ class Machine {
   bool InFreeSpinRound() const { return state_.FreeSpins > 0; }
 
   // Nobody watches (simulations, soak runs): commands decide the game as
-  // ever, and their plans hold only the spin's Keep step. A seeded game
+  // ever, and their plans hold only the spin's Save step. A seeded game
   // settles exactly as a watched one.
   void SetWatched(bool watched) { watched_ = watched; }
 

@@ -120,9 +120,9 @@ void PlanCursor::ShowCoin() {
   part_ = 0;
 }
 
-std::size_t Plan::KeepStep() const {
+std::size_t Plan::SaveStep() const {
   for (std::size_t i = 0; i < steps.size(); ++i)
-    if (steps[i].kind == StepKind::Keep) return i;
+    if (steps[i].kind == StepKind::Save) return i;
   return steps.size();
 }
 
@@ -198,7 +198,7 @@ int PerformStep(const PlanStep& step, FaceView& face, ControlsView& controls) {
     case StepKind::Blinking:
       controls.SetBlinking(step.which != 0);
       break;
-    case StepKind::Keep:
+    case StepKind::Save:
       // Saved by whoever plays the plan (GameToSave).
     case StepKind::Show:
       break;
@@ -212,7 +212,7 @@ int PerformStep(const PlanStep& step, FaceView& face, ControlsView& controls) {
 }
 
 const GameState* GameToSave(const Plan& plan, const PlanStep& step) {
-  return step.kind == StepKind::Keep && plan.settled ? &*plan.settled : nullptr;
+  return step.kind == StepKind::Save && plan.settled ? &*plan.settled : nullptr;
 }
 
 std::size_t HurryThrough(const Plan& plan, std::size_t next, GameState& shown, FaceView& face,

@@ -29,7 +29,7 @@ enum class StepKind : std::uint8_t {
   GameCommands,  // the menu commands that change the game on (1) or off
   FocusSpin,
   Blinking,  // the lamps blink (1) or not
-  Keep,      // the spin's start is shown: its settled game is saved now
+  Save,      // the spin's start is shown: its settled game is saved now
   Show,      // the face's game becomes snapshot `which` (nothing drawn)
   CountUp,   // `amount` moves from readout `which` into the credits, which
              // stood at `credits`, coin by coin (`coin`), each coin at its
@@ -72,14 +72,14 @@ struct Plan {
   // by themselves (lines cleared, wheels at rest, the free-spin strip...).
   std::vector<GameState> snapshots;
   std::vector<HurryRun> hurries;
-  // The game written by the Keep step.
+  // The game written by the Save step.
   std::optional<GameState> settled;
   // Whether the plan plays a spin (the auto-spin timer may follow it).
   bool spins = false;
 
   bool Empty() const { return steps.empty(); }
-  // Index of the Keep step, or steps.size() when there is none.
-  std::size_t KeepStep() const;
+  // Index of the Save step, or steps.size() when there is none.
+  std::size_t SaveStep() const;
   // The hurry run that step `index` lies in, if any.
   const HurryRun* HurryAt(std::size_t index) const;
 };
@@ -125,7 +125,7 @@ void ApplyToShown(const Plan& plan, const PlanStep& step, GameState& shown);
 // longer.
 int PerformStep(const PlanStep& step, FaceView& face, ControlsView& controls);
 
-// The game to save when `step` plays: a spin's settled game at its Keep
+// The game to save when `step` plays: a spin's settled game at its Save
 // step, before the wheels turn, so that it outlives a kill. The player of
 // the plan saves it; no step writes anything by itself.
 const GameState* GameToSave(const Plan& plan, const PlanStep& step);

@@ -6,7 +6,7 @@
 void PlanWriter::Add(StepKind kind, PlanStep step) {
   step.due = due_;
   step.kind = kind;
-  if (!record_ && kind != StepKind::Keep) {
+  if (!record_ && kind != StepKind::Save) {
     if (kind != StepKind::Show) ApplyToShown(plan_, step, shown_);
     return;
   }
@@ -82,9 +82,9 @@ void PlanWriter::Blinking(bool on) {
   Add(StepKind::Blinking, step);
 }
 
-void PlanWriter::Keep(const GameState& settled) {
+void PlanWriter::Save(const GameState& settled) {
   plan_.settled = settled;
-  Add(StepKind::Keep);
+  Add(StepKind::Save);
 }
 
 void PlanWriter::Show() {

@@ -13,7 +13,7 @@
 // the player uses, so the plan and its playing can never disagree.
 //
 // A writer that does not record (nobody watches: simulations, soak runs)
-// still keeps the shown game, and writes only the Keep step.
+// still keeps the shown game, and writes only the Save step.
 class PlanWriter {
  public:
   PlanWriter(Plan& plan, GameState& shown, bool record = true)
@@ -35,7 +35,7 @@ class PlanWriter {
   void GameCommands(bool on);
   void FocusSpin();
   void Blinking(bool on);
-  void Keep(const GameState& settled);
+  void Save(const GameState& settled);
   // Moves `amount` from readout `from` into the credits coin by coin, each
   // coin shown and sounded and followed by its pause for the coins left: one
   // step, which the player meets coin by coin. Hurried, the rest goes in at

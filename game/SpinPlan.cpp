@@ -95,7 +95,7 @@ class BetPlanWriter {
     shown_ = staked;
 
     // The spin.
-    out_.Keep(outcome.settled);
+    out_.Save(outcome.settled);
     out_.Buttons(false);
     AnimateWheels(outcome.locks);
     ShowLineResults(outcome);

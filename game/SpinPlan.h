@@ -9,7 +9,7 @@
 // How a plan is shown.
 struct PlanShowing {
   // Nobody watches (simulations, soak runs): the plan holds only the spin's
-  // Keep step, and the wheels go straight to their stops.
+  // Save step, and the wheels go straight to their stops.
   bool watched = true;
   // The pause of each step of the turning wheels, by the chosen speed.
   int spinDelay = timings::SpinDelayFast;

@@ -236,8 +236,8 @@ TEST_F(MachineTest, DroppedPlanKeepsOnlyASpinThePlayerSaw) {
   PlaceCoins(2);
   NextStops(JackpotStops);
   Plan plan = machine.BetMax();
-  ASSERT_LT(plan.KeepStep(), plan.steps.size());
-  EXPECT_EQ(plan.steps[plan.KeepStep()].due, 23 * timings::BetMaxCoinPause);
+  ASSERT_LT(plan.SaveStep(), plan.steps.size());
+  EXPECT_EQ(plan.steps[plan.SaveStep()].due, 23 * timings::BetMaxCoinPause);
   EXPECT_EQ(state.Spins, 1);  // decided at once
   machine.DropPlan(false);
   EXPECT_EQ(state.Spins, 0);

@@ -94,8 +94,8 @@ void FakeView::Show(const CommandResult& result, const GameState& rest) {
     autoSpinTimer = *result.autoSpinTicks;
     log.push_back(autoSpinTimer ? "timer1 on" : "timer1 off");
   }
-  if (result.keep == KeepWhen::Now) KeepGame(rest);
-  if (result.keep == KeepWhen::Soon) keptSoon.push_back(rest);
+  if (result.save == SaveWhen::Now) SaveGame(rest);
+  if (result.save == SaveWhen::Soon) keptSoon.push_back(rest);
   if (!result.message.empty()) {
     messages.push_back(result.message);
     if (result.messageAmount) messageAmounts.push_back(*result.messageAmount);
@@ -120,7 +120,7 @@ void FakeView::SetBlinking(bool on) {
   log.push_back(on ? "timer3 on" : "timer3 off");
 }
 
-void FakeView::KeepGame(const GameState& game) {
+void FakeView::SaveGame(const GameState& game) {
   kept.push_back(game);
   keptAtFrame.push_back(frames.size());
 }

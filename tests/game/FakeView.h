@@ -32,9 +32,9 @@ class FakeView : public PlanView, public GameClock {
   void SetGameCommandsEnabled(bool enabled) override;
   void SetBlinking(bool on) override;
   // Records a game saved at once; Saver() hands it to a plan's player.
-  void KeepGame(const GameState& game);
+  void SaveGame(const GameState& game);
   std::function<void(const GameState&)> Saver() {
-    return [this](const GameState& game) { KeepGame(game); };
+    return [this](const GameState& game) { SaveGame(game); };
   }
   // What the window does with a command's result before it plays the plan:
   // the marks, the auto-spin ticks, the write of the game at rest

@@ -116,7 +116,7 @@ TEST_F(MachineTest, WheelStepsFollowTheWriteOnTheirSchedule) {
     PlaceCoins(1);
     view.frameTimes.clear();
     SpinAt(QuietStops);
-    const std::size_t keep = lastPlan.KeepStep();
+    const std::size_t keep = lastPlan.SaveStep();
     ASSERT_LT(keep, lastPlan.steps.size());
     const std::int64_t kept = lastPlan.steps[keep].due;
     ASSERT_EQ(view.frameTimes.size(), std::size_t{AnimationSteps});

@@ -121,7 +121,7 @@ void FoldResult(Digest& digest, const CommandResult& result, const GameState& af
   digest.Add(result.coinValueMark);
   digest.Add(result.speedMark);
   digest.Add(result.autoSpinTicks);
-  digest.Add(static_cast<std::int64_t>(result.keep));
+  digest.Add(static_cast<std::int64_t>(result.save));
   digest.Add(static_cast<std::int64_t>(result.money));
   FoldGame(digest, after);
 }
@@ -369,7 +369,7 @@ std::pair<std::uint64_t, std::uint64_t> Soak::MixedRunDigests(long checkpoint, l
     const int end = choices.Below(10);
     if (end < 2) {
       // The window closed before the plan's end: with its spin seen or not.
-      machine.DropPlan(end == 1 && result.plan.KeepStep() < result.plan.steps.size());
+      machine.DropPlan(end == 1 && result.plan.SaveStep() < result.plan.steps.size());
       FoldGame(digest, state);
     } else {
       FoldResult(digest, machine.PlanEnded(), state);
