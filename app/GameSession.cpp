@@ -106,25 +106,13 @@ void GameSession::PutStripsOnWheels() {
   ShowIdleGame();
 }
 
-void GameSession::Bet1() {
-  Show(machine_->Bet1());
-  CommandShown();
-}
+void GameSession::Bet1() { ShowCommand(machine_->Bet1()); }
 
-void GameSession::BetMax() {
-  Show(machine_->BetMax());
-  CommandShown();
-}
+void GameSession::BetMax() { ShowCommand(machine_->BetMax()); }
 
-void GameSession::Spin() {
-  Show(machine_->Spin());
-  CommandShown();
-}
+void GameSession::Spin() { ShowCommand(machine_->Spin()); }
 
-void GameSession::AutoSpinTick() {
-  Show(machine_->AutoSpinTick());
-  CommandShown();
-}
+void GameSession::AutoSpinTick() { ShowCommand(machine_->AutoSpinTick()); }
 
 bool GameSession::Hurry() { return player_->Hurry(); }
 
@@ -166,16 +154,11 @@ bool GameSession::ShowNewGame(CommandResult result, const std::string& slotName)
   return true;
 }
 
-MoneyMove GameSession::Borrow(double amount) {
-  CommandResult result = machine_->Borrow(amount);
-  const MoneyMove move = result.money;
-  Show(std::move(result));
-  ShowIdleGame();
-  return move;
-}
+MoneyMove GameSession::Borrow(double amount) { return ShowMoneyMove(machine_->Borrow(amount)); }
 
-MoneyMove GameSession::PayBack(double amount) {
-  CommandResult result = machine_->PayBack(amount);
+MoneyMove GameSession::PayBack(double amount) { return ShowMoneyMove(machine_->PayBack(amount)); }
+
+MoneyMove GameSession::ShowMoneyMove(CommandResult result) {
   const MoneyMove move = result.money;
   Show(std::move(result));
   ShowIdleGame();
@@ -199,6 +182,11 @@ void GameSession::Show(CommandResult result) {
 }
 
 void GameSession::CatchUp() { CommandShown(); }
+
+void GameSession::ShowCommand(CommandResult result) {
+  Show(std::move(result));
+  CommandShown();
+}
 
 void GameSession::CommandShown() {
   ShowIdleGame();

@@ -144,6 +144,8 @@ class GameSession : public QObject {
   void Show(CommandResult result);
   // After a command: the face, Game History and a write failure catch up.
   void CommandShown();
+  // Both of the above, for a press or a tick.
+  void ShowCommand(CommandResult result);
   // The rules' messages are translated here, an amount written in place of
   // a %1.
   void ShowMessage(const std::string& text, std::optional<double> amount);
@@ -154,6 +156,8 @@ class GameSession : public QObject {
   // A close during a plan drops the rest of it (see Machine::DropPlan).
   void DropPlan();
   void AutoSpinTick();
+  // A loan or payment shown; how it came out.
+  MoneyMove ShowMoneyMove(CommandResult result);
   // A command that begins a game anew (New Game, Open), with its records.
   bool ShowNewGame(CommandResult result, const std::string& slotName);
 
