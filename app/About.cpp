@@ -20,19 +20,12 @@ namespace {
 constexpr int ClientWidth = 361;
 constexpr int ClientHeight = 413;
 
-QFont SansFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
   SetUpFixedDialog(*this, QSize(ClientWidth, ClientHeight), 0);
-  setFont(SansFont(13, false));
+  setFont(DialogPixelFont(13, false));
   // The description's text area shows on the dialog's face.
   QPalette face = ClassicPalette();
   face.setColor(QPalette::Base, palette::ButtonFace);
@@ -44,7 +37,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   ProductName = new QLabel(this);
   ProductName->setObjectName(QStringLiteral("ProductName"));
-  ProductName->setFont(SansFont(19, true));
+  ProductName->setFont(DialogPixelFont(19, true));
   ProductName->setGeometry(64, 20, 281, 28);
 
   // "Version:" and the number side by side, a space apart whatever the
@@ -57,7 +50,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   VersionLabel = new QLabel(versionLine);
   VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
-  VersionLabel->setFont(SansFont(13, true));
+  VersionLabel->setFont(DialogPixelFont(13, true));
   versionLayout->addWidget(VersionLabel);
 
   Version = new QLabel(versionLine);

@@ -10,6 +10,7 @@
 
 #include "ButtonPlaces.h"
 #include "FaceLayout.h"
+#include "Fonts.h"
 #include "Pictures.h"
 
 namespace {
@@ -32,7 +33,7 @@ QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption
   auto* button = new QPushButton(ButtonPicture(picture), caption, panel);
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
-  QFont font(QStringLiteral("Arial"));
+  QFont font = ClassicFont(QStringLiteral("Arial"));
   font.setPixelSize(13);
   button->setFont(font);
   QPalette text = button->palette();

@@ -13,6 +13,7 @@
 #include "DialogLook.h"
 #include "FaceLayout.h"
 #include "FileReplace.h"
+#include "Fonts.h"
 #include "GameHistoryWindow.h"
 #include "GameSession.h"
 #include "MachineFace.h"
@@ -59,7 +60,7 @@ void TForm1::CreateComponents() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(ProductTitle));
   setProperty(HelpContextProperty, MainHelpContext);
-  QFont mainFont(QStringLiteral("MS Sans Serif"));
+  QFont mainFont = ClassicFont(QStringLiteral("MS Sans Serif"));
   mainFont.setPixelSize(13);
   setFont(mainFont);
 

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "Fonts.h"
 #include "HelpContexts.h"
 #include "Palette.h"
 
@@ -140,7 +141,7 @@ QPalette ClassicPalette() {
 }
 
 QFont DialogPixelFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("MS Sans Serif"));
+  QFont font = ClassicFont(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;

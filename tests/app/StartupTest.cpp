@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 #include <optional>
@@ -11,6 +13,8 @@
 
 #include "AppFixture.h"
 #include "Application.h"
+#include "DialogLook.h"
+#include "Fonts.h"
 #include "MachineFace.h"
 
 namespace {
@@ -186,9 +190,10 @@ class FirstPaintTest : public QObject {
 
  private slots:
   // The window's pictures, art and strips are read without loading every
-  // image format plugin to find a reader, and what the program puts after
-  // the first paint (the payoff chart's window) comes just after it.
-  void firstPaintLoadsNoImagePlugins() {
+  // image format plugin to find a reader, its fonts are found without a
+  // search for fallbacks, and what the program puts after the first paint
+  // (the payoff chart's window) comes just after it.
+  void firstPaintTakesNoDetour() {
     PrepareApplication();
     QTemporaryDir settingsDir;
     SlotEnvironment environment;
@@ -220,6 +225,13 @@ class FirstPaintTest : public QObject {
     const QIcon own = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
     QVERIFY(!overflow->icon().isNull());
     QCOMPARE(overflow->icon().pixmap(16).toImage(), own.pixmap(16).toImage());
+    // Every font is asked for under an installed family and used as it is:
+    // a classic name would have Qt sort the system's fonts for fallbacks.
+    const auto* bet1 = form.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    QVERIFY(bet1 != nullptr);
+    for (const QFont& font : {form.font(), form.menuBar()->font(), bet1->font(), FaceFont(8, false),
+                              DialogPixelFont(13, true)})
+      QCOMPARE(QFontInfo(font).family(), font.family());
   }
 };
 
