@@ -73,6 +73,12 @@ std::thread& FontConfigReader() {
 }
 
 void StartReadingFontConfig() {
+  // Qt takes the desktop's start-up notice out of the environment as it
+  // connects to the display: with one given, the reading waits for the
+  // first font, as Qt would do it.
+  if (qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") ||
+      qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
+    return;
   using Init = int (*)();
   const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
   if (init != nullptr) FontConfigReader() = std::thread(init);
@@ -85,12 +91,15 @@ void FinishReadingFontConfig() {
 }  // namespace
 
 void PrepareBeforeApplication() {
-  StartReadingFontConfig();
   qtHandler = qInstallMessageHandler(HoldPlatformMessages);
   // The sound library would otherwise take over SIGINT and SIGTERM and turn
   // them into events nobody reads, so the program could not be stopped.
   qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
   KeepFromLaunchingASessionBus();
+  // Last: fontconfig reads the environment as it goes, and a variable set
+  // meanwhile can move the environment's table from under it (a crash in
+  // about one start of a hundred).
+  StartReadingFontConfig();
 }
 
 void PrepareApplication() {

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start reads fontconfig's configuration on a second thread while the
+// display is connected, and fontconfig reads the environment as it goes: a
+// variable set meanwhile can move the environment's table from under it.
+// This program starts as the game does and takes the C library's calls that
+// change the environment or make a thread for itself (it exports them, so
+// Qt's and the start's calls come here first), then says whether any change
+// came while the fonts were being read.
+//   app_start_environment_check [--with-startup-notice]
+// With a desktop's start-up notice, which Qt removes as it connects, the
+// fonts must not be read on a second thread at all.
+
+#include <dlfcn.h>
+#include <pthread.h>
+
+#include <QApplication>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "Application.h"
+
+namespace {
+
+std::atomic<bool> preparing{false};
+std::atomic<bool> reading{false};
+std::atomic<int> threadsWhilePreparing{0};
+std::atomic<int> changesWhileReading{0};
+
+void NoteChange(const char* call, const char* name) {
+  if (!reading) return;
+  ++changesWhileReading;
+  std::fprintf(stderr, "%s(\"%s\") while the fonts were read\n", call, name);
+}
+
+template <typename Function>
+Function* Original(const char* name) {
+  return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" {
+
+int setenv(const char* name, const char* value, int overwrite) {
+  NoteChange("setenv", name);
+  return Original<int(const char*, const char*, int)>("setenv")(name, value, overwrite);
+}
+
+int unsetenv(const char* name) {
+  NoteChange("unsetenv", name);
+  return Original<int(const char*)>("unsetenv")(name);
+}
+
+int putenv(char* text) {
+  NoteChange("putenv", text);
+  return Original<int(char*)>("putenv")(text);
+}
+
+int pthread_create(pthread_t* thread, const pthread_attr_t* attributes, void* (*run)(void*),
+                   void* argument) {
+  if (preparing) {
+    ++threadsWhilePreparing;
+    reading = true;
+  }
+  using Create = int(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
+  return Original<Create>("pthread_create")(thread, attributes, run, argument);
+}
+
+}  // extern "C"
+
+int main(int argc, char** argv) {
+  const bool startupNotice = argc > 1 && std::strcmp(argv[1], "--with-startup-notice") == 0;
+  if (startupNotice) setenv("DESKTOP_STARTUP_ID", "voltaro-start-check", 1);
+  int one = 1;
+  char* arguments[] = {argv[0], nullptr};
+
+  preparing = true;
+  PrepareBeforeApplication();
+  preparing = false;
+  {
+    QApplication application(one, arguments);
+    PrepareApplication();  // the fonts are read by its end
+    reading = false;
+  }
+
+  const int threadsWanted = startupNotice ? 0 : 1;
+  bool ok = true;
+  if (threadsWhilePreparing != threadsWanted) {
+    std::fprintf(stderr, "%d threads made before the application, %d wanted\n",
+                 threadsWhilePreparing.load(), threadsWanted);
+    ok = false;
+  }
+  if (changesWhileReading != 0) ok = false;
+  return ok ? 0 : 1;
+}
