@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start reads fontconfig's configuration on a second thread while the
-// display is connected, and fontconfig reads the environment as it goes: a
-// variable set meanwhile can move the environment's table from under it.
-// This program starts as the game does and takes the C library's calls that
-// change the environment or make a thread for itself (it exports them, so
-// Qt's and the start's calls come here first), then says whether any change
-// came while the fonts were being read.
+// Fontconfig reads the environment as it reads its configuration on the
+// start's second thread, and a variable set meanwhile can move the
+// environment's table from under it. This program starts as the game does,
+// with its own setenv, unsetenv and pthread_create in front of the C
+// library's (it exports them), and fails on a change to the environment
+// while the fonts are read, or, given a desktop's start-up notice (which Qt
+// removes as it connects), on a font thread at all.
 //   app_start_environment_check [--with-startup-notice]
-// With a desktop's start-up notice, which Qt removes as it connects, the
-// fonts must not be read on a second thread at all.
 
 #include <dlfcn.h>
 #include <pthread.h>
@@ -51,11 +49,6 @@ int setenv(const char* name, const char* value, int overwrite) {
 int unsetenv(const char* name) {
   NoteChange("unsetenv", name);
   return Original<int(const char*)>("unsetenv")(name);
-}
-
-int putenv(char* text) {
-  NoteChange("putenv", text);
-  return Original<int(char*)>("putenv")(text);
 }
 
 int pthread_create(pthread_t* thread, const pthread_attr_t* attributes, void* (*run)(void*),
