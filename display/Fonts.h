@@ -12,8 +12,8 @@ void InstallFontSubstitutes();
 // A font asked for under the family its classic name stands for above (any
 // other name as it is). Asked for by a classic name, which no font
 // installed has, Qt would have fontconfig sort every font on the system
-// twice for fallbacks before it found the same family, a cost of several
-// milliseconds before the first paint.
+// twice for fallbacks before it found the same family, almost 2 ms before
+// the first paint.
 QFont ClassicFont(const QString& classicName);
 
 // The face's text font at a classic point size (8 or 10), sized in pixels as
