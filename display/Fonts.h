@@ -3,10 +3,12 @@
 
 #include <QFont>
 
-// Maps the classic font names the face and the buttons ask for onto fonts a
-// Linux desktop has: "MS Sans Serif" onto a plain sans (DejaVu Sans) and
-// "Arial" onto its metric twin (Liberation Sans). Call once at start-up,
-// before the first window is made.
+// The classic font names and the fonts a Linux desktop has for them: "MS
+// Sans Serif" a plain sans (DejaVu Sans), "Arial" its metric twin
+// (Liberation Sans). The game's own fonts ask for those families through
+// ClassicFont(); installed as Qt's substitutes too, they serve anything else
+// that names a classic font. Call once at start-up, before the first window
+// is made.
 void InstallFontSubstitutes();
 
 // A font asked for under the family its classic name stands for above (any
