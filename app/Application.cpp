@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Application.h"
 
-#include <dlfcn.h>
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -12,10 +11,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 #include <utility>
 
 #include "DialogLook.h"
+#include "FontConfigReading.h"
 #include "Fonts.h"
 #include "GameState.h"
 #include "LazyStyleIcons.h"
@@ -60,32 +59,6 @@ void KeepFromLaunchingASessionBus() {
   const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"))) return;
   qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-}
-
-// Fontconfig reads its configuration, dozens of XML files, the first time
-// the program asks for a font: as the main window measures its menu bar, on
-// the way to the first paint. Read on a second thread while the display is
-// connected, it is ready by then. The library is Qt's; a Qt that does not
-// use it leaves nothing to read.
-std::thread& FontConfigReader() {
-  static std::thread reader;
-  return reader;
-}
-
-void StartReadingFontConfig() {
-  // Qt takes the desktop's start-up notice out of the environment as it
-  // connects to the display: with one given, the reading waits for the
-  // first font, as Qt would do it.
-  if (qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") ||
-      qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
-    return;
-  using Init = int (*)();
-  const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
-  if (init != nullptr) FontConfigReader() = std::thread(init);
-}
-
-void FinishReadingFontConfig() {
-  if (FontConfigReader().joinable()) FontConfigReader().join();
 }
 
 }  // namespace

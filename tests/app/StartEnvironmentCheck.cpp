@@ -5,7 +5,9 @@
 // with its own setenv, unsetenv and pthread_create in front of the C
 // library's (it exports them), and fails on a change to the environment
 // while the fonts are read, or, given a desktop's start-up notice (which Qt
-// removes as it connects), on a font thread at all.
+// removes as it connects), on a font thread at all. Either way the fonts
+// must come out of the configuration as fontconfig itself reads it: the
+// same files, font folders, cache folders and fonts.
 //   app_start_environment_check [--with-startup-notice]
 
 #include <dlfcn.h>
@@ -16,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "Application.h"
 
@@ -35,6 +39,51 @@ void NoteChange(const char* call, const char* name) {
 template <typename Function>
 Function* Original(const char* name) {
   return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
+
+template <typename Function>
+Function* FontConfig(const char* name) {
+  return reinterpret_cast<Function*>(dlsym(RTLD_DEFAULT, name));
+}
+
+std::set<std::string> Strings(void* list) {
+  std::set<std::string> strings;
+  while (const auto* string = FontConfig<unsigned char*(void*)>("FcStrListNext")(list))
+    strings.insert(reinterpret_cast<const char*>(string));
+  FontConfig<void(void*)>("FcStrListDone")(list);
+  return strings;
+}
+
+// The parts of a configuration that decide which fonts the game gets.
+struct ConfigSummary {
+  std::set<std::string> files, fontFolders, cacheFolders;
+  int fonts = 0;
+
+  explicit ConfigSummary(void* config) {
+    files = Strings(FontConfig<void*(void*)>("FcConfigGetConfigFiles")(config));
+    fontFolders = Strings(FontConfig<void*(void*)>("FcConfigGetFontDirs")(config));
+    cacheFolders = Strings(FontConfig<void*(void*)>("FcConfigGetCacheDirs")(config));
+    // A font set starts with its number of fonts.
+    const auto* set = FontConfig<int*(void*, int)>("FcConfigGetFonts")(config, 0);
+    fonts = set != nullptr ? *set : 0;
+  }
+};
+
+bool ReadAsFontConfigWould() {
+  const ConfigSummary current(FontConfig<void*()>("FcConfigGetCurrent")());
+  void* own = FontConfig<void*()>("FcInitLoadConfigAndFonts")();
+  const ConfigSummary wanted(own);
+  FontConfig<void(void*)>("FcConfigDestroy")(own);
+  const bool same = current.files == wanted.files && current.fontFolders == wanted.fontFolders &&
+                    current.cacheFolders == wanted.cacheFolders && current.fonts == wanted.fonts;
+  if (!same || wanted.fonts == 0)
+    std::fprintf(stderr,
+                 "fonts read from %zu files, %zu font and %zu cache folders, %d fonts; "
+                 "fontconfig reads %zu, %zu, %zu, %d\n",
+                 current.files.size(), current.fontFolders.size(), current.cacheFolders.size(),
+                 current.fonts, wanted.files.size(), wanted.fontFolders.size(),
+                 wanted.cacheFolders.size(), wanted.fonts);
+  return same && wanted.fonts > 0;
 }
 
 }  // namespace
@@ -72,14 +121,15 @@ int main(int argc, char** argv) {
   preparing = true;
   PrepareBeforeApplication();
   preparing = false;
+  bool ok = true;
   {
     QApplication application(one, arguments);
     PrepareApplication();  // the fonts are read by its end
     reading = false;
+    ok = ReadAsFontConfigWould();
   }
 
   const int threadsWanted = startupNotice ? 0 : 1;
-  bool ok = true;
   if (threadsWhilePreparing != threadsWanted) {
     std::fprintf(stderr, "%d threads made before the application, %d wanted\n",
                  threadsWhilePreparing.load(), threadsWanted);
