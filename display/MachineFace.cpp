@@ -38,7 +38,7 @@ double ShownWager(const GameState& state) {
 }  // namespace
 
 MachineFace::MachineFace(const GameState& state, QWidget* parent)
-    : CanvasWidget(parent), state_(state), reels_(MakeReelBitmaps(symbolSize_)) {
+    : CanvasWidget(parent), state_(state) {
   SetUpAccess();
   UpdateLayout();
   FollowScreenRatio();
@@ -64,12 +64,12 @@ void MachineFace::SetSymbolSize(int symbolSize) {
 
 std::optional<QString> MachineFace::LoadSymbolArt(const QString& programDir) {
   artDir_ = programDir;
-  reels_ = MakeReelBitmaps(symbolSize_, CanvasRatio());
+  reels_ = {};
   return LoadSymbolArtFile(programDir, symbolSize_, CanvasRatio(), symbolArt_);
 }
 
 void MachineFace::SetSymbolArt(const QImage& art) {
-  reels_ = MakeReelBitmaps(symbolSize_, art.devicePixelRatio());
+  reels_ = {};
   symbolArt_ = art.convertToFormat(QImage::Format_RGB32);
 }
 

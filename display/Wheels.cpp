@@ -64,12 +64,6 @@ std::array<Band, 4> BandsAt(const std::string& strip, int position, int s) {
 
 }  // namespace
 
-ReelBitmaps MakeReelBitmaps(int symbolSize, qreal ratio) {
-  ReelBitmaps reels;
-  for (auto& reel : reels) reel = BlankReel(symbolSize, ratio);
-  return reels;
-}
-
 void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string& strip,
                  int position, int symbolSize) {
   const int s = symbolSize;

@@ -12,11 +12,12 @@ class CanvasWidget;
 // One off-screen bitmap per wheel, S wide and 3S high in logical pixels,
 // held at a device-pixel ratio (the ratio of the art drawn into it).
 using ReelBitmaps = std::array<QImage, 3>;
-ReelBitmaps MakeReelBitmaps(int symbolSize, qreal ratio = 1.0);
 
 // Draws a wheel's strip at a position in half-symbol steps (0..39) into its
 // reel bitmap: an even position shows three whole symbols, an odd one is half
-// a symbol further along. Without symbol art the reel is left blank.
+// a symbol further along. Without symbol art the reel is left blank. A reel
+// bitmap not yet made, or made for another size or ratio, is made first,
+// white.
 void RenderWheel(QImage& reelBitmap, const QImage& symbolArt, const std::string& strip,
                  int position, int symbolSize);
 

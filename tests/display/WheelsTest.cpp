@@ -74,7 +74,7 @@ class WheelsTest : public QObject {
     QFETCH(QList<int>, codes);
     QFETCH(QList<int>, heights);
     const int s = symbolSize;
-    QImage reel = MakeReelBitmaps(s)[0];
+    QImage reel;
     RenderWheel(reel, RowCodedArt(s), Wheel1Strip, position, s);
     QCOMPARE(BandHeights(reel), heights);
     int y = 0;
@@ -90,7 +90,7 @@ class WheelsTest : public QObject {
   // No art column S - 1 ever reaches the reel bitmap.
   void lastArtColumnNeverDrawn() {
     for (int position : {0, 1, 38, 39}) {
-      QImage reel = MakeReelBitmaps(96)[1];
+      QImage reel;
       RenderWheel(reel, MakeTestArt(96), Wheel1Strip, position, 96);
       for (int y = 0; y < reel.height(); ++y)
         QVERIFY((reel.pixel(94, y) | 0xFF000000U) != ArtEdgeColour);
@@ -100,8 +100,8 @@ class WheelsTest : public QObject {
 
   void positionsWrapAround() {
     const QImage art = RowCodedArt(96);
-    QImage wrapped = MakeReelBitmaps(96)[0];
-    QImage plain = MakeReelBitmaps(96)[0];
+    QImage wrapped;
+    QImage plain;
     RenderWheel(wrapped, art, Wheel1Strip, 41, 96);
     RenderWheel(plain, art, Wheel1Strip, 1, 96);
     QCOMPARE(wrapped, plain);
@@ -111,7 +111,7 @@ class WheelsTest : public QObject {
   }
 
   void withoutArtTheReelIsBlank() {
-    QImage reel = MakeReelBitmaps(96)[0];
+    QImage reel;
     RenderWheel(reel, RowCodedArt(96), Wheel1Strip, 0, 96);
     RenderWheel(reel, QImage(), Wheel1Strip, 0, 96);
     QCOMPARE(reel.pixel(40, 40) | 0xFF000000U, White);
@@ -125,7 +125,7 @@ class WheelsTest : public QObject {
     const FaceLayout& f = rig.Layout();
     const std::array<int, 3> positions{1, 10, 39};
     for (int w = 0; w < 3; ++w) {
-      QImage reel = MakeReelBitmaps(96)[0];
+      QImage reel;
       RenderWheel(reel, MakeTestArt(96), StripOfWheel(rig.state, w), positions[w], 96);
       const QRect window = f.WheelRect(w);
       QCOMPARE(rig.Canvas().copy(window.left(), window.top(), 95, 287), reel.copy(0, 0, 95, 287));
@@ -153,7 +153,7 @@ class WheelsTest : public QObject {
     QCOMPARE(face.Canvas(), first);
 
     rig.face->ShowWheels({1, 11, 39});
-    QImage reel = MakeReelBitmaps(96)[0];
+    QImage reel;
     RenderWheel(reel, MakeTestArt(96), StripOfWheel(rig.state, 1), 11, 96);
     QCOMPARE(rig.Canvas().copy(middle.left(), middle.top(), 95, 287), reel.copy(0, 0, 95, 287));
     QImage others = rig.Canvas().copy();
