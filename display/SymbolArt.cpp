@@ -2,12 +2,14 @@
 #include "SymbolArt.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtMath>
 #include <array>
 
 #include "FaceLayout.h"
+#include "PlainBitmap.h"
 
 int ArtSizeForWidth(int clientWidth, int currentSize) {
   if (clientWidth <= 750) return 96;
@@ -32,16 +34,25 @@ LoadedBitmap LoadBitmapFile(const QString& path) {
             QCoreApplication::translate("SymbolArt",
                                         "Cannot open file \"%1\". No such file or directory.")
                 .arg(path)};
+  const auto refused = [&path]() -> LoadedBitmap {
+    return {
+        {},
+        QCoreApplication::translate("SymbolArt", "Bitmap image is not valid: \"%1\".").arg(path)};
+  };
+  QFile bytes(path);
+  if (bytes.open(QIODevice::ReadOnly)) {
+    if (auto picture = ReadPlainBitmap(bytes.map(0, bytes.size()), bytes.size())) {
+      if (picture->isNull()) return refused();
+      return {std::move(*picture), {}};
+    }
+  }
   // Only real bitmaps: a file of another kind under a .bmp name is refused.
   // Qt's own reader of bitmaps and nothing else: asked to find a reader, Qt
   // first loads every image format plugin on the system to ask each of them.
   QImageReader reader(path, "bmp");
   reader.setAutoDetectImageFormat(false);
   const QImage loaded = reader.read();
-  if (loaded.isNull())
-    return {
-        {},
-        QCoreApplication::translate("SymbolArt", "Bitmap image is not valid: \"%1\".").arg(path)};
+  if (loaded.isNull()) return refused();
   return {loaded.convertToFormat(QImage::Format_RGB32), {}};
 }
 

@@ -3,6 +3,9 @@
 // once.
 
 #include <QBackingStore>
+#include <QDataStream>
+#include <QFile>
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -13,6 +16,7 @@
 #include "Blit.h"
 #include "CanvasWidget.h"
 #include "FaceTestSupport.h"
+#include "PlainBitmap.h"
 #include "PrivateXServer.h"
 #include "ScaledScreens.h"
 #include "SharedWindowImage.h"
@@ -44,6 +48,29 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
   if (!file.open(QIODevice::WriteOnly)) return {};
   file.write(bytes);
   return file.fileName();
+}
+
+// A bitmap file with a 40-byte header and `bits` per pixel, its rows bottom
+// up (top down for a negative height) after `gap` unused bytes, every byte of
+// them different from its neighbours.
+QByteArray Bitmap(int width, int height, int bits, int gap = 0) {
+  const int rowBytes = (width * bits / 8 + 3) / 4 * 4;
+  const int pixelBytes = rowBytes * std::abs(height);
+  QByteArray file;
+  QDataStream out(&file, QIODevice::WriteOnly);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("BM", 2);
+  out << quint32(54 + gap + pixelBytes) << quint32(0) << quint32(54 + gap) << quint32(40)
+      << qint32(width) << qint32(height) << quint16(1) << quint16(bits) << quint32(0)
+      << quint32(pixelBytes) << qint32(3780) << qint32(2835) << quint32(0) << quint32(0);
+  file.append(gap, '\x55');
+  for (int i = 0; i < pixelBytes; ++i) file.append(char(i * 37 + 11));
+  return file;
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A face of the start-up size with the built game's art and a bit of
@@ -93,6 +120,11 @@ class ArtAndCanvasTest : public QObject {
     QVERIFY(!refused.ok());
     QCOMPARE(refused.error, QStringLiteral("Bitmap image is not valid: \"%1\".").arg(junk));
     QVERIFY(refused.picture.isNull());
+    // Nor is a bitmap short of its last row shown with a row of whatever
+    // the memory held.
+    const QString cut = WriteFile(dir, "cut.bmp", Bitmap(5, 3, 24).chopped(16));
+    QCOMPARE(LoadBitmapFile(cut).error,
+             QStringLiteral("Bitmap image is not valid: \"%1\".").arg(cut));
     const LoadedBitmap missing = LoadBitmapFile(dir.path() + "/none.bmp");
     QVERIFY(!missing.ok());
     QVERIFY(missing.error.startsWith("Cannot open file"));
@@ -103,6 +135,40 @@ class ArtAndCanvasTest : public QObject {
     QVERIFY(good.ok());
     QCOMPARE(good.picture.format(), QImage::Format_RGB32);
     QCOMPARE(good.picture, MakeTestArt(96).convertToFormat(QImage::Format_RGB32));
+  }
+
+  // Plain bitmaps are read directly, any other kind by Qt's reader; either
+  // way the picture is the one Qt's reader makes.
+  void bitmapsReadAsQtReadsThem_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("bottom up, padded rows") << Bitmap(5, 3, 24) << true;
+    QTest::newRow("top down") << Bitmap(5, -3, 24) << true;
+    QTest::newRow("pixels after a gap") << Bitmap(4, 2, 24, 10) << true;
+    QTest::newRow("32 bits") << Bitmap(4, 2, 32) << false;
+    QTest::newRow("compressed") << Bitmap(4, 2, 24).replace(30, 1, "\x01") << false;
+    QTest::newRow("pixels inside the header") << Bitmap(4, 2, 24).replace(10, 1, "\x20") << false;
+    QTest::newRow("no width") << Bitmap(0, 2, 24) << false;
+    QTest::newRow("shipped symbol art") << FileBytes(VOLTARO_ASSET_DIR "volta96.bmp") << true;
+    QTest::newRow("shipped background") << FileBytes(VOLTARO_ASSET_DIR "BKGRND1.BMP") << true;
+  }
+  void bitmapsReadAsQtReadsThem() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, plain);
+    QVERIFY(file.size() > 2);
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    QCOMPARE(ReadPlainBitmap(bytes, file.size()).has_value(), plain);
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, "picture.bmp", file);
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    const QImage qt = reader.read();
+    const LoadedBitmap ours = LoadBitmapFile(path);
+    QCOMPARE(ours.ok(), !qt.isNull());
+    if (qt.isNull()) return;
+    QCOMPARE(ours.picture, qt.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(ours.picture.dotsPerMeterX(), qt.dotsPerMeterX());
+    QCOMPARE(ours.picture.dotsPerMeterY(), qt.dotsPerMeterY());
   }
 
   // After a failed load the wheel windows show no symbols.
