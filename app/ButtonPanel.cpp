@@ -3,7 +3,7 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <array>
@@ -19,13 +19,16 @@ constexpr int ButtonWidth = 132;
 constexpr int ButtonHeight = 49;
 constexpr int ButtonTop = 4;
 
-// A button's picture, read as the PNG it is. Left to find out the format
-// itself, Qt's image reader first loads every image format plugin on the
-// system to ask each of them, which held up the window's first paint.
-QIcon ButtonPicture(const char* picture) {
-  QImageReader reader(QString::fromLatin1(picture), "png");
-  reader.setAutoDetectImageFormat(false);
-  return QIcon(QPixmap::fromImage(reader.read()));
+// A button's picture, from ready pixels: no image reader, which would first
+// load the image format plugins, and no decoding before the first paint. A
+// picture that cannot be read leaves the button without one, and says so.
+QIcon ButtonPicture(const char* pixels) {
+  const QImage picture = ReadyPixels(pixels, ButtonPictureSize);
+  if (picture.isNull()) {
+    qWarning("Cannot read the button picture %s", pixels);
+    return {};
+  }
+  return QIcon(QPixmap::fromImage(picture));
 }
 
 QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption,
@@ -39,7 +42,7 @@ QPushButton* MakeButton(QWidget* panel, const char* name, const QString& caption
   QPalette text = button->palette();
   text.setColor(QPalette::ButtonText, Qt::black);
   button->setPalette(text);
-  button->setIconSize(QSize(24, 24));
+  button->setIconSize(ButtonPictureSize);
   button->setGeometry(0, ButtonTop, ButtonWidth, ButtonHeight);
   button->setAutoDefault(false);
   return button;
@@ -58,13 +61,13 @@ ButtonPanel::ButtonPanel(QWidget& client, QWidget& face, const Clicks& clicks) {
   // A button's caption is its accessible name and its tooltip the
   // description a screen reader gives.
   //: The button that places one coin.
-  BitBtn1 = MakeButton(panel, "BitBtn1", tr("Bet 1"), tr("Bet one coin"), Bet1Picture);
+  BitBtn1 = MakeButton(panel, "BitBtn1", tr("Bet 1"), tr("Bet one coin"), Bet1Pixels);
   //: The button that places the most coins a spin takes.
-  BitBtn2 = MakeButton(panel, "BitBtn2", tr("Bet Max"), tr("Bet maximum credits"), BetMaxPicture);
+  BitBtn2 = MakeButton(panel, "BitBtn2", tr("Bet Max"), tr("Bet maximum credits"), BetMaxPixels);
   BitBtn3 = MakeButton(panel, "BitBtn3", tr("Payoff Chart"), tr("View the Payoff Chart"),
-                       PayoffChartPicture);
+                       PayoffChartPixels);
   //: The button that spins the wheels.
-  Button1 = MakeButton(panel, "Button1", tr("Spin"), tr("Spins the slot wheels"), SpinPicture);
+  Button1 = MakeButton(panel, "Button1", tr("Spin"), tr("Spins the slot wheels"), SpinPixels);
   Button1->setDefault(true);
   // Plain letter keys: the menus open with Alt and a letter, and Space and
   // Enter keep pressing the focused and the default button.

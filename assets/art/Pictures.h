@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <array>
 
 // Resource paths of the pictures compiled into voltaro_pictures. Call
@@ -12,11 +14,13 @@
 inline constexpr const char* IconPicture = ":/pictures/icon.png";
 inline constexpr const char* IconPicture32 = ":/pictures/icon32.png";
 
-// Pictures of the four buttons under the machine, 24 x 24.
-inline constexpr const char* Bet1Picture = ":/pictures/bet1.png";
-inline constexpr const char* BetMaxPicture = ":/pictures/betmax.png";
-inline constexpr const char* PayoffChartPicture = ":/pictures/payoff.png";
-inline constexpr const char* SpinPicture = ":/pictures/spin.png";
+// Pictures of the four buttons under the machine, ButtonPictureSize, as
+// ready pixels (see ReadyPixels).
+inline constexpr QSize ButtonPictureSize(24, 24);
+inline constexpr const char* Bet1Pixels = ":/pictures/bet1.argb32";
+inline constexpr const char* BetMaxPixels = ":/pictures/betmax.argb32";
+inline constexpr const char* PayoffChartPixels = ":/pictures/payoff.argb32";
+inline constexpr const char* SpinPixels = ":/pictures/spin.argb32";
 
 // Picture of a Help button, 24 x 24.
 inline constexpr const char* HelpPicture = ":/pictures/help.png";
@@ -28,3 +32,9 @@ inline constexpr std::array<const char*, 6> ChipPictures{
     ":/pictures/chip1.png",    ":/pictures/chip10c.png", ":/pictures/chip1c.png"};
 
 void InitPictures();
+
+// The picture held as bare ARGB32 pixels, rows top to bottom, at `path`: an
+// image of `size` in QImage::Format_ARGB32, with no decoding and no image
+// reader. Null when the resource is missing, compressed or not exactly
+// size's number of pixels.
+QImage ReadyPixels(const char* path, QSize size);

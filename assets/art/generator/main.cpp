@@ -4,8 +4,10 @@
 //   voltaro_artgen sheet <out.bmp|out.png> <cell size> <cell0.svg> ... <cell8.svg>
 //   voltaro_artgen tile  <out.bmp> <size> <tile.svg>
 //   voltaro_artgen png   <out.png> <width> <height> <picture.svg>
+//   voltaro_artgen pixels <out.argb32> <width> <height> <picture.svg>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -59,6 +61,26 @@ int MakePng(const QStringList& args) {
   return 0;
 }
 
+// The picture as the PNG writer would store it, converted to ARGB32, written
+// as its bare pixels: rows of 32-bit values, top to bottom, in this machine's
+// byte order, which the game built alongside shares.
+int MakePixels(const QStringList& args) {
+  int width = 0;
+  int height = 0;
+  if (args.size() != 5 || !ParseSize(args.at(2), width) || !ParseSize(args.at(3), height))
+    return Fail("pixels needs <out.argb32> <width> <height> <picture.svg>");
+  const QImage picture =
+      rasterize::RenderSvg(args.at(4), width, height).convertToFormat(QImage::Format_ARGB32);
+  if (picture.isNull()) return Fail("cannot render " + args.at(4));
+  // 32-bit rows need no padding, so the image's bytes are the rows end to end.
+  QSaveFile file(args.at(1));
+  const auto* bytes = reinterpret_cast<const char*>(picture.constBits());
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(bytes, picture.sizeInBytes()) != picture.sizeInBytes() || !file.commit())
+    return Fail("cannot write " + args.at(1));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,10 +88,11 @@ int main(int argc, char** argv) {
   // the offscreen platform.
   QGuiApplication app(argc, argv);
   QStringList args = QGuiApplication::arguments().mid(1);
-  if (args.isEmpty()) return Fail("expected sheet, tile or png");
+  if (args.isEmpty()) return Fail("expected sheet, tile, png or pixels");
   const QString command = args.at(0);
   if (command == "sheet") return MakeSheet(args);
   if (command == "tile") return MakeTile(args);
   if (command == "png") return MakePng(args);
+  if (command == "pixels") return MakePixels(args);
   return Fail("unknown command " + command);
 }

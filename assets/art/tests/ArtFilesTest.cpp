@@ -135,26 +135,40 @@ class ArtFilesTest : public QObject {
     QVERIFY(brightness / (127.0 * 127.0) < 96);
   }
 
+  // The buttons' pictures are ready pixels, each beside the PNG rendering of
+  // its drawing, which they must match to the pixel.
   void windowPictures_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("icon") << IconPicture << QSize(256, 256);
-    QTest::newRow("icon32") << IconPicture32 << QSize(32, 32);
-    QTest::newRow("bet1") << Bet1Picture << QSize(24, 24);
-    QTest::newRow("betmax") << BetMaxPicture << QSize(24, 24);
-    QTest::newRow("payoff") << PayoffChartPicture << QSize(24, 24);
-    QTest::newRow("spin") << SpinPicture << QSize(24, 24);
-    QTest::newRow("help") << HelpPicture << QSize(24, 24);
+    QTest::addColumn<QString>("pixels");
+    const QString rendered = QStringLiteral(VOLTARO_PICTURE_DIR);
+    QTest::newRow("icon") << IconPicture << QSize(256, 256) << QString();
+    QTest::newRow("icon32") << IconPicture32 << QSize(32, 32) << QString();
+    QTest::newRow("bet1") << rendered + "bet1.png" << QSize(24, 24) << Bet1Pixels;
+    QTest::newRow("betmax") << rendered + "betmax.png" << QSize(24, 24) << BetMaxPixels;
+    QTest::newRow("payoff") << rendered + "payoff.png" << QSize(24, 24) << PayoffChartPixels;
+    QTest::newRow("spin") << rendered + "spin.png" << QSize(24, 24) << SpinPixels;
+    QTest::newRow("help") << HelpPicture << QSize(24, 24) << QString();
   }
 
   void windowPictures() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
+    QFETCH(QString, pixels);
     const QImage picture(path);
     QCOMPARE(picture.size(), size);
     // Drawn on a transparent ground, with something in the middle.
     QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
     QVERIFY(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)) > 0);
+    if (pixels.isEmpty()) return;
+    const QByteArray resource = pixels.toLatin1();
+    const QImage ready = ReadyPixels(resource.constData(), ButtonPictureSize);
+    QCOMPARE(ready.size(), size);
+    QCOMPARE(ready, picture);
+    // Pixels read at another size, or from what is not bare pixels, give none.
+    QVERIFY(ReadyPixels(resource.constData(), size - QSize(0, 1)).isNull());
+    QVERIFY(ReadyPixels(resource.constData(), size + QSize(1, 0)).isNull());
+    QVERIFY(ReadyPixels(HelpPicture, size).isNull());
   }
 
   void chips_data() {
