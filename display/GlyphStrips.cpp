@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GlyphStrips.h"
 
-#include <QImageReader>
 #include <deque>
 #include <utility>
 
 #include "SharpStrips.h"
 #include "Strips.h"
+#include "SymbolArt.h"
 
 namespace {
 
 // Strips are stored as 32-bit images so copying a glyph onto the canvas is a
-// plain block copy. They are bitmaps, read by Qt's own reader of bitmaps:
-// left to find a reader, Qt would first load every image format plugin on
-// the system to ask each of them, before the window's first paint.
+// plain block copy.
 QImage LoadStrip(const char* path) {
   InitStrips();
-  QImageReader reader(QString::fromLatin1(path), "bmp");
-  reader.setAutoDetectImageFormat(false);
-  return reader.read().convertToFormat(QImage::Format_RGB32);
+  return LoadBitmapFile(QString::fromLatin1(path)).picture;
 }
 
 using SharpDrawing = QImage (*)(const QImage&, qreal);

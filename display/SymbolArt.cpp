@@ -28,8 +28,8 @@ int ArtSizeFor(QSize clientSize, int currentSize) {
 QString SymbolArtFileName(int symbolSize) { return QStringLiteral("volta%1.bmp").arg(symbolSize); }
 
 LoadedBitmap LoadBitmapFile(const QString& path) {
-  const QFileInfo file(path);
-  if (!file.isFile() || !file.isReadable())
+  const QFileInfo info(path);
+  if (!info.isFile() || !info.isReadable())
     return {{},
             QCoreApplication::translate("SymbolArt",
                                         "Cannot open file \"%1\". No such file or directory.")
@@ -39,9 +39,19 @@ LoadedBitmap LoadBitmapFile(const QString& path) {
         {},
         QCoreApplication::translate("SymbolArt", "Bitmap image is not valid: \"%1\".").arg(path)};
   };
-  QFile bytes(path);
-  if (bytes.open(QIODevice::ReadOnly)) {
-    if (auto picture = ReadPlainBitmap(bytes.map(0, bytes.size()), bytes.size())) {
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    // Read in place where the file can be mapped; a compressed resource
+    // cannot.
+    QByteArray copy;
+    const uchar* bytes = file.map(0, file.size());
+    qsizetype size = file.size();
+    if (bytes == nullptr) {
+      copy = file.readAll();
+      bytes = reinterpret_cast<const uchar*>(copy.constData());
+      size = copy.size();
+    }
+    if (auto picture = ReadPlainBitmap(bytes, size)) {
       if (picture->isNull()) return refused();
       return {std::move(*picture), {}};
     }

@@ -47,5 +47,5 @@ struct LoadedBitmap {
   bool ok() const { return error.isEmpty(); }
 };
 
-// Loads any .bmp picture (the tiled background).
+// Loads any .bmp picture (the tiled background, the LED strips).
 LoadedBitmap LoadBitmapFile(const QString& path);

@@ -20,6 +20,7 @@
 #include "PrivateXServer.h"
 #include "ScaledScreens.h"
 #include "SharedWindowImage.h"
+#include "Strips.h"
 #include "SymbolArt.h"
 #include "TestRegistry.h"
 
@@ -51,18 +52,22 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 // A bitmap file with a 40-byte header and `bits` per pixel, its rows bottom
-// up (top down for a negative height) after `gap` unused bytes, every byte of
-// them different from its neighbours.
-QByteArray Bitmap(int width, int height, int bits, int gap = 0) {
-  const int rowBytes = (width * bits / 8 + 3) / 4 * 4;
+// up (top down for a negative height) after a palette, if any (of all
+// 2^bits colours unless `colours` says fewer), and `gap` unused bytes; every
+// byte of them different from its neighbours.
+QByteArray Bitmap(int width, int height, int bits, int gap = 0, int colours = 0) {
+  const int paletteBytes = bits <= 8 ? 4 * (colours != 0 ? colours : 1 << bits) : 0;
+  const int rowBytes = (width * bits + 31) / 32 * 4;
   const int pixelBytes = rowBytes * std::abs(height);
+  const int pixelsAt = 54 + paletteBytes + gap;
   QByteArray file;
   QDataStream out(&file, QIODevice::WriteOnly);
   out.setByteOrder(QDataStream::LittleEndian);
   out.writeRawData("BM", 2);
-  out << quint32(54 + gap + pixelBytes) << quint32(0) << quint32(54 + gap) << quint32(40)
+  out << quint32(pixelsAt + pixelBytes) << quint32(0) << quint32(pixelsAt) << quint32(40)
       << qint32(width) << qint32(height) << quint16(1) << quint16(bits) << quint32(0)
-      << quint32(pixelBytes) << qint32(3780) << qint32(2835) << quint32(0) << quint32(0);
+      << quint32(pixelBytes) << qint32(3780) << qint32(2835) << quint32(colours) << quint32(0);
+  for (int i = 0; i < paletteBytes; ++i) file.append(char(i * 53 + 7));
   file.append(gap, '\x55');
   for (int i = 0; i < pixelBytes; ++i) file.append(char(i * 37 + 11));
   return file;
@@ -122,7 +127,7 @@ class ArtAndCanvasTest : public QObject {
     QVERIFY(refused.picture.isNull());
     // Nor is a bitmap short of its last row shown with a row of whatever
     // the memory held.
-    const QString cut = WriteFile(dir, "cut.bmp", Bitmap(5, 3, 24).chopped(16));
+    const QString cut = WriteFile(dir, "cut.bmp", Bitmap(5, 3, 4).chopped(8));
     QCOMPARE(LoadBitmapFile(cut).error,
              QStringLiteral("Bitmap image is not valid: \"%1\".").arg(cut));
     const LoadedBitmap missing = LoadBitmapFile(dir.path() + "/none.bmp");
@@ -145,12 +150,18 @@ class ArtAndCanvasTest : public QObject {
     QTest::newRow("bottom up, padded rows") << Bitmap(5, 3, 24) << true;
     QTest::newRow("top down") << Bitmap(5, -3, 24) << true;
     QTest::newRow("pixels after a gap") << Bitmap(4, 2, 24, 10) << true;
+    QTest::newRow("4 bits, padded rows") << Bitmap(5, 3, 4) << true;
+    QTest::newRow("8 bits, top down") << Bitmap(5, -3, 8) << true;
+    QTest::newRow("4 bits, a palette that gives its size") << Bitmap(5, 3, 4, 0, 16) << true;
+    QTest::newRow("a colour past the palette") << Bitmap(4, 2, 8, 0, 3) << false;
     QTest::newRow("32 bits") << Bitmap(4, 2, 32) << false;
     QTest::newRow("compressed") << Bitmap(4, 2, 24).replace(30, 1, "\x01") << false;
     QTest::newRow("pixels inside the header") << Bitmap(4, 2, 24).replace(10, 1, "\x20") << false;
     QTest::newRow("no width") << Bitmap(0, 2, 24) << false;
     QTest::newRow("shipped symbol art") << FileBytes(VOLTARO_ASSET_DIR "volta96.bmp") << true;
     QTest::newRow("shipped background") << FileBytes(VOLTARO_ASSET_DIR "BKGRND1.BMP") << true;
+    InitStrips();
+    QTest::newRow("LED digits") << FileBytes(strips::DigitsPath) << true;
   }
   void bitmapsReadAsQtReadsThem() {
     QFETCH(QByteArray, file);
