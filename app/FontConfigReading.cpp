@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <QtGlobal>
 
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -52,7 +53,7 @@ struct FontConfigCalls {
 // third of its time. The configuration files, font folders, cache folders
 // and fonts come out the same. A configuration out of the ordinary (no file,
 // or no cache folder named) is left to FcInit, with its fallbacks and its
-// warnings, said once.
+// warnings.
 void ReadFontConfig() {
   FontConfigCalls fc;
   if (!fc.Find()) return;
@@ -83,8 +84,12 @@ void StartReadingFontConfig() {
   if (qEnvironmentVariableIsSet("DESKTOP_STARTUP_ID") ||
       qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"))
     return;
-  ReadOnce() = true;
-  Reader() = std::thread(ReadFontConfig);
+  try {
+    Reader() = std::thread(ReadFontConfig);
+    ReadOnce() = true;
+  } catch (const std::system_error&) {
+    // No thread to be had: the reading waits for FinishReadingFontConfig.
+  }
 }
 
 void FinishReadingFontConfig() {
