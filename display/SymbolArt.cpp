@@ -41,12 +41,13 @@ LoadedBitmap LoadBitmapFile(const QString& path) {
   };
   QFile file(path);
   if (file.open(QIODevice::ReadOnly)) {
-    // Read in place where the file can be mapped; a compressed resource
-    // cannot.
+    // Read in place; a compressed resource, which cannot be mapped, is
+    // small enough to copy. A file that cannot be mapped is left to Qt's
+    // reader, which reads it a row at a time.
     QByteArray copy;
     const uchar* bytes = file.map(0, file.size());
     qsizetype size = file.size();
-    if (bytes == nullptr) {
+    if (bytes == nullptr && path.startsWith(QLatin1Char(':'))) {
       copy = file.readAll();
       bytes = reinterpret_cast<const uchar*>(copy.constData());
       size = copy.size();
